@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12; does nothing when all is there.
+# Usage: scripts/setup-debian.sh [--x11]   (--x11 adds what running under Xvfb needs)
+set -euo pipefail
+
+packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation poppler-utils)
+if [[ "${1:-}" == "--x11" ]]; then
+    packages+=(xvfb xauth xdotool imagemagick)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+    echo "These packages are missing: ${missing[*]}" >&2
+    echo "Run this script as root to install them." >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

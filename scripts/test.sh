@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test through ctest.
+# Usage: scripts/test.sh [BUILD_DIR] [extra cmake arguments...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${1:-build}
+shift || true
+scripts/setup-debian.sh
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build "$build_dir" -j"$(nproc)"
+cd "$build_dir"
+# Window tests run on the offscreen platform; no display is needed.
+ctest --output-on-failure -j"$(nproc)"

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corbel {
+
+// Information boxes carry the information icon and the title "Information";
+// Confirm boxes the question-mark icon and the title "Confirm". Both have one "OK".
+enum class MessageKind { Information, Confirm };
+
+struct Message {
+    std::string text;
+    MessageKind kind = MessageKind::Information;
+    bool operator==(const Message&) const = default;
+};
+
+std::string_view Title(MessageKind kind);
+
+// Every message text of the program, each in one place.
+namespace msg {
+// Loan page and the windows opened from it.
+inline constexpr std::string_view ValidLoanAmount =
+    "You must enter a valid Loan amount between 0 and 999999999";
+inline constexpr std::string_view ValidInterestRate =
+    "You must enter a valid interest rate between 0 and 100";
+inline constexpr std::string_view GridLoanAmount =
+    "You must enter a Loan amount between 0 and 999999999";
+inline constexpr std::string_view GridInterestRate =
+    "You must enter an interest rate between 0 and 100.";
+inline constexpr std::string_view EarlyClearance =
+    "It is impossible to pay off this Loan in the specified time if the Loan payment is rounded "
+    "to 2 decimal places. If it is rounded it will be paid off in ";
+inline constexpr std::string_view EarlyClearanceEnd = " payments.";
+inline constexpr std::string_view YouWillMake = "You will make ";
+inline constexpr std::string_view PaymentsOf = " payments of ";
+inline constexpr std::string_view LastPaymentWillBe = " and your last payment will be ";
+
+// Term checks.
+inline constexpr std::string_view YouMustEnter = "You must enter";
+inline constexpr std::string_view ValidYear = "You must enter a valid Year";
+inline constexpr std::string_view EnterAValid = "You must enter a valid ";
+inline constexpr std::string_view EnterA = "You must enter a ";
+inline constexpr std::string_view Between0And = " between 0 and ";
+inline constexpr std::string_view PeriodLabel = " a period ";
+inline constexpr int MaxYears = 50;
+
+// Specific additional payment window.
+inline constexpr std::string_view EnterAYear = "You must enter a year.";
+inline constexpr std::string_view YearBetween1And = "You must enter a year between 1 and ";
+
+// What If? page.
+inline constexpr std::string_view WhatIfInterest =
+    "You must enter an interest rate greater than 0 and less that 100%";
+inline constexpr std::string_view WhatIfAmount =
+    "You must enter a valid amount, less than 999999999";
+inline constexpr std::string_view WhatIfPayment =
+    "You must enter a valid Loan payment, less than 999999999";
+inline constexpr std::string_view CantBePaidOff =
+    "This Loan can't be paid off in a reasonable period. Try increasing your payments.";
+inline constexpr std::string_view RateAbove1000 =
+    "The interest rate needed for this repayment is above 1000%.";
+inline constexpr std::string_view NoRateForZeroAmount =
+    "An interest rate can't be found for a Loan amount of 0.";
+
+// Residual Value page.
+inline constexpr std::string_view ResidualAmount =
+    "You must enter a amount between 1 and 999999999";
+inline constexpr std::string_view ResidualInterest =
+    "You must enter an interest rate between 1 and 100";
+inline constexpr std::string_view ProposedTooHigh =
+    "The proposed monthly repayment cannot be higher than the actual payment needed to leave no "
+    "residual value.";
+
+// Loan savings fields.
+inline constexpr std::string_view SavingsAmountNumeric = "This Loan Amount must be Numeric only";
+inline constexpr std::string_view SavingsPeriodNumeric = "This Period(years) must be Numeric only";
+inline constexpr std::string_view SavingsInterestNumeric =
+    "This Interest rate(%) must be Numeric only";
+inline constexpr std::string_view SavingsReducedNumeric =
+    "This Reduced Period(years) must be Numeric only";
+inline constexpr std::string_view SavingsInvestNumeric =
+    "This Investment rate(%) must be Numeric only";
+inline constexpr std::string_view SavingsPeriodZero = "You must enter a period greater than 0.";
+}  // namespace msg
+
+inline Message Information(std::string_view text) {
+    return {std::string(text), MessageKind::Information};
+}
+inline Message Confirm(std::string_view text) { return {std::string(text), MessageKind::Confirm}; }
+
+}  // namespace corbel

@@ -1,0 +1,50 @@
+#include "Cli.h"
+#include "ErrorChecking.h"
+#include "Json.h"
+
+namespace corbel::cli {
+
+namespace {
+
+int RunLoan(const Invocation& call, const Output& output) {
+    const LoanTexts texts = call.loanTexts();
+    const auto loan = CalculateLoan(texts, output.regional);
+    if (!loan) {
+        return ReportFailure(output, loan.failure());
+    }
+    // Calculate's checks are the strictest, so the chart's pass whenever its do.
+    const auto slices = CostBreakdown(texts, output.regional);
+    const Regional& r = output.regional;
+    if (call.json()) {
+        output.out << Json::Object()
+                          .add("repayment", Json::number(loan->repayment))
+                          .add("repayment_text", Json::string(FormatMoney(r, loan->repayment)))
+                          .add("total_interest", Json::number(loan->totalInterest))
+                          .add("total_interest_text", Json::string(FormatMoney(r, loan->totalInterest)))
+                          .add("payment_count", Json::integer(loan->run.PaymentCount))
+                          .add("last_payment", Json::number(loan->run.LastPayment))
+                          .add("last_payment_text", Json::string(loan->run.LastPaymentText))
+                          .add("message", loan->notice ? Json::string(loan->notice->text) : Json::null())
+                          .add("chart_principal", Json::number(slices->principal))
+                          .add("chart_interest", Json::number(slices->interest))
+                          .text()
+                   << "\n";
+        return ExitOk;
+    }
+    WriteLine(output.out, "Repayment", FormatMoney(r, loan->repayment));
+    WriteLine(output.out, "Total interest", FormatMoney(r, loan->totalInterest));
+    WriteLine(output.out, "Payment count", std::to_string(loan->run.PaymentCount));
+    WriteLine(output.out, "Last payment", loan->run.LastPaymentText);
+    if (loan->notice) {
+        WriteLine(output.out, "Message", loan->notice->text);
+    }
+    WriteLine(output.out, "Chart principal", FormatMoney(r, slices->principal));
+    WriteLine(output.out, "Chart interest", FormatMoney(r, slices->interest));
+    return ExitOk;
+}
+
+}  // namespace
+
+const Command LoanCommand{"loan", {}, {}, RunLoan};
+
+}  // namespace corbel::cli

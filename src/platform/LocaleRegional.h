@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLocale>
+
+#include "Regional.h"
+
+namespace corbel {
+
+// Regional settings from a QLocale. A locale without currency settings (C,
+// POSIX) formats money as en_US does.
+class LocaleRegional : public Regional {
+public:
+    explicit LocaleRegional(const QLocale& locale);
+    static LocaleRegional system();
+
+    std::string decimalSeparator() const override;
+    std::string money(double value, MoneyForm form) const override;
+    const QLocale& locale() const { return locale_; }
+
+private:
+    QLocale locale_;
+    QLocale moneyLocale_;
+};
+
+}  // namespace corbel

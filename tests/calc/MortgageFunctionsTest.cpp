@@ -1,0 +1,142 @@
+#include "MortgageFunctions.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "ErrorChecking.h"
+#include "TestRegional.h"
+
+namespace corbel {
+namespace {
+
+TEST(FrequencyTest, EightLabelsInListOrder) {
+    const char* labels[] = {"Annualy", "Bi-Annualy", "Quarterly", "Monthly",
+                            "Bi-Monthly", "FortNightly", "Weekly", "Daily"};
+    const double periods[] = {1, 2, 4, 12, 24, 26, 52, 365};
+    for (int k = 0; k < FrequencyCount; ++k) {
+        EXPECT_EQ(Label(FrequencyAt(k)), labels[k]);
+        EXPECT_EQ(PaymentsPerYear(labels[k]), periods[k]);
+        EXPECT_EQ(CompoundingsPerYear(labels[k]), periods[k]);
+    }
+    EXPECT_EQ(Label(DefaultFrequency), "Monthly");
+    EXPECT_EQ(UnitLabel(PaymentFrequency::BiMonthly), "Half-Month(s)");
+    EXPECT_EQ(UnitLabel(PaymentFrequency::Annualy), "");
+    // Labels match exactly, case and all.
+    EXPECT_FALSE(FrequencyFromLabel("monthly").has_value());
+    EXPECT_FALSE(FrequencyFromLabel("Annually").has_value());
+    EXPECT_THROW(PaymentsPerYear("Fortnightly"), std::invalid_argument);
+}
+
+TEST(PowerTest, RulesForZeroWholeAndFractionalExponents) {
+    EXPECT_EQ(Power(0, 0), 1);
+    EXPECT_EQ(Power(7, 0), 1);
+    EXPECT_EQ(Power(0, 3), 0);
+    EXPECT_EQ(Power(0, 0.5), 0);
+    EXPECT_EQ(Power(2, 10), 1024);
+    EXPECT_EQ(Power(2, -2), 0.25);
+    EXPECT_NEAR(static_cast<double>(Power(4, 0.5)), 2, 1e-15);
+}
+
+TEST(PeriodicRateTest, NominalRateToRatePerRepaymentPeriod) {
+    EXPECT_EQ(PeriodicRate(12, 12, 12), 0.01);
+    EXPECT_NEAR(PeriodicRate(12, 1, 12), 0.0094887929, 1e-10);
+    EXPECT_NEAR(PeriodicRate(6, 2, 12), 0.0049386220, 1e-10);
+    EXPECT_EQ(PeriodicRate(0, 12, 365), 0);
+    // Daily compounding with monthly repayments: a whole-number exponent the other way.
+    EXPECT_NEAR(PeriodicRate(12, 365, 12), 0.010049, 1e-6);
+}
+
+TEST(LevelPaymentTest, ArrearsAndAdvance) {
+    EXPECT_NEAR(LevelPaymentArrears(100000, 6, 360, 12), 599.5505, 1e-4);
+    EXPECT_NEAR(LevelPaymentAdvance(100000, 6, 360, 12), 596.5676, 1e-4);
+    // One payment: the amount with one period's interest in arrears, the amount in advance.
+    EXPECT_NEAR(LevelPaymentArrears(1000, 12, 1, 12), 1010, 1e-9);
+    EXPECT_NEAR(LevelPaymentAdvance(1000, 12, 1, 12), 1000, 1e-9);
+}
+
+TEST(LevelPaymentTest, ZeroRateIsTheAmountOverTheCountInCents) {
+    EXPECT_EQ(LevelPaymentArrears(1200, 0, 12, 12), 100);
+    EXPECT_EQ(LevelPaymentAdvance(1200, 0, 12, 12), 100);
+    EXPECT_EQ(PaymentRule(LevelPaymentArrears(1200, 0, 12, 12)), 100.00);
+    EXPECT_EQ(LevelPaymentArrears(1000, 0, 3, 12), 333.33);
+}
+
+TEST(StepPeriodTest, FinalPaymentClearsTheBalanceExactly) {
+    // Arrears: interest on the whole balance.
+    PeriodStep step = StepPeriod(1000, 340.03, 0.01, PaymentTiming::InArrears, false);
+    EXPECT_EQ(step.interest, 10.00);
+    EXPECT_EQ(step.payment, 340.03);
+    EXPECT_NEAR(step.balance, 669.97, 1e-9);
+    step = StepPeriod(336.64, 340.03, 0.01, PaymentTiming::InArrears, true);
+    EXPECT_EQ(step.interest, 3.37);
+    EXPECT_EQ(step.payment, 340.01);
+    EXPECT_EQ(step.balance, 0);
+    // Advance: the payment comes off before interest, and the final period carries none.
+    step = StepPeriod(1000, 336.66, 0.01, PaymentTiming::InAdvance, false);
+    EXPECT_EQ(step.interest, 6.63);
+    step = StepPeriod(336.64, 336.66, 0.01, PaymentTiming::InAdvance, false);
+    EXPECT_EQ(step.interest, 0);
+    EXPECT_EQ(step.payment, 336.64);
+    EXPECT_EQ(step.balance, 0);
+}
+
+LoanTerms Monthly(double amount, double rate, int years, int parts, PaymentTiming timing) {
+    return {amount, rate, years, parts, PaymentFrequency::Monthly, PaymentFrequency::Monthly, timing};
+}
+
+TEST(RunAmortisationTest, WorkedLoans) {
+    const auto& us = test::EnUs();
+    auto run = RunAmortisation(Monthly(100000, 6, 30, 0, PaymentTiming::InArrears), us);
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->PaymentCount, 360);
+    EXPECT_EQ(run->LastPaymentText, "$590.13");
+    EXPECT_EQ(run->InterestTotal, 115832.17);
+
+    run = RunAmortisation(Monthly(100000, 6, 30, 0, PaymentTiming::InAdvance), us);
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->PaymentCount, 360);
+    EXPECT_EQ(run->LastPaymentText, "$594.48");
+
+    run = RunAmortisation(Monthly(1000, 0.0001, 50, 0, PaymentTiming::InArrears), us);
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->PaymentCount, 599);
+    EXPECT_EQ(run->LastPaymentText, "$1.34");
+    EXPECT_EQ(run->InterestTotal, 0);
+}
+
+TEST(RunAmortisationTest, NoPaymentsLeavesNoSummary) {
+    EXPECT_FALSE(RunAmortisation(Monthly(1000, 6, 0, 0, PaymentTiming::InArrears), test::EnUs()));
+}
+
+TEST(RunAmortisationTest, LongestDailyLoanCompletes) {
+    LoanTerms terms{250000, 7.5, 50, 365, PaymentFrequency::Daily, PaymentFrequency::Daily,
+                    PaymentTiming::InArrears};
+    const auto run = RunAmortisation(terms, test::EnUs());
+    ASSERT_TRUE(run);
+    EXPECT_GT(run->PaymentCount, 18000);
+    EXPECT_LE(run->PaymentCount, 18615);
+    EXPECT_LE(run->LastPayment, Instalment(terms));
+}
+
+TEST(TotalInterestTest, ClosedFormUnlessItsLastPaymentIsNegative) {
+    const LoanTerms arrears = Monthly(100000, 6, 30, 0, PaymentTiming::InArrears);
+    const double p = Instalment(arrears);
+    EXPECT_EQ(p, 599.56);
+    EXPECT_NEAR(ClosedFormLastPayment(arrears, p), 590.042373, 1e-6);
+    auto run = RunAmortisation(arrears, test::EnUs());
+    EXPECT_NEAR(TotalInterest(arrears, p, *run), 115832.082373, 1e-6);
+
+    // The rounded-up interest eats the rounded-up repayment: the closed form's
+    // last payment goes negative and the run's total stands.
+    const LoanTerms fortnightly{100000, 30, 50, 0, PaymentFrequency::FortNightly,
+                                PaymentFrequency::FortNightly, PaymentTiming::InArrears};
+    const double q = Instalment(fortnightly);
+    run = RunAmortisation(fortnightly, test::EnUs());
+    EXPECT_LT(ClosedFormLastPayment(fortnightly, q), 0);
+    EXPECT_EQ(TotalInterest(fortnightly, q, *run), run->InterestTotal);
+    EXPECT_NEAR(run->InterestTotal, 1500005.00, 0.005);
+}
+
+}  // namespace
+}  // namespace corbel

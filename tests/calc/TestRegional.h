@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLocale>
+
+#include "LocaleRegional.h"
+
+namespace corbel::test {
+
+inline const LocaleRegional& EnUs() {
+    static const LocaleRegional regional(QLocale(QLocale::English, QLocale::UnitedStates));
+    return regional;
+}
+
+inline const LocaleRegional& DeDe() {
+    static const LocaleRegional regional(QLocale(QLocale::German, QLocale::Germany));
+    return regional;
+}
+
+}  // namespace corbel::test

@@ -1,0 +1,107 @@
+#include "Cli.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace corbel::cli {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Call(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Loan(std::vector<std::string> extra) {
+    std::vector<std::string> args = {"loan", "--locale", "en_US"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+}
+
+TEST(CliLoanTest, JsonInArrears) {
+    const CliRun r = Call(Loan({"--amount", "100000", "--rate", "6", "--years", "30", "--json"}));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              "{\"repayment\":599.55999999999995,\"repayment_text\":\"$599.56\","
+              "\"total_interest\":115832.08237341489,\"total_interest_text\":\"$115,832.08\","
+              "\"payment_count\":360,\"last_payment\":590.13000000067382,\"last_payment_text\":\"$590.13\","
+              "\"message\":null,\"chart_principal\":100000,\"chart_interest\":115832.08237341489}\n");
+}
+
+TEST(CliLoanTest, JsonInAdvance) {
+    const CliRun r = Call(
+        Loan({"--amount", "100000", "--rate", "6", "--years", "30", "--advance", "--json"}));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"repayment_text\":\"$596.57\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"total_interest_text\":\"$114,762.88\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"payment_count\":360"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"last_payment_text\":\"$594.48\""), std::string::npos) << r.out;
+}
+
+TEST(CliLoanTest, TextFormAndTheEarlyClearanceMessage) {
+    CliRun r = Call(Loan({"--amount", "100000", "--rate", "6", "--years", "30"}));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "Repayment: $599.56\nTotal interest: $115,832.08\nPayment count: 360\n"
+              "Last payment: $590.13\nChart principal: $100,000.00\nChart interest: $115,832.08\n");
+    r = Call(Loan({"--amount", "1000", "--rate", "0.0001", "--years", "50", "--json"}));
+    EXPECT_EQ(r.status, 0);  // informing is not failing
+    EXPECT_NE(r.out.find("\"message\":\"It is impossible to pay off this Loan"), std::string::npos);
+    EXPECT_NE(r.out.find("\"payment_count\":599"), std::string::npos);
+}
+
+TEST(CliLoanTest, FailedChecksGoToStandardErrorWithStatusTwo) {
+    CliRun r = Call(Loan({"--amount", "abc", "--rate", "6", "--years", "30"}));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "You must enter a valid Loan amount between 0 and 999999999\n");
+    r = Call(Loan({"--amount", "1000", "--rate", "6", "--years", "51"}));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "You must enter a period  between 0 and 50\n");
+    r = Call(Loan({"--amount", "1000", "--years", "5"}));  // a left-out option is an empty field
+    EXPECT_EQ(r.err, "You must enter a valid interest rate between 0 and 100\n");
+    r = Call(Loan({"--amount", "1000", "--rate", "6", "--years", "1", "--parts", "13"}));
+    EXPECT_EQ(r.err, "You must enter a Month between 0 and 12\n");
+    r = Call(Loan({"--amount", "1000", "--rate", "6", "--years", "1", "--parts", "300",
+                   "--repayment", "Daily"}));
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST(CliLoanTest, LocaleReadsAndWritesRegionalNumbers) {
+    CliRun r = Call({"loan", "--locale", "de_DE", "--amount", "100000,0", "--rate", "6", "--years", "30"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Repayment: 599,56\u00a0\u20ac\n"), std::string::npos) << r.out;
+    r = Call({"loan", "--locale", "de_DE", "--amount", "100000.5", "--rate", "6", "--years", "30"});
+    EXPECT_EQ(r.status, 2);
+}
+
+TEST(CliUsageTest, WrongUsageIsStatusSixtyFour) {
+    const std::vector<std::vector<std::string>> calls = {
+        {},
+        {"mortgage"},
+        {"loan", "--bogus"},
+        {"loan", "--amount"},
+        {"loan", "--repayment", "monthly"},
+        {"loan", "--compounding", "Yearly"},
+        {"loan", "--locale", "xx_YY"},
+    };
+    for (const auto& args : calls) {
+        const CliRun r = Call(args);
+        EXPECT_EQ(r.status, 64) << (args.empty() ? "" : args.back());
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("usage: corbelwright-calc COMMAND"), std::string::npos);
+    }
+    EXPECT_NE(Call({"loan", "--bogus"}).err.find("--bogus"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corbel::cli
