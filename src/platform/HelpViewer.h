@@ -1,0 +1,12 @@
+#pragma once
+
+namespace corbel {
+
+// Opens the program's help file at a numbered topic; topic 0 is the contents.
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    virtual void showHelp(int topic) = 0;
+};
+
+}  // namespace corbel
