@@ -11,6 +11,8 @@ namespace {
 
 const Command* const Commands[] = {
     &LoanCommand,
+    &ScheduleCommand,
+    &GridCommand,
 };
 
 const std::vector<std::string_view> LoanValueOptions = {"--amount", "--rate", "--years", "--parts",

@@ -67,5 +67,7 @@ void WriteLine(std::ostream& out, std::string_view label, std::string_view value
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 extern const Command LoanCommand;
+extern const Command ScheduleCommand;
+extern const Command GridCommand;
 
 }  // namespace corbel::cli

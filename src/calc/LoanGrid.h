@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Checked.h"
+#include "LoanCalculation.h"
+#include "MortgageFunctions.h"
+
+namespace corbel {
+
+// The step lists of the grid window, in their order; the window and the command
+// line offer exactly these.
+inline constexpr std::array<int, 4> AmountSteps{1000, 2000, 5000, 10000};
+inline constexpr std::array<std::string_view, 4> AmountStepTexts{"1000", "2000", "5000", "10000"};
+inline constexpr std::array<double, 7> InterestSteps{0.1, 0.125, 0.25, 0.5, 0.75, 1, 2};
+// The interest steps in the general number format with a full stop.
+inline constexpr std::array<std::string_view, 7> InterestStepTexts{"0.1",  "0.125", "0.25", "0.5",
+                                                                   "0.75", "1",     "2"};
+inline constexpr int DefaultAmountStepIndex = 1;    // 2000
+inline constexpr int DefaultInterestStepIndex = 2;  // 0.25
+
+inline constexpr int GridColumns = 7;
+inline constexpr long long MaxHalfCount = 999;  // at most 2,000 rows
+inline constexpr std::string_view GridCornerText = "Amt/Int";
+
+struct LoanGrid {
+    std::array<double, GridColumns> rates{};  // annual percent; the typed rate is rates[3]
+    std::vector<double> amounts;              // one per amount row
+    std::vector<std::array<double, GridColumns>> payments;  // [amount row][column]
+    long long halfCount = 0;
+    int markedRow = 1;  // the typed amount's row, 1 for the first amount row
+    // The first amount row in view when the grid opens; none when it is not scrolled.
+    std::optional<int> firstVisibleRow;
+
+    // The heading row and the amount rows.
+    int rowCount() const { return static_cast<int>(amounts.size()) + 1; }
+};
+
+// The typed amount as a whole number of ten-thousandths.
+std::int64_t TenThousandths(double amount);
+
+// The half-count k: trunc(amount / (2 x step)), at most 999.
+long long GridHalfCount(std::int64_t amountTenThousandths, int amountStep);
+
+// The grid of repayments around the loan: rows of amounts `amountStep` apart,
+// seven columns of rates `interestStep` apart centred on the typed rate, every
+// cell over the loan's number of repayments, timing and frequencies.
+LoanGrid ComputeLoanGrid(const LoanTerms& terms, int amountStep, double interestStep);
+
+// The grid window's checks (amount, term, rate) on its fields, then the grid.
+Checked<LoanGrid> LoanGridFromTexts(const LoanTexts& texts, int amountStep, double interestStep,
+                                    std::string_view decimalSeparator);
+
+// A rate heading: the rate in the general number format, then "%".
+std::string RateHeadingText(double rate, std::string_view decimalSeparator);
+
+// An interest step as the window's list shows it.
+std::string InterestStepText(double step, std::string_view decimalSeparator);
+
+}  // namespace corbel

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "Checked.h"
+#include "LoanCalculation.h"
+#include "MortgageFunctions.h"
+
+namespace corbel {
+
+// One row per year, or one row per repayment period.
+enum class ScheduleDisplay { ByYear, ByPeriod };
+
+// A schedule row as computed; the cells show FormatMoney(RoundMoney(v, 2)).
+struct ScheduleRow {
+    int number = 0;  // the year or the repayment number
+    double interest = 0;
+    double capital = 0;  // repayments less interest
+    double balance = 0;  // owing at the end of the row
+    double accumulatedInterest = 0;
+    double accumulatedCapital = 0;
+};
+
+struct LoanSchedule {
+    double repayment = 0;           // the instalment shown above the table
+    std::vector<ScheduleRow> rows;  // exactly the rows written
+};
+
+// The row count the table is sized to before it fills: by year Y, or Y + 1 with
+// part-year periods; by period N; at least 11. The filled table may be shorter.
+int InitialScheduleRowCount(const LoanTerms& terms, ScheduleDisplay display);
+
+// The period-by-period schedule of the loan, one StepPeriod per repayment, ending
+// with the row in which the balance is cleared.
+LoanSchedule ComputeSchedule(const LoanTerms& terms, ScheduleDisplay display);
+
+// The schedule window's checks (amount, term, rate) on its fields, then the schedule.
+Checked<LoanSchedule> ScheduleFromTexts(const LoanTexts& texts, ScheduleDisplay display,
+                                        std::string_view decimalSeparator);
+
+// The schedule window's captions for a repayment frequency: the by-period radio
+// button (hidden for annual repayments) and the label beside the repayment.
+struct ScheduleCaptions {
+    std::string_view periodButton;  // empty when the button is hidden
+    bool periodButtonVisible = true;
+    std::string_view repaymentLabel;
+};
+ScheduleCaptions CaptionsFor(PaymentFrequency repayment);
+
+// The caption of the by-year radio button and of column 0 when shown by year.
+inline constexpr std::string_view YearCaption = "Year";
+
+}  // namespace corbel
