@@ -10,7 +10,12 @@ namespace {
 
 using namespace corbel;
 
-const LoanTerms LongestLoan{250000, 7.5, 50, 365, PaymentFrequency::Daily, PaymentFrequency::Monthly,
+const LoanTerms LongestLoan{250000,
+                            7.5,
+                            50,
+                            365,
+                            PaymentFrequency::Daily,
+                            PaymentFrequency::Monthly,
                             PaymentTiming::InArrears};
 
 // The longest loan the checks admit: 50 years and 365 daily part-year periods, 18,615 periods.

@@ -14,7 +14,7 @@ using Outcome = std::optional<Message>;
 // A value computed after its checks, or the message of the first check that failed.
 template <typename T>
 class Checked {
-public:
+  public:
     Checked(T value) : state_(std::move(value)) {}
     Checked(Message failure) : state_(std::move(failure)) {}
 
@@ -25,7 +25,7 @@ public:
     const T& operator*() const { return value(); }
     const Message& failure() const { return std::get<Message>(state_); }
 
-private:
+  private:
     std::variant<T, Message> state_;
 };
 

@@ -56,7 +56,9 @@ Decimal15 ToDecimal15(long double magnitude) {
     return d;
 }
 
-bool NeedsExponent(int exponent) { return exponent >= SignificantDigits || exponent < -4; }
+bool NeedsExponent(int exponent) {
+    return exponent >= SignificantDigits || exponent < -4;
+}
 
 // The integer part of the 15-digit text of x, truncated toward zero and signed
 // (minus zero for -0.875); nullopt when the text has an exponent.
@@ -115,11 +117,15 @@ double RoundMoneyWith(double value, double digits, IntegerPartFn integerPart) {
     return static_cast<double>(static_cast<long double>(*intPart) + frac);
 }
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 }  // namespace
 
-double RoundMoney(double value, double digits) { return RoundMoneyWith(value, digits, IntegerPart); }
+double RoundMoney(double value, double digits) {
+    return RoundMoneyWith(value, digits, IntegerPart);
+}
 
 double RoundMoneyByText(double value, double digits) {
     return RoundMoneyWith(value, digits, TextIntegerPart);
@@ -178,7 +184,9 @@ std::optional<double> ReadDecimal(std::string_view text, std::string_view decima
             ++pos;
         }
     };
-    auto isDigit = [&](std::size_t at) { return at < text.size() && text[at] >= '0' && text[at] <= '9'; };
+    auto isDigit = [&](std::size_t at) {
+        return at < text.size() && text[at] >= '0' && text[at] <= '9';
+    };
 
     skipBlanks();
     std::string ascii;
@@ -193,7 +201,8 @@ std::optional<double> ReadDecimal(std::string_view text, std::string_view decima
         ascii += text[pos++];
         ++mantissaDigits;
     }
-    if (!decimalSeparator.empty() && text.substr(pos, decimalSeparator.size()) == decimalSeparator) {
+    if (!decimalSeparator.empty() &&
+        text.substr(pos, decimalSeparator.size()) == decimalSeparator) {
         pos += decimalSeparator.size();
         ascii += '.';
         while (isDigit(pos)) {
@@ -263,7 +272,8 @@ std::optional<int> ReadWhole(std::string_view text) {
         return std::nullopt;
     }
     long long magnitude = 0;
-    const auto [end, ec] = std::from_chars(text.data() + pos, text.data() + text.size(), magnitude, base);
+    const auto [end, ec] =
+        std::from_chars(text.data() + pos, text.data() + text.size(), magnitude, base);
     if (ec != std::errc() || end != text.data() + text.size() || magnitude < 0) {
         return std::nullopt;
     }
@@ -274,7 +284,9 @@ std::optional<int> ReadWhole(std::string_view text) {
     return static_cast<int>(value);
 }
 
-int WholeOrZero(std::string_view text) { return ReadWhole(Strip(text)).value_or(0); }
+int WholeOrZero(std::string_view text) {
+    return ReadWhole(Strip(text)).value_or(0);
+}
 
 bool IsNumberInRange(std::string_view text, double low, double high,
                      std::string_view decimalSeparator) {
@@ -287,7 +299,9 @@ bool IsNumber(std::string_view text, std::string_view decimalSeparator) {
     return !stripped.empty() && ReadDecimal(stripped, decimalSeparator).has_value();
 }
 
-bool IsWholeNumber(std::string_view text) { return ReadWhole(Strip(text)).has_value(); }
+bool IsWholeNumber(std::string_view text) {
+    return ReadWhole(Strip(text)).has_value();
+}
 
 Outcome CheckTerm(std::string_view yearsText, std::string_view label, std::string_view partText,
                   int maxYears, double periodsPerYear) {

@@ -21,7 +21,9 @@ double PaymentsPerYear(std::string_view label) {
     throw std::invalid_argument("not a frequency: " + std::string(label));
 }
 
-double CompoundingsPerYear(std::string_view label) { return PaymentsPerYear(label); }
+double CompoundingsPerYear(std::string_view label) {
+    return PaymentsPerYear(label);
+}
 
 std::string_view PeriodName(double periodsPerYear) {
     for (const auto& info : Frequencies) {

@@ -7,7 +7,16 @@
 namespace corbel {
 
 // Order is the order of every frequency list; "Monthly" is the default.
-enum class PaymentFrequency { Annualy, BiAnnualy, Quarterly, Monthly, BiMonthly, FortNightly, Weekly, Daily };
+enum class PaymentFrequency {
+    Annualy,
+    BiAnnualy,
+    Quarterly,
+    Monthly,
+    BiMonthly,
+    FortNightly,
+    Weekly,
+    Daily
+};
 
 enum class PaymentTiming { InArrears, InAdvance };
 
@@ -16,7 +25,7 @@ inline constexpr PaymentFrequency DefaultFrequency = PaymentFrequency::Monthly;
 
 struct FrequencyInfo {
     PaymentFrequency frequency;
-    std::string_view label;       // the list text, matched exactly
+    std::string_view label;  // the list text, matched exactly
     double periodsPerYear;
     std::string_view periodName;  // used by the term messages
     std::string_view unitLabel;   // beside the part-year field; empty: field hidden
@@ -36,11 +45,21 @@ inline constexpr std::array<FrequencyInfo, FrequencyCount> Frequencies{{
 constexpr const FrequencyInfo& Info(PaymentFrequency f) {
     return Frequencies[static_cast<int>(f)];
 }
-constexpr std::string_view Label(PaymentFrequency f) { return Info(f).label; }
-constexpr double PeriodsPerYear(PaymentFrequency f) { return Info(f).periodsPerYear; }
-constexpr std::string_view UnitLabel(PaymentFrequency f) { return Info(f).unitLabel; }
-constexpr PaymentFrequency FrequencyAt(int index) { return Frequencies[index].frequency; }
-constexpr int IndexOf(PaymentFrequency f) { return static_cast<int>(f); }
+constexpr std::string_view Label(PaymentFrequency f) {
+    return Info(f).label;
+}
+constexpr double PeriodsPerYear(PaymentFrequency f) {
+    return Info(f).periodsPerYear;
+}
+constexpr std::string_view UnitLabel(PaymentFrequency f) {
+    return Info(f).unitLabel;
+}
+constexpr PaymentFrequency FrequencyAt(int index) {
+    return Frequencies[index].frequency;
+}
+constexpr int IndexOf(PaymentFrequency f) {
+    return static_cast<int>(f);
+}
 
 // The frequency whose label is exactly `label` (case-sensitive), if any.
 std::optional<PaymentFrequency> FrequencyFromLabel(std::string_view label);

@@ -14,8 +14,8 @@ Checked<LoanTerms> ReadLoan(const LoanTexts& texts, const LoanChecks& checks,
         return Information(checks.amountMessage);
     }
     terms.amount = *ReadDecimal(Strip(texts.amount), decimalSeparator);
-    if (auto failure =
-            CheckTerm(texts.years, msg::PeriodLabel, texts.parts, msg::MaxYears, terms.paymentsPerYear())) {
+    if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, msg::MaxYears,
+                                 terms.paymentsPerYear())) {
         return *failure;
     }
     terms.years = WholeOrZero(texts.years);

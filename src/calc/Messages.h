@@ -87,6 +87,8 @@ inline constexpr std::string_view SavingsPeriodZero = "You must enter a period g
 inline Message Information(std::string_view text) {
     return {std::string(text), MessageKind::Information};
 }
-inline Message Confirm(std::string_view text) { return {std::string(text), MessageKind::Confirm}; }
+inline Message Confirm(std::string_view text) {
+    return {std::string(text), MessageKind::Confirm};
+}
 
 }  // namespace corbel

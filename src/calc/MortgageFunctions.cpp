@@ -50,7 +50,8 @@ double RatePerPeriod(double annualPercent, double paymentsPerYear) {
     return static_cast<double>(annualPercent / (100 * static_cast<long double>(paymentsPerYear)));
 }
 
-double LevelPaymentArrears(double amount, double annualPercent, double count, double paymentsPerYear) {
+double LevelPaymentArrears(double amount, double annualPercent, double count,
+                           double paymentsPerYear) {
     const double r = RatePerPeriod(annualPercent, paymentsPerYear);
     if (r == 0) {
         return RoundMoney(static_cast<double>(static_cast<long double>(amount) / count), 2);
@@ -59,13 +60,15 @@ double LevelPaymentArrears(double amount, double annualPercent, double count, do
     return static_cast<double>(amount * static_cast<long double>(r) * growth / (growth - 1));
 }
 
-double LevelPaymentAdvance(double amount, double annualPercent, double count, double paymentsPerYear) {
+double LevelPaymentAdvance(double amount, double annualPercent, double count,
+                           double paymentsPerYear) {
     const double r = RatePerPeriod(annualPercent, paymentsPerYear);
     if (r == 0) {
         return RoundMoney(static_cast<double>(static_cast<long double>(amount) / count), 2);
     }
     const long double v = 1 + static_cast<long double>(r);
-    return static_cast<double>(amount * Power(1 + (1 - Power(v, 1 - static_cast<long double>(count))) / r, -1));
+    return static_cast<double>(
+        amount * Power(1 + (1 - Power(v, 1 - static_cast<long double>(count))) / r, -1));
 }
 
 double PaymentRule(double levelPayment) {
@@ -73,7 +76,8 @@ double PaymentRule(double levelPayment) {
 }
 
 double AnnualPercent(const LoanTerms& terms) {
-    const double i = PeriodicRate(terms.annualRate, terms.compoundingsPerYear(), terms.paymentsPerYear());
+    const double i =
+        PeriodicRate(terms.annualRate, terms.compoundingsPerYear(), terms.paymentsPerYear());
     return static_cast<double>(static_cast<long double>(i) * terms.paymentsPerYear() * 100);
 }
 
@@ -108,7 +112,8 @@ PeriodStep StepPeriod(double balance, double payment, double rate, PaymentTiming
     return {interest, payment, owing - payment};
 }
 
-std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms, const Regional& regional) {
+std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
+                                                   const Regional& regional) {
     const double n = terms.paymentsPerYear();
     const double annualPercent = AnnualPercent(terms);
     double payment = PaymentRule(
@@ -141,9 +146,9 @@ double ClosedFormLastPayment(const LoanTerms& terms, double instalment) {
     if (terms.timing == PaymentTiming::InArrears) {
         return static_cast<double>((a - instalment * (1 - Power(v, -(n - 1))) / i) * Power(v, n));
     }
-    return RoundMoney(
-        static_cast<double>((a - instalment * (1 + (1 - Power(v, -(n - 2))) / i)) * Power(v, n - 1)),
-        2);
+    return RoundMoney(static_cast<double>((a - instalment * (1 + (1 - Power(v, -(n - 2))) / i)) *
+                                          Power(v, n - 1)),
+                      2);
 }
 
 double TotalInterest(const LoanTerms& terms, double instalment, const AmortisationSummary& run) {

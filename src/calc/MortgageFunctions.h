@@ -19,8 +19,10 @@ double PeriodicRate(double annualRate, double compoundingsPerYear, double paymen
 
 // Level payments for `amount` over `count` payments; both take the rate as the
 // annual percentage R' = i x n x 100 and recover i = R' / (100 x n) themselves.
-double LevelPaymentArrears(double amount, double annualPercent, double count, double paymentsPerYear);
-double LevelPaymentAdvance(double amount, double annualPercent, double count, double paymentsPerYear);
+double LevelPaymentArrears(double amount, double annualPercent, double count,
+                           double paymentsPerYear);
+double LevelPaymentAdvance(double amount, double annualPercent, double count,
+                           double paymentsPerYear);
 
 // The payment rule: round a level payment up to the cent unless it exceeds a
 // whole cent by less than 0.0001.
@@ -70,7 +72,8 @@ struct AmortisationSummary {
 
 // The period-by-period run of the loan until the balance is cleared; nullopt
 // when the term has no payments.
-std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms, const Regional& regional);
+std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
+                                                   const Regional& regional);
 
 // The closed form's final payment when all payments before it are `instalment`.
 double ClosedFormLastPayment(const LoanTerms& terms, double instalment);

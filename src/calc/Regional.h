@@ -11,7 +11,7 @@ enum class MoneyForm { Regional, TwoDecimals, NoDecimals };
 // What the arithmetic needs of the user's regional settings. The platform layer
 // implements it over the system's locale; calc stays free of any toolkit.
 class Regional {
-public:
+  public:
     virtual ~Regional() = default;
     // The decimal separator that typed numbers use, as UTF-8.
     virtual std::string decimalSeparator() const = 0;

@@ -11,10 +11,18 @@ std::string Quote(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char buf[8];
@@ -39,12 +47,18 @@ Json Json::number(double value) {
     return Json(buf);
 }
 
-Json Json::integer(long long value) { return Json(std::to_string(value)); }
-Json Json::string(std::string_view text) { return Json(Quote(text)); }
+Json Json::integer(long long value) {
+    return Json(std::to_string(value));
+}
+Json Json::string(std::string_view text) {
+    return Json(Quote(text));
+}
 Json Json::optionalString(const std::optional<std::string>& text) {
     return text ? string(*text) : null();
 }
-Json Json::null() { return Json("null"); }
+Json Json::null() {
+    return Json("null");
+}
 
 Json Json::array(const std::vector<Json>& items) {
     std::string text = "[";

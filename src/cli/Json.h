@@ -9,7 +9,7 @@ namespace corbel::cli {
 
 // A JSON value written as text as it is built; numbers carry 17 significant digits.
 class Json {
-public:
+  public:
     static Json number(double value);
     static Json integer(long long value);
     static Json string(std::string_view text);
@@ -20,17 +20,17 @@ public:
 
     // An object in the order the members are added.
     class Object {
-    public:
+      public:
         Object& add(std::string_view key, const Json& value);
         std::string text() const { return "{" + body_ + "}"; }
 
-    private:
+      private:
         std::string body_;
     };
 
     const std::string& text() const { return text_; }
 
-private:
+  private:
     explicit Json(std::string text) : text_(std::move(text)) {}
     std::string text_;
 };

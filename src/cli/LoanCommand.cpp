@@ -20,11 +20,13 @@ int RunLoan(const Invocation& call, const Output& output) {
                           .add("repayment", Json::number(loan->repayment))
                           .add("repayment_text", Json::string(FormatMoney(r, loan->repayment)))
                           .add("total_interest", Json::number(loan->totalInterest))
-                          .add("total_interest_text", Json::string(FormatMoney(r, loan->totalInterest)))
+                          .add("total_interest_text",
+                               Json::string(FormatMoney(r, loan->totalInterest)))
                           .add("payment_count", Json::integer(loan->run.PaymentCount))
                           .add("last_payment", Json::number(loan->run.LastPayment))
                           .add("last_payment_text", Json::string(loan->run.LastPaymentText))
-                          .add("message", loan->notice ? Json::string(loan->notice->text) : Json::null())
+                          .add("message",
+                               loan->notice ? Json::string(loan->notice->text) : Json::null())
                           .add("chart_principal", Json::number(slices->principal))
                           .add("chart_interest", Json::number(slices->interest))
                           .text()

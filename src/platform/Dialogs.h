@@ -10,7 +10,7 @@ namespace corbel {
 // windows can be driven without a person clicking: the real one shows Qt's
 // boxes, a scripted one records what was shown and answers as told.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A message box of the message's kind (icon and title) with one "OK".
     virtual void showMessage(QWidget* parent, const Message& message) = 0;
@@ -18,7 +18,7 @@ public:
 
 // The real boxes.
 class QtDialogs : public Dialogs {
-public:
+  public:
     void showMessage(QWidget* parent, const Message& message) override;
 };
 

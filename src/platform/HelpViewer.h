@@ -4,7 +4,7 @@ namespace corbel {
 
 // Opens the program's help file at a numbered topic; topic 0 is the contents.
 class HelpViewer {
-public:
+  public:
     virtual ~HelpViewer() = default;
     virtual void showHelp(int topic) = 0;
 };

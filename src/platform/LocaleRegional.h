@@ -9,7 +9,7 @@ namespace corbel {
 // Regional settings from a QLocale. A locale without currency settings (C,
 // POSIX) formats money as en_US does.
 class LocaleRegional : public Regional {
-public:
+  public:
     explicit LocaleRegional(const QLocale& locale);
     static LocaleRegional system();
 
@@ -17,7 +17,7 @@ public:
     std::string money(double value, MoneyForm form) const override;
     const QLocale& locale() const { return locale_; }
 
-private:
+  private:
     QLocale locale_;
     QLocale moneyLocale_;
 };

@@ -16,7 +16,9 @@ struct RoundCase {
     double expected;
 };
 
-void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.value << " to " << c.digits; }
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    *os << c.value << " to " << c.digits;
+}
 
 class RoundMoneyTest : public ::testing::TestWithParam<RoundCase> {};
 
@@ -31,8 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Ordinary rounding to cents, exact halves to the even cent.
         RoundCase{5.678, 2, 5.68}, RoundCase{5.674, 2, 5.67}, RoundCase{5.125, 2, 5.12},
-        RoundCase{5.375, 2, 5.38}, RoundCase{0.125, 2, 0.12}, RoundCase{999999999.125, 2, 999999999.12},
-        RoundCase{999999999.375, 2, 999999999.38},
+        RoundCase{5.375, 2, 5.38}, RoundCase{0.125, 2, 0.12},
+        RoundCase{999999999.125, 2, 999999999.12}, RoundCase{999999999.375, 2, 999999999.38},
         // Negative values measure the fraction upward from the integer part of V - 1.
         RoundCase{-2.3, 2, -2.3}, RoundCase{-2.125, 2, -2.12}, RoundCase{-0.004, 2, -0.0},
         // Within 0.0001 of 1 the text has an exponent: the value comes back unrounded.
@@ -85,8 +87,8 @@ TEST(ReadDecimalTest, AcceptsOnlyPlainDecimalNumbers) {
     EXPECT_EQ(ReadDecimal("5.", "."), 5);
     EXPECT_EQ(ReadDecimal("2.5E-1", "."), 0.25);
     EXPECT_EQ(ReadDecimal("12,5", ","), 12.5);
-    for (const char* bad : {"", " ", "1,000", ".", "e5", "1e", "1.2.3", "abc", "1e999", "5 5", "--5",
-                            "0x10", "$5"}) {
+    for (const char* bad :
+         {"", " ", "1,000", ".", "e5", "1e", "1.2.3", "abc", "1e999", "5 5", "--5", "0x10", "$5"}) {
         EXPECT_FALSE(ReadDecimal(bad, ".").has_value()) << bad;
     }
     EXPECT_FALSE(ReadDecimal("12.5", ",").has_value());
@@ -134,7 +136,8 @@ class CheckTermTest : public ::testing::TestWithParam<TermCase> {};
 
 TEST_P(CheckTermTest, MessagesInTheirOrder) {
     const auto& c = GetParam();
-    const Outcome outcome = CheckTerm(c.years, " a period ", c.part, 50, PeriodsPerYear(c.frequency));
+    const Outcome outcome =
+        CheckTerm(c.years, " a period ", c.part, 50, PeriodsPerYear(c.frequency));
     if (c.message == nullptr) {
         EXPECT_FALSE(outcome.has_value()) << outcome->text;
     } else {

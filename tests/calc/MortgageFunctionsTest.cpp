@@ -11,8 +11,8 @@ namespace corbel {
 namespace {
 
 TEST(FrequencyTest, EightLabelsInListOrder) {
-    const char* labels[] = {"Annualy", "Bi-Annualy", "Quarterly", "Monthly",
-                            "Bi-Monthly", "FortNightly", "Weekly", "Daily"};
+    const char* labels[] = {"Annualy",    "Bi-Annualy",  "Quarterly", "Monthly",
+                            "Bi-Monthly", "FortNightly", "Weekly",    "Daily"};
     const double periods[] = {1, 2, 4, 12, 24, 26, 52, 365};
     for (int k = 0; k < FrequencyCount; ++k) {
         EXPECT_EQ(Label(FrequencyAt(k)), labels[k]);
@@ -82,7 +82,8 @@ TEST(StepPeriodTest, FinalPaymentClearsTheBalanceExactly) {
 }
 
 LoanTerms Monthly(double amount, double rate, int years, int parts, PaymentTiming timing) {
-    return {amount, rate, years, parts, PaymentFrequency::Monthly, PaymentFrequency::Monthly, timing};
+    return {amount, rate, years, parts, PaymentFrequency::Monthly, PaymentFrequency::Monthly,
+            timing};
 }
 
 TEST(RunAmortisationTest, WorkedLoans) {
@@ -110,7 +111,12 @@ TEST(RunAmortisationTest, NoPaymentsLeavesNoSummary) {
 }
 
 TEST(RunAmortisationTest, LongestDailyLoanCompletes) {
-    LoanTerms terms{250000, 7.5, 50, 365, PaymentFrequency::Daily, PaymentFrequency::Daily,
+    LoanTerms terms{250000,
+                    7.5,
+                    50,
+                    365,
+                    PaymentFrequency::Daily,
+                    PaymentFrequency::Daily,
                     PaymentTiming::InArrears};
     const auto run = RunAmortisation(terms, test::EnUs());
     ASSERT_TRUE(run);
@@ -129,8 +135,13 @@ TEST(TotalInterestTest, ClosedFormUnlessItsLastPaymentIsNegative) {
 
     // The rounded-up interest eats the rounded-up repayment: the closed form's
     // last payment goes negative and the run's total stands.
-    const LoanTerms fortnightly{100000, 30, 50, 0, PaymentFrequency::FortNightly,
-                                PaymentFrequency::FortNightly, PaymentTiming::InArrears};
+    const LoanTerms fortnightly{100000,
+                                30,
+                                50,
+                                0,
+                                PaymentFrequency::FortNightly,
+                                PaymentFrequency::FortNightly,
+                                PaymentTiming::InArrears};
     const double q = Instalment(fortnightly);
     run = RunAmortisation(fortnightly, test::EnUs());
     EXPECT_LT(ClosedFormLastPayment(fortnightly, q), 0);

@@ -30,16 +30,18 @@ TEST(CliLoanTest, JsonInArrears) {
     const CliRun r = Call(Loan({"--amount", "100000", "--rate", "6", "--years", "30", "--json"}));
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out,
-              "{\"repayment\":599.55999999999995,\"repayment_text\":\"$599.56\","
-              "\"total_interest\":115832.08237341489,\"total_interest_text\":\"$115,832.08\","
-              "\"payment_count\":360,\"last_payment\":590.13000000067382,\"last_payment_text\":\"$590.13\","
-              "\"message\":null,\"chart_principal\":100000,\"chart_interest\":115832.08237341489}\n");
+    EXPECT_EQ(
+        r.out,
+        "{\"repayment\":599.55999999999995,\"repayment_text\":\"$599.56\","
+        "\"total_interest\":115832.08237341489,\"total_interest_text\":\"$115,832.08\","
+        "\"payment_count\":360,\"last_payment\":590.13000000067382,\"last_payment_text\":\"$590."
+        "13\","
+        "\"message\":null,\"chart_principal\":100000,\"chart_interest\":115832.08237341489}\n");
 }
 
 TEST(CliLoanTest, JsonInAdvance) {
-    const CliRun r = Call(
-        Loan({"--amount", "100000", "--rate", "6", "--years", "30", "--advance", "--json"}));
+    const CliRun r =
+        Call(Loan({"--amount", "100000", "--rate", "6", "--years", "30", "--advance", "--json"}));
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"repayment_text\":\"$596.57\""), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"total_interest_text\":\"$114,762.88\""), std::string::npos) << r.out;
@@ -77,7 +79,8 @@ TEST(CliLoanTest, FailedChecksGoToStandardErrorWithStatusTwo) {
 }
 
 TEST(CliLoanTest, LocaleReadsAndWritesRegionalNumbers) {
-    CliRun r = Call({"loan", "--locale", "de_DE", "--amount", "100000,0", "--rate", "6", "--years", "30"});
+    CliRun r =
+        Call({"loan", "--locale", "de_DE", "--amount", "100000,0", "--rate", "6", "--years", "30"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("Repayment: 599,56\u00a0\u20ac\n"), std::string::npos) << r.out;
     r = Call({"loan", "--locale", "de_DE", "--amount", "100000.5", "--rate", "6", "--years", "30"});

@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "Dialogs.h"
+#include "HelpWindow.h"
+#include "LocaleRegional.h"
+#include "MainUnit.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const corbel::LocaleRegional regional = corbel::LocaleRegional::system();
+    corbel::QtDialogs dialogs;
+    corbel::ui::HelpWindow help(programFolder + "/CWHelp.Hlp");
+    corbel::ui::TMORTLOAN window({regional, dialogs, help}, programFolder);
+    window.show();
+    return app.exec();
+}

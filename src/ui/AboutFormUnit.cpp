@@ -1,0 +1,41 @@
+#include "AboutFormUnit.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "Palette.h"
+#include "Pictures.h"
+
+namespace corbel::ui {
+
+TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+    setObjectName("AboutForm");
+    setWindowTitle("About Harrowmede");
+    auto* picture = new QLabel(this);
+    picture->setObjectName("ProgramIcon");
+    picture->setPixmap(Pixmap(Picture::House, 48));
+    HeadingLabel = new QLabel("Corbelwright", this);
+    HeadingLabel->setObjectName("HeadingLabel");
+    MakeHeading(HeadingLabel, 8);
+    VersionLabel = new QLabel("Version 1.07", this);
+    VersionLabel->setObjectName("VersionLabel");
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OKButton");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(HeadingLabel);
+    texts->addWidget(VersionLabel);
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture);
+    top->addLayout(texts, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace corbel::ui

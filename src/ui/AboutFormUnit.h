@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace corbel::ui {
+
+// The About window: product name, version and OK; shown without blocking.
+class TAboutForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TAboutForm(QWidget* parent = nullptr);
+
+    QLabel* HeadingLabel;
+    QLabel* VersionLabel;
+};
+
+}  // namespace corbel::ui

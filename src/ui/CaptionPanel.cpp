@@ -1,0 +1,28 @@
+#include "CaptionPanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace corbel::ui {
+
+CaptionPanel::CaptionPanel(const QString& objectName, const QString& caption, QWidget* parent)
+    : QFrame(parent), caption_(new QLabel(caption, this)), layout_(new QHBoxLayout(this)) {
+    setObjectName(objectName);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    caption_->setTextFormat(Qt::PlainText);  // the captions' leading blanks are kept
+    caption_->setObjectName(objectName + "Caption");
+    layout_->setContentsMargins(4, 4, 4, 4);
+    layout_->addWidget(caption_, 1);
+}
+
+QString CaptionPanel::caption() const {
+    return caption_->text();
+}
+void CaptionPanel::setCaption(const QString& caption) {
+    caption_->setText(caption);
+}
+void CaptionPanel::addWidget(QWidget* widget, int stretch) {
+    layout_->addWidget(widget, stretch);
+}
+
+}  // namespace corbel::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+class QHBoxLayout;
+class QLabel;
+
+namespace corbel::ui {
+
+// A raised panel with a caption on its left and room for controls after it.
+class CaptionPanel : public QFrame {
+    Q_OBJECT
+  public:
+    CaptionPanel(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
+
+    QString caption() const;
+    void setCaption(const QString& caption);
+    void addWidget(QWidget* widget, int stretch = 0);
+
+  private:
+    QLabel* caption_;
+    QHBoxLayout* layout_;
+};
+
+}  // namespace corbel::ui

@@ -1,0 +1,91 @@
+#include "HeaderBand.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "Palette.h"
+#include "Pictures.h"
+
+namespace corbel::ui {
+
+namespace {
+
+QLabel* NameLabel(const char* name, const QColor& colour, QWidget* parent) {
+    auto* label = new QLabel("Corbelwright", parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setItalic(true);
+    font.setPointSize(font.pointSize() + 12);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+}  // namespace
+
+HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
+    setObjectName("HeaderBand");
+    setMinimumHeight(100);
+
+    HeadingLabel2 = NameLabel("HeadingLabel2", QColor(10, 10, 30), this);
+    HeadingLabel1 = NameLabel("HeadingLabel1", QColor(255, 215, 90), this);
+    // The shadow sits a few pixels lower and to the right in the same cell.
+    HeadingLabel2->setContentsMargins(3, 3, 0, 0);
+    HeadingLabel1->setContentsMargins(0, 0, 3, 3);
+
+    auto* name = new QGridLayout;
+    name->addWidget(HeadingLabel2, 0, 0);
+    name->addWidget(HeadingLabel1, 0, 0);
+    HeadingLabel1->raise();
+
+    auto* icon1 = new QLabel(this);
+    icon1->setObjectName("Image2");
+    icon1->setPixmap(Pixmap(Picture::House, 28));
+    auto* icon2 = new QLabel(this);
+    icon2->setObjectName("Image3");
+    icon2->setPixmap(Pixmap(Picture::Additional, 28));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon1);
+    top->addLayout(name);
+    top->addStretch(1);
+    top->addWidget(icon2);
+
+    toolBar = new QToolBar(this);
+    toolBar->setObjectName("ToolBar1");
+    toolBar->setIconSize(QSize(24, 24));
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar->setStyleSheet("QToolBar { background: transparent; border: none; }");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 2);
+    layout->addLayout(top, 1);
+    layout->addWidget(toolBar);
+}
+
+void HeaderBand::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QLinearGradient sky(0, 0, 0, height());
+    sky.setColorAt(0, QColor(0, 0, 70));
+    sky.setColorAt(1, Navy);
+    p.fillRect(rect(), sky);
+    // A low skyline of roofs across the band.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 30, 110));
+    const int base = height() - 34;
+    for (int x = width() / 3, k = 0; x < width(); x += 46, ++k) {
+        const int h = 18 + (k * 7) % 20;
+        const QPoint roof[] = {{x, base}, {x + 20, base - h}, {x + 40, base}};
+        p.drawPolygon(roof, 3);
+        p.drawRect(x + 4, base, 32, 10);
+    }
+}
+
+}  // namespace corbel::ui

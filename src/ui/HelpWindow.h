@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "HelpViewer.h"
+
+class QTextBrowser;
+
+namespace corbel::ui {
+
+// The help viewer: a window of the program showing the help file, opened at a
+// topic's section. A missing help file shows nothing.
+class HelpWindow : public QDialog, public HelpViewer {
+    Q_OBJECT
+  public:
+    HelpWindow(const QString& helpFile, QWidget* parent = nullptr);
+
+    void showHelp(int topic) override;
+    // The anchor of a topic's section in the help file.
+    static QString anchor(int topic);
+
+  private:
+    QString helpFile_;
+    QTextBrowser* browser_;
+};
+
+}  // namespace corbel::ui

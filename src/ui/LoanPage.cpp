@@ -1,0 +1,272 @@
+#include "LoanPage.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ErrorChecking.h"
+#include "Palette.h"
+#include "Pictures.h"
+
+namespace corbel::ui {
+
+namespace {
+
+// Panel1's caption by repayment frequency, in list order.
+const char* const PaymentCaptions[FrequencyCount] = {
+    "   Annual Loan Payment is",  "   Bi-Annual Loan Payment is",  "   Quarterly Loan Payment is",
+    "   Monthly Loan Payment is", "   Bi-Monthly Loan Payment is", "   Fortnightly Loan Payment is",
+    "   Weekly Loan Payment is",  "   Daily Loan Payment is"};
+
+template <typename T>
+T* Named(T* widget, const char* name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLineEdit* Edit(const char* name, int maxLength, QWidget* parent) {
+    auto* edit = Named(new QLineEdit(parent), name);
+    edit->setMaxLength(maxLength);
+    MakeInputField(edit);
+    return edit;
+}
+
+QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QString TextOf(const QLineEdit* edit) {
+    return edit->text();
+}
+
+}  // namespace
+
+void FillFrequencyList(QComboBox* list) {
+    list->setEditable(false);
+    for (const auto& info : Frequencies) {
+        list->addItem(Q(info.label));
+    }
+    list->setCurrentIndex(IndexOf(DefaultFrequency));
+}
+
+PaymentFrequency SelectedFrequency(const QComboBox* list) {
+    return FrequencyAt(std::max(0, list->currentIndex()));
+}
+
+LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent)
+    : QWidget(parent), context_(context), state_(state) {
+    auto* picture = Named(new QLabel(this), "Image1");
+    picture->setPixmap(Pixmap(Picture::House, 40));
+    auto* title = Caption("MALabel", "Corbelwright", this);
+    MakeHeading(title, 8);
+
+    auto* amountLabel = Caption("MAmountLabel", "Loan Amount", this);
+    MAmount = Edit("MAmount", 9, this);
+    auto* periodLabel = Caption("Label4", "Period", this);
+    Period = Edit("Period", 2, this);
+    auto* yearsLabel = Caption("Label97", "Year(s)", this);
+    MPartyear = Edit("MPartyear", 3, this);
+    Label98 = Caption("Label98", "Month(s)", this);
+    auto* rateLabel = Caption("Label3", "Interest Rate", this);
+    IRate = Edit("IRate", 8, this);
+    auto* percent = Caption("Label99", "%", this);
+    for (QLineEdit* edit : {MAmount, IRate}) {
+        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QString(10, '9')));
+    }
+    for (QLineEdit* edit : {Period, MPartyear}) {
+        edit->setMaximumWidth(fontMetrics().horizontalAdvance(QString(5, '9')));
+    }
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(amountLabel, 0, 0);
+    fields->addWidget(MAmount, 0, 1, 1, 4);
+    fields->addWidget(periodLabel, 1, 0);
+    fields->addWidget(Period, 1, 1);
+    fields->addWidget(yearsLabel, 1, 2);
+    fields->addWidget(MPartyear, 1, 3);
+    fields->addWidget(Label98, 1, 4);
+    fields->addWidget(rateLabel, 2, 0);
+    fields->addWidget(IRate, 2, 1, 1, 3);
+    fields->addWidget(percent, 2, 4);
+    fields->setColumnStretch(5, 1);
+
+    auto* repaymentGroup = Named(new QGroupBox("Repayment", this), "GroupBox1");
+    MPayment = Named(new QComboBox(repaymentGroup), "MPayment");
+    FillFrequencyList(MPayment);
+    MArrears = Named(new QRadioButton("In Arrears", repaymentGroup), "MArrears");
+    MAdvance = Named(new QRadioButton("In Advance", repaymentGroup), "MAdvance");
+    MArrears->setChecked(true);
+    auto* repaymentLayout = new QVBoxLayout(repaymentGroup);
+    repaymentLayout->addWidget(MPayment);
+    repaymentLayout->addWidget(MArrears);
+    repaymentLayout->addWidget(MAdvance);
+
+    auto* compoundGroup = Named(new QGroupBox("Interest Compounded", this), "GroupBox2");
+    MCompounded = Named(new QComboBox(compoundGroup), "MCompounded");
+    FillFrequencyList(MCompounded);
+    auto* compoundLayout = new QVBoxLayout(compoundGroup);
+    compoundLayout->addWidget(MCompounded);
+
+    auto* options = new QVBoxLayout;
+    options->addWidget(repaymentGroup);
+    options->addWidget(compoundGroup);
+
+    Panel1 = new CaptionPanel("Panel1", PaymentCaptions[IndexOf(DefaultFrequency)], this);
+    MonthlyRepayment = Named(new QLineEdit(Panel1), "MonthlyRepayment");
+    MakeResultField(MonthlyRepayment);
+    MonthlyRepayment->setFocusPolicy(Qt::ClickFocus);
+    BitBtn8 = Named(new QPushButton("Last Payment", Panel1), "BitBtn8");
+    Panel1->addWidget(MonthlyRepayment);
+    Panel1->addWidget(BitBtn8);
+
+    Panel6 = new CaptionPanel("Panel6", "   Total Interest Charges are:", this);
+    TotalInterest = Named(new QLineEdit(Panel6), "TotalInterest");
+    MakeResultField(TotalInterest);
+    TotalInterest->setFocusPolicy(Qt::ClickFocus);
+    Panel6->addWidget(TotalInterest);
+    BitBtn9 = Named(new QToolButton(this), "BitBtn9");
+    BitBtn9->setIcon(Icon(Picture::Chart));
+    BitBtn9->setToolTip("View a  graph of your Loan");
+    for (QLineEdit* result : {MonthlyRepayment, TotalInterest}) {
+        result->setMinimumWidth(fontMetrics().horizontalAdvance("$999,999,999,999.99"));
+    }
+
+    auto* panel6Row = new QHBoxLayout;
+    panel6Row->addWidget(Panel6, 1);
+    panel6Row->addWidget(BitBtn9);
+
+    CalMortBtn = Named(new QPushButton("Calculate", this), "CalMortBtn");
+    PrintMortBtn = Named(new QPushButton("Print", this), "PrintMortBtn");
+    PrintMortBtn->setIcon(Icon(Picture::Print));
+    BitBtn1 = Named(new QToolButton(this), "BitBtn1");
+    BitBtn1->setIcon(Icon(Picture::Help));
+    BitBtn1->setToolTip("Help");
+    CalMortBtn->setDefault(false);
+    CalMortBtn->setAutoDefault(false);
+
+    MortgageGridBtn = Named(new QPushButton("Loan Grid", this), "MortgageGridBtn");
+    SpeedButton2 = Named(new QPushButton("Schedule", this), "SpeedButton2");
+    SpeedButton3 = Named(new QPushButton("Additional Payments", this), "SpeedButton3");
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(picture);
+    heading->addWidget(title, 1);
+
+    auto* inputs = new QHBoxLayout;
+    inputs->addLayout(fields, 1);
+    inputs->addLayout(options);
+
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(CalMortBtn);
+    actions->addWidget(PrintMortBtn);
+    actions->addStretch(1);
+    actions->addWidget(BitBtn1);
+
+    auto* tables = new QHBoxLayout;
+    tables->addWidget(MortgageGridBtn);
+    tables->addWidget(SpeedButton2);
+    tables->addWidget(SpeedButton3);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(heading);
+    page->addLayout(inputs);
+    page->addWidget(Panel1);
+    page->addLayout(panel6Row);
+    page->addLayout(actions);
+    page->addLayout(tables);
+    page->addStretch(1);
+
+    // Tab order down the page.
+    QWidget* order[] = {MAmount,      Period,   MPartyear,       IRate,        MPayment,
+                        MArrears,     MAdvance, MCompounded,     BitBtn8,      CalMortBtn,
+                        PrintMortBtn, BitBtn1,  MortgageGridBtn, SpeedButton2, SpeedButton3};
+    for (std::size_t k = 1; k < std::size(order); ++k) {
+        setTabOrder(order[k - 1], order[k]);
+    }
+
+    const auto unsaved = [this] { state_.LoanSaved = false; };
+    for (QLineEdit* edit : {MAmount, Period, MPartyear, IRate}) {
+        connect(edit, &QLineEdit::textChanged, this, unsaved);
+        // Enter in a field calculates, as the Calculate button does.
+        connect(edit, &QLineEdit::returnPressed, CalMortBtn, &QPushButton::click);
+    }
+    connect(MCompounded, &QComboBox::currentIndexChanged, this, unsaved);
+    connect(MArrears, &QRadioButton::clicked, this, unsaved);
+    connect(MAdvance, &QRadioButton::clicked, this, unsaved);
+    connect(MPayment, &QComboBox::currentIndexChanged, this, &LoanPage::MPaymentChange);
+    connect(CalMortBtn, &QPushButton::clicked, this, &LoanPage::CalMortBtnClick);
+    // Print calculates as Calculate does; the printed details come with the reports.
+    connect(PrintMortBtn, &QPushButton::clicked, this, &LoanPage::CalMortBtnClick);
+    connect(BitBtn8, &QPushButton::clicked, this, &LoanPage::BitBtn8Click);
+    connect(BitBtn1, &QToolButton::clicked, this,
+            [this] { context_.help.showHelp(topic::LoanPage); });
+}
+
+PaymentFrequency LoanPage::repayment() const {
+    return SelectedFrequency(MPayment);
+}
+
+LoanTexts LoanPage::texts() const {
+    LoanTexts texts;
+    texts.amount = TextOf(MAmount).toStdString();
+    texts.rate = TextOf(IRate).toStdString();
+    texts.years = TextOf(Period).toStdString();
+    texts.parts = TextOf(MPartyear).toStdString();
+    texts.repayment = repayment();
+    texts.compounding = SelectedFrequency(MCompounded);
+    texts.timing = MArrears->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance;
+    return texts;
+}
+
+void LoanPage::MPaymentChange() {
+    state_.LoanSaved = false;
+    const PaymentFrequency frequency = repayment();
+    const bool annual = frequency == PaymentFrequency::Annualy;
+    if (annual) {
+        MPartyear->clear();
+    } else {
+        Label98->setText(Q(UnitLabel(frequency)));
+    }
+    Label98->setVisible(!annual);
+    MPartyear->setVisible(!annual);
+    Panel1->setCaption(PaymentCaptions[IndexOf(frequency)]);
+    emit partYearShown(!annual);
+}
+
+void LoanPage::CalMortBtnClick() {
+    TotalInterest->clear();
+    MonthlyRepayment->clear();
+    const auto loan = CalculateLoan(texts(), context_.regional);
+    if (!loan) {
+        context_.dialogs.showMessage(window(), loan.failure());
+        return;
+    }
+    MonthlyRepayment->setText(Q(FormatMoney(context_.regional, loan->repayment)));
+    state_.summary = loan->run;
+    if (loan->notice) {
+        context_.dialogs.showMessage(window(), *loan->notice);
+    }
+    TotalInterest->setText(Q(FormatMoney(context_.regional, loan->totalInterest)));
+}
+
+void LoanPage::BitBtn8Click() {
+    MAmount->setFocus();
+    const auto result = LastPayment(texts(), context_.regional);
+    if (!result) {
+        context_.dialogs.showMessage(window(), result.failure());
+        return;
+    }
+    state_.summary = result->run;
+    context_.dialogs.showMessage(window(), result->message);
+}
+
+}  // namespace corbel::ui

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+
+#include "CaptionPanel.h"
+#include "LoanCalculation.h"
+#include "UiContext.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace corbel::ui {
+
+// Fills a frequency list with the eight labels and selects "Monthly".
+void FillFrequencyList(QComboBox* list);
+PaymentFrequency SelectedFrequency(const QComboBox* list);
+
+// The Loan page: the loan's inputs, its Calculate and Last Payment, and the
+// buttons that open the table windows (the main window wires those).
+class LoanPage : public QWidget {
+    Q_OBJECT
+  public:
+    LoanPage(const UiContext& context, SharedState& state, QWidget* parent = nullptr);
+
+    // The page's inputs as typed.
+    LoanTexts texts() const;
+    PaymentFrequency repayment() const;
+
+    QLineEdit* MAmount;
+    QLineEdit* Period;
+    QLineEdit* MPartyear;
+    QLabel* Label98;
+    QLineEdit* IRate;
+    QComboBox* MPayment;
+    QRadioButton* MArrears;
+    QRadioButton* MAdvance;
+    QComboBox* MCompounded;
+    CaptionPanel* Panel1;
+    QLineEdit* MonthlyRepayment;
+    QPushButton* BitBtn8;
+    CaptionPanel* Panel6;
+    QLineEdit* TotalInterest;
+    QToolButton* BitBtn9;
+    QPushButton* CalMortBtn;
+    QPushButton* PrintMortBtn;
+    QToolButton* BitBtn1;
+    QPushButton* MortgageGridBtn;
+    QPushButton* SpeedButton2;
+    QPushButton* SpeedButton3;
+
+    // The repayment frequency's effect on the page's captions.
+    void MPaymentChange();
+    void CalMortBtnClick();
+    void BitBtn8Click();
+
+  signals:
+    // The part-year field was shown (true) or hidden for annual repayments.
+    void partYearShown(bool shown);
+
+  private:
+    UiContext context_;
+    SharedState& state_;
+};
+
+}  // namespace corbel::ui

@@ -1,0 +1,49 @@
+#include "LoanSavingsPage.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+
+#include "ErrorChecking.h"
+
+namespace corbel::ui {
+
+LoanSavingsPage::LoanSavingsPage(const UiContext& context, SharedState& state, QWidget* parent)
+    : QWidget(parent), context_(context), state_(state) {
+    auto* layout = new QFormLayout(this);
+    auto field = [&](const char* name, const char* caption) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(name);
+        layout->addRow(caption, edit);
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { MSavingsAmountChange(edit); });
+        return edit;
+    };
+    MSavingsAmount = field("MSavingsAmount", "Loan Amount");
+    mperiod = field("mperiod", "Period(years)");
+    minterest = field("minterest", "Interest rate(%)");
+    reducedperiod = field("reducedperiod", "Reduced Period(years)");
+    investrate = field("investrate", "Investment rate(%)");
+}
+
+void LoanSavingsPage::MSavingsAmountChange(QLineEdit* sender) {
+    state_.LoanSaved = false;
+    const std::string text = sender->text().toStdString();
+    const std::pair<QLineEdit*, std::string_view> numericMessages[] = {
+        {MSavingsAmount, msg::SavingsAmountNumeric},
+        {mperiod, msg::SavingsPeriodNumeric},
+        {minterest, msg::SavingsInterestNumeric},
+        {reducedperiod, msg::SavingsReducedNumeric},
+        {investrate, msg::SavingsInvestNumeric}};
+    if (!Strip(text).empty() && !IsNumber(text, context_.regional.decimalSeparator())) {
+        for (const auto& [field, message] : numericMessages) {
+            if (field == sender) {
+                context_.dialogs.showMessage(window(), Information(message));
+            }
+        }
+        return;
+    }
+    if (mperiod->text() == "0") {
+        context_.dialogs.showMessage(window(), Information(msg::SavingsPeriodZero));
+    }
+}
+
+}  // namespace corbel::ui

@@ -1,0 +1,209 @@
+#include "MainUnit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "AboutFormUnit.h"
+#include "HeaderBand.h"
+#include "LoanPage.h"
+#include "LoanSavingsPage.h"
+#include "Pictures.h"
+
+namespace corbel::ui {
+
+namespace {
+
+constexpr QSize ClientArea(525, 401);
+
+QDialog* Shell(const char* name, const char* title, QWidget* parent) {
+    auto* dialog = new QDialog(parent);
+    dialog->setObjectName(name);
+    dialog->setWindowTitle(title);
+    return dialog;
+}
+
+}  // namespace
+
+TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent), context_(context), programFolder_(programFolder) {
+    setObjectName("MORTLOAN");
+    state_.LoanSaved = true;
+    createControls();
+    createSecondaryWindows();
+    // The start-up file is opened here once saved loan files exist.
+    setup();
+}
+
+QString TMORTLOAN::helpFile() const {
+    return programFolder_ + "/CWHelp.Hlp";
+}
+
+QToolButton* TMORTLOAN::toolButton(const char* name, const char* hint, Picture picture) {
+    auto* button = new QToolButton(header_->toolBar);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setIcon(Icon(picture));
+    button->setAutoRaise(true);
+    header_->toolBar->addWidget(button);
+    return button;
+}
+
+void TMORTLOAN::createToolBar() {
+    LoadBtn = toolButton("LoadBtn", "Load File", Picture::Open);
+    SaveBtn = toolButton("SaveBtn", "Save File", Picture::Save);
+    header_->toolBar->addSeparator();
+    BitBtn7 = toolButton("BitBtn7", "View the Loan Grid", Picture::Grid);
+    BitBtn5 = toolButton("BitBtn5", "View the Loan Schedule", Picture::Schedule);
+    BitBtn11 = toolButton("BitBtn11", "See the effect of additional payments on your Loan",
+                          Picture::Additional);
+    BitBtn2 = toolButton("BitBtn2", "View a  graph of your Loan", Picture::Chart);
+    header_->toolBar->addSeparator();
+    AboutBtn = toolButton("AboutBtn", "About", Picture::About);
+    HelpBtn = toolButton("HelpBtn", "Help", Picture::Help);
+    ExitBtn = toolButton("ExitBtn", "Quit", Picture::Quit);
+    ExitBtn->setText("Quit");
+    ExitBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QPalette palette = ExitBtn->palette();
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    ExitBtn->setPalette(palette);
+
+    // The tool-bar table buttons click the Loan page's own buttons.
+    connect(BitBtn7, &QToolButton::clicked, loan_->MortgageGridBtn, &QPushButton::click);
+    connect(BitBtn5, &QToolButton::clicked, loan_->SpeedButton2, &QPushButton::click);
+    connect(BitBtn11, &QToolButton::clicked, loan_->SpeedButton3, &QPushButton::click);
+    connect(BitBtn2, &QToolButton::clicked, loan_->BitBtn9, &QToolButton::click);
+    connect(AboutBtn, &QToolButton::clicked, this, [this] {
+        about_->show();
+        about_->raise();
+    });
+    connect(HelpBtn, &QToolButton::clicked, this,
+            [this] { context_.help.showHelp(topic::Contents); });
+    connect(ExitBtn, &QToolButton::clicked, this, &QWidget::close);
+}
+
+void TMORTLOAN::createMenu() {
+    auto entry = [](QMenu* menu, const char* caption, const char* name, QToolButton* button) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, button, &QToolButton::click);
+    };
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("File1");
+    entry(file, "&Open File", "OpenFile1", LoadBtn);
+    entry(file, "&Save File", "SaveFile1", SaveBtn);
+    file->addSeparator();
+    entry(file, "&Exit", "Exit1", ExitBtn);
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("Help1");
+    entry(help, "&Contents", "Contents1", HelpBtn);
+    help->addSeparator();
+    entry(help, "&About", "About1", AboutBtn);
+}
+
+void TMORTLOAN::createControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName("ClientArea");
+    header_ = new HeaderBand(central);
+    TrasferValuesCheckBox = new QCheckBox("Transfer Values to Mortgage Savings", central);
+    TrasferValuesCheckBox->setObjectName("TrasferValuesCheckBox");
+
+    PageControl1 = new QTabWidget(central);
+    PageControl1->setObjectName("PageControl1");
+    loan_ = new LoanPage(context_, state_, PageControl1);
+    loan_->setObjectName("TabSheet1");
+    whatIf_ = new QWidget(PageControl1);
+    whatIf_->setObjectName("TabSheet4");
+    savings_ = new LoanSavingsPage(context_, state_, PageControl1);
+    savings_->setObjectName("MortgageSavingsTab");
+    residual_ = new QWidget(PageControl1);
+    residual_->setObjectName("ResidualValueTab");
+    PageControl1->addTab(loan_, "Loan");
+    PageControl1->addTab(whatIf_, "What If?");
+    PageControl1->addTab(savings_, "Loan Savings");
+    PageControl1->addTab(residual_, "Residual Value");
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(header_);
+    layout->addWidget(TrasferValuesCheckBox);
+    layout->addWidget(PageControl1, 1);
+    central->setMinimumSize(ClientArea);
+    setCentralWidget(central);
+
+    createToolBar();
+    createMenu();
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TMORTLOAN::PageControl1Change);
+}
+
+void TMORTLOAN::createSecondaryWindows() {
+    // Created once each, in this order, and kept hidden until an action opens them.
+    windows_.push_back(Shell("MORTAGEGRID", "Loan Grid", this));
+    windows_.push_back(Shell("MSCHEDULE", "Loan Schedule", this));
+    windows_.push_back(Shell("APOPTIONS", "Additional Payment Options", this));
+    windows_.push_back(Shell("ADDMONTHLYR", "Additional Payments", this));
+    windows_.push_back(Shell("AdditionalP", "Additional Payments", this));
+    windows_.push_back(Shell("MortChartForm", "Cost Breakdown Graph", this));
+    about_ = new TAboutForm(this);
+    windows_.push_back(about_);
+}
+
+void TMORTLOAN::relabel() {
+    setWindowTitle("Corbelwright 1.07");
+    header_->HeadingLabel1->setText("Corbelwright");
+    header_->HeadingLabel2->setText("Corbelwright");
+    PageControl1->setTabText(PageControl1->indexOf(loan_), "Loan");
+    about_->HeadingLabel->setText("Corbelwright");
+    about_->VersionLabel->setText("Version 1.07");
+}
+
+void TMORTLOAN::setup() {
+    PageControl1->setTabVisible(PageControl1->indexOf(savings_), false);
+    PageControl1->setTabVisible(PageControl1->indexOf(residual_), true);
+    TrasferValuesCheckBox->hide();
+    openFilter_ = "Corbelwright Saved Files (*.CWS)";
+    saveFilter_ = "Corbelwright File (*.CWS)";
+    relabel();
+    loan_->MPaymentChange();
+    PageControl1->setCurrentWidget(loan_);
+    // Fixed size: the given client area, or more where the texts need it.
+    adjustSize();
+    setFixedSize(sizeHint().expandedTo(ClientArea));
+}
+
+void TMORTLOAN::PageControl1Change(int index) {
+    if (PageControl1->widget(index) == residual_ && TrasferValuesCheckBox->isChecked()) {
+        savings_->MSavingsAmount->setText(loan_->MAmount->text());
+        savings_->mperiod->setText(loan_->Period->text());
+        savings_->minterest->setText(loan_->IRate->text());
+    }
+    const bool onLoan = PageControl1->widget(index) == loan_;
+    if (!onLoan) {
+        TrasferValuesCheckBox->hide();
+    }
+    for (QToolButton* button : {BitBtn7, BitBtn11, BitBtn5, BitBtn2}) {
+        button->setEnabled(onLoan);
+    }
+}
+
+void TMORTLOAN::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* screen = this->screen()) {
+            move(screen->availableGeometry().center() - rect().center());
+        }
+    }
+}
+
+}  // namespace corbel::ui

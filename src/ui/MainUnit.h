@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <vector>
+
+#include "UiContext.h"
+
+class QAction;
+class QCheckBox;
+class QDialog;
+class QTabWidget;
+class QToolButton;
+
+namespace corbel::ui {
+
+class HeaderBand;
+class LoanPage;
+class LoanSavingsPage;
+class TAboutForm;
+enum class Picture;
+
+// The main window: it owns the start-up and shut-down, the pages, the tool bar
+// and menu, and the secondary windows (created once each, for the whole run).
+class TMORTLOAN : public QMainWindow {
+    Q_OBJECT
+  public:
+    TMORTLOAN(const UiContext& context, const QString& programFolder, QWidget* parent = nullptr);
+
+    SharedState& state() { return state_; }
+    const QString& ProgramFolder() const { return programFolder_; }
+    QString helpFile() const;
+    // The secondary windows in the order they were created.
+    const std::vector<QWidget*>& secondaryWindows() const { return windows_; }
+
+    LoanPage* loanPage() const { return loan_; }
+
+    void PageControl1Change(int index);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void createControls();
+    void createToolBar();
+    void createMenu();
+    void createSecondaryWindows();
+    void setup();
+    void relabel();
+    QToolButton* toolButton(const char* name, const char* hint, Picture picture);
+
+    UiContext context_;
+    SharedState state_;
+    QString programFolder_;
+    QString openFilter_;
+    QString saveFilter_;
+
+    HeaderBand* header_ = nullptr;
+    QCheckBox* TrasferValuesCheckBox = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    LoanPage* loan_ = nullptr;
+    QWidget* whatIf_ = nullptr;
+    LoanSavingsPage* savings_ = nullptr;
+    QWidget* residual_ = nullptr;
+
+    QToolButton* LoadBtn = nullptr;
+    QToolButton* SaveBtn = nullptr;
+    QToolButton* BitBtn7 = nullptr;
+    QToolButton* BitBtn5 = nullptr;
+    QToolButton* BitBtn11 = nullptr;
+    QToolButton* BitBtn2 = nullptr;
+    QToolButton* AboutBtn = nullptr;
+    QToolButton* HelpBtn = nullptr;
+    QToolButton* ExitBtn = nullptr;
+
+    std::vector<QWidget*> windows_;
+    TAboutForm* about_ = nullptr;
+    bool centred_ = false;
+};
+
+}  // namespace corbel::ui

@@ -1,0 +1,39 @@
+#include "Palette.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+namespace corbel::ui {
+
+namespace {
+
+void SetBase(QLineEdit* field, const QColor& colour) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Text, Qt::black);
+    field->setPalette(palette);
+}
+
+}  // namespace
+
+void MakeResultField(QLineEdit* field) {
+    field->setReadOnly(true);
+    SetBase(field, ResultBlue);
+}
+
+void MakeInputField(QLineEdit* field) {
+    field->setReadOnly(false);
+    SetBase(field, Qt::white);
+}
+
+void MakeHeading(QWidget* label, int pointSizeDelta) {
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSize(font.pointSize() + pointSizeDelta);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Navy);
+    label->setPalette(palette);
+}
+
+}  // namespace corbel::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include "Dialogs.h"
+#include "HelpViewer.h"
+#include "MortgageFunctions.h"
+#include "Regional.h"
+
+namespace corbel::ui {
+
+// What every window needs of the platform: regional settings, the message
+// boxes and the help viewer.
+struct UiContext {
+    const Regional& regional;
+    Dialogs& dialogs;
+    HelpViewer& help;
+};
+
+// Help topics of the windows.
+namespace topic {
+inline constexpr int Contents = 0;
+inline constexpr int LoanPage = 2;
+inline constexpr int LoanGrid = 3;
+inline constexpr int LoanSchedule = 4;
+inline constexpr int AdditionalPaymentsTable = 5;
+inline constexpr int SpecificAdditionalPayment = 6;
+inline constexpr int WhatIf = 8;
+}  // namespace topic
+
+// State shared across the windows for the whole run, owned by the main window.
+struct SharedState {
+    bool LoanSaved = true;  // the Loan page inputs have no unsaved change
+    AmortisationSummary summary;
+    QString CurrentFileName;
+};
+
+inline QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace corbel::ui

@@ -1,0 +1,368 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "AboutFormUnit.h"
+#include "CaptionPanel.h"
+#include "LocaleRegional.h"
+#include "MainUnit.h"
+#include "ScriptedDialogs.h"
+
+using namespace corbel;
+using namespace corbel::ui;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    LocaleRegional regional_{QLocale(QLocale::English, QLocale::UnitedStates)};
+    test::ScriptedDialogs dialogs_;
+    test::RecordingHelp help_;
+    std::unique_ptr<TMORTLOAN> window_;
+
+    template <typename T = QWidget>
+    T* find(const char* name) {
+        T* widget = window_->findChild<T*>(name);
+        if (!widget) {
+            qFatal("no control named %s", name);
+        }
+        return widget;
+    }
+    QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }
+    QString caption(const char* panel) { return find<CaptionPanel>(panel)->caption(); }
+
+    void type(const char* field, const QString& text) {
+        QLineEdit* e = edit(field);
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, text);
+    }
+    void typeLoan(const QString& amount, const QString& years, const QString& rate,
+                  const QString& parts = QString()) {
+        type("MAmount", amount);
+        type("Period", years);
+        type("MPartyear", parts);
+        type("IRate", rate);
+    }
+    void choose(const char* list, const char* label) {
+        auto* combo = find<QComboBox>(list);
+        combo->setCurrentIndex(combo->findText(label));
+    }
+    QStringList messages() const {
+        QStringList texts;
+        for (const auto& shown : dialogs_.shown) {
+            texts << QString::fromStdString(shown.message.text);
+        }
+        return texts;
+    }
+
+  private slots:
+    void init() {
+        dialogs_ = {};
+        help_.topics.clear();
+        window_ =
+            std::make_unique<TMORTLOAN>(UiContext{regional_, dialogs_, help_}, QString("/nowhere"));
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void startUpState() {
+        QCOMPARE(window_->windowTitle(), QString("Corbelwright 1.07"));
+        QCOMPARE(caption("Panel1"), QString("   Monthly Loan Payment is"));
+        QCOMPARE(caption("Panel6"), QString("   Total Interest Charges are:"));
+        QCOMPARE(find<QLabel>("Label98")->text(), QString("Month(s)"));
+        for (const char* name :
+             {"MAmount", "Period", "MPartyear", "IRate", "MonthlyRepayment", "TotalInterest"}) {
+            QVERIFY2(edit(name)->text().isEmpty(), name);
+        }
+        QCOMPARE(edit("MAmount")->maxLength(), 9);
+        QCOMPARE(edit("Period")->maxLength(), 2);
+        QCOMPARE(edit("MPartyear")->maxLength(), 3);
+        QCOMPARE(edit("IRate")->maxLength(), 8);
+        QVERIFY(edit("MonthlyRepayment")->isReadOnly());
+        QCOMPARE(edit("TotalInterest")->palette().color(QPalette::Base), QColor(67, 213, 255));
+        QCOMPARE(edit("MAmount")->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(find<QComboBox>("MPayment")->currentText(), QString("Monthly"));
+        QCOMPARE(find<QComboBox>("MCompounded")->currentText(), QString("Monthly"));
+        QCOMPARE(find<QComboBox>("MPayment")->count(), 8);
+        QVERIFY(!find<QComboBox>("MPayment")->isEditable());
+        QVERIFY(find<QRadioButton>("MArrears")->isChecked());
+        // The frequency change at start-up leaves the loan unsaved.
+        QVERIFY(!window_->state().LoanSaved);
+        QVERIFY(!find<QCheckBox>("TrasferValuesCheckBox")->isVisible());
+        QVERIFY(window_->minimumSize() == window_->maximumSize());
+        QVERIFY(window_->centralWidget()->width() >= 525 &&
+                window_->centralWidget()->height() >= 401);
+    }
+
+    void pagesInVisibleOrderWithTheSavingsTabHidden() {
+        auto* pages = find<QTabWidget>("PageControl1");
+        QStringList visible;
+        for (int k = 0; k < pages->count(); ++k) {
+            if (pages->isTabVisible(k)) {
+                visible << pages->tabText(k);
+            }
+        }
+        QCOMPARE(visible, QStringList({"Loan", "What If?", "Residual Value"}));
+        QVERIFY(!pages->isTabVisible(pages->indexOf(find("MortgageSavingsTab"))));
+        QCOMPARE(pages->currentWidget()->objectName(), QString("TabSheet1"));
+    }
+
+    void secondaryWindowsCreatedOnceInOrder() {
+        QStringList names;
+        for (QWidget* w : window_->secondaryWindows()) {
+            names << w->objectName();
+            QVERIFY(!w->isVisible());
+        }
+        QCOMPARE(names, QStringList({"MORTAGEGRID", "MSCHEDULE", "APOPTIONS", "ADDMONTHLYR",
+                                     "AdditionalP", "MortChartForm", "AboutForm"}));
+    }
+
+    void partYearFieldFollowsTheFrequency() {
+        type("MPartyear", "5");
+        choose("MPayment", "Annualy");
+        QVERIFY(!edit("MPartyear")->isVisible());
+        QVERIFY(!find<QLabel>("Label98")->isVisible());
+        QVERIFY(edit("MPartyear")->text().isEmpty());
+        choose("MPayment", "Weekly");
+        QVERIFY(edit("MPartyear")->isVisible());
+        QVERIFY(edit("MPartyear")->text().isEmpty());
+        QCOMPARE(find<QLabel>("Label98")->text(), QString("Week(s)"));
+    }
+
+    void paymentCaptionsByFrequency_data() {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("annual") << "Annualy"
+                                << "   Annual Loan Payment is"
+                                << "";
+        QTest::newRow("half-year") << "Bi-Annualy"
+                                   << "   Bi-Annual Loan Payment is"
+                                   << "Half-Year(s)";
+        QTest::newRow("quarter") << "Quarterly"
+                                 << "   Quarterly Loan Payment is"
+                                 << "Quarter(s)";
+        QTest::newRow("month") << "Monthly"
+                               << "   Monthly Loan Payment is"
+                               << "Month(s)";
+        QTest::newRow("half-month") << "Bi-Monthly"
+                                    << "   Bi-Monthly Loan Payment is"
+                                    << "Half-Month(s)";
+        QTest::newRow("fortnight") << "FortNightly"
+                                   << "   Fortnightly Loan Payment is"
+                                   << "Fortnight(s)";
+        QTest::newRow("week") << "Weekly"
+                              << "   Weekly Loan Payment is"
+                              << "Week(s)";
+        QTest::newRow("day") << "Daily"
+                             << "   Daily Loan Payment is"
+                             << "Day(s)";
+    }
+    void paymentCaptionsByFrequency() {
+        QFETCH(QString, frequency);
+        QFETCH(QString, caption);
+        QFETCH(QString, unit);
+        choose("MPayment", "Daily");
+        choose("MPayment", frequency.toUtf8().constData());
+        QCOMPARE(this->caption("Panel1"), caption);
+        if (!unit.isEmpty()) {
+            QCOMPARE(find<QLabel>("Label98")->text(), unit);
+        }
+    }
+
+    void toolBarTableButtonsOnlyOnTheLoanPage() {
+        auto* pages = find<QTabWidget>("PageControl1");
+        const char* buttons[] = {"BitBtn7", "BitBtn5", "BitBtn11", "BitBtn2"};
+        pages->setCurrentWidget(find("TabSheet4"));
+        for (const char* b : buttons) {
+            QVERIFY2(!find<QToolButton>(b)->isEnabled(), b);
+        }
+        pages->setCurrentWidget(find("ResidualValueTab"));
+        for (const char* b : buttons) {
+            QVERIFY2(!find<QToolButton>(b)->isEnabled(), b);
+        }
+        pages->setCurrentWidget(find("TabSheet1"));
+        for (const char* b : buttons) {
+            QVERIFY2(find<QToolButton>(b)->isEnabled(), b);
+        }
+        QCOMPARE(find<QToolButton>("BitBtn2")->toolTip(), QString("View a  graph of your Loan"));
+        QCOMPARE(find<QToolButton>("BitBtn11")->toolTip(),
+                 QString("See the effect of additional payments on your Loan"));
+        QCOMPARE(find<QToolButton>("ExitBtn")->text(), QString("Quit"));
+    }
+
+    void calculateTheWorkedLoans() {
+        typeLoan("100000", "30", "6");
+        QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
+        QCOMPARE(edit("MonthlyRepayment")->text(), QString("$599.56"));
+        QCOMPARE(edit("TotalInterest")->text(), QString("$115,832.08"));
+        QVERIFY(dialogs_.shown.empty());
+
+        QTest::mouseClick(find<QRadioButton>("MAdvance"), Qt::LeftButton);
+        QVERIFY(find<QRadioButton>("MAdvance")->isChecked());
+        // Enter in a field calculates.
+        QTest::keyClick(edit("IRate"), Qt::Key_Return);
+        QCOMPARE(edit("MonthlyRepayment")->text(), QString("$596.57"));
+        QCOMPARE(edit("TotalInterest")->text(), QString("$114,762.88"));
+    }
+
+    void printCalculatesLikeCalculate() {
+        typeLoan("100000", "30", "6");
+        QTest::mouseClick(find<QPushButton>("PrintMortBtn"), Qt::LeftButton);
+        QCOMPARE(edit("MonthlyRepayment")->text(), QString("$599.56"));
+    }
+
+    void badAmountLeavesBothResultsEmpty() {
+        typeLoan("100000", "30", "6");
+        QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
+        type("MAmount", "abc");
+        QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
+        QVERIFY(edit("MonthlyRepayment")->text().isEmpty());
+        QVERIFY(edit("TotalInterest")->text().isEmpty());
+        QCOMPARE(dialogs_.shown.size(), std::size_t(1));
+        QCOMPARE(messages().front(),
+                 QString("You must enter a valid Loan amount between 0 and 999999999"));
+        QCOMPARE(dialogs_.shown.front().message.kind, MessageKind::Information);
+        QCOMPARE(dialogs_.shown.front().title, std::string("Information"));
+    }
+
+    void termMessagesAreConfirmBoxes() {
+        typeLoan("1000", "51", "6");
+        QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
+        QCOMPARE(messages(), QStringList({"You must enter a period  between 0 and 50"}));
+        QCOMPARE(dialogs_.shown.front().title, std::string("Confirm"));
+    }
+
+    void earlyClearanceMessageComesBeforeTheTotalInterest() {
+        typeLoan("1000", "50", "0.0001");
+        QString repaymentWhileShown;
+        QString totalWhileShown = "not shown";
+        dialogs_.onMessage = [&](const Message&) {
+            repaymentWhileShown = edit("MonthlyRepayment")->text();
+            totalWhileShown = edit("TotalInterest")->text();
+        };
+        QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
+        QCOMPARE(
+            messages(),
+            QStringList({"It is impossible to pay off this Loan in the specified time if the Loan "
+                         "payment is rounded to 2 decimal places. If it is rounded it will be paid "
+                         "off in 599 payments."}));
+        QCOMPARE(repaymentWhileShown, QString("$1.67"));
+        QVERIFY(totalWhileShown.isEmpty());
+        QCOMPARE(edit("TotalInterest")->text(), QString("$0.00"));
+    }
+
+    void lastPaymentMessages_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("years");
+        QTest::addColumn<QString>("parts");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("worked loan")
+            << "100000"
+            << "30"
+            << ""
+            << "6"
+            << "You will make 360 payments of $599.56 and your last payment will be $590.13";
+        QTest::newRow("zero rate")
+            << "1000"
+            << ""
+            << "3"
+            << "0"
+            << "You will make 3 payments of $333.33 and your last payment will be $333.34";
+        QTest::newRow("amount 0")
+            << "0"
+            << "30"
+            << ""
+            << "6"
+            << "You will make 1 payments of $0.00 and your last payment will be $0.00";
+        QTest::newRow("one repayment")
+            << "1000"
+            << "0"
+            << "1"
+            << "12"
+            << "You will make 1 payments of $1,010.00 and your last payment will be $1,010.00";
+        QTest::newRow("rate above 100") << "1000"
+                                        << "1"
+                                        << ""
+                                        << "100.01"
+                                        << "You must enter a valid interest rate between 0 and 100";
+    }
+    void lastPaymentMessages() {
+        QFETCH(QString, amount);
+        QFETCH(QString, years);
+        QFETCH(QString, parts);
+        QFETCH(QString, rate);
+        QFETCH(QString, message);
+        typeLoan(amount, years, rate, parts);
+        QTest::mouseClick(find<QPushButton>("BitBtn8"), Qt::LeftButton);
+        QCOMPARE(messages(), QStringList({message}));
+        const bool answer = message.startsWith("You will make");
+        QCOMPARE(dialogs_.shown.front().message.kind,
+                 answer ? MessageKind::Confirm : MessageKind::Information);
+        // Last Payment changes no field of the page.
+        QVERIFY(edit("MonthlyRepayment")->text().isEmpty());
+    }
+
+    void inputChangesMarkTheLoanUnsaved() {
+        window_->state().LoanSaved = true;
+        type("IRate", "5");
+        QVERIFY(!window_->state().LoanSaved);
+        window_->state().LoanSaved = true;
+        choose("MCompounded", "Daily");
+        QVERIFY(!window_->state().LoanSaved);
+        window_->state().LoanSaved = true;
+        QTest::mouseClick(find<QRadioButton>("MAdvance"), Qt::LeftButton);
+        QVERIFY(!window_->state().LoanSaved);
+    }
+
+    void helpAndAbout() {
+        QTest::mouseClick(find<QToolButton>("BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(find<QToolButton>("HelpBtn"), Qt::LeftButton);
+        find<QAction>("Contents1")->trigger();
+        QCOMPARE(help_.topics, std::vector<int>({2, 0, 0}));
+
+        find<QAction>("About1")->trigger();
+        auto* about = window_->findChild<TAboutForm*>();
+        QVERIFY(about->isVisible());
+        QVERIFY(!about->isModal());
+        QCOMPARE(about->windowTitle(), QString("About Harrowmede"));
+        QCOMPARE(about->VersionLabel->text(), QString("Version 1.07"));
+        QCOMPARE(about->HeadingLabel->text(), QString("Corbelwright"));
+    }
+
+    void menusCarryMnemonics() {
+        QStringList entries;
+        for (const char* name : {"OpenFile1", "SaveFile1", "Exit1", "Contents1", "About1"}) {
+            entries << find<QAction>(name)->text();
+        }
+        QCOMPARE(entries,
+                 QStringList({"&Open File", "&Save File", "&Exit", "&Contents", "&About"}));
+    }
+
+    void exitClosesTheWindow() {
+        find<QAction>("Exit1")->trigger();
+        QVERIFY(!window_->isVisible());
+    }
+
+    void tabOrderRunsDownThePage() {
+        edit("MAmount")->setFocus();
+        QStringList order;
+        for (int k = 0; k < 5; ++k) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, QStringList({"MAmount", "Period", "MPartyear", "IRate", "MPayment"}));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
