@@ -1,0 +1,53 @@
+#include <benchmark/benchmark.h>
+
+#include "LoanGrid.h"
+#include "LoanSchedule.h"
+
+namespace {
+
+using namespace corbel;
+
+// The longest loan the checks admit: 50 years and 365 daily part-year periods; at
+// this amount no repayment comes early, so by period it has all 18,615 rows.
+const LoanTerms LongestLoan{999999999,
+                            7.5,
+                            50,
+                            365,
+                            PaymentFrequency::Daily,
+                            PaymentFrequency::Monthly,
+                            PaymentTiming::InArrears};
+
+void BM_ScheduleLongestByPeriod(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeSchedule(LongestLoan, ScheduleDisplay::ByPeriod));
+    }
+    state.counters["rows"] =
+        static_cast<double>(ComputeSchedule(LongestLoan, ScheduleDisplay::ByPeriod).rows.size());
+}
+BENCHMARK(BM_ScheduleLongestByPeriod)->Unit(benchmark::kMillisecond);
+
+void BM_ScheduleLongestByYear(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeSchedule(LongestLoan, ScheduleDisplay::ByYear));
+    }
+}
+BENCHMARK(BM_ScheduleLongestByYear)->Unit(benchmark::kMillisecond);
+
+// The largest grid: the half-count bound of 999 gives 1,999 amount rows of 7 repayments.
+void BM_GridLargest(benchmark::State& state) {
+    const LoanTerms loan{999999999,
+                         6,
+                         50,
+                         12,
+                         PaymentFrequency::Monthly,
+                         PaymentFrequency::Quarterly,
+                         PaymentTiming::InAdvance};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeLoanGrid(loan, 1000, 0.1));
+    }
+}
+BENCHMARK(BM_GridLargest)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
