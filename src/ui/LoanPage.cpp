@@ -215,15 +215,21 @@ PaymentFrequency LoanPage::repayment() const {
     return SelectedFrequency(MPayment);
 }
 
+LoanOptions LoanPage::options() const {
+    return {repayment(), SelectedFrequency(MCompounded),
+            MArrears->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
+}
+
 LoanTexts LoanPage::texts() const {
+    const LoanOptions loanOptions = options();
     LoanTexts texts;
     texts.amount = TextOf(MAmount).toStdString();
     texts.rate = TextOf(IRate).toStdString();
     texts.years = TextOf(Period).toStdString();
     texts.parts = TextOf(MPartyear).toStdString();
-    texts.repayment = repayment();
-    texts.compounding = SelectedFrequency(MCompounded);
-    texts.timing = MArrears->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance;
+    texts.repayment = loanOptions.repayment;
+    texts.compounding = loanOptions.compounding;
+    texts.timing = loanOptions.timing;
     return texts;
 }
 

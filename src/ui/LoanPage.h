@@ -29,6 +29,8 @@ class LoanPage : public QWidget {
     // The page's inputs as typed.
     LoanTexts texts() const;
     PaymentFrequency repayment() const;
+    // The frequencies and timing that every window reads from this page.
+    LoanOptions options() const;
 
     QLineEdit* MAmount;
     QLineEdit* Period;

@@ -14,9 +14,12 @@
 #include <QVBoxLayout>
 
 #include "AboutFormUnit.h"
+#include "ErrorChecking.h"
 #include "HeaderBand.h"
 #include "LoanPage.h"
 #include "LoanSavingsPage.h"
+#include "MSCHEDULEUnit.h"
+#include "MortgageGridUnit.h"
 #include "Pictures.h"
 
 namespace corbel::ui {
@@ -144,12 +147,19 @@ void TMORTLOAN::createControls() {
     createToolBar();
     createMenu();
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMORTLOAN::PageControl1Change);
+    connect(loan_->MortgageGridBtn, &QPushButton::clicked, this, &TMORTLOAN::MortgageGridBtnClick);
+    connect(loan_->SpeedButton2, &QPushButton::clicked, this, &TMORTLOAN::SpeedButton2Click);
+    connect(loan_, &LoanPage::partYearShown, this,
+            [this](bool shown) { schedule_->setPartYearVisible(shown); });
 }
 
 void TMORTLOAN::createSecondaryWindows() {
     // Created once each, in this order, and kept hidden until an action opens them.
-    windows_.push_back(Shell("MORTAGEGRID", "Loan Grid", this));
-    windows_.push_back(Shell("MSCHEDULE", "Loan Schedule", this));
+    const LoanOptionsSource options = [this] { return loan_->options(); };
+    grid_ = new TMORTAGEGRID(context_, options, this);
+    windows_.push_back(grid_);
+    schedule_ = new TMSCHEDULE(context_, options, this);
+    windows_.push_back(schedule_);
     windows_.push_back(Shell("APOPTIONS", "Additional Payment Options", this));
     windows_.push_back(Shell("ADDMONTHLYR", "Additional Payments", this));
     windows_.push_back(Shell("AdditionalP", "Additional Payments", this));
@@ -194,6 +204,48 @@ void TMORTLOAN::PageControl1Change(int index) {
     for (QToolButton* button : {BitBtn7, BitBtn11, BitBtn5, BitBtn2}) {
         button->setEnabled(onLoan);
     }
+}
+
+void TMORTLOAN::MortgageGridBtnClick() {
+    loan_->MAmount->setFocus();
+    const std::string separator = context_.regional.decimalSeparator();
+    const LoanOptions options = loan_->options();
+    auto refuse = [this](const Message& message) { context_.dialogs.showMessage(this, message); };
+    // Each field is copied as soon as it has passed its check.
+    if (!IsNumberInRange(loan_->MAmount->text().toStdString(), GridChecks.minAmount, MaxAmount,
+                         separator)) {
+        return refuse(Information(GridChecks.amountMessage));
+    }
+    grid_->MAmt->setText(loan_->MAmount->text());
+    if (auto failure = CheckTerm(loan_->Period->text().toStdString(), msg::PeriodLabel,
+                                 loan_->MPartyear->text().toStdString(), msg::MaxYears,
+                                 PeriodsPerYear(options.repayment))) {
+        return refuse(*failure);
+    }
+    grid_->Years->setText(loan_->Period->text());
+    grid_->Partyear->setText(loan_->MPartyear->text());
+    if (!IsNumberInRange(loan_->IRate->text().toStdString(), GridChecks.minRate, MaxRate,
+                         separator)) {
+        return refuse(Information(GridChecks.rateMessage));
+    }
+    grid_->InterestR->setText(loan_->IRate->text());
+    grid_->FillLoanGrid();
+    grid_->exec();
+}
+
+void TMORTLOAN::SpeedButton2Click() {
+    loan_->MAmount->setFocus();
+    const auto checked =
+        ReadLoan(loan_->texts(), TableChecks, context_.regional.decimalSeparator());
+    if (!checked) {
+        context_.dialogs.showMessage(this, checked.failure());
+        return;
+    }
+    schedule_->setLoanTexts(loan_->MAmount->text(), loan_->IRate->text(), loan_->Period->text(),
+                            loan_->MPartyear->text());
+    schedule_->FillLoanSchedule();
+    schedule_->setFrequencyCaptions(loan_->repayment(), loan_->Label98->text());
+    schedule_->exec();
 }
 
 void TMORTLOAN::showEvent(QShowEvent* event) {

@@ -18,6 +18,8 @@ class HeaderBand;
 class LoanPage;
 class LoanSavingsPage;
 class TAboutForm;
+class TMORTAGEGRID;
+class TMSCHEDULE;
 enum class Picture;
 
 // The main window: it owns the start-up and shut-down, the pages, the tool bar
@@ -35,7 +37,12 @@ class TMORTLOAN : public QMainWindow {
 
     LoanPage* loanPage() const { return loan_; }
 
+    TMORTAGEGRID* grid() const { return grid_; }
+    TMSCHEDULE* schedule() const { return schedule_; }
+
     void PageControl1Change(int index);
+    void MortgageGridBtnClick();
+    void SpeedButton2Click();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -75,6 +82,8 @@ class TMORTLOAN : public QMainWindow {
 
     std::vector<QWidget*> windows_;
     TAboutForm* about_ = nullptr;
+    TMORTAGEGRID* grid_ = nullptr;
+    TMSCHEDULE* schedule_ = nullptr;
     bool centred_ = false;
 };
 

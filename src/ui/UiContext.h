@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "Dialogs.h"
 #include "HelpViewer.h"
@@ -34,6 +35,15 @@ struct SharedState {
     AmortisationSummary summary;
     QString CurrentFileName;
 };
+
+// What the secondary windows read from the Loan page each time they calculate:
+// the frequencies and the timing are never copied into their own fields.
+struct LoanOptions {
+    PaymentFrequency repayment = DefaultFrequency;
+    PaymentFrequency compounding = DefaultFrequency;
+    PaymentTiming timing = PaymentTiming::InArrears;
+};
+using LoanOptionsSource = std::function<LoanOptions()>;
 
 inline QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

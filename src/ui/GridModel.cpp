@@ -1,0 +1,134 @@
+#include "GridModel.h"
+
+#include <QPainter>
+
+#include "ErrorChecking.h"
+#include "Palette.h"
+#include "UiContext.h"
+
+namespace corbel::ui {
+
+namespace {
+
+constexpr int Columns = GridColumns + 1;
+constexpr int RowsBeforeFirstFill = 10;
+
+void PaintFilled(QPainter* painter, const QRect& rect, const QColor& fill, bool bold,
+                 const QFont& font, const QString& text) {
+    painter->save();
+    painter->fillRect(rect, fill);
+    QFont f = font;
+    f.setBold(bold);
+    painter->setFont(f);
+    painter->setPen(Qt::black);
+    painter->drawText(rect.adjusted(2, 2, -1, -1), Qt::AlignLeft | Qt::AlignTop, text);
+    painter->restore();
+}
+
+}  // namespace
+
+GridModel::GridModel(const Regional& regional, QObject* parent)
+    : QAbstractTableModel(parent), regional_(regional) {}
+
+void GridModel::setGrid(LoanGrid grid) {
+    beginResetModel();
+    grid_ = std::move(grid);
+    filled_ = true;
+    endResetModel();
+    emit headerDataChanged(Qt::Horizontal, 0, Columns - 1);
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) {
+        return 0;
+    }
+    return filled_ ? grid_.rowCount() - 1 : RowsBeforeFirstFill;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Columns;
+}
+
+QString GridModel::cellText(int gridRow, int column) const {
+    if (!filled_) {
+        return QString();
+    }
+    if (gridRow == 0) {
+        return column == 0
+                   ? Q(GridCornerText)
+                   : Q(RateHeadingText(grid_.rates[column - 1], regional_.decimalSeparator()));
+    }
+    const auto row = static_cast<std::size_t>(gridRow - 1);
+    if (column == 0) {
+        return Q(FormatMoney(regional_, grid_.amounts[row], MoneyForm::NoDecimals));
+    }
+    return Q(FormatMoney(regional_, grid_.payments[row][column - 1], MoneyForm::TwoDecimals));
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (index.isValid() && role == Qt::DisplayRole) {
+        return cellText(index.row() + 1, index.column());
+    }
+    return {};
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        return cellText(0, section);
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+GridCellFill FillFor(int gridRow, int column, int markedRow) {
+    if (gridRow == 0 || column == 0) {
+        return GridCellFill::Heading;
+    }
+    const bool typedRate = column == 4;
+    const bool typedAmount = gridRow == markedRow;
+    if (typedRate && typedAmount) {
+        return GridCellFill::Crossing;
+    }
+    return typedRate || typedAmount ? GridCellFill::Marked : GridCellFill::Ordinary;
+}
+
+void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    const auto* model = qobject_cast<const GridModel*>(index.model());
+    const int gridRow = index.row() + 1;
+    const GridCellFill fill = model && model->filled()
+                                  ? FillFor(gridRow, index.column(), model->markedRow())
+                                  : GridCellFill::Ordinary;
+    const QString text = index.data().toString();
+    switch (fill) {
+        case GridCellFill::Heading:
+            PaintFilled(painter, option.rect, Silver, true, option.font, text);
+            break;
+        case GridCellFill::Marked:
+            PaintFilled(painter, option.rect, Aqua, false, option.font, text);
+            break;
+        case GridCellFill::Crossing:
+            PaintFilled(painter, option.rect, ResultBlue, false, option.font, text);
+            break;
+        case GridCellFill::Ordinary:
+            QStyledItemDelegate::paint(painter, option, index);
+            break;
+    }
+}
+
+GridHeading::GridHeading(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+    setSectionResizeMode(QHeaderView::Fixed);
+    setHighlightSections(false);
+    setSectionsClickable(false);
+}
+
+void GridHeading::paintSection(QPainter* painter, const QRect& rect, int section) const {
+    const QString text =
+        model() ? model()->headerData(section, Qt::Horizontal).toString() : QString();
+    PaintFilled(painter, rect, Silver, true, font(), text);
+    painter->save();
+    painter->setPen(Qt::gray);
+    painter->drawRect(rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+}  // namespace corbel::ui

@@ -1,0 +1,253 @@
+#include "MSCHEDULEUnit.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ErrorChecking.h"
+#include "Palette.h"
+#include "Pictures.h"
+#include "ScheduleModel.h"
+
+namespace corbel::ui {
+
+namespace {
+
+constexpr int ColumnWidths[6] = {65, 77, 84, 87, 98, 93};
+constexpr QSize ClientArea(534, 377);
+
+template <typename T>
+T* Named(T* widget, const char* name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      options_(std::move(options)),
+      model_(new ScheduleModel(context.regional, this)) {
+    setObjectName("MSCHEDULE");
+    setWindowTitle("Loan Schedule");
+    setModal(true);
+
+    HeadingLabel = Named(new QLabel("Loan Schedule", this), "HeadingLabel");
+    MakeHeading(HeadingLabel);
+    CalculateBtn = Named(new QPushButton("Calculate", this), "CalculateBtn");
+    OKBtn = Named(new QPushButton("OK", this), "OKBtn");
+    BitBtn2 = Named(new QToolButton(this), "BitBtn2");
+    BitBtn2->setIcon(Icon(Picture::Help));
+    BitBtn2->setToolTip("Help");
+
+    auto* display = Named(new QGroupBox("Display By", this), "GroupBox1");
+    Year = Named(new QRadioButton("Year", display), "Year");
+    Month = Named(new QRadioButton("Month", display), "Month");
+    Year->setChecked(true);
+    auto* displayLayout = new QHBoxLayout(display);
+    displayLayout->addWidget(Year);
+    displayLayout->addWidget(Month);
+
+    auto edit = [this](const char* name) {
+        auto* e = Named(new QLineEdit(this), name);
+        MakeInputField(e);
+        connect(e, &QLineEdit::returnPressed, CalculateBtn, &QPushButton::click);
+        return e;
+    };
+    MSAmount = edit("MSAmount");
+    MSInterest = edit("MSInterest");
+    MSPeriod = edit("MSPeriod");
+    Partyear = edit("Partyear");
+    Label11 = Named(new QLabel("Month(s)", this), "Label11");
+    Label4 = Named(new QLabel("Monthly Payment", this), "Label4");
+    MSMonthlyRepayment = Named(new QLabel(this), "MSMonthlyRepayment");
+    MSMonthlyRepayment->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    MSMonthlyRepayment->setMinimumWidth(fontMetrics().horizontalAdvance("$999,999,999.99") + 8);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(Named(new QLabel("Amount", this), "Label2"), 0, 0);
+    fields->addWidget(MSAmount, 0, 1);
+    fields->addWidget(Named(new QLabel("Interest", this), "Label3"), 0, 2);
+    fields->addWidget(MSInterest, 0, 3);
+    fields->addWidget(Named(new QLabel("Years", this), "Label5"), 1, 0);
+    fields->addWidget(MSPeriod, 1, 1);
+    fields->addWidget(Label11, 1, 2);
+    fields->addWidget(Partyear, 1, 3);
+    fields->addWidget(Label4, 2, 0, 1, 2);
+    fields->addWidget(MSMonthlyRepayment, 2, 2, 1, 2);
+
+    MSGrid = Named(new QTableView(this), "MSGrid");
+    MSGrid->setModel(model_);
+    MSGrid->horizontalHeader()->hide();
+    MSGrid->verticalHeader()->hide();
+    MSGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSGrid->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 2));
+    MSGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MSGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    MSGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Money columns are at least wide enough for the largest amount.
+    const int money = fontMetrics().horizontalAdvance("$9,999,999,999.99") + 10;
+    int gridWidth = 0;
+    for (int c = 0; c < 6; ++c) {
+        const int width =
+            c == 0 ? std::max(ColumnWidths[c], fontMetrics().horizontalAdvance("99999") + 10)
+                   : std::max(ColumnWidths[c], money);
+        MSGrid->setColumnWidth(c, width);
+        gridWidth += width;
+    }
+    const int scrollWidth = MSGrid->verticalScrollBar()->sizeHint().width();
+    MSGrid->setFixedWidth(gridWidth + scrollWidth + 2 * MSGrid->frameWidth());
+
+    // The column headings: raised panels, each as wide as the column below it.
+    Label10 = HeadingPanel("Label10", "Year", this);
+    QLabel* headings[] = {Label10,
+                          HeadingPanel("Panel3", "Interest", this),
+                          HeadingPanel("Label6", "Capital Reduction", this),
+                          HeadingPanel("Label7", "Outstanding Balance", this),
+                          HeadingPanel("Label8", "Accumulated Interest", this),
+                          HeadingPanel("Label9", "Accumulated Capital", this)};
+    auto* headingRow = new QHBoxLayout;
+    headingRow->setSpacing(0);
+    headingRow->addSpacing(MSGrid->frameWidth());
+    for (int c = 0; c < 6; ++c) {
+        headings[c]->setFixedWidth(MSGrid->columnWidth(c));
+        headingRow->addWidget(headings[c]);
+    }
+    auto* blank = HeadingPanel("Panel8", QString(), this);
+    blank->setFixedWidth(scrollWidth + MSGrid->frameWidth());
+    headingRow->addWidget(blank);
+    headingRow->addStretch(1);
+
+    auto* note =
+        Named(new QLabel("Please note that small differences in interest between the schedule "
+                         "and the main screen are due to rounding to two decimal places on "
+                         "the schedule.",
+                         this),
+              "Label12");
+    note->setWordWrap(true);
+    QFont small = note->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    note->setFont(small);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(CalculateBtn);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(BitBtn2, 0, Qt::AlignHCenter);
+    buttons->addStretch(1);
+
+    auto* top = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(HeadingLabel);
+    left->addLayout(fields);
+    top->addLayout(left, 1);
+    top->addWidget(display, 0, Qt::AlignTop);
+    top->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(headingRow);
+    layout->addSpacing(-layout->spacing());
+    layout->addWidget(MSGrid, 1);
+    layout->addWidget(note);
+
+    connect(CalculateBtn, &QPushButton::clicked, this, &TMSCHEDULE::CalculateBtnClick);
+    connect(Year, &QRadioButton::clicked, this, &TMSCHEDULE::CalculateBtnClick);
+    connect(Month, &QRadioButton::clicked, this, &TMSCHEDULE::CalculateBtnClick);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn2, &QToolButton::clicked, this,
+            [this] { context_.help.showHelp(topic::LoanSchedule); });
+
+    adjustSize();
+    setFixedSize(sizeHint().expandedTo(ClientArea));
+}
+
+LoanTexts TMSCHEDULE::fieldTexts() const {
+    const LoanOptions options = options_();
+    LoanTexts texts;
+    texts.amount = MSAmount->text().toStdString();
+    texts.rate = MSInterest->text().toStdString();
+    texts.years = MSPeriod->text().toStdString();
+    texts.parts = Partyear->text().toStdString();
+    texts.repayment = options.repayment;
+    texts.compounding = options.compounding;
+    texts.timing = options.timing;
+    return texts;
+}
+
+void TMSCHEDULE::setLoanTexts(const QString& amount, const QString& rate, const QString& years,
+                              const QString& parts) {
+    MSAmount->setText(amount);
+    MSInterest->setText(rate);
+    MSPeriod->setText(years);
+    Partyear->setText(parts);
+}
+
+void TMSCHEDULE::showSchedule(const LoanSchedule& schedule) {
+    model_->setRows(schedule.rows);
+    MSMonthlyRepayment->setText(Q(FormatMoney(context_.regional, schedule.repayment)));
+    MSGrid->scrollToTop();
+}
+
+Checked<LoanSchedule> TMSCHEDULE::computeSchedule() const {
+    return ScheduleFromTexts(
+        fieldTexts(), Year->isChecked() ? ScheduleDisplay::ByYear : ScheduleDisplay::ByPeriod,
+        context_.regional.decimalSeparator());
+}
+
+void TMSCHEDULE::FillLoanSchedule() {
+    if (const auto schedule = computeSchedule()) {
+        showSchedule(*schedule);
+    }
+}
+
+void TMSCHEDULE::setFrequencyCaptions(PaymentFrequency repayment, const QString& partYearUnit) {
+    const ScheduleCaptions captions = CaptionsFor(repayment);
+    Month->setVisible(captions.periodButtonVisible);
+    if (captions.periodButtonVisible) {
+        Month->setText(Q(captions.periodButton));
+    }
+    Label4->setText(Q(captions.repaymentLabel));
+    updateColumnHeading();
+    Label11->setText(partYearUnit);
+}
+
+void TMSCHEDULE::setPartYearVisible(bool visible) {
+    Partyear->setVisible(visible);
+    Label11->setVisible(visible);
+}
+
+void TMSCHEDULE::updateColumnHeading() {
+    Label10->setText(Month->isChecked() ? Month->text() : Q(YearCaption));
+}
+
+void TMSCHEDULE::CalculateBtnClick() {
+    MSAmount->setFocus();
+    const auto schedule = computeSchedule();
+    if (!schedule) {
+        context_.dialogs.showMessage(this, schedule.failure());
+        return;
+    }
+    showSchedule(*schedule);
+    updateColumnHeading();
+}
+
+}  // namespace corbel::ui

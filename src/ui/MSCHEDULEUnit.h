@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+
+#include "LoanCalculation.h"
+#include "LoanSchedule.h"
+#include "UiContext.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+class QToolButton;
+
+namespace corbel::ui {
+
+class ScheduleModel;
+
+// The loan schedule window: its own copy of the loan, the schedule by year or
+// by repayment period, and its own Calculate. Frequencies and timing come from
+// the Loan page each time it calculates.
+class TMSCHEDULE : public QDialog {
+    Q_OBJECT
+  public:
+    TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWidget* parent = nullptr);
+
+    QLabel* HeadingLabel;
+    QPushButton* CalculateBtn;
+    QPushButton* OKBtn;
+    QToolButton* BitBtn2;
+    QRadioButton* Year;
+    QRadioButton* Month;
+    QLineEdit* MSAmount;
+    QLineEdit* MSInterest;
+    QLineEdit* MSPeriod;
+    QLabel* Label11;
+    QLineEdit* Partyear;
+    QLabel* Label4;
+    QLabel* MSMonthlyRepayment;
+    QLabel* Label10;
+    QTableView* MSGrid;
+    ScheduleModel* model() const { return model_; }
+
+    // Copies the Loan page's four texts into the window's fields.
+    void setLoanTexts(const QString& amount, const QString& rate, const QString& years,
+                      const QString& parts);
+    // Reads the window's fields and the Loan page's options, and refills the grid
+    // and the repayment; the fields must have passed their checks.
+    void FillLoanSchedule();
+    // The captions that follow the repayment frequency, set on each opening.
+    void setFrequencyCaptions(PaymentFrequency repayment, const QString& partYearUnit);
+    // The part-year field and its label are hidden for annual repayments.
+    void setPartYearVisible(bool visible);
+    void CalculateBtnClick();
+
+  private:
+    LoanTexts fieldTexts() const;
+    Checked<LoanSchedule> computeSchedule() const;
+    void showSchedule(const LoanSchedule& schedule);
+    void updateColumnHeading();
+
+    UiContext context_;
+    LoanOptionsSource options_;
+    ScheduleModel* model_;
+};
+
+}  // namespace corbel::ui

@@ -1,0 +1,216 @@
+#include "MortgageGridUnit.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "GridModel.h"
+#include "LoanGrid.h"
+#include "Palette.h"
+#include "Pictures.h"
+
+namespace corbel::ui {
+
+namespace {
+
+constexpr QSize ClientArea(575, 400);
+
+template <typename T>
+T* Named(T* widget, const char* name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+}  // namespace
+
+TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      options_(std::move(options)),
+      model_(new GridModel(context.regional, this)) {
+    setObjectName("MORTAGEGRID");
+    setWindowTitle("Loan Grid");
+    setModal(true);
+
+    HeadingLabel = Named(new QLabel("Loan Grid", this), "HeadingLabel");
+    MakeHeading(HeadingLabel);
+    SpeedButton1 = Named(new QPushButton("Calculate", this), "SpeedButton1");
+    SpeedButton2 = Named(new QPushButton("OK", this), "SpeedButton2");
+    BitBtn2 = Named(new QToolButton(this), "BitBtn2");
+    BitBtn2->setIcon(Icon(Picture::Help));
+    BitBtn2->setToolTip("Help");
+
+    auto edit = [this](const char* name) {
+        auto* e = Named(new QLineEdit(this), name);
+        MakeInputField(e);
+        connect(e, &QLineEdit::returnPressed, SpeedButton1, &QPushButton::click);
+        return e;
+    };
+    MAmt = edit("MAmt");
+    InterestR = edit("InterestR");
+    Years = edit("Years");
+    Partyear = edit("Partyear");
+    Label7 = Named(new QLabel("Month", this), "Label7");
+
+    AmountStep = Named(new QComboBox(this), "AmountStep");
+    for (const auto step : AmountStepTexts) {
+        AmountStep->addItem(Q(step));
+    }
+    InterestStep = Named(new QComboBox(this), "InterestStep");
+    // The steps in the general number format with the regional decimal separator.
+    InterestStep->clear();
+    for (const double step : InterestSteps) {
+        InterestStep->addItem(Q(InterestStepText(step, context_.regional.decimalSeparator())));
+    }
+    AmountStep->setCurrentIndex(DefaultAmountStepIndex);
+    InterestStep->setCurrentIndex(DefaultInterestStepIndex);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(Named(new QLabel("Amount", this), "Label4"), 0, 0);
+    fields->addWidget(MAmt, 0, 1);
+    fields->addWidget(Named(new QLabel("Interest", this), "Label5"), 0, 2);
+    fields->addWidget(InterestR, 0, 3);
+    fields->addWidget(Named(new QLabel("Years", this), "Label6"), 1, 0);
+    fields->addWidget(Years, 1, 1);
+    fields->addWidget(Label7, 1, 2);
+    fields->addWidget(Partyear, 1, 3);
+    fields->addWidget(Named(new QLabel("Amount Step", this), "Label2"), 2, 0);
+    fields->addWidget(AmountStep, 2, 1);
+    fields->addWidget(Named(new QLabel("Interest Step", this), "Label3"), 2, 2);
+    fields->addWidget(InterestStep, 2, 3);
+
+    Label8 =
+        Named(new QLabel("This screen allows you to easily see the effect of changes in interest "
+                         "rates or your Loan amount on your monthly Loan repayment.",
+                         this),
+              "Label8");
+    Label8->setWordWrap(true);
+    QFont bold = Label8->font();
+    bold.setBold(true);
+    Label8->setFont(bold);
+    QPalette green = Label8->palette();
+    green.setColor(QPalette::WindowText, BoldGreen);
+    Label8->setPalette(green);
+
+    MGrid = Named(new QTableView(this), "MGrid");
+    MGrid->setHorizontalHeader(new GridHeading(MGrid));
+    MGrid->setModel(model_);
+    MGrid->setItemDelegate(new GridDelegate(MGrid));
+    MGrid->verticalHeader()->hide();
+    MGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MGrid->verticalHeader()->setDefaultSectionSize(std::max(20, fontMetrics().height() + 4));
+    MGrid->horizontalHeader()->setFixedHeight(std::max(20, fontMetrics().height() + 4));
+    MGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    MGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QFont boldCell = font();
+    boldCell.setBold(true);
+    const QFontMetrics boldMetrics(boldCell);
+    int gridWidth = 0;
+    for (int c = 0; c <= GridColumns; ++c) {
+        const int needed =
+            boldMetrics.horizontalAdvance(c == 0 ? "$999,999,999" : "$99,999,999.99") + 6;
+        const int width = std::max(c == 0 ? 66 : 68, needed);
+        MGrid->setColumnWidth(c, width);
+        gridWidth += width;
+    }
+    MGrid->setFixedWidth(gridWidth + MGrid->verticalScrollBar()->sizeHint().width() +
+                         2 * MGrid->frameWidth());
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(SpeedButton1);
+    buttons->addWidget(SpeedButton2);
+    buttons->addWidget(BitBtn2, 0, Qt::AlignHCenter);
+    buttons->addStretch(1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(HeadingLabel);
+    left->addLayout(fields);
+    left->addWidget(Label8);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(MGrid, 1);
+
+    connect(SpeedButton1, &QPushButton::clicked, this, &TMORTAGEGRID::SpeedButton1Click);
+    connect(SpeedButton2, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn2, &QToolButton::clicked, this,
+            [this] { context_.help.showHelp(topic::LoanGrid); });
+
+    adjustSize();
+    setFixedSize(sizeHint().expandedTo(ClientArea));
+}
+
+LoanTexts TMORTAGEGRID::fieldTexts() const {
+    const LoanOptions options = options_();
+    LoanTexts texts;
+    texts.amount = MAmt->text().toStdString();
+    texts.rate = InterestR->text().toStdString();
+    texts.years = Years->text().toStdString();
+    texts.parts = Partyear->text().toStdString();
+    texts.repayment = options.repayment;
+    texts.compounding = options.compounding;
+    texts.timing = options.timing;
+    return texts;
+}
+
+int TMORTAGEGRID::amountStep() const {
+    return AmountSteps[std::max(0, AmountStep->currentIndex())];
+}
+
+double TMORTAGEGRID::interestStep() const {
+    return InterestSteps[std::max(0, InterestStep->currentIndex())];
+}
+
+Checked<LoanGrid> TMORTAGEGRID::computeGrid() const {
+    return LoanGridFromTexts(fieldTexts(), amountStep(), interestStep(),
+                             context_.regional.decimalSeparator());
+}
+
+void TMORTAGEGRID::showGrid(const LoanGrid& grid) {
+    model_->setGrid(grid);
+    topRow_ = grid.firstVisibleRow ? *grid.firstVisibleRow - 1 : -1;
+    scrollToTopRow();
+}
+
+void TMORTAGEGRID::scrollToTopRow() {
+    if (topRow_ >= 0) {
+        MGrid->scrollTo(model_->index(topRow_, 0), QAbstractItemView::PositionAtTop);
+    }
+}
+
+void TMORTAGEGRID::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Before the window is first laid out the grid cannot scroll that far yet.
+    scrollToTopRow();
+}
+
+void TMORTAGEGRID::FillLoanGrid() {
+    if (const auto grid = computeGrid()) {
+        showGrid(*grid);
+    }
+}
+
+void TMORTAGEGRID::SpeedButton1Click() {
+    MAmt->setFocus();
+    const auto grid = computeGrid();
+    if (!grid) {
+        context_.dialogs.showMessage(this, grid.failure());
+        return;
+    }
+    showGrid(*grid);
+}
+
+}  // namespace corbel::ui

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+
+#include "LoanCalculation.h"
+#include "LoanGrid.h"
+#include "UiContext.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QToolButton;
+
+namespace corbel::ui {
+
+class GridModel;
+
+// The loan grid window: repayments over a run of amounts and seven rates around
+// the loan, its own copy of the loan and step choices, and its own Calculate.
+class TMORTAGEGRID : public QDialog {
+    Q_OBJECT
+  public:
+    TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, QWidget* parent = nullptr);
+
+    QLabel* HeadingLabel;
+    QPushButton* SpeedButton1;
+    QPushButton* SpeedButton2;
+    QToolButton* BitBtn2;
+    QLineEdit* MAmt;
+    QLineEdit* InterestR;
+    QLineEdit* Years;
+    QLineEdit* Partyear;
+    QLabel* Label7;
+    QComboBox* AmountStep;
+    QComboBox* InterestStep;
+    QLabel* Label8;
+    QTableView* MGrid;
+    GridModel* model() const { return model_; }
+
+    // Reads the window's fields, the steps and the Loan page's options, and refills
+    // the grid; the fields must have passed their checks.
+    void FillLoanGrid();
+    void SpeedButton1Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    LoanTexts fieldTexts() const;
+    Checked<LoanGrid> computeGrid() const;
+    void showGrid(const LoanGrid& grid);
+    void scrollToTopRow();
+    int amountStep() const;
+    double interestStep() const;
+
+    UiContext context_;
+    LoanOptionsSource options_;
+    GridModel* model_;
+    int topRow_ = -1;  // the model row the fill scrolled to the top, if any
+};
+
+}  // namespace corbel::ui

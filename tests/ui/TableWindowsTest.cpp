@@ -1,0 +1,339 @@
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "GridModel.h"
+#include "LoanPage.h"
+#include "LocaleRegional.h"
+#include "MSCHEDULEUnit.h"
+#include "MainUnit.h"
+#include "MortgageGridUnit.h"
+#include "ScheduleModel.h"
+#include "ScriptedDialogs.h"
+
+using namespace corbel;
+using namespace corbel::ui;
+
+class TableWindowsTest : public QObject {
+    Q_OBJECT
+
+    LocaleRegional regional_{QLocale(QLocale::English, QLocale::UnitedStates)};
+    test::ScriptedDialogs dialogs_;
+    test::RecordingHelp help_;
+    std::unique_ptr<TMORTLOAN> window_;
+
+    LoanPage* loan() { return window_->loanPage(); }
+    TMSCHEDULE* schedule() { return window_->schedule(); }
+    TMORTAGEGRID* grid() { return window_->grid(); }
+
+    void typeLoan(const QString& amount, const QString& years, const QString& rate,
+                  const QString& parts = QString()) {
+        for (auto [field, text] : {std::pair{loan()->MAmount, amount},
+                                   {loan()->Period, years},
+                                   {loan()->MPartyear, parts},
+                                   {loan()->IRate, rate}}) {
+            field->clear();
+            QTest::keyClicks(field, text);
+        }
+    }
+    void choose(QComboBox* list, const char* label) {
+        list->setCurrentIndex(list->findText(label));
+    }
+
+    // Clicks `button`; while the modal window it opens is shown, runs `inspect` and
+    // closes it. Returns whether a modal window was opened.
+    bool openWith(QAbstractButton* button, const std::function<void(QWidget*)>& inspect = {}) {
+        bool opened = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) {
+                return;
+            }
+            opened = true;
+            if (inspect) {
+                inspect(modal);
+            }
+            modal->close();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();  // the timer fires here when nothing opened
+        return opened;
+    }
+    QStringList scheduleRow(int row) {
+        QStringList cells;
+        for (int c = 0; c < 6; ++c) {
+            cells << schedule()->model()->cellText(row, c);
+        }
+        return cells;
+    }
+    QStringList messages() const {
+        QStringList texts;
+        for (const auto& shown : dialogs_.shown) {
+            texts << QString::fromStdString(shown.message.text);
+        }
+        return texts;
+    }
+
+  private slots:
+    void init() {
+        dialogs_ = {};
+        help_.topics.clear();
+        window_ =
+            std::make_unique<TMORTLOAN>(UiContext{regional_, dialogs_, help_}, QString("/nowhere"));
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void scheduleOpensWithTheWorkedExample() {
+        typeLoan("1000", "0", "12", "3");
+        QString title;
+        QVERIFY(openWith(loan()->SpeedButton2, [&](QWidget* w) { title = w->windowTitle(); }));
+        QCOMPARE(title, QString("Loan Schedule"));
+        QCOMPARE(schedule()->MSAmount->text(), QString("1000"));
+        QCOMPARE(schedule()->MSInterest->text(), QString("12"));
+        QCOMPARE(schedule()->MSPeriod->text(), QString("0"));
+        QCOMPARE(schedule()->Partyear->text(), QString("3"));
+        QCOMPARE(schedule()->MSMonthlyRepayment->text(), QString("$340.03"));
+        QCOMPARE(schedule()->Label4->text(), QString("Monthly Payment"));
+        QCOMPARE(schedule()->Label10->text(), QString("Year"));
+        QCOMPARE(schedule()->model()->rowCount(), 1);
+        QCOMPARE(scheduleRow(0),
+                 QStringList({"1", "$20.07", "$1,000.00", "$0.00", "$20.07", "$1,000.00"}));
+
+        // The display choice redraws at once, by period.
+        QTest::mouseClick(schedule()->Month, Qt::LeftButton);
+        QCOMPARE(schedule()->model()->rowCount(), 3);
+        QCOMPARE(schedule()->Label10->text(), QString("Month"));
+        QCOMPARE(scheduleRow(0),
+                 QStringList({"1", "$10.00", "$330.03", "$669.97", "$10.00", "$330.03"}));
+        QCOMPARE(scheduleRow(2),
+                 QStringList({"3", "$3.37", "$336.64", "$0.00", "$20.07", "$1,000.00"}));
+        QCOMPARE(schedule()->MSGrid->columnWidth(0) >= 65, true);
+    }
+
+    void scheduleInAdvanceReadsTheLoanPageTiming() {
+        typeLoan("1000", "", "12", "3");
+        QTest::mouseClick(loan()->MAdvance, Qt::LeftButton);
+        schedule()->Month->setChecked(true);
+        QVERIFY(openWith(loan()->SpeedButton2));
+        QCOMPARE(schedule()->MSMonthlyRepayment->text(), QString("$336.66"));
+        QCOMPARE(scheduleRow(1),
+                 QStringList({"2", "$3.33", "$333.33", "$336.64", "$9.96", "$663.36"}));
+    }
+
+    void scheduleChecksOnOpeningInOrder_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("years");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("amount first")
+            << "abc"
+            << "99"
+            << "0"
+            << "You must enter a valid Loan amount between 0 and 999999999";
+        QTest::newRow("term second") << "1000"
+                                     << ""
+                                     << "0"
+                                     << "You must enter a period ";
+        QTest::newRow("zero rate") << "1000"
+                                   << "5"
+                                   << "0"
+                                   << "You must enter a valid interest rate between 0 and 100";
+    }
+    void scheduleChecksOnOpeningInOrder() {
+        QFETCH(QString, amount);
+        QFETCH(QString, years);
+        QFETCH(QString, rate);
+        QFETCH(QString, message);
+        typeLoan(amount, years, rate);
+        QVERIFY(!openWith(loan()->SpeedButton2));
+        QCOMPARE(messages(), QStringList({message}));
+        QVERIFY(schedule()->MSAmount->text().isEmpty());  // nothing copied
+    }
+
+    void scheduleAcceptsAmountZero() {
+        typeLoan("0", "5", "6");
+        QVERIFY(openWith(loan()->SpeedButton2));
+        QCOMPARE(schedule()->model()->rowCount(), 1);
+        QCOMPARE(scheduleRow(0), QStringList({"1", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00"}));
+        QCOMPARE(schedule()->MSMonthlyRepayment->text(), QString("$0.00"));
+    }
+
+    void scheduleCaptionsByFrequency() {
+        typeLoan("1000", "2", "6", "1");
+        choose(loan()->MPayment, "Bi-Monthly");
+        QVERIFY(openWith(loan()->SpeedButton2));
+        QCOMPARE(schedule()->Month->text(), QString("1/2 Month"));
+        QCOMPARE(schedule()->Label4->text(), QString("Half Month Payment"));
+        QCOMPARE(schedule()->Label11->text(), QString("Half-Month(s)"));
+
+        choose(loan()->MPayment, "Annualy");
+        QVERIFY(schedule()->Partyear->isHidden());
+        QVERIFY(schedule()->Label11->isHidden());
+        QVERIFY(openWith(loan()->SpeedButton2));
+        QVERIFY(schedule()->Month->isHidden());
+        QCOMPARE(schedule()->Label4->text(), QString("Annual Payment"));
+        choose(loan()->MPayment, "Weekly");
+        QVERIFY(!schedule()->Partyear->isHidden());
+    }
+
+    void scheduleWindowCalculatesOnItsOwnFields() {
+        typeLoan("1000", "0", "12", "3");
+        QVERIFY(openWith(loan()->SpeedButton2, [&](QWidget*) {
+            schedule()->MSAmount->setText("2000");
+            QTest::mouseClick(schedule()->CalculateBtn, Qt::LeftButton);
+        }));
+        QCOMPARE(schedule()->MSMonthlyRepayment->text(), QString("$680.05"));
+        QCOMPARE(loan()->MAmount->text(), QString("1000"));
+
+        // A failed check keeps the previous table.
+        schedule()->MSInterest->setText("0");
+        QTest::mouseClick(schedule()->CalculateBtn, Qt::LeftButton);
+        QCOMPARE(messages(),
+                 QStringList({"You must enter a valid interest rate between 0 and 100"}));
+        QCOMPARE(schedule()->MSMonthlyRepayment->text(), QString("$680.05"));
+        QCOMPARE(schedule()->model()->rowCount(), 1);
+    }
+
+    void scheduleKeepsItsDisplayChoiceBetweenOpenings() {
+        typeLoan("1000", "1", "12");
+        QVERIFY(openWith(loan()->SpeedButton2,
+                         [&](QWidget*) { QTest::mouseClick(schedule()->Month, Qt::LeftButton); }));
+        QVERIFY(openWith(window_->findChild<QToolButton*>("BitBtn5")));
+        QVERIFY(schedule()->Month->isChecked());
+        QCOMPARE(schedule()->model()->rowCount(), 12);
+        QCOMPARE(schedule()->Label10->text(), QString("Month"));
+    }
+
+    void longestScheduleByPeriod() {
+        typeLoan("250000", "50", "7.5", "365");
+        choose(loan()->MPayment, "Daily");
+        loan()->MPartyear->setText("365");
+        schedule()->Month->setChecked(true);
+        QVERIFY(openWith(loan()->SpeedButton2));
+        QVERIFY(schedule()->model()->rowCount() > 18000);
+        QCOMPARE(schedule()->model()->cellText(schedule()->model()->rowCount() - 1, 3),
+                 QString("$0.00"));
+    }
+
+    void gridOpensWithTheWorkedExample() {
+        typeLoan("100000", "25", "6");
+        int firstRowInView = -1;
+        QVERIFY(openWith(loan()->MortgageGridBtn,
+                         [&](QWidget*) { firstRowInView = grid()->MGrid->rowAt(0); }));
+        GridModel* model = grid()->model();
+        QCOMPARE(model->rowCount(), 51);
+        QStringList headings;
+        for (int c = 0; c < 8; ++c) {
+            headings << model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        }
+        QCOMPARE(headings, QStringList({"Amt/Int", "5.25%", "5.5%", "5.75%", "6%", "6.25%", "6.5%",
+                                        "6.75%"}));
+        QCOMPARE(model->markedRow(), 26);
+        QCOMPARE(model->cellText(26, 0), QString("$100,000"));
+        QCOMPARE(model->cellText(26, 4), QString("$644.31"));
+        QCOMPARE(model->cellText(1, 0), QString("$50,000"));
+        QCOMPARE(model->cellText(1, 1), QString("$299.63"));
+        QCOMPARE(firstRowInView, 22);  // grid row 23, the first amount row in view
+        QCOMPARE(grid()->MAmt->text(), QString("100000"));
+        QCOMPARE(grid()->InterestR->text(), QString("6"));
+        QCOMPARE(grid()->Years->text(), QString("25"));
+        QCOMPARE(grid()->AmountStep->currentText(), QString("2000"));
+        QCOMPARE(grid()->InterestStep->currentText(), QString("0.25"));
+    }
+
+    void gridHighlightsTheTypedRateAndAmount() {
+        QCOMPARE(FillFor(0, 0, 26), GridCellFill::Heading);
+        QCOMPARE(FillFor(5, 0, 26), GridCellFill::Heading);
+        QCOMPARE(FillFor(0, 4, 26), GridCellFill::Heading);
+        QCOMPARE(FillFor(5, 4, 26), GridCellFill::Marked);
+        QCOMPARE(FillFor(26, 2, 26), GridCellFill::Marked);
+        QCOMPARE(FillFor(26, 4, 26), GridCellFill::Crossing);
+        QCOMPARE(FillFor(5, 3, 26), GridCellFill::Ordinary);
+
+        typeLoan("5000", "25", "6");  // below four steps: the typed amount is row 1
+        QImage painted;
+        QVERIFY(openWith(loan()->MortgageGridBtn,
+                         [&](QWidget*) { painted = grid()->MGrid->viewport()->grab().toImage(); }));
+        QCOMPARE(grid()->model()->markedRow(), 1);
+        const QTableView* view = grid()->MGrid;
+        auto colourAt = [&](int row, int column) {
+            const QRect cell = view->visualRect(grid()->model()->index(row, column));
+            return painted.pixelColor(cell.right() - 2, cell.bottom() - 2);
+        };
+        QCOMPARE(colourAt(0, 4), QColor(67, 213, 255));
+        QCOMPARE(colourAt(0, 2), QColor(0, 255, 255));
+        QCOMPARE(colourAt(1, 4), QColor(0, 255, 255));
+        QCOMPARE(colourAt(1, 0), QColor(192, 192, 192));
+    }
+
+    void gridChecksOnOpening_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("years");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("amount") << "-5"
+                                << ""
+                                << ""
+                                << "You must enter a Loan amount between 0 and 999999999";
+        QTest::newRow("term") << "1000"
+                              << "51"
+                              << ""
+                              << "You must enter a period  between 0 and 50";
+        QTest::newRow("empty rate") << "1000"
+                                    << "5"
+                                    << ""
+                                    << "You must enter an interest rate between 0 and 100.";
+        QTest::newRow("zero rate") << "1000"
+                                   << "5"
+                                   << "0"
+                                   << "You must enter an interest rate between 0 and 100.";
+    }
+    void gridChecksOnOpening() {
+        QFETCH(QString, amount);
+        QFETCH(QString, years);
+        QFETCH(QString, rate);
+        QFETCH(QString, message);
+        typeLoan(amount, years, rate);
+        QVERIFY(!openWith(loan()->MortgageGridBtn));
+        QCOMPARE(messages(), QStringList({message}));
+    }
+
+    void gridWindowRecalculatesWithItsSteps() {
+        typeLoan("100000", "25", "6");
+        QVERIFY(openWith(loan()->MortgageGridBtn, [&](QWidget*) {
+            grid()->AmountStep->setCurrentIndex(grid()->AmountStep->findText("10000"));
+            QTest::mouseClick(grid()->SpeedButton1, Qt::LeftButton);
+        }));
+        QCOMPARE(grid()->model()->rowCount(), 11);  // k = 5
+        QCOMPARE(grid()->model()->cellText(grid()->model()->markedRow(), 0), QString("$100,000"));
+        // The step stays chosen for the next opening, from the tool bar.
+        QVERIFY(openWith(window_->findChild<QToolButton*>("BitBtn7")));
+        QCOMPARE(grid()->AmountStep->currentText(), QString("10000"));
+        QCOMPARE(grid()->model()->rowCount(), 11);
+
+        // The window's own checks show the grid button's messages.
+        grid()->InterestR->setText("0");
+        QTest::mouseClick(grid()->SpeedButton1, Qt::LeftButton);
+        QCOMPARE(messages(), QStringList({"You must enter an interest rate between 0 and 100."}));
+        QCOMPARE(grid()->model()->rowCount(), 11);
+    }
+
+    void helpTopicsOfTheWindows() {
+        QTest::mouseClick(grid()->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(schedule()->BitBtn2, Qt::LeftButton);
+        QCOMPARE(help_.topics, std::vector<int>({3, 4}));
+    }
+};
+
+QTEST_MAIN(TableWindowsTest)
+#include "TableWindowsTest.moc"
