@@ -1,0 +1,260 @@
+#include "WhatIf.h"
+
+#include <array>
+#include <cmath>
+
+#include "ErrorChecking.h"
+#include "LoanCalculation.h"
+#include "MortgageFunctions.h"
+
+namespace corbel {
+
+namespace {
+
+constexpr std::array<WhatIfField, 1> PaymentOutputs{WhatIfField::Repay};
+constexpr std::array<WhatIfField, 1> AmountOutputs{WhatIfField::Principal};
+constexpr std::array<WhatIfField, 2> PeriodOutputs{WhatIfField::Periods, WhatIfField::PartYear};
+constexpr std::array<WhatIfField, 1> InterestOutputs{WhatIfField::Interest};
+
+// Two repayments closer than this count as equal in the whole-percent scan.
+constexpr long double ScanTolerance = 0.000001L;
+constexpr int DecimalPlaces = 7;
+// Lifts the four-decimal repayment so that it is never more than a millionth
+// below the exact one: the round trip back to the periods then lands on the term.
+constexpr long double RepaymentNudge = 0.000049L;
+
+// A rate too small to move 1 in extended precision is no rate at all.
+bool IsZeroRate(long double v) {
+    return v == 1;
+}
+
+// v^-(N-1) gives the annuity-due factor D = 1 + (1 - v^-(N-1)) / i.
+long double AdvanceFactor(long double v, long double i, double count) {
+    return 1 + (1 - Power(v, -(static_cast<long double>(count) - 1))) / i;
+}
+
+}  // namespace
+
+std::span<const WhatIfField> OutputFields(WhatIfVariable solve) {
+    switch (solve) {
+        case WhatIfVariable::Payment:
+            return PaymentOutputs;
+        case WhatIfVariable::Amount:
+            return AmountOutputs;
+        case WhatIfVariable::Periods:
+            return PeriodOutputs;
+        case WhatIfVariable::Interest:
+            return InterestOutputs;
+    }
+    return AmountOutputs;
+}
+
+bool IsOutputField(WhatIfVariable solve, WhatIfField field) {
+    for (const WhatIfField f : OutputFields(solve)) {
+        if (f == field) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string& FieldText(WhatIfFields& fields, WhatIfField field) {
+    switch (field) {
+        case WhatIfField::Principal:
+            return fields.principal;
+        case WhatIfField::Interest:
+            return fields.interest;
+        case WhatIfField::Periods:
+            return fields.periods;
+        case WhatIfField::PartYear:
+            return fields.partYear;
+        case WhatIfField::Repay:
+            return fields.repay;
+    }
+    return fields.principal;
+}
+
+const std::string& FieldText(const WhatIfFields& fields, WhatIfField field) {
+    return FieldText(const_cast<WhatIfFields&>(fields), field);
+}
+
+void EmptyOutputFields(WhatIfFields& fields, WhatIfVariable solve) {
+    for (const WhatIfField f : OutputFields(solve)) {
+        FieldText(fields, f).clear();
+    }
+}
+
+double WhatIfRepayment(double amount, double rate, double count, PaymentTiming timing) {
+    const long double i = rate;
+    const long double v = 1 + i;
+    if (IsZeroRate(v)) {
+        return static_cast<double>(amount / static_cast<long double>(count));
+    }
+    if (timing == PaymentTiming::InArrears) {
+        const long double growth = Power(v, count);
+        return static_cast<double>(amount * i * growth / (growth - 1));
+    }
+    return static_cast<double>(amount / AdvanceFactor(v, i, count));
+}
+
+double WhatIfAmount(double repayment, double rate, double count, PaymentTiming timing) {
+    const long double i = rate;
+    const long double v = 1 + i;
+    if (IsZeroRate(v)) {
+        return static_cast<double>(repayment * static_cast<long double>(count));
+    }
+    if (timing == PaymentTiming::InArrears) {
+        const long double growth = Power(v, count);
+        return static_cast<double>(repayment * (growth - 1) / (growth * i));
+    }
+    return static_cast<double>(repayment * AdvanceFactor(v, i, count));
+}
+
+std::optional<double> WhatIfPeriods(double amount, double repayment, double rate,
+                                    PaymentTiming timing) {
+    if (repayment == 0) {
+        return std::nullopt;
+    }
+    const long double i = rate;
+    const long double v = 1 + i;
+    const long double perRepayment = amount / static_cast<long double>(repayment);
+    double r = 0;
+    if (IsZeroRate(v)) {
+        r = static_cast<double>(perRepayment);
+    } else if (timing == PaymentTiming::InArrears) {
+        // g is the share of a repayment that the first period's interest takes.
+        const double g = static_cast<double>(perRepayment * i);
+        if (g >= 1) {
+            return std::nullopt;
+        }
+        r = static_cast<double>(-std::log(1 - static_cast<long double>(g)) / std::log(v));
+    } else {
+        const double f = static_cast<double>((perRepayment - 1) * i);
+        if (f >= 1) {
+            return std::nullopt;
+        }
+        r = static_cast<double>(1 - std::log(1 - static_cast<long double>(f)) / std::log(v));
+    }
+    // Only a zero rate can overflow: amount / repayment beyond any count.
+    if (!std::isfinite(r)) {
+        return std::nullopt;
+    }
+    return r;
+}
+
+std::optional<double> SearchWhatIfRate(double amount, double repayment, double count,
+                                       double paymentsPerYear, PaymentTiming timing) {
+    const long double perPeriod = 100 * static_cast<long double>(paymentsPerYear);
+    auto repaymentAt = [&](double b) {
+        const double i = static_cast<double>(b / perPeriod);
+        return WhatIfRepayment(amount, i, count, timing);
+    };
+    const long double target = repayment;
+    std::optional<double> whole;
+    for (int k = 1; k <= MaxWhatIfRate; ++k) {
+        const double p = repaymentAt(k);
+        if (p >= target - ScanTolerance) {
+            whole = p >= target + ScanTolerance ? k - 1 : k;
+            break;
+        }
+    }
+    if (!whole) {
+        return std::nullopt;
+    }
+    double b = *whole;
+    long double place = 1;
+    for (int d = 1; d <= DecimalPlaces; ++d) {
+        place *= 10;
+        int digit = 9;
+        for (int j = 1; j <= 9; ++j) {
+            if (repaymentAt(static_cast<double>(b + j / place)) > repayment) {
+                digit = j - 1;
+                break;
+            }
+        }
+        b = static_cast<double>(b + digit / place);
+    }
+    return b;
+}
+
+Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable solve,
+                                  PaymentFrequency repayment, PaymentFrequency compounding,
+                                  PaymentTiming timing, const Regional& regional) {
+    const double m = PeriodsPerYear(compounding);
+    const double n = PeriodsPerYear(repayment);
+    const std::string sep = regional.decimalSeparator();
+
+    double i = 0;
+    if (solve != WhatIfVariable::Interest) {
+        if (!IsNumberInRange(fields.interest, 0.000001, MaxRate, sep)) {
+            return Information(msg::WhatIfInterest);
+        }
+        const double rate = *ReadDecimal(Strip(fields.interest), sep);
+        i = RoundMoney(PeriodicRate(rate, m, n), 10);
+    }
+    double count = 0;
+    if (solve != WhatIfVariable::Periods) {
+        if (auto failure =
+                CheckTerm(fields.periods, msg::PeriodLabel, fields.partYear, msg::MaxYears, n)) {
+            return *failure;
+        }
+        count = WholeOrZero(fields.periods) * n + WholeOrZero(fields.partYear);
+    }
+    double amount = 0;
+    if (solve != WhatIfVariable::Amount) {
+        if (!IsNumberInRange(fields.principal, 0, MaxAmount, sep)) {
+            return Information(msg::WhatIfAmount);
+        }
+        amount = *ReadDecimal(Strip(fields.principal), sep);
+    }
+    double payment = 0;
+    if (solve != WhatIfVariable::Payment) {
+        if (!IsNumberInRange(fields.repay, 0, MaxAmount, sep)) {
+            return Information(msg::WhatIfPayment);
+        }
+        payment = *ReadDecimal(Strip(fields.repay), sep);
+    }
+
+    WhatIfFields out = fields;
+    switch (solve) {
+        case WhatIfVariable::Payment: {
+            const double level = WhatIfRepayment(amount, i, count, timing);
+            const double nudged = static_cast<double>(level + RepaymentNudge);
+            out.repay = GeneralNumberText(RoundMoney(nudged, 4), sep);
+            break;
+        }
+        case WhatIfVariable::Amount:
+            out.principal =
+                GeneralNumberText(RoundMoney(WhatIfAmount(payment, i, count, timing), 0), sep);
+            break;
+        case WhatIfVariable::Periods: {
+            const auto r = WhatIfPeriods(amount, payment, i, timing);
+            if (!r) {
+                return Information(msg::CantBePaidOff);
+            }
+            // Any part of a period is a whole period more.
+            const double periods = RoundMoney(static_cast<double>(*r + 0.5L), 0);
+            const double years = std::trunc(periods / n);
+            const double part = static_cast<double>(periods - static_cast<long double>(n) * years);
+            out.periods = GeneralNumberText(years, sep);
+            out.partYear = GeneralNumberText(part, sep);
+            break;
+        }
+        case WhatIfVariable::Interest: {
+            if (amount == 0) {
+                return Information(msg::NoRateForZeroAmount);
+            }
+            const auto b = SearchWhatIfRate(amount, payment, count, n, timing);
+            if (!b) {
+                return Information(msg::RateAbove1000);
+            }
+            const double rate =
+                static_cast<double>(PeriodicRate(*b, n, m) * static_cast<long double>(m) * 100);
+            out.interest = GeneralNumberText(RoundMoney(rate, 4), sep);
+            break;
+        }
+    }
+    return out;
+}
+
+}  // namespace corbel

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "Checked.h"
+#include "Frequency.h"
+#include "Regional.h"
+
+namespace corbel {
+
+// The What If? page's five value fields, as typed.
+struct WhatIfFields {
+    std::string principal;  // WIPrincipal
+    std::string interest;   // WIInterest
+    std::string periods;    // WIPeriods: whole years
+    std::string partYear;   // WIPartYear
+    std::string repay;      // WIRepay
+    bool operator==(const WhatIfFields&) const = default;
+};
+
+enum class WhatIfField { Principal, Interest, Periods, PartYear, Repay };
+
+// The variable the page solves for; the page starts on Amount.
+enum class WhatIfVariable { Payment, Amount, Periods, Interest };
+inline constexpr WhatIfVariable DefaultWhatIfVariable = WhatIfVariable::Amount;
+
+// The fields that receive the answer for `solve` (read-only, light blue);
+// all others are typed into.
+std::span<const WhatIfField> OutputFields(WhatIfVariable solve);
+bool IsOutputField(WhatIfVariable solve, WhatIfField field);
+
+std::string& FieldText(WhatIfFields& fields, WhatIfField field);
+const std::string& FieldText(const WhatIfFields& fields, WhatIfField field);
+
+// Choosing a variable empties its output fields.
+void EmptyOutputFields(WhatIfFields& fields, WhatIfVariable solve);
+
+// The closed forms at `rate` per period (a fraction) over `count` repayments,
+// unrounded; a zero rate takes the formulas' limits.
+double WhatIfRepayment(double amount, double rate, double count, PaymentTiming timing);
+double WhatIfAmount(double repayment, double rate, double count, PaymentTiming timing);
+
+// The number of periods r (unrounded) that `repayment` needs to clear `amount`;
+// nullopt when it never does.
+std::optional<double> WhatIfPeriods(double amount, double repayment, double rate,
+                                    PaymentTiming timing);
+
+// The digit-by-digit search for the nominal annual percentage b, compounded once
+// per repayment period, whose repayment on `amount` over `count` repayments is
+// `repayment`; nullopt when it would be above MaxWhatIfRate.
+inline constexpr int MaxWhatIfRate = 1000;
+std::optional<double> SearchWhatIfRate(double amount, double repayment, double count,
+                                       double paymentsPerYear, PaymentTiming timing);
+
+// The page's Calculate: checks the known fields in the page's order (the one
+// being solved is skipped) and returns the fields with the answer written in.
+// A repayment that cannot clear the loan, a rate above the search's reach and an
+// amount of 0 for the interest are failures too: nothing changes.
+Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable solve,
+                                  PaymentFrequency repayment, PaymentFrequency compounding,
+                                  PaymentTiming timing, const Regional& regional);
+
+}  // namespace corbel
