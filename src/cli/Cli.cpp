@@ -11,6 +11,8 @@ namespace {
 
 const Command* const Commands[] = {
     &LoanCommand,
+    &WhatIfCommand,
+    &ResidualCommand,
     &ScheduleCommand,
     &GridCommand,
 };

@@ -67,6 +67,8 @@ void WriteLine(std::ostream& out, std::string_view label, std::string_view value
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 extern const Command LoanCommand;
+extern const Command WhatIfCommand;
+extern const Command ResidualCommand;
 extern const Command ScheduleCommand;
 extern const Command GridCommand;
 

@@ -1,0 +1,100 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+#include "Dialogs.h"
+#include "HelpViewer.h"
+#include "LoanPage.h"
+#include "LocaleRegional.h"
+#include "MSCHEDULEUnit.h"
+#include "MainUnit.h"
+#include "MortgageGridUnit.h"
+
+namespace {
+
+using namespace corbel;
+using namespace corbel::ui;
+
+class SilentDialogs : public Dialogs {
+  public:
+    void showMessage(QWidget*, const Message&) override {}
+};
+class NoHelp : public HelpViewer {
+  public:
+    void showHelp(int) override {}
+};
+
+struct Program {
+    LocaleRegional regional{QLocale(QLocale::English, QLocale::UnitedStates)};
+    SilentDialogs dialogs;
+    NoHelp help;
+    TMORTLOAN window{UiContext{regional, dialogs, help}, QString()};
+};
+
+Program& TheProgram() {
+    static Program program;
+    return program;
+}
+
+// The longest schedule, 18,615 daily rows, from a click on the period button to
+// the filled model; with `paint`, until the grid has been drawn once.
+void ScheduleClick(benchmark::State& state, bool paint) {
+    Program& p = TheProgram();
+    p.window.loanPage()->MPayment->setCurrentIndex(IndexOf(PaymentFrequency::Daily));
+    TMSCHEDULE* schedule = p.window.schedule();
+    schedule->setLoanTexts("999999999", "7.5", "50", "365");
+    schedule->show();
+    for (auto _ : state) {
+        schedule->Month->click();
+        if (paint) {
+            benchmark::DoNotOptimize(schedule->MSGrid->viewport()->grab());
+        }
+    }
+    state.counters["rows"] = schedule->MSGrid->model()->rowCount();
+    schedule->hide();
+}
+void BM_ScheduleLongestByPeriod(benchmark::State& state) {
+    ScheduleClick(state, false);
+}
+void BM_ScheduleLongestByPeriodPainted(benchmark::State& state) {
+    ScheduleClick(state, true);
+}
+BENCHMARK(BM_ScheduleLongestByPeriod)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScheduleLongestByPeriodPainted)->Unit(benchmark::kMillisecond);
+
+// The largest loan grid, 2,000 rows, from a click on its Calculate.
+void BM_GridLargest(benchmark::State& state) {
+    Program& p = TheProgram();
+    p.window.loanPage()->MPayment->setCurrentIndex(IndexOf(PaymentFrequency::Monthly));
+    TMORTAGEGRID* grid = p.window.grid();
+    grid->MAmt->setText("999999999");
+    grid->InterestR->setText("6");
+    grid->Years->setText("25");
+    grid->AmountStep->setCurrentIndex(0);
+    grid->show();
+    for (auto _ : state) {
+        grid->SpeedButton1->click();
+        benchmark::DoNotOptimize(grid->MGrid->viewport()->grab());
+    }
+    state.counters["rows"] = grid->MGrid->model()->rowCount();
+    grid->hide();
+}
+BENCHMARK(BM_GridLargest)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

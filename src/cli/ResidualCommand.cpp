@@ -1,0 +1,70 @@
+#include <optional>
+
+#include "Cli.h"
+#include "ErrorChecking.h"
+#include "Json.h"
+#include "ResidualValue.h"
+
+namespace corbel::cli {
+
+namespace {
+
+Json OptionalNumber(const std::optional<double>& value) {
+    return value ? Json::number(*value) : Json::null();
+}
+
+void WriteMoney(const Output& output, std::string_view label, const std::optional<double>& value) {
+    if (value) {
+        WriteLine(output.out, label, FormatMoney(output.regional, *value));
+    }
+}
+
+int RunResidual(const Invocation& call, const Output& output) {
+    // The page's repayments always fall in arrears.
+    if (call.flag("--advance")) {
+        throw UsageError("option --advance is not offered for residual");
+    }
+    const LoanTexts loan = call.loanTexts();
+    ResidualTexts texts;
+    texts.amount = loan.amount;
+    texts.rate = loan.rate;
+    texts.years = loan.years;
+    texts.parts = loan.parts;
+    texts.proposed = call.text("--proposed");
+    texts.residualPercent = call.text("--residual-percent");
+    texts.repayment = loan.repayment;
+    texts.compounding = loan.compounding;
+    const auto result = CalculateResidualValue(texts, output.regional);
+    if (!result) {
+        return ReportFailure(output, result.failure());
+    }
+    if (result->refusal) {
+        return ReportFailure(output, *result->refusal);
+    }
+    if (call.json()) {
+        output.out << Json::Object()
+                          .add("no_residual_repayment", Json::number(result->noResidualRepayment))
+                          .add("residual", OptionalNumber(result->residual))
+                          .add("residual_percent", OptionalNumber(result->residualPercent))
+                          .add("residual_money", OptionalNumber(result->residualMoney))
+                          .add("repayment_for_residual",
+                               OptionalNumber(result->repaymentForResidual))
+                          .text()
+                   << "\n";
+        return ExitOk;
+    }
+    WriteMoney(output, "Repayment with no residual value", result->noResidualRepayment);
+    WriteMoney(output, "Residual value", result->residual);
+    if (result->residualPercentText) {
+        WriteLine(output.out, "Residual value percent", *result->residualPercentText);
+    }
+    WriteMoney(output, "Chosen residual value", result->residualMoney);
+    WriteMoney(output, "Repayment for the chosen residual", result->repaymentForResidual);
+    return ExitOk;
+}
+
+}  // namespace
+
+const Command ResidualCommand{"residual", {"--proposed", "--residual-percent"}, {}, RunResidual};
+
+}  // namespace corbel::cli

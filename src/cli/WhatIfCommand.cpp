@@ -1,0 +1,63 @@
+#include <array>
+
+#include "Cli.h"
+#include "Json.h"
+#include "WhatIf.h"
+
+namespace corbel::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 4> SolveChoices = {"payment", "amount", "periods",
+                                                          "interest"};
+
+WhatIfVariable SolveOption(const Invocation& call) {
+    const std::string solve = call.choice("--solve", SolveChoices, "amount");
+    if (solve == "payment") {
+        return WhatIfVariable::Payment;
+    }
+    if (solve == "periods") {
+        return WhatIfVariable::Periods;
+    }
+    if (solve == "interest") {
+        return WhatIfVariable::Interest;
+    }
+    return WhatIfVariable::Amount;
+}
+
+int RunWhatIf(const Invocation& call, const Output& output) {
+    const WhatIfVariable solve = SolveOption(call);
+    const LoanTexts loan = call.loanTexts();
+    WhatIfFields fields{loan.amount, loan.rate, loan.years, loan.parts, call.text("--repay")};
+    // Choosing the variable empties its fields, as the page's radio buttons do.
+    EmptyOutputFields(fields, solve);
+    const auto solved =
+        SolveWhatIf(fields, solve, loan.repayment, loan.compounding, loan.timing, output.regional);
+    // Every message of the solve means nothing was calculated.
+    if (!solved) {
+        return ReportFailure(output, solved.failure());
+    }
+    if (call.json()) {
+        output.out << Json::Object()
+                          .add("amount", Json::string(solved->principal))
+                          .add("rate", Json::string(solved->interest))
+                          .add("years", Json::string(solved->periods))
+                          .add("parts", Json::string(solved->partYear))
+                          .add("repay", Json::string(solved->repay))
+                          .text()
+                   << "\n";
+        return ExitOk;
+    }
+    WriteLine(output.out, "Loan amount", solved->principal);
+    WriteLine(output.out, "Interest rate", solved->interest);
+    WriteLine(output.out, "Years", solved->periods);
+    WriteLine(output.out, "Part-year periods", solved->partYear);
+    WriteLine(output.out, "Repayment", solved->repay);
+    return ExitOk;
+}
+
+}  // namespace
+
+const Command WhatIfCommand{"whatif", {"--solve", "--repay"}, {}, RunWhatIf};
+
+}  // namespace corbel::cli
