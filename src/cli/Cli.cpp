@@ -10,15 +10,11 @@ namespace corbel::cli {
 namespace {
 
 const Command* const Commands[] = {
-    &LoanCommand,
-    &WhatIfCommand,
-    &ResidualCommand,
-    &ScheduleCommand,
-    &GridCommand,
+    &LoanCommand, &WhatIfCommand, &ResidualCommand, &ScheduleCommand, &GridCommand,
 };
 
-const std::vector<std::string_view> LoanValueOptions = {"--amount", "--rate", "--years", "--parts",
-                                                        "--repayment", "--compounding", "--locale"};
+const std::vector<std::string_view> LoanValueOptions = {
+    "--amount", "--rate", "--years", "--parts", "--repayment", "--compounding", "--locale"};
 const std::vector<std::string_view> CommonFlags = {"--advance", "--json"};
 
 std::string Usage() {
@@ -27,9 +23,11 @@ std::string Usage() {
         names += (names.empty() ? "" : ", ") + std::string(command->name);
     }
     return "usage: corbelwright-calc COMMAND [OPTIONS]\n"
-           "commands: " + names + "\n"
+           "commands: " +
+           names +
+           "\n"
            "loan options: --amount TEXT --rate TEXT --years TEXT --parts TEXT\n"
-    "              --repayment LABEL --compounding LABEL --advance\n"
+           "              --repayment LABEL --compounding LABEL --advance\n"
            "output options: --json --locale NAME\n"
            "see the README for each command's own options\n";
 }
@@ -102,7 +100,9 @@ PaymentFrequency FrequencyOption(const Invocation& call, std::string_view option
 
 }  // namespace
 
-bool Invocation::has(std::string_view option) const { return values.find(option) != values.end(); }
+bool Invocation::has(std::string_view option) const {
+    return values.find(option) != values.end();
+}
 
 std::string Invocation::text(std::string_view option) const {
     const auto it = values.find(option);
@@ -124,7 +124,8 @@ std::string Invocation::choice(std::string_view option, std::span<const std::str
     for (const auto& c : choices) {
         offered += (offered.empty() ? "" : ", ") + std::string(c);
     }
-    throw UsageError("'" + value + "' is not offered for " + std::string(option) + " (" + offered + ")");
+    throw UsageError("'" + value + "' is not offered for " + std::string(option) + " (" + offered +
+                     ")");
 }
 
 LoanTexts Invocation::loanTexts() const {

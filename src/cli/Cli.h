@@ -16,7 +16,7 @@ namespace corbel::cli {
 
 // Wrong usage: unknown command or option, a missing value, a value not offered.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -26,7 +26,7 @@ inline constexpr int ExitUsage = 64;
 
 // The options of one call, after the command name.
 class Invocation {
-public:
+  public:
     std::string command;
     std::map<std::string, std::string, std::less<>> values;
     std::set<std::string, std::less<>> flags;
