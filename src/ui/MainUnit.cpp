@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -21,6 +24,8 @@
 #include "MSCHEDULEUnit.h"
 #include "MortgageGridUnit.h"
 #include "Pictures.h"
+#include "ResidualValuePage.h"
+#include "WhatIfPage.h"
 
 namespace corbel::ui {
 
@@ -124,11 +129,11 @@ void TMORTLOAN::createControls() {
     PageControl1->setObjectName("PageControl1");
     loan_ = new LoanPage(context_, state_, PageControl1);
     loan_->setObjectName("TabSheet1");
-    whatIf_ = new QWidget(PageControl1);
+    whatIf_ = new WhatIfPage(context_, PageControl1);
     whatIf_->setObjectName("TabSheet4");
     savings_ = new LoanSavingsPage(context_, state_, PageControl1);
     savings_->setObjectName("MortgageSavingsTab");
-    residual_ = new QWidget(PageControl1);
+    residual_ = new ResidualValuePage(context_, PageControl1);
     residual_->setObjectName("ResidualValueTab");
     PageControl1->addTab(loan_, "Loan");
     PageControl1->addTab(whatIf_, "What If?");
@@ -149,6 +154,7 @@ void TMORTLOAN::createControls() {
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMORTLOAN::PageControl1Change);
     connect(loan_->MortgageGridBtn, &QPushButton::clicked, this, &TMORTLOAN::MortgageGridBtnClick);
     connect(loan_->SpeedButton2, &QPushButton::clicked, this, &TMORTLOAN::SpeedButton2Click);
+    connect(whatIf_->TransferBtn, &QPushButton::clicked, this, &TMORTLOAN::TransferBtnClick);
     connect(loan_, &LoanPage::partYearShown, this,
             [this](bool shown) { schedule_->setPartYearVisible(shown); });
 }
@@ -173,6 +179,15 @@ void TMORTLOAN::relabel() {
     header_->HeadingLabel1->setText("Corbelwright");
     header_->HeadingLabel2->setText("Corbelwright");
     PageControl1->setTabText(PageControl1->indexOf(loan_), "Loan");
+    loan_->findChild<QLabel*>("MALabel")->setText("Corbelwright");
+    loan_->findChild<QLabel*>("MAmountLabel")->setText("Loan Amount");
+    loan_->MortgageGridBtn->setText("Loan Grid");
+    whatIf_->WhatIfAmountLabel->setText("Loan Amount");
+    whatIf_->WhatIfHeading->setText("Loan What If?");
+    whatIf_->WhatIfHelpLabel->setText(
+        "Calculate any of the four Loan variables. Select the variable to be calculated on the "
+        "right, and enter the values for the other three variables.");
+    whatIf_->TransferBtn->setText("Transfer to Corbelwright");
     about_->HeadingLabel->setText("Corbelwright");
     about_->VersionLabel->setText("Version 1.07");
 }
@@ -246,6 +261,23 @@ void TMORTLOAN::SpeedButton2Click() {
     schedule_->FillLoanSchedule();
     schedule_->setFrequencyCaptions(loan_->repayment(), loan_->Label98->text());
     schedule_->exec();
+}
+
+void TMORTLOAN::TransferBtnClick() {
+    loan_->MAmount->setText(whatIf_->WIPrincipal->text());
+    loan_->Period->setText(whatIf_->WIPeriods->text());
+    loan_->MPartyear->setText(whatIf_->WIPartYear->text());
+    loan_->IRate->setText(whatIf_->WIInterest->text());
+    {
+        // The frequency change runs once, below, after every value is in place.
+        const QSignalBlocker blocker(loan_->MPayment);
+        loan_->MPayment->setCurrentIndex(whatIf_->WIPayment->currentIndex());
+    }
+    loan_->MArrears->setChecked(whatIf_->WIArrearsRB->isChecked());
+    loan_->MAdvance->setChecked(whatIf_->WIAdvanceRB->isChecked());
+    loan_->MCompounded->setCurrentIndex(whatIf_->WICompounded->currentIndex());
+    loan_->MPaymentChange();
+    PageControl1->setCurrentWidget(loan_);
 }
 
 void TMORTLOAN::showEvent(QShowEvent* event) {

@@ -20,6 +20,8 @@ class LoanSavingsPage;
 class TAboutForm;
 class TMORTAGEGRID;
 class TMSCHEDULE;
+class WhatIfPage;
+class ResidualValuePage;
 enum class Picture;
 
 // The main window: it owns the start-up and shut-down, the pages, the tool bar
@@ -36,6 +38,8 @@ class TMORTLOAN : public QMainWindow {
     const std::vector<QWidget*>& secondaryWindows() const { return windows_; }
 
     LoanPage* loanPage() const { return loan_; }
+    WhatIfPage* whatIfPage() const { return whatIf_; }
+    ResidualValuePage* residualPage() const { return residual_; }
 
     TMORTAGEGRID* grid() const { return grid_; }
     TMSCHEDULE* schedule() const { return schedule_; }
@@ -43,6 +47,7 @@ class TMORTLOAN : public QMainWindow {
     void PageControl1Change(int index);
     void MortgageGridBtnClick();
     void SpeedButton2Click();
+    void TransferBtnClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -66,9 +71,9 @@ class TMORTLOAN : public QMainWindow {
     QCheckBox* TrasferValuesCheckBox = nullptr;
     QTabWidget* PageControl1 = nullptr;
     LoanPage* loan_ = nullptr;
-    QWidget* whatIf_ = nullptr;
+    WhatIfPage* whatIf_ = nullptr;
     LoanSavingsPage* savings_ = nullptr;
-    QWidget* residual_ = nullptr;
+    ResidualValuePage* residual_ = nullptr;
 
     QToolButton* LoadBtn = nullptr;
     QToolButton* SaveBtn = nullptr;

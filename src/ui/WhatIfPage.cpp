@@ -1,0 +1,226 @@
+#include "WhatIfPage.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "LoanPage.h"
+#include "Palette.h"
+#include "Pictures.h"
+
+namespace corbel::ui {
+
+namespace {
+
+template <typename T>
+T* Named(T* widget, const char* name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+constexpr WhatIfField AllFields[] = {WhatIfField::Principal, WhatIfField::Interest,
+                                     WhatIfField::Periods, WhatIfField::PartYear,
+                                     WhatIfField::Repay};
+
+}  // namespace
+
+WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {
+    WhatIfHeading = Named(new QLabel("Loan What If?", this), "WhatIfHeading");
+    MakeHeading(WhatIfHeading, 4);
+    WhatIfHelpLabel =
+        Named(new QLabel("Calculate any of the four Loan variables. Select the variable "
+                         "to be calculated on the right, and enter the values for the "
+                         "other three variables.",
+                         this),
+              "WhatIfHelpLabel");
+    WhatIfHelpLabel->setWordWrap(true);
+
+    auto edit = [this](const char* name, int maxLength) {
+        auto* e = Named(new QLineEdit(this), name);
+        if (maxLength > 0) {
+            e->setMaxLength(maxLength);
+        }
+        MakeInputField(e);
+        return e;
+    };
+    WhatIfAmountLabel = Named(new QLabel("Loan Amount", this), "WhatIfAmountLabel");
+    WIPrincipal = edit("WIPrincipal", 0);
+    WIInterest = edit("WIInterest", 8);
+    WIPeriods = edit("WIPeriods", 0);
+    WIPartYear = edit("WIPartYear", 3);
+    WIMonthsLabel = Named(new QLabel("Months", this), "WIMonthsLabel");
+    WIRepay = edit("WIRepay", 0);
+    for (QLineEdit* e : {WIPeriods, WIPartYear}) {
+        e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(6, '9')));
+    }
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(WhatIfAmountLabel, 0, 0);
+    fields->addWidget(WIPrincipal, 0, 1, 1, 4);
+    fields->addWidget(Named(new QLabel("Interest Rate", this), "Label36"), 1, 0);
+    fields->addWidget(WIInterest, 1, 1, 1, 4);
+    fields->addWidget(Named(new QLabel("Periods", this), "Label37"), 2, 0);
+    fields->addWidget(WIPeriods, 2, 1);
+    fields->addWidget(Named(new QLabel("Year(s)", this), "Label39"), 2, 2);
+    fields->addWidget(WIPartYear, 2, 3);
+    fields->addWidget(WIMonthsLabel, 2, 4);
+    fields->addWidget(Named(new QLabel("Repayment", this), "Label40"), 3, 0);
+    fields->addWidget(WIRepay, 3, 1, 1, 4);
+
+    auto* payment = Named(new QGroupBox("Payment", this), "WIPaymentGroup");
+    WIPayment = Named(new QComboBox(payment), "WIPayment");
+    FillFrequencyList(WIPayment);
+    WIArrearsRB = Named(new QRadioButton("In Arrears", payment), "WIArrearsRB");
+    WIAdvanceRB = Named(new QRadioButton("In Advance", payment), "WIAdvanceRB");
+    WIArrearsRB->setChecked(true);
+    auto* paymentLayout = new QVBoxLayout(payment);
+    paymentLayout->addWidget(WIPayment);
+    paymentLayout->addWidget(WIArrearsRB);
+    paymentLayout->addWidget(WIAdvanceRB);
+
+    auto* compounded = Named(new QGroupBox("Interest Compounded", this), "WICompoundedGroup");
+    WICompounded = Named(new QComboBox(compounded), "WICompounded");
+    FillFrequencyList(WICompounded);
+    (new QVBoxLayout(compounded))->addWidget(WICompounded);
+
+    auto* calculate = Named(new QGroupBox("Calculate", this), "WICalculateGroup");
+    PaymentRB = Named(new QRadioButton("Payment", calculate), "PaymentRB");
+    AmountRB = Named(new QRadioButton("Amount", calculate), "AmountRB");
+    PeriodRB = Named(new QRadioButton("Periods", calculate), "PeriodRB");
+    InterestRB = Named(new QRadioButton("Interest", calculate), "InterestRB");
+    AmountRB->setChecked(true);
+    auto* calculateLayout = new QVBoxLayout(calculate);
+    for (QRadioButton* rb : {PaymentRB, AmountRB, PeriodRB, InterestRB}) {
+        calculateLayout->addWidget(rb);
+        connect(rb, &QRadioButton::clicked, this, &WhatIfPage::AmountRBClick);
+    }
+
+    SpeedButton4 = Named(new QPushButton("Calculate", this), "SpeedButton4");
+    TransferBtn = Named(new QPushButton("Transfer to Corbelwright", this), "TransferBtn");
+    BitBtn14 = Named(new QToolButton(this), "BitBtn14");
+    BitBtn14->setIcon(Icon(Picture::Help));
+    BitBtn14->setToolTip("Help");
+
+    auto* options = new QVBoxLayout;
+    options->addWidget(payment);
+    options->addWidget(compounded);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(fields, 1);
+    middle->addLayout(options);
+    middle->addWidget(calculate, 0, Qt::AlignTop);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(SpeedButton4);
+    buttons->addWidget(TransferBtn);
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn14);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(WhatIfHeading);
+    layout->addWidget(WhatIfHelpLabel);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+
+    QWidget* order[] = {WIPrincipal, WIInterest,   WIPeriods,    WIPartYear, WIRepay,  WIPayment,
+                        WIArrearsRB, WIAdvanceRB,  WICompounded, PaymentRB,  AmountRB, PeriodRB,
+                        InterestRB,  SpeedButton4, TransferBtn,  BitBtn14};
+    for (std::size_t k = 1; k < std::size(order); ++k) {
+        setTabOrder(order[k - 1], order[k]);
+    }
+    for (WhatIfField f : AllFields) {
+        connect(field(f), &QLineEdit::returnPressed, SpeedButton4, &QPushButton::click);
+    }
+    connect(WIPayment, &QComboBox::currentIndexChanged, this, &WhatIfPage::WIPaymentChange);
+    connect(SpeedButton4, &QPushButton::clicked, this, &WhatIfPage::SpeedButton4Click);
+    connect(BitBtn14, &QToolButton::clicked, this,
+            [this] { context_.help.showHelp(topic::WhatIf); });
+    AmountRBClick();
+}
+
+QLineEdit* WhatIfPage::field(WhatIfField which) const {
+    switch (which) {
+        case WhatIfField::Principal:
+            return WIPrincipal;
+        case WhatIfField::Interest:
+            return WIInterest;
+        case WhatIfField::Periods:
+            return WIPeriods;
+        case WhatIfField::PartYear:
+            return WIPartYear;
+        case WhatIfField::Repay:
+            return WIRepay;
+    }
+    return WIPrincipal;
+}
+
+WhatIfFields WhatIfPage::fields() const {
+    WhatIfFields texts;
+    for (WhatIfField f : AllFields) {
+        FieldText(texts, f) = field(f)->text().toStdString();
+    }
+    return texts;
+}
+
+WhatIfVariable WhatIfPage::solving() const {
+    if (PaymentRB->isChecked()) {
+        return WhatIfVariable::Payment;
+    }
+    if (PeriodRB->isChecked()) {
+        return WhatIfVariable::Periods;
+    }
+    if (InterestRB->isChecked()) {
+        return WhatIfVariable::Interest;
+    }
+    return WhatIfVariable::Amount;
+}
+
+void WhatIfPage::AmountRBClick() {
+    const WhatIfVariable solve = solving();
+    for (WhatIfField f : AllFields) {
+        QLineEdit* e = field(f);
+        if (IsOutputField(solve, f)) {
+            e->clear();
+            MakeResultField(e);
+        } else {
+            MakeInputField(e);
+        }
+    }
+}
+
+void WhatIfPage::WIPaymentChange() {
+    const PaymentFrequency frequency = SelectedFrequency(WIPayment);
+    const bool annual = frequency == PaymentFrequency::Annualy;
+    if (annual) {
+        WIPartYear->clear();
+    } else {
+        WIMonthsLabel->setText(Q(UnitLabel(frequency)));
+    }
+    WIMonthsLabel->setVisible(!annual);
+    WIPartYear->setVisible(!annual);
+}
+
+void WhatIfPage::SpeedButton4Click() {
+    WIPrincipal->setFocus();
+    const auto solved = SolveWhatIf(
+        fields(), solving(), SelectedFrequency(WIPayment), SelectedFrequency(WICompounded),
+        WIArrearsRB->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance,
+        context_.regional);
+    if (!solved) {
+        context_.dialogs.showMessage(window(), solved.failure());
+        return;
+    }
+    for (WhatIfField f : OutputFields(solving())) {
+        field(f)->setText(Q(FieldText(*solved, f)));
+    }
+}
+
+}  // namespace corbel::ui

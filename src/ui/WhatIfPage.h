@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+#include "UiContext.h"
+#include "WhatIf.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace corbel::ui {
+
+// The What If? page: solves one of repayment, amount, periods and rate from the
+// other three, on its own fields.
+class WhatIfPage : public QWidget {
+    Q_OBJECT
+  public:
+    WhatIfPage(const UiContext& context, QWidget* parent = nullptr);
+
+    QLabel* WhatIfHeading;
+    QLabel* WhatIfHelpLabel;
+    QLabel* WhatIfAmountLabel;
+    QLineEdit* WIPrincipal;
+    QLineEdit* WIInterest;
+    QLineEdit* WIPeriods;
+    QLineEdit* WIPartYear;
+    QLabel* WIMonthsLabel;
+    QLineEdit* WIRepay;
+    QComboBox* WIPayment;
+    QRadioButton* WIArrearsRB;
+    QRadioButton* WIAdvanceRB;
+    QComboBox* WICompounded;
+    QRadioButton* PaymentRB;
+    QRadioButton* AmountRB;
+    QRadioButton* PeriodRB;
+    QRadioButton* InterestRB;
+    QPushButton* SpeedButton4;
+    QPushButton* TransferBtn;
+    QToolButton* BitBtn14;
+
+    WhatIfVariable solving() const;
+    void AmountRBClick();
+    void WIPaymentChange();
+    void SpeedButton4Click();
+
+  private:
+    QLineEdit* field(WhatIfField which) const;
+    WhatIfFields fields() const;
+
+    UiContext context_;
+};
+
+}  // namespace corbel::ui
