@@ -1,0 +1,318 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "CaptionPanel.h"
+#include "LoanPage.h"
+#include "LocaleRegional.h"
+#include "MainUnit.h"
+#include "ResidualValuePage.h"
+#include "ScriptedDialogs.h"
+#include "WhatIfPage.h"
+
+using namespace corbel;
+using namespace corbel::ui;
+
+class PagesTest : public QObject {
+    Q_OBJECT
+
+    LocaleRegional regional_{QLocale(QLocale::English, QLocale::UnitedStates)};
+    test::ScriptedDialogs dialogs_;
+    test::RecordingHelp help_;
+    std::unique_ptr<TMORTLOAN> window_;
+
+    WhatIfPage* whatIf() { return window_->whatIfPage(); }
+    ResidualValuePage* residual() { return window_->residualPage(); }
+
+    static void type(QLineEdit* field, const QString& text) {
+        field->clear();
+        QTest::keyClicks(field, text);
+    }
+    static void choose(QComboBox* list, const char* label) {
+        list->setCurrentIndex(list->findText(label));
+    }
+    static bool isOutput(QLineEdit* field) {
+        return field->isReadOnly() &&
+               field->palette().color(QPalette::Base) == QColor(67, 213, 255);
+    }
+    static bool isInput(QLineEdit* field) {
+        return !field->isReadOnly() && field->palette().color(QPalette::Base) == QColor(Qt::white);
+    }
+    void typeWhatIf(const QString& amount, const QString& rate, const QString& years,
+                    const QString& parts, const QString& repay) {
+        for (auto [field, text] : {std::pair{whatIf()->WIPrincipal, amount},
+                                   {whatIf()->WIInterest, rate},
+                                   {whatIf()->WIPeriods, years},
+                                   {whatIf()->WIPartYear, parts},
+                                   {whatIf()->WIRepay, repay}}) {
+            field->setText(text);
+        }
+    }
+    void solve(QRadioButton* variable) {
+        QTest::mouseClick(variable, Qt::LeftButton);
+        QTest::mouseClick(whatIf()->SpeedButton4, Qt::LeftButton);
+    }
+    QStringList messages() const {
+        QStringList texts;
+        for (const auto& shown : dialogs_.shown) {
+            texts << QString::fromStdString(shown.message.text);
+        }
+        return texts;
+    }
+
+  private slots:
+    void init() {
+        dialogs_ = {};
+        help_.topics.clear();
+        window_ =
+            std::make_unique<TMORTLOAN>(UiContext{regional_, dialogs_, help_}, QString("/nowhere"));
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_->findChild<QTabWidget*>("PageControl1")->setCurrentWidget(whatIf());
+    }
+    void cleanup() { window_.reset(); }
+
+    void whatIfStartsOnTheAmount() {
+        QVERIFY(whatIf()->AmountRB->isChecked());
+        QVERIFY(isOutput(whatIf()->WIPrincipal));
+        for (QLineEdit* e :
+             {whatIf()->WIInterest, whatIf()->WIPeriods, whatIf()->WIPartYear, whatIf()->WIRepay}) {
+            QVERIFY(isInput(e));
+        }
+        QCOMPARE(whatIf()->WIMonthsLabel->text(), QString("Months"));
+        QCOMPARE(whatIf()->WIPayment->currentText(), QString("Monthly"));
+        QCOMPARE(whatIf()->WICompounded->currentText(), QString("Monthly"));
+        QVERIFY(whatIf()->WIArrearsRB->isChecked());
+        QCOMPARE(whatIf()->WIInterest->maxLength(), 8);
+        QCOMPARE(whatIf()->WIPartYear->maxLength(), 3);
+    }
+
+    void choosingAVariableEmptiesItsFields() {
+        typeWhatIf("100000", "6", "30", "2", "599");
+        QTest::mouseClick(whatIf()->PeriodRB, Qt::LeftButton);
+        QVERIFY(whatIf()->WIPeriods->text().isEmpty());
+        QVERIFY(whatIf()->WIPartYear->text().isEmpty());
+        QVERIFY(isOutput(whatIf()->WIPeriods));
+        QVERIFY(isOutput(whatIf()->WIPartYear));
+        QVERIFY(isInput(whatIf()->WIPrincipal));
+        QCOMPARE(whatIf()->WIPrincipal->text(), QString("100000"));
+        QTest::mouseClick(whatIf()->InterestRB, Qt::LeftButton);
+        QVERIFY(whatIf()->WIInterest->text().isEmpty());
+        QVERIFY(isInput(whatIf()->WIPeriods));
+    }
+
+    void solvesEachVariable() {
+        typeWhatIf("100000", "6", "30", "", "");
+        solve(whatIf()->PaymentRB);
+        QCOMPARE(whatIf()->WIRepay->text(), QString("599.5506"));
+
+        solve(whatIf()->PeriodRB);
+        QCOMPARE(whatIf()->WIPeriods->text(), QString("30"));
+        QCOMPARE(whatIf()->WIPartYear->text(), QString("0"));
+
+        solve(whatIf()->InterestRB);
+        QCOMPARE(whatIf()->WIInterest->text(), QString("6"));
+
+        whatIf()->WIRepay->setText("599.55");
+        solve(whatIf()->AmountRB);
+        QCOMPARE(whatIf()->WIPrincipal->text(), QString("100000"));
+
+        whatIf()->WIPrincipal->setText("100000");
+        QTest::mouseClick(whatIf()->WIAdvanceRB, Qt::LeftButton);
+        solve(whatIf()->PaymentRB);
+        QCOMPARE(whatIf()->WIRepay->text(), QString("596.5677"));
+        QVERIFY(dialogs_.shown.empty());
+    }
+
+    void whatIfMessagesInOrder_data() {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QStringList>("fields");  // amount, rate, years, parts, repay
+        QTest::addColumn<QString>("message");
+        QTest::newRow("rate first")
+            << "PaymentRB" << QStringList{"x", "0", "99", "", ""}
+            << "You must enter an interest rate greater than 0 and less that 100%";
+        QTest::newRow("then the term") << "PaymentRB" << QStringList{"x", "6", "99", "", ""}
+                                       << "You must enter a period  between 0 and 50";
+        QTest::newRow("then the amount") << "PaymentRB" << QStringList{"x", "6", "30", "", ""}
+                                         << "You must enter a valid amount, less than 999999999";
+        QTest::newRow("then the repayment")
+            << "AmountRB" << QStringList{"", "6", "30", "", "-1"}
+            << "You must enter a valid Loan payment, less than 999999999";
+        QTest::newRow("solved rate unchecked")
+            << "InterestRB" << QStringList{"100000", "", "30", "", "x"}
+            << "You must enter a valid Loan payment, less than 999999999";
+        QTest::newRow("never paid off")
+            << "PeriodRB" << QStringList{"100000", "6", "", "", "500"}
+            << "This Loan can't be paid off in a reasonable period. Try increasing your payments.";
+    }
+    void whatIfMessagesInOrder() {
+        QFETCH(QString, variable);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, message);
+        auto* rb = whatIf()->findChild<QRadioButton*>(variable);
+        QTest::mouseClick(rb, Qt::LeftButton);
+        typeWhatIf(fields[0], fields[1], fields[2], fields[3], fields[4]);
+        QTest::mouseClick(whatIf()->SpeedButton4, Qt::LeftButton);
+        QCOMPARE(messages(), QStringList({message}));
+        // A refused calculation changes no field.
+        QCOMPARE(whatIf()->WIPrincipal->text(), fields[0]);
+        QCOMPARE(whatIf()->WIRepay->text(), fields[4]);
+    }
+
+    void annualRepaymentsHideThePartYearField() {
+        whatIf()->WIPartYear->setText("3");
+        choose(whatIf()->WIPayment, "Annualy");
+        QVERIFY(whatIf()->WIPartYear->isHidden());
+        QVERIFY(whatIf()->WIMonthsLabel->isHidden());
+        QVERIFY(whatIf()->WIPartYear->text().isEmpty());
+        typeWhatIf("100000", "6", "", "", "12000");
+        solve(whatIf()->PeriodRB);
+        QCOMPARE(whatIf()->WIPartYear->text(), QString("0"));
+        choose(whatIf()->WIPayment, "Weekly");
+        QVERIFY(!whatIf()->WIPartYear->isHidden());
+        QCOMPARE(whatIf()->WIMonthsLabel->text(), QString("Week(s)"));
+    }
+
+    void transferCopiesTheLoanToTheLoanPage() {
+        LoanPage* loan = window_->loanPage();
+        loan->MPartyear->setText("7");
+        typeWhatIf("", "7.5", "20", "6", "999");
+        choose(whatIf()->WIPayment, "Weekly");
+        choose(whatIf()->WICompounded, "Daily");
+        QTest::mouseClick(whatIf()->WIAdvanceRB, Qt::LeftButton);
+        whatIf()->WIPrincipal->setText("250000");
+        window_->state().LoanSaved = true;
+        QTest::mouseClick(whatIf()->TransferBtn, Qt::LeftButton);
+        QCOMPARE(loan->MAmount->text(), QString("250000"));
+        QCOMPARE(loan->Period->text(), QString("20"));
+        QCOMPARE(loan->MPartyear->text(), QString("6"));
+        QCOMPARE(loan->IRate->text(), QString("7.5"));
+        QCOMPARE(loan->MPayment->currentText(), QString("Weekly"));
+        QCOMPARE(loan->MCompounded->currentText(), QString("Daily"));
+        QVERIFY(loan->MAdvance->isChecked());
+        QCOMPARE(loan->Panel1->caption(), QString("   Weekly Loan Payment is"));
+        QCOMPARE(loan->Label98->text(), QString("Week(s)"));
+        QVERIFY(loan->MonthlyRepayment->text().isEmpty());  // the repayment is not copied
+        QVERIFY(!window_->state().LoanSaved);
+        QCOMPARE(window_->findChild<QTabWidget*>("PageControl1")->currentWidget(), loan);
+    }
+
+    void whatIfHelpIsTopicEight() {
+        QTest::mouseClick(whatIf()->BitBtn14, Qt::LeftButton);
+        QCOMPARE(help_.topics, std::vector<int>({8}));
+    }
+
+    void residualStartsWithItsExample() {
+        QCOMPARE(residual()->RVAmount->text(), QString("10000"));
+        QCOMPARE(residual()->RVInterest->text(), QString("10"));
+        QCOMPARE(residual()->RVPeriod->text(), QString("5"));
+        QCOMPARE(residual()->RVAmount->maxLength(), 9);
+        QCOMPARE(residual()->RVInterest->maxLength(), 5);
+        QCOMPARE(residual()->Panel9->caption(),
+                 QString("   Monthly Repayment with no Residual Value"));
+        QCOMPARE(residual()->Label29->text(), QString("and Requires a Monthly Repayment of"));
+        for (QLineEdit* e : {residual()->RVMRepayment, residual()->RV1, residual()->RV1Percent,
+                             residual()->RV2, residual()->RVMR}) {
+            QVERIFY(isOutput(e));
+        }
+    }
+
+    void residualCalculation() {
+        type(residual()->RVResValue, "150");
+        type(residual()->RV2Percent, "20");
+        QTest::mouseClick(residual()->BitBtn3, Qt::LeftButton);
+        QCOMPARE(residual()->RVMRepayment->text(), QString("$212.47"));
+        QCOMPARE(residual()->RV1->text(), QString("$4,837.53"));
+        QCOMPARE(residual()->RV1Percent->text(), QString("48.38"));
+        QCOMPARE(residual()->RV2->text(), QString("$2,000.00"));
+        QCOMPARE(residual()->RVMR->text(), QString("$186.64"));
+        QCOMPARE(residual()->Label29->text(), QString("and requires a Monthly Repayment of"));
+        QVERIFY(dialogs_.shown.empty());
+
+        // One cent above the no-residual repayment: the message, and the later results empty.
+        type(residual()->RVResValue, "212.48");
+        QTest::mouseClick(residual()->PrintRVDetailsBtn, Qt::LeftButton);
+        QCOMPARE(messages(),
+                 QStringList({"The proposed monthly repayment cannot be higher than the actual "
+                              "payment needed to leave no residual value."}));
+        QCOMPARE(dialogs_.shown.front().message.kind, MessageKind::Confirm);
+        QCOMPARE(residual()->RVMRepayment->text(), QString("$212.47"));
+        QVERIFY(residual()->RV1->text().isEmpty());
+        QVERIFY(residual()->RV2->text().isEmpty());
+        QVERIFY(residual()->RVMR->text().isEmpty());
+    }
+
+    void residualChecksInOrder_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("years");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("amount below 1") << "0.5"
+                                        << "99"
+                                        << "x"
+                                        << "You must enter a amount between 1 and 999999999";
+        QTest::newRow("term") << "1000"
+                              << "99"
+                              << "x"
+                              << "You must enter a period  between 0 and 50";
+        QTest::newRow("rate above 100") << "1000"
+                                        << "5"
+                                        << "101"
+                                        << "You must enter an interest rate between 1 and 100";
+    }
+    void residualChecksInOrder() {
+        QFETCH(QString, amount);
+        QFETCH(QString, years);
+        QFETCH(QString, rate);
+        QFETCH(QString, message);
+        type(residual()->RVAmount, amount);
+        type(residual()->RVPeriod, years);
+        type(residual()->RVInterest, rate);
+        QTest::mouseClick(residual()->BitBtn3, Qt::LeftButton);
+        QCOMPARE(messages(), QStringList({message}));
+        QVERIFY(residual()->RVMRepayment->text().isEmpty());
+    }
+
+    void residualAtZeroRate() {
+        type(residual()->RVInterest, "0");
+        type(residual()->RVResValue, "100");
+        type(residual()->RV2Percent, "20");
+        QTest::mouseClick(residual()->BitBtn3, Qt::LeftButton);
+        QVERIFY(dialogs_.shown.empty());
+        QCOMPARE(residual()->RVMRepayment->text(), QString("$166.67"));
+        QCOMPARE(residual()->RV1->text(), QString("$4,000.00"));
+        QCOMPARE(residual()->RVMR->text(), QString("$133.33"));
+    }
+
+    void residualCaptionsFollowTheFrequency() {
+        choose(residual()->RVPayment, "Weekly");
+        QCOMPARE(residual()->Panel9->caption(),
+                 QString("   Weekly Repayment with no Residual Value"));
+        QCOMPARE(residual()->Label23->text(), QString("Proposed Weekly Repayment of"));
+        QCOMPARE(residual()->Label29->text(), QString("and requires a Weekly Repayment of"));
+        QCOMPARE(residual()->Label90->text(), QString("Week(s)"));
+        residual()->RVPartYear->setText("2");
+        choose(residual()->RVPayment, "Annualy");
+        QCOMPARE(residual()->Label23->text(), QString("Proposed Annual Repayment of"));
+        QVERIFY(residual()->RVPartYear->isHidden());
+        QVERIFY(residual()->Label90->isHidden());
+        QVERIFY(residual()->RVPartYear->text().isEmpty());
+    }
+
+    void otherPagesLeaveTheLoanSaved() {
+        window_->state().LoanSaved = true;
+        type(whatIf()->WIInterest, "5");
+        choose(whatIf()->WIPayment, "Daily");
+        type(residual()->RVAmount, "500");
+        choose(residual()->RVPayment, "Daily");
+        QVERIFY(window_->state().LoanSaved);
+    }
+};
+
+QTEST_MAIN(PagesTest)
+#include "PagesTest.moc"
