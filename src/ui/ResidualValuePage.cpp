@@ -57,6 +57,9 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     for (QLineEdit* e : {RVPeriod, RVPartYear}) {
         e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(5, '9')));
     }
+    for (QLineEdit* e : {RVAmount, RVInterest}) {
+        e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(14, '9')));
+    }
     Label90 = Caption("Label90", "Months", this);
 
     auto* fields = new QGridLayout;
@@ -94,25 +97,38 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     RV1 = result("RV1");
     RV1Percent = result("RV1Percent");
     RV1Percent->setMinimumWidth(fontMetrics().horizontalAdvance("99999.99") + 8);
+    RV1Percent->setMaximumWidth(fontMetrics().horizontalAdvance("999999.99") + 8);
+
     RV2Percent = input("RV2Percent", 5, "");
     RV2 = result("RV2");
+    for (QLineEdit* e : {RVResValue, RV2Percent}) {
+        e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(12, '9')));
+    }
     Label29 = Caption("Label29", Q(InitialRequiresCaption), this);
     RVMR = result("RVMR");
 
+    // Each sentence reads across its rows: the proposed repayment leaves a residual,
+    // a chosen residual needs a repayment.
+    auto* leaves = new QHBoxLayout;
+    leaves->addWidget(RV1);
+    leaves->addWidget(Caption("Label26", "or", this));
+    leaves->addWidget(RV1Percent);
+    leaves->addWidget(Caption("Label25", "%", this));
+    leaves->addStretch(1);
     auto* results = new QGridLayout;
     results->addWidget(Label23, 0, 0);
     results->addWidget(RVResValue, 0, 1);
-    results->addWidget(Caption("Label24", "leaves a residual value of", this), 0, 2);
-    results->addWidget(RV1, 0, 3);
-    results->addWidget(Caption("Label26", "or", this), 0, 4);
-    results->addWidget(RV1Percent, 0, 5);
-    results->addWidget(Caption("Label25", "%", this), 0, 6);
-    results->addWidget(Caption("Label27", "Residual Value of", this), 1, 0);
-    results->addWidget(RV2Percent, 1, 1);
-    results->addWidget(Caption("Label28", "% leaves a Residual Value of", this), 1, 2);
-    results->addWidget(RV2, 1, 3);
-    results->addWidget(Label29, 2, 0, 1, 3, Qt::AlignRight);
-    results->addWidget(RVMR, 2, 3);
+    results->addWidget(Caption("Label24", "leaves a residual value of", this), 1, 0,
+                       Qt::AlignRight);
+    results->addLayout(leaves, 1, 1);
+    results->addWidget(Caption("Label27", "Residual Value of", this), 2, 0);
+    results->addWidget(RV2Percent, 2, 1);
+    results->addWidget(Caption("Label28", "% leaves a Residual Value of", this), 3, 0,
+                       Qt::AlignRight);
+    results->addWidget(RV2, 3, 1, Qt::AlignLeft);
+    results->addWidget(Label29, 4, 0, Qt::AlignRight);
+    results->addWidget(RVMR, 4, 1, Qt::AlignLeft);
+    results->setColumnStretch(1, 1);
 
     auto* options = new QVBoxLayout;
     options->addWidget(repayment);

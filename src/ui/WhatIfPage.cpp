@@ -61,6 +61,9 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     for (QLineEdit* e : {WIPeriods, WIPartYear}) {
         e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(6, '9')));
     }
+    for (QLineEdit* e : {WIPrincipal, WIInterest, WIRepay}) {
+        e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(16, '9')));
+    }
 
     auto* fields = new QGridLayout;
     fields->addWidget(WhatIfAmountLabel, 0, 0);
@@ -97,7 +100,7 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     PeriodRB = Named(new QRadioButton("Periods", calculate), "PeriodRB");
     InterestRB = Named(new QRadioButton("Interest", calculate), "InterestRB");
     AmountRB->setChecked(true);
-    auto* calculateLayout = new QVBoxLayout(calculate);
+    auto* calculateLayout = new QHBoxLayout(calculate);
     for (QRadioButton* rb : {PaymentRB, AmountRB, PeriodRB, InterestRB}) {
         calculateLayout->addWidget(rb);
         connect(rb, &QRadioButton::clicked, this, &WhatIfPage::AmountRBClick);
@@ -112,10 +115,13 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     auto* options = new QVBoxLayout;
     options->addWidget(payment);
     options->addWidget(compounded);
+    auto* left = new QVBoxLayout;
+    left->addLayout(fields);
+    left->addWidget(calculate);
+    left->addStretch(1);
     auto* middle = new QHBoxLayout;
-    middle->addLayout(fields, 1);
+    middle->addLayout(left, 1);
     middle->addLayout(options);
-    middle->addWidget(calculate, 0, Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SpeedButton4);
