@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "Controls.h"
 #include "ErrorChecking.h"
 #include "Palette.h"
 #include "Pictures.h"
@@ -25,23 +26,11 @@ const char* const PaymentCaptions[FrequencyCount] = {
     "   Monthly Loan Payment is", "   Bi-Monthly Loan Payment is", "   Fortnightly Loan Payment is",
     "   Weekly Loan Payment is",  "   Daily Loan Payment is"};
 
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 QLineEdit* Edit(const char* name, int maxLength, QWidget* parent) {
     auto* edit = Named(new QLineEdit(parent), name);
     edit->setMaxLength(maxLength);
     MakeInputField(edit);
     return edit;
-}
-
-QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
-    auto* label = Named(new QLabel(text, parent), name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 QString TextOf(const QLineEdit* edit) {
@@ -236,16 +225,9 @@ LoanTexts LoanPage::texts() const {
 void LoanPage::MPaymentChange() {
     state_.LoanSaved = false;
     const PaymentFrequency frequency = repayment();
-    const bool annual = frequency == PaymentFrequency::Annualy;
-    if (annual) {
-        MPartyear->clear();
-    } else {
-        Label98->setText(Q(UnitLabel(frequency)));
-    }
-    Label98->setVisible(!annual);
-    MPartyear->setVisible(!annual);
+    const bool shown = ShowPartYearFor(frequency, MPartyear, Label98);
     Panel1->setCaption(PaymentCaptions[IndexOf(frequency)]);
-    emit partYearShown(!annual);
+    emit partYearShown(shown);
 }
 
 void LoanPage::CalMortBtnClick() {

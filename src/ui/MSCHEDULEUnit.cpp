@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "Controls.h"
 #include "ErrorChecking.h"
 #include "Palette.h"
 #include "Pictures.h"
@@ -24,12 +25,6 @@ namespace {
 
 constexpr int ColumnWidths[6] = {65, 77, 84, 87, 98, 93};
 constexpr QSize ClientArea(534, 377);
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent) {
     auto* label = Named(new QLabel(text, parent), name);

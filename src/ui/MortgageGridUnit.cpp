@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "Controls.h"
 #include "GridModel.h"
 #include "LoanGrid.h"
 #include "Palette.h"
@@ -22,12 +23,6 @@ namespace corbel::ui {
 namespace {
 
 constexpr QSize ClientArea(575, 400);
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 }  // namespace
 

@@ -9,28 +9,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Controls.h"
 #include "ErrorChecking.h"
 #include "LoanPage.h"
 #include "Palette.h"
 #include "Pictures.h"
 
 namespace corbel::ui {
-
-namespace {
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
-    auto* label = Named(new QLabel(text, parent), name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-}  // namespace
 
 ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
@@ -185,14 +170,7 @@ void ResidualValuePage::setCaptions(const ResidualCaptions& captions) {
 void ResidualValuePage::RVPaymentChange() {
     const PaymentFrequency frequency = SelectedFrequency(RVPayment);
     setCaptions(ResidualCaptionsFor(frequency));
-    const bool annual = frequency == PaymentFrequency::Annualy;
-    if (annual) {
-        RVPartYear->clear();
-    } else {
-        Label90->setText(Q(UnitLabel(frequency)));
-    }
-    Label90->setVisible(!annual);
-    RVPartYear->setVisible(!annual);
+    ShowPartYearFor(frequency, RVPartYear, Label90);
 }
 
 void ResidualValuePage::BitBtn3Click() {

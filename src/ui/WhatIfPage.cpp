@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "Controls.h"
 #include "LoanPage.h"
 #include "Palette.h"
 #include "Pictures.h"
@@ -18,12 +19,6 @@
 namespace corbel::ui {
 
 namespace {
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 constexpr WhatIfField AllFields[] = {WhatIfField::Principal, WhatIfField::Interest,
                                      WhatIfField::Periods, WhatIfField::PartYear,
@@ -203,15 +198,7 @@ void WhatIfPage::AmountRBClick() {
 }
 
 void WhatIfPage::WIPaymentChange() {
-    const PaymentFrequency frequency = SelectedFrequency(WIPayment);
-    const bool annual = frequency == PaymentFrequency::Annualy;
-    if (annual) {
-        WIPartYear->clear();
-    } else {
-        WIMonthsLabel->setText(Q(UnitLabel(frequency)));
-    }
-    WIMonthsLabel->setVisible(!annual);
-    WIPartYear->setVisible(!annual);
+    ShowPartYearFor(SelectedFrequency(WIPayment), WIPartYear, WIMonthsLabel);
 }
 
 void WhatIfPage::SpeedButton4Click() {

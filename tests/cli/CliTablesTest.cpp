@@ -3,27 +3,12 @@
 #include <cstdio>
 #include <sstream>
 
-#include "Cli.h"
+#include "CliRun.h"
 #include "ErrorChecking.h"
 #include "TestRegional.h"
 
 namespace corbel::cli {
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Call(const std::string& command, std::vector<std::string> extra) {
-    std::vector<std::string> args = {command, "--locale", "en_US"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // A JSON number as the command writes a value the program holds.
 std::string Num(double value) {

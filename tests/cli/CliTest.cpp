@@ -1,33 +1,12 @@
-#include "Cli.h"
+#include "CliRun.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace corbel::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Call(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> Loan(std::vector<std::string> extra) {
-    std::vector<std::string> args = {"loan", "--locale", "en_US"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return args;
-}
-
 TEST(CliLoanTest, JsonInArrears) {
-    const CliRun r = Call(Loan({"--amount", "100000", "--rate", "6", "--years", "30", "--json"}));
+    const CliRun r = Call("loan", {"--amount", "100000", "--rate", "6", "--years", "30", "--json"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(
@@ -41,7 +20,7 @@ TEST(CliLoanTest, JsonInArrears) {
 
 TEST(CliLoanTest, JsonInAdvance) {
     const CliRun r =
-        Call(Loan({"--amount", "100000", "--rate", "6", "--years", "30", "--advance", "--json"}));
+        Call("loan", {"--amount", "100000", "--rate", "6", "--years", "30", "--advance", "--json"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"repayment_text\":\"$596.57\""), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"total_interest_text\":\"$114,762.88\""), std::string::npos) << r.out;
@@ -50,31 +29,31 @@ TEST(CliLoanTest, JsonInAdvance) {
 }
 
 TEST(CliLoanTest, TextFormAndTheEarlyClearanceMessage) {
-    CliRun r = Call(Loan({"--amount", "100000", "--rate", "6", "--years", "30"}));
+    CliRun r = Call("loan", {"--amount", "100000", "--rate", "6", "--years", "30"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "Repayment: $599.56\nTotal interest: $115,832.08\nPayment count: 360\n"
               "Last payment: $590.13\nChart principal: $100,000.00\nChart interest: $115,832.08\n");
-    r = Call(Loan({"--amount", "1000", "--rate", "0.0001", "--years", "50", "--json"}));
+    r = Call("loan", {"--amount", "1000", "--rate", "0.0001", "--years", "50", "--json"});
     EXPECT_EQ(r.status, 0);  // informing is not failing
     EXPECT_NE(r.out.find("\"message\":\"It is impossible to pay off this Loan"), std::string::npos);
     EXPECT_NE(r.out.find("\"payment_count\":599"), std::string::npos);
 }
 
 TEST(CliLoanTest, FailedChecksGoToStandardErrorWithStatusTwo) {
-    CliRun r = Call(Loan({"--amount", "abc", "--rate", "6", "--years", "30"}));
+    CliRun r = Call("loan", {"--amount", "abc", "--rate", "6", "--years", "30"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "You must enter a valid Loan amount between 0 and 999999999\n");
-    r = Call(Loan({"--amount", "1000", "--rate", "6", "--years", "51"}));
+    r = Call("loan", {"--amount", "1000", "--rate", "6", "--years", "51"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "You must enter a period  between 0 and 50\n");
-    r = Call(Loan({"--amount", "1000", "--years", "5"}));  // a left-out option is an empty field
+    r = Call("loan", {"--amount", "1000", "--years", "5"});  // a left-out option is an empty field
     EXPECT_EQ(r.err, "You must enter a valid interest rate between 0 and 100\n");
-    r = Call(Loan({"--amount", "1000", "--rate", "6", "--years", "1", "--parts", "13"}));
+    r = Call("loan", {"--amount", "1000", "--rate", "6", "--years", "1", "--parts", "13"});
     EXPECT_EQ(r.err, "You must enter a Month between 0 and 12\n");
-    r = Call(Loan({"--amount", "1000", "--rate", "6", "--years", "1", "--parts", "300",
-                   "--repayment", "Daily"}));
+    r = Call("loan", {"--amount", "1000", "--rate", "6", "--years", "1", "--parts", "300",
+                      "--repayment", "Daily"});
     EXPECT_EQ(r.status, 0);
 }
 

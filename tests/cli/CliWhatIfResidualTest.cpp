@@ -2,25 +2,10 @@
 
 #include <sstream>
 
-#include "Cli.h"
+#include "CliRun.h"
 
 namespace corbel::cli {
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Call(std::string command, std::vector<std::string> extra) {
-    std::vector<std::string> args = {std::move(command), "--locale", "en_US"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // The JSON number after "key": as written, or nullopt for null or a missing key.
 std::optional<double> Member(const std::string& json, const std::string& key) {

@@ -13,7 +13,7 @@
 #include "CaptionPanel.h"
 #include "LocaleRegional.h"
 #include "MainUnit.h"
-#include "ScriptedDialogs.h"
+#include "ProgramUnderTest.h"
 
 using namespace corbel;
 using namespace corbel::ui;
@@ -21,14 +21,11 @@ using namespace corbel::ui;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    LocaleRegional regional_{QLocale(QLocale::English, QLocale::UnitedStates)};
-    test::ScriptedDialogs dialogs_;
-    test::RecordingHelp help_;
-    std::unique_ptr<TMORTLOAN> window_;
+    test::ProgramUnderTest p_;
 
     template <typename T = QWidget>
     T* find(const char* name) {
-        T* widget = window_->findChild<T*>(name);
+        T* widget = p_.window->findChild<T*>(name);
         if (!widget) {
             qFatal("no control named %s", name);
         }
@@ -37,12 +34,7 @@ class MainWindowTest : public QObject {
     QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }
     QString caption(const char* panel) { return find<CaptionPanel>(panel)->caption(); }
 
-    void type(const char* field, const QString& text) {
-        QLineEdit* e = edit(field);
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, text);
-    }
+    void type(const char* field, const QString& text) { test::Retype(edit(field), text); }
     void typeLoan(const QString& amount, const QString& years, const QString& rate,
                   const QString& parts = QString()) {
         type("MAmount", amount);
@@ -50,31 +42,15 @@ class MainWindowTest : public QObject {
         type("MPartyear", parts);
         type("IRate", rate);
     }
-    void choose(const char* list, const char* label) {
-        auto* combo = find<QComboBox>(list);
-        combo->setCurrentIndex(combo->findText(label));
-    }
-    QStringList messages() const {
-        QStringList texts;
-        for (const auto& shown : dialogs_.shown) {
-            texts << QString::fromStdString(shown.message.text);
-        }
-        return texts;
-    }
+    void choose(const char* list, const char* label) { test::Choose(find<QComboBox>(list), label); }
+    QStringList messages() const { return p_.messages(); }
 
   private slots:
-    void init() {
-        dialogs_ = {};
-        help_.topics.clear();
-        window_ =
-            std::make_unique<TMORTLOAN>(UiContext{regional_, dialogs_, help_}, QString("/nowhere"));
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-    void cleanup() { window_.reset(); }
+    void init() { QVERIFY(p_.start()); }
+    void cleanup() { p_.stop(); }
 
     void startUpState() {
-        QCOMPARE(window_->windowTitle(), QString("Corbelwright 1.07"));
+        QCOMPARE(p_.window->windowTitle(), QString("Corbelwright 1.07"));
         QCOMPARE(caption("Panel1"), QString("   Monthly Loan Payment is"));
         QCOMPARE(caption("Panel6"), QString("   Total Interest Charges are:"));
         QCOMPARE(find<QLabel>("Label98")->text(), QString("Month(s)"));
@@ -95,11 +71,11 @@ class MainWindowTest : public QObject {
         QVERIFY(!find<QComboBox>("MPayment")->isEditable());
         QVERIFY(find<QRadioButton>("MArrears")->isChecked());
         // The frequency change at start-up leaves the loan unsaved.
-        QVERIFY(!window_->state().LoanSaved);
+        QVERIFY(!p_.window->state().LoanSaved);
         QVERIFY(!find<QCheckBox>("TrasferValuesCheckBox")->isVisible());
-        QVERIFY(window_->minimumSize() == window_->maximumSize());
-        QVERIFY(window_->centralWidget()->width() >= 525 &&
-                window_->centralWidget()->height() >= 401);
+        QVERIFY(p_.window->minimumSize() == p_.window->maximumSize());
+        QVERIFY(p_.window->centralWidget()->width() >= 525 &&
+                p_.window->centralWidget()->height() >= 401);
     }
 
     void pagesInVisibleOrderWithTheSavingsTabHidden() {
@@ -117,7 +93,7 @@ class MainWindowTest : public QObject {
 
     void secondaryWindowsCreatedOnceInOrder() {
         QStringList names;
-        for (QWidget* w : window_->secondaryWindows()) {
+        for (QWidget* w : p_.window->secondaryWindows()) {
             names << w->objectName();
             QVERIFY(!w->isVisible());
         }
@@ -204,7 +180,7 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
         QCOMPARE(edit("MonthlyRepayment")->text(), QString("$599.56"));
         QCOMPARE(edit("TotalInterest")->text(), QString("$115,832.08"));
-        QVERIFY(dialogs_.shown.empty());
+        QVERIFY(p_.dialogs.shown.empty());
 
         QTest::mouseClick(find<QRadioButton>("MAdvance"), Qt::LeftButton);
         QVERIFY(find<QRadioButton>("MAdvance")->isChecked());
@@ -227,25 +203,25 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
         QVERIFY(edit("MonthlyRepayment")->text().isEmpty());
         QVERIFY(edit("TotalInterest")->text().isEmpty());
-        QCOMPARE(dialogs_.shown.size(), std::size_t(1));
+        QCOMPARE(p_.dialogs.shown.size(), std::size_t(1));
         QCOMPARE(messages().front(),
                  QString("You must enter a valid Loan amount between 0 and 999999999"));
-        QCOMPARE(dialogs_.shown.front().message.kind, MessageKind::Information);
-        QCOMPARE(dialogs_.shown.front().title, std::string("Information"));
+        QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Information);
+        QCOMPARE(p_.dialogs.shown.front().title, std::string("Information"));
     }
 
     void termMessagesAreConfirmBoxes() {
         typeLoan("1000", "51", "6");
         QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
         QCOMPARE(messages(), QStringList({"You must enter a period  between 0 and 50"}));
-        QCOMPARE(dialogs_.shown.front().title, std::string("Confirm"));
+        QCOMPARE(p_.dialogs.shown.front().title, std::string("Confirm"));
     }
 
     void earlyClearanceMessageComesBeforeTheTotalInterest() {
         typeLoan("1000", "50", "0.0001");
         QString repaymentWhileShown;
         QString totalWhileShown = "not shown";
-        dialogs_.onMessage = [&](const Message&) {
+        p_.dialogs.onMessage = [&](const Message&) {
             repaymentWhileShown = edit("MonthlyRepayment")->text();
             totalWhileShown = edit("TotalInterest")->text();
         };
@@ -306,32 +282,32 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(find<QPushButton>("BitBtn8"), Qt::LeftButton);
         QCOMPARE(messages(), QStringList({message}));
         const bool answer = message.startsWith("You will make");
-        QCOMPARE(dialogs_.shown.front().message.kind,
+        QCOMPARE(p_.dialogs.shown.front().message.kind,
                  answer ? MessageKind::Confirm : MessageKind::Information);
         // Last Payment changes no field of the page.
         QVERIFY(edit("MonthlyRepayment")->text().isEmpty());
     }
 
     void inputChangesMarkTheLoanUnsaved() {
-        window_->state().LoanSaved = true;
+        p_.window->state().LoanSaved = true;
         type("IRate", "5");
-        QVERIFY(!window_->state().LoanSaved);
-        window_->state().LoanSaved = true;
+        QVERIFY(!p_.window->state().LoanSaved);
+        p_.window->state().LoanSaved = true;
         choose("MCompounded", "Daily");
-        QVERIFY(!window_->state().LoanSaved);
-        window_->state().LoanSaved = true;
+        QVERIFY(!p_.window->state().LoanSaved);
+        p_.window->state().LoanSaved = true;
         QTest::mouseClick(find<QRadioButton>("MAdvance"), Qt::LeftButton);
-        QVERIFY(!window_->state().LoanSaved);
+        QVERIFY(!p_.window->state().LoanSaved);
     }
 
     void helpAndAbout() {
         QTest::mouseClick(find<QToolButton>("BitBtn1"), Qt::LeftButton);
         QTest::mouseClick(find<QToolButton>("HelpBtn"), Qt::LeftButton);
         find<QAction>("Contents1")->trigger();
-        QCOMPARE(help_.topics, std::vector<int>({2, 0, 0}));
+        QCOMPARE(p_.help.topics, std::vector<int>({2, 0, 0}));
 
         find<QAction>("About1")->trigger();
-        auto* about = window_->findChild<TAboutForm*>();
+        auto* about = p_.window->findChild<TAboutForm*>();
         QVERIFY(about->isVisible());
         QVERIFY(!about->isModal());
         QCOMPARE(about->windowTitle(), QString("About Harrowmede"));
@@ -350,7 +326,7 @@ class MainWindowTest : public QObject {
 
     void exitClosesTheWindow() {
         find<QAction>("Exit1")->trigger();
-        QVERIFY(!window_->isVisible());
+        QVERIFY(!p_.window->isVisible());
     }
 
     void tabOrderRunsDownThePage() {

@@ -11,8 +11,8 @@
 #include "LoanPage.h"
 #include "LocaleRegional.h"
 #include "MainUnit.h"
+#include "ProgramUnderTest.h"
 #include "ResidualValuePage.h"
-#include "ScriptedDialogs.h"
 #include "WhatIfPage.h"
 
 using namespace corbel;
@@ -21,21 +21,11 @@ using namespace corbel::ui;
 class PagesTest : public QObject {
     Q_OBJECT
 
-    LocaleRegional regional_{QLocale(QLocale::English, QLocale::UnitedStates)};
-    test::ScriptedDialogs dialogs_;
-    test::RecordingHelp help_;
-    std::unique_ptr<TMORTLOAN> window_;
+    test::ProgramUnderTest p_;
 
-    WhatIfPage* whatIf() { return window_->whatIfPage(); }
-    ResidualValuePage* residual() { return window_->residualPage(); }
+    WhatIfPage* whatIf() { return p_.window->whatIfPage(); }
+    ResidualValuePage* residual() { return p_.window->residualPage(); }
 
-    static void type(QLineEdit* field, const QString& text) {
-        field->clear();
-        QTest::keyClicks(field, text);
-    }
-    static void choose(QComboBox* list, const char* label) {
-        list->setCurrentIndex(list->findText(label));
-    }
     static bool isOutput(QLineEdit* field) {
         return field->isReadOnly() &&
                field->palette().color(QPalette::Base) == QColor(67, 213, 255);
@@ -57,25 +47,14 @@ class PagesTest : public QObject {
         QTest::mouseClick(variable, Qt::LeftButton);
         QTest::mouseClick(whatIf()->SpeedButton4, Qt::LeftButton);
     }
-    QStringList messages() const {
-        QStringList texts;
-        for (const auto& shown : dialogs_.shown) {
-            texts << QString::fromStdString(shown.message.text);
-        }
-        return texts;
-    }
+    QStringList messages() const { return p_.messages(); }
 
   private slots:
     void init() {
-        dialogs_ = {};
-        help_.topics.clear();
-        window_ =
-            std::make_unique<TMORTLOAN>(UiContext{regional_, dialogs_, help_}, QString("/nowhere"));
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        window_->findChild<QTabWidget*>("PageControl1")->setCurrentWidget(whatIf());
+        QVERIFY(p_.start());
+        p_.window->findChild<QTabWidget*>("PageControl1")->setCurrentWidget(whatIf());
     }
-    void cleanup() { window_.reset(); }
+    void cleanup() { p_.stop(); }
 
     void whatIfStartsOnTheAmount() {
         QVERIFY(whatIf()->AmountRB->isChecked());
@@ -126,7 +105,7 @@ class PagesTest : public QObject {
         QTest::mouseClick(whatIf()->WIAdvanceRB, Qt::LeftButton);
         solve(whatIf()->PaymentRB);
         QCOMPARE(whatIf()->WIRepay->text(), QString("596.5677"));
-        QVERIFY(dialogs_.shown.empty());
+        QVERIFY(p_.dialogs.shown.empty());
     }
 
     void whatIfMessagesInOrder_data() {
@@ -166,27 +145,27 @@ class PagesTest : public QObject {
 
     void annualRepaymentsHideThePartYearField() {
         whatIf()->WIPartYear->setText("3");
-        choose(whatIf()->WIPayment, "Annualy");
+        test::Choose(whatIf()->WIPayment, "Annualy");
         QVERIFY(whatIf()->WIPartYear->isHidden());
         QVERIFY(whatIf()->WIMonthsLabel->isHidden());
         QVERIFY(whatIf()->WIPartYear->text().isEmpty());
         typeWhatIf("100000", "6", "", "", "12000");
         solve(whatIf()->PeriodRB);
         QCOMPARE(whatIf()->WIPartYear->text(), QString("0"));
-        choose(whatIf()->WIPayment, "Weekly");
+        test::Choose(whatIf()->WIPayment, "Weekly");
         QVERIFY(!whatIf()->WIPartYear->isHidden());
         QCOMPARE(whatIf()->WIMonthsLabel->text(), QString("Week(s)"));
     }
 
     void transferCopiesTheLoanToTheLoanPage() {
-        LoanPage* loan = window_->loanPage();
+        LoanPage* loan = p_.window->loanPage();
         loan->MPartyear->setText("7");
         typeWhatIf("", "7.5", "20", "6", "999");
-        choose(whatIf()->WIPayment, "Weekly");
-        choose(whatIf()->WICompounded, "Daily");
+        test::Choose(whatIf()->WIPayment, "Weekly");
+        test::Choose(whatIf()->WICompounded, "Daily");
         QTest::mouseClick(whatIf()->WIAdvanceRB, Qt::LeftButton);
         whatIf()->WIPrincipal->setText("250000");
-        window_->state().LoanSaved = true;
+        p_.window->state().LoanSaved = true;
         QTest::mouseClick(whatIf()->TransferBtn, Qt::LeftButton);
         QCOMPARE(loan->MAmount->text(), QString("250000"));
         QCOMPARE(loan->Period->text(), QString("20"));
@@ -198,13 +177,13 @@ class PagesTest : public QObject {
         QCOMPARE(loan->Panel1->caption(), QString("   Weekly Loan Payment is"));
         QCOMPARE(loan->Label98->text(), QString("Week(s)"));
         QVERIFY(loan->MonthlyRepayment->text().isEmpty());  // the repayment is not copied
-        QVERIFY(!window_->state().LoanSaved);
-        QCOMPARE(window_->findChild<QTabWidget*>("PageControl1")->currentWidget(), loan);
+        QVERIFY(!p_.window->state().LoanSaved);
+        QCOMPARE(p_.window->findChild<QTabWidget*>("PageControl1")->currentWidget(), loan);
     }
 
     void whatIfHelpIsTopicEight() {
         QTest::mouseClick(whatIf()->BitBtn14, Qt::LeftButton);
-        QCOMPARE(help_.topics, std::vector<int>({8}));
+        QCOMPARE(p_.help.topics, std::vector<int>({8}));
     }
 
     void residualStartsWithItsExample() {
@@ -223,8 +202,8 @@ class PagesTest : public QObject {
     }
 
     void residualCalculation() {
-        type(residual()->RVResValue, "150");
-        type(residual()->RV2Percent, "20");
+        test::Retype(residual()->RVResValue, "150");
+        test::Retype(residual()->RV2Percent, "20");
         QTest::mouseClick(residual()->BitBtn3, Qt::LeftButton);
         QCOMPARE(residual()->RVMRepayment->text(), QString("$212.47"));
         QCOMPARE(residual()->RV1->text(), QString("$4,837.53"));
@@ -232,15 +211,15 @@ class PagesTest : public QObject {
         QCOMPARE(residual()->RV2->text(), QString("$2,000.00"));
         QCOMPARE(residual()->RVMR->text(), QString("$186.64"));
         QCOMPARE(residual()->Label29->text(), QString("and requires a Monthly Repayment of"));
-        QVERIFY(dialogs_.shown.empty());
+        QVERIFY(p_.dialogs.shown.empty());
 
         // One cent above the no-residual repayment: the message, and the later results empty.
-        type(residual()->RVResValue, "212.48");
+        test::Retype(residual()->RVResValue, "212.48");
         QTest::mouseClick(residual()->PrintRVDetailsBtn, Qt::LeftButton);
         QCOMPARE(messages(),
                  QStringList({"The proposed monthly repayment cannot be higher than the actual "
                               "payment needed to leave no residual value."}));
-        QCOMPARE(dialogs_.shown.front().message.kind, MessageKind::Confirm);
+        QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Confirm);
         QCOMPARE(residual()->RVMRepayment->text(), QString("$212.47"));
         QVERIFY(residual()->RV1->text().isEmpty());
         QVERIFY(residual()->RV2->text().isEmpty());
@@ -270,34 +249,34 @@ class PagesTest : public QObject {
         QFETCH(QString, years);
         QFETCH(QString, rate);
         QFETCH(QString, message);
-        type(residual()->RVAmount, amount);
-        type(residual()->RVPeriod, years);
-        type(residual()->RVInterest, rate);
+        test::Retype(residual()->RVAmount, amount);
+        test::Retype(residual()->RVPeriod, years);
+        test::Retype(residual()->RVInterest, rate);
         QTest::mouseClick(residual()->BitBtn3, Qt::LeftButton);
         QCOMPARE(messages(), QStringList({message}));
         QVERIFY(residual()->RVMRepayment->text().isEmpty());
     }
 
     void residualAtZeroRate() {
-        type(residual()->RVInterest, "0");
-        type(residual()->RVResValue, "100");
-        type(residual()->RV2Percent, "20");
+        test::Retype(residual()->RVInterest, "0");
+        test::Retype(residual()->RVResValue, "100");
+        test::Retype(residual()->RV2Percent, "20");
         QTest::mouseClick(residual()->BitBtn3, Qt::LeftButton);
-        QVERIFY(dialogs_.shown.empty());
+        QVERIFY(p_.dialogs.shown.empty());
         QCOMPARE(residual()->RVMRepayment->text(), QString("$166.67"));
         QCOMPARE(residual()->RV1->text(), QString("$4,000.00"));
         QCOMPARE(residual()->RVMR->text(), QString("$133.33"));
     }
 
     void residualCaptionsFollowTheFrequency() {
-        choose(residual()->RVPayment, "Weekly");
+        test::Choose(residual()->RVPayment, "Weekly");
         QCOMPARE(residual()->Panel9->caption(),
                  QString("   Weekly Repayment with no Residual Value"));
         QCOMPARE(residual()->Label23->text(), QString("Proposed Weekly Repayment of"));
         QCOMPARE(residual()->Label29->text(), QString("and requires a Weekly Repayment of"));
         QCOMPARE(residual()->Label90->text(), QString("Week(s)"));
         residual()->RVPartYear->setText("2");
-        choose(residual()->RVPayment, "Annualy");
+        test::Choose(residual()->RVPayment, "Annualy");
         QCOMPARE(residual()->Label23->text(), QString("Proposed Annual Repayment of"));
         QVERIFY(residual()->RVPartYear->isHidden());
         QVERIFY(residual()->Label90->isHidden());
@@ -305,12 +284,12 @@ class PagesTest : public QObject {
     }
 
     void otherPagesLeaveTheLoanSaved() {
-        window_->state().LoanSaved = true;
-        type(whatIf()->WIInterest, "5");
-        choose(whatIf()->WIPayment, "Daily");
-        type(residual()->RVAmount, "500");
-        choose(residual()->RVPayment, "Daily");
-        QVERIFY(window_->state().LoanSaved);
+        p_.window->state().LoanSaved = true;
+        test::Retype(whatIf()->WIInterest, "5");
+        test::Choose(whatIf()->WIPayment, "Daily");
+        test::Retype(residual()->RVAmount, "500");
+        test::Choose(residual()->RVPayment, "Daily");
+        QVERIFY(p_.window->state().LoanSaved);
     }
 };
 

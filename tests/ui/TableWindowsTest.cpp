@@ -16,8 +16,8 @@
 #include "MSCHEDULEUnit.h"
 #include "MainUnit.h"
 #include "MortgageGridUnit.h"
+#include "ProgramUnderTest.h"
 #include "ScheduleModel.h"
-#include "ScriptedDialogs.h"
 
 using namespace corbel;
 using namespace corbel::ui;
@@ -25,14 +25,11 @@ using namespace corbel::ui;
 class TableWindowsTest : public QObject {
     Q_OBJECT
 
-    LocaleRegional regional_{QLocale(QLocale::English, QLocale::UnitedStates)};
-    test::ScriptedDialogs dialogs_;
-    test::RecordingHelp help_;
-    std::unique_ptr<TMORTLOAN> window_;
+    test::ProgramUnderTest p_;
 
-    LoanPage* loan() { return window_->loanPage(); }
-    TMSCHEDULE* schedule() { return window_->schedule(); }
-    TMORTAGEGRID* grid() { return window_->grid(); }
+    LoanPage* loan() { return p_.window->loanPage(); }
+    TMSCHEDULE* schedule() { return p_.window->schedule(); }
+    TMORTAGEGRID* grid() { return p_.window->grid(); }
 
     void typeLoan(const QString& amount, const QString& years, const QString& rate,
                   const QString& parts = QString()) {
@@ -40,12 +37,8 @@ class TableWindowsTest : public QObject {
                                    {loan()->Period, years},
                                    {loan()->MPartyear, parts},
                                    {loan()->IRate, rate}}) {
-            field->clear();
-            QTest::keyClicks(field, text);
+            test::Retype(field, text);
         }
-    }
-    void choose(QComboBox* list, const char* label) {
-        list->setCurrentIndex(list->findText(label));
     }
 
     // Clicks `button`; while the modal window it opens is shown, runs `inspect` and
@@ -74,24 +67,11 @@ class TableWindowsTest : public QObject {
         }
         return cells;
     }
-    QStringList messages() const {
-        QStringList texts;
-        for (const auto& shown : dialogs_.shown) {
-            texts << QString::fromStdString(shown.message.text);
-        }
-        return texts;
-    }
+    QStringList messages() const { return p_.messages(); }
 
   private slots:
-    void init() {
-        dialogs_ = {};
-        help_.topics.clear();
-        window_ =
-            std::make_unique<TMORTLOAN>(UiContext{regional_, dialogs_, help_}, QString("/nowhere"));
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-    void cleanup() { window_.reset(); }
+    void init() { QVERIFY(p_.start()); }
+    void cleanup() { p_.stop(); }
 
     void scheduleOpensWithTheWorkedExample() {
         typeLoan("1000", "0", "12", "3");
@@ -170,19 +150,19 @@ class TableWindowsTest : public QObject {
 
     void scheduleCaptionsByFrequency() {
         typeLoan("1000", "2", "6", "1");
-        choose(loan()->MPayment, "Bi-Monthly");
+        test::Choose(loan()->MPayment, "Bi-Monthly");
         QVERIFY(openWith(loan()->SpeedButton2));
         QCOMPARE(schedule()->Month->text(), QString("1/2 Month"));
         QCOMPARE(schedule()->Label4->text(), QString("Half Month Payment"));
         QCOMPARE(schedule()->Label11->text(), QString("Half-Month(s)"));
 
-        choose(loan()->MPayment, "Annualy");
+        test::Choose(loan()->MPayment, "Annualy");
         QVERIFY(schedule()->Partyear->isHidden());
         QVERIFY(schedule()->Label11->isHidden());
         QVERIFY(openWith(loan()->SpeedButton2));
         QVERIFY(schedule()->Month->isHidden());
         QCOMPARE(schedule()->Label4->text(), QString("Annual Payment"));
-        choose(loan()->MPayment, "Weekly");
+        test::Choose(loan()->MPayment, "Weekly");
         QVERIFY(!schedule()->Partyear->isHidden());
     }
 
@@ -208,7 +188,7 @@ class TableWindowsTest : public QObject {
         typeLoan("1000", "1", "12");
         QVERIFY(openWith(loan()->SpeedButton2,
                          [&](QWidget*) { QTest::mouseClick(schedule()->Month, Qt::LeftButton); }));
-        QVERIFY(openWith(window_->findChild<QToolButton*>("BitBtn5")));
+        QVERIFY(openWith(p_.window->findChild<QToolButton*>("BitBtn5")));
         QVERIFY(schedule()->Month->isChecked());
         QCOMPARE(schedule()->model()->rowCount(), 12);
         QCOMPARE(schedule()->Label10->text(), QString("Month"));
@@ -216,7 +196,7 @@ class TableWindowsTest : public QObject {
 
     void longestScheduleByPeriod() {
         typeLoan("250000", "50", "7.5", "365");
-        choose(loan()->MPayment, "Daily");
+        test::Choose(loan()->MPayment, "Daily");
         loan()->MPartyear->setText("365");
         schedule()->Month->setChecked(true);
         QVERIFY(openWith(loan()->SpeedButton2));
@@ -317,7 +297,7 @@ class TableWindowsTest : public QObject {
         QCOMPARE(grid()->model()->rowCount(), 11);  // k = 5
         QCOMPARE(grid()->model()->cellText(grid()->model()->markedRow(), 0), QString("$100,000"));
         // The step stays chosen for the next opening, from the tool bar.
-        QVERIFY(openWith(window_->findChild<QToolButton*>("BitBtn7")));
+        QVERIFY(openWith(p_.window->findChild<QToolButton*>("BitBtn7")));
         QCOMPARE(grid()->AmountStep->currentText(), QString("10000"));
         QCOMPARE(grid()->model()->rowCount(), 11);
 
@@ -331,7 +311,7 @@ class TableWindowsTest : public QObject {
     void helpTopicsOfTheWindows() {
         QTest::mouseClick(grid()->BitBtn2, Qt::LeftButton);
         QTest::mouseClick(schedule()->BitBtn2, Qt::LeftButton);
-        QCOMPARE(help_.topics, std::vector<int>({3, 4}));
+        QCOMPARE(p_.help.topics, std::vector<int>({3, 4}));
     }
 };
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "Frequency.h"
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace corbel::ui {
+
+// Gives a new control its name, so that tests and accessibility tools find it.
+template <typename T>
+T* Named(T* widget, const char* name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+// A named label whose text is shown as it stands, leading blanks and all.
+QLabel* Caption(const char* name, const QString& text, QWidget* parent);
+
+// Shows a part-year field with its unit label for `frequency`; for annual
+// repayments hides both and empties the field. Returns whether they are shown.
+bool ShowPartYearFor(PaymentFrequency frequency, QLineEdit* field, QLabel* unitLabel);
+
+}  // namespace corbel::ui

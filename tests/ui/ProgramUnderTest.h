@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+#include <memory>
+
+#include "LocaleRegional.h"
+#include "MainUnit.h"
+#include "ScriptedDialogs.h"
+
+namespace corbel::test {
+
+// The whole program as a person meets it: the main window with every secondary
+// window, in the en_US format, with scripted message boxes and recorded help.
+struct ProgramUnderTest {
+    LocaleRegional regional{QLocale(QLocale::English, QLocale::UnitedStates)};
+    ScriptedDialogs dialogs;
+    RecordingHelp help;
+    std::unique_ptr<ui::TMORTLOAN> window;
+
+    // A fresh, shown main window; false when it never appeared.
+    bool start() {
+        dialogs = {};
+        help.topics.clear();
+        window = std::make_unique<ui::TMORTLOAN>(ui::UiContext{regional, dialogs, help},
+                                                 QString("/nowhere"));
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+    void stop() { window.reset(); }
+
+    // The texts of the message boxes shown so far, in order.
+    QStringList messages() const {
+        QStringList texts;
+        for (const auto& shown : dialogs.shown) {
+            texts << QString::fromStdString(shown.message.text);
+        }
+        return texts;
+    }
+};
+
+// Replaces a field's text by typing, as a person would.
+inline void Retype(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+inline void Choose(QComboBox* list, const char* label) {
+    list->setCurrentIndex(list->findText(label));
+}
+
+}  // namespace corbel::test
