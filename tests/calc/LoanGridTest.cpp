@@ -58,6 +58,10 @@ struct AxisCase {
     std::optional<int> firstVisibleRow;
 };
 
+void PrintTo(const AxisCase& c, std::ostream* os) {
+    *os << c.amount << " step " << c.step;
+}
+
 class GridAxisTest : public testing::TestWithParam<AxisCase> {};
 
 TEST_P(GridAxisTest, RowsAroundTheTypedAmount) {

@@ -77,6 +77,10 @@ struct RowCountCase {
     int byPeriod;
 };
 
+void PrintTo(const RowCountCase& c, std::ostream* os) {
+    *os << c.years << " years " << c.parts << " " << Label(c.repayment);
+}
+
 class ScheduleRowCountTest : public testing::TestWithParam<RowCountCase> {};
 
 TEST_P(ScheduleRowCountTest, RowsNumberedOneUpward) {
@@ -185,6 +189,14 @@ TEST(LoanScheduleTest, AnnualRepaymentsGiveTheSameTableEitherWay) {
         EXPECT_EQ(Shown(byYear), Shown(byPeriod));
     }
 }
+
+}  // namespace
+// Found by argument-dependent lookup, so it lives beside LoanTerms.
+void PrintTo(const LoanTerms& t, std::ostream* os) {
+    *os << t.amount << " at " << t.annualRate << " for " << t.years << "+" << t.partPeriods << " "
+        << Label(t.repayment) << (t.timing == PaymentTiming::InAdvance ? " in advance" : "");
+}
+namespace {
 
 class ScheduleTotalsTest : public testing::TestWithParam<LoanTerms> {};
 
