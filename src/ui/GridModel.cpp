@@ -35,7 +35,6 @@ void GridModel::setGrid(LoanGrid grid) {
     grid_ = std::move(grid);
     filled_ = true;
     endResetModel();
-    emit headerDataChanged(Qt::Horizontal, 0, Columns - 1);
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {

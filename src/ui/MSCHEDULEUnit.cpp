@@ -157,11 +157,15 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     top->addWidget(display, 0, Qt::AlignTop);
     top->addLayout(buttons);
 
+    // The headings sit directly on the grid.
+    auto* table = new QVBoxLayout;
+    table->setSpacing(0);
+    table->addLayout(headingRow);
+    table->addWidget(MSGrid, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addLayout(headingRow);
-    layout->addSpacing(-layout->spacing());
-    layout->addWidget(MSGrid, 1);
+    layout->addLayout(table, 1);
     layout->addWidget(note);
 
     connect(CalculateBtn, &QPushButton::clicked, this, &TMSCHEDULE::CalculateBtnClick);

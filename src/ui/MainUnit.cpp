@@ -203,7 +203,7 @@ void TMORTLOAN::setup() {
     PageControl1->setCurrentWidget(loan_);
     // Fixed size: the given client area, or more where the texts need it.
     adjustSize();
-    setFixedSize(sizeHint().expandedTo(ClientArea));
+    setFixedSize(sizeHint());
 }
 
 void TMORTLOAN::PageControl1Change(int index) {
