@@ -30,13 +30,10 @@ int InitialScheduleRowCount(const LoanTerms& terms, ScheduleDisplay display) {
 
 LoanSchedule ComputeSchedule(const LoanTerms& terms, ScheduleDisplay display) {
     const double f = terms.paymentsPerYear();
-    const double annualPercent = AnnualPercent(terms);
-    const double rate = RatePerPeriod(annualPercent, f);
-    const long long count = static_cast<long long>(std::trunc(terms.years * f)) + terms.partPeriods;
+    const auto [firstPayment, rate, count] = StartRun(terms);
 
     LoanSchedule schedule;
-    double payment = PaymentRule(
-        LevelPayment(terms.amount, annualPercent, terms.paymentCount(), f, terms.timing));
+    double payment = firstPayment;
     schedule.repayment = payment;
     schedule.rows.reserve(static_cast<std::size_t>(InitialScheduleRowCount(terms, display)));
 

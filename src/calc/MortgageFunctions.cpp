@@ -112,14 +112,19 @@ PeriodStep StepPeriod(double balance, double payment, double rate, PaymentTiming
     return {interest, payment, owing - payment};
 }
 
-std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
-                                                   const Regional& regional) {
+RunStart StartRun(const LoanTerms& terms) {
     const double n = terms.paymentsPerYear();
     const double annualPercent = AnnualPercent(terms);
-    double payment = PaymentRule(
-        LevelPayment(terms.amount, annualPercent, terms.paymentCount(), n, terms.timing));
-    const double rate = RatePerPeriod(annualPercent, n);
-    const long long count = static_cast<long long>(std::trunc(terms.years * n)) + terms.partPeriods;
+    return {PaymentRule(
+                LevelPayment(terms.amount, annualPercent, terms.paymentCount(), n, terms.timing)),
+            RatePerPeriod(annualPercent, n),
+            static_cast<long long>(std::trunc(terms.years * n)) + terms.partPeriods};
+}
+
+std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
+                                                   const Regional& regional) {
+    const auto [firstPayment, rate, count] = StartRun(terms);
+    double payment = firstPayment;
     if (count <= 0) {
         return std::nullopt;
     }

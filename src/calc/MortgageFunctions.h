@@ -54,6 +54,15 @@ double LevelPayment(double amount, double annualPercent, double count, double pa
 // The instalment: the level payment of the terms with the payment rule applied.
 double Instalment(const LoanTerms& terms);
 
+// What every period-by-period run starts from: the instalment, the rate per
+// period and the number of periods (whole periods of the years plus the parts).
+struct RunStart {
+    double payment;
+    double rate;
+    long long count;
+};
+RunStart StartRun(const LoanTerms& terms);
+
 // One repayment period of an amortisation run.
 struct PeriodStep {
     double interest;  // charged this period, in cents

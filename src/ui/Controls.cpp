@@ -25,4 +25,17 @@ bool ShowPartYearFor(PaymentFrequency frequency, QLineEdit* field, QLabel* unitL
     return !annual;
 }
 
+LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,
+                         const QLineEdit* parts, const LoanOptions& options) {
+    LoanTexts texts;
+    texts.amount = amount->text().toStdString();
+    texts.rate = rate->text().toStdString();
+    texts.years = years->text().toStdString();
+    texts.parts = parts->text().toStdString();
+    texts.repayment = options.repayment;
+    texts.compounding = options.compounding;
+    texts.timing = options.timing;
+    return texts;
+}
+
 }  // namespace corbel::ui

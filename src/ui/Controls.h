@@ -2,7 +2,8 @@
 
 #include <QString>
 
-#include "Frequency.h"
+#include "LoanCalculation.h"
+#include "UiContext.h"
 
 class QLabel;
 class QLineEdit;
@@ -23,5 +24,9 @@ QLabel* Caption(const char* name, const QString& text, QWidget* parent);
 // Shows a part-year field with its unit label for `frequency`; for annual
 // repayments hides both and empties the field. Returns whether they are shown.
 bool ShowPartYearFor(PaymentFrequency frequency, QLineEdit* field, QLabel* unitLabel);
+
+// A loan as four typed fields with the Loan page's frequencies and timing.
+LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,
+                         const QLineEdit* parts, const LoanOptions& options);
 
 }  // namespace corbel::ui

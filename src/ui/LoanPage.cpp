@@ -33,10 +33,6 @@ QLineEdit* Edit(const char* name, int maxLength, QWidget* parent) {
     return edit;
 }
 
-QString TextOf(const QLineEdit* edit) {
-    return edit->text();
-}
-
 }  // namespace
 
 void FillFrequencyList(QComboBox* list) {
@@ -210,16 +206,7 @@ LoanOptions LoanPage::options() const {
 }
 
 LoanTexts LoanPage::texts() const {
-    const LoanOptions loanOptions = options();
-    LoanTexts texts;
-    texts.amount = TextOf(MAmount).toStdString();
-    texts.rate = TextOf(IRate).toStdString();
-    texts.years = TextOf(Period).toStdString();
-    texts.parts = TextOf(MPartyear).toStdString();
-    texts.repayment = loanOptions.repayment;
-    texts.compounding = loanOptions.compounding;
-    texts.timing = loanOptions.timing;
-    return texts;
+    return LoanFieldTexts(MAmount, IRate, Period, MPartyear, options());
 }
 
 void LoanPage::MPaymentChange() {

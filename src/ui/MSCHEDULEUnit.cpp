@@ -180,16 +180,7 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
 }
 
 LoanTexts TMSCHEDULE::fieldTexts() const {
-    const LoanOptions options = options_();
-    LoanTexts texts;
-    texts.amount = MSAmount->text().toStdString();
-    texts.rate = MSInterest->text().toStdString();
-    texts.years = MSPeriod->text().toStdString();
-    texts.parts = Partyear->text().toStdString();
-    texts.repayment = options.repayment;
-    texts.compounding = options.compounding;
-    texts.timing = options.timing;
-    return texts;
+    return LoanFieldTexts(MSAmount, MSInterest, MSPeriod, Partyear, options_());
 }
 
 void TMSCHEDULE::setLoanTexts(const QString& amount, const QString& rate, const QString& years,

@@ -149,16 +149,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
 }
 
 LoanTexts TMORTAGEGRID::fieldTexts() const {
-    const LoanOptions options = options_();
-    LoanTexts texts;
-    texts.amount = MAmt->text().toStdString();
-    texts.rate = InterestR->text().toStdString();
-    texts.years = Years->text().toStdString();
-    texts.parts = Partyear->text().toStdString();
-    texts.repayment = options.repayment;
-    texts.compounding = options.compounding;
-    texts.timing = options.timing;
-    return texts;
+    return LoanFieldTexts(MAmt, InterestR, Years, Partyear, options_());
 }
 
 int TMORTAGEGRID::amountStep() const {
