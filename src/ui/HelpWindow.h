@@ -9,18 +9,23 @@ class QTextBrowser;
 
 namespace corbel::ui {
 
-// The help viewer: a window of the program showing the help file, opened at a
-// topic's section. A missing help file shows nothing.
+// The help viewer: a window of the program showing the help file, opened with a
+// topic's section at the top. A missing help file shows nothing.
 class HelpWindow : public QDialog, public HelpViewer {
     Q_OBJECT
   public:
-    HelpWindow(const QString& helpFile, QWidget* parent = nullptr);
+    explicit HelpWindow(const QString& helpFile, QWidget* parent = nullptr);
 
     void showHelp(int topic) override;
     // The anchor of a topic's section in the help file.
     static QString anchor(int topic);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    void leaveRoomAfterTheLastSection();
+
     QString helpFile_;
     QTextBrowser* browser_;
 };
