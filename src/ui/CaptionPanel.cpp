@@ -3,6 +3,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "Controls.h"
+
 namespace corbel::ui {
 
 CaptionPanel::CaptionPanel(const QString& objectName, const QString& caption, QWidget* parent)
@@ -20,6 +22,9 @@ QString CaptionPanel::caption() const {
 }
 void CaptionPanel::setCaption(const QString& caption) {
     caption_->setText(caption);
+}
+void CaptionPanel::reserveCaptionWidth(const QStringList& captions) {
+    ReserveWidth(caption_, captions);
 }
 void CaptionPanel::addWidget(QWidget* widget, int stretch) {
     layout_->addWidget(widget, stretch);

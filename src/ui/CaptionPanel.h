@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QString>
+#include <QStringList>
 
 class QHBoxLayout;
 class QLabel;
@@ -16,6 +17,8 @@ class CaptionPanel : public QFrame {
 
     QString caption() const;
     void setCaption(const QString& caption);
+    // Keeps room for the widest of the captions the panel can show.
+    void reserveCaptionWidth(const QStringList& captions);
     void addWidget(QWidget* widget, int stretch = 0);
 
   private:

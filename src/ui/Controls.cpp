@@ -1,16 +1,141 @@
 #include "Controls.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QValidator>
+#include <algorithm>
 
+#include "Palette.h"
 #include "UiContext.h"
 
 namespace corbel::ui {
+
+namespace {
+
+// A line edit's maximum length would also cut texts the program writes; this
+// only refuses typing that makes the text longer than the limit.
+class TypingLimitValidator : public QValidator {
+  public:
+    TypingLimitValidator(QLineEdit* field, int limit)
+        : QValidator(field), limit_(limit), length_(field->text().size()) {
+        // The field already holds the edited text while it asks; the length
+        // before the edit is the one to compare with.
+        connect(field, &QLineEdit::textChanged, this,
+                [this](const QString& text) { length_ = text.size(); });
+    }
+    int limit() const { return limit_; }
+
+    State validate(QString& input, int&) const override {
+        return input.size() <= std::max<qsizetype>(limit_, length_) ? Acceptable : Invalid;
+    }
+
+  private:
+    int limit_;
+    qsizetype length_;
+};
+
+// The width a line edit needs to show `text` whole.
+int FieldWidthFor(const QLineEdit* field, const QString& text) {
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth =
+        field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const int textWidth = field->fontMetrics().horizontalAdvance(text) + 6;
+    return field->style()
+        ->sizeFromContents(QStyle::CT_LineEdit, &option,
+                           QSize(textWidth, field->fontMetrics().height()), field)
+        .width();
+}
+
+}  // namespace
 
 QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
     auto* label = Named(new QLabel(text, parent), name);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+QLineEdit* InputField(const char* name, int typingLimit, int widthChars, QWidget* parent,
+                      const QString& text) {
+    auto* field = Named(new QLineEdit(text, parent), name);
+    if (typingLimit > 0) {
+        LimitTyping(field, typingLimit);
+    }
+    if (widthChars > 0) {
+        field->setFixedWidth(FieldWidthFor(field, QString(widthChars, '9')));
+    }
+    MakeInputField(field);
+    return field;
+}
+
+QLineEdit* ResultField(const char* name, const QString& widest, QWidget* parent) {
+    auto* field = Named(new QLineEdit(parent), name);
+    MakeResultField(field);
+    field->setFocusPolicy(Qt::ClickFocus);
+    if (!widest.isEmpty()) {
+        field->setFixedWidth(FieldWidthFor(field, widest));
+    }
+    return field;
+}
+
+void LimitTyping(QLineEdit* field, int limit) {
+    field->setValidator(new TypingLimitValidator(field, limit));
+}
+
+int TypingLimit(const QLineEdit* field) {
+    const auto* validator = dynamic_cast<const TypingLimitValidator*>(field->validator());
+    return validator ? validator->limit() : 0;
+}
+
+void ShowResult(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+    const bool cut = FieldWidthFor(field, text) > field->width();
+    field->setToolTip(cut ? text : QString());
+}
+
+void AddRow(QGridLayout* form, int row, QWidget* caption,
+            std::initializer_list<QWidget*> controls) {
+    form->addWidget(caption, row, 0);
+    auto* line = new QHBoxLayout;
+    for (QWidget* control : controls) {
+        line->addWidget(control);
+    }
+    line->addStretch(1);
+    form->addLayout(line, row, 1);
+    // Rows stand together at the top; any height to spare goes below the last.
+    form->setRowStretch(row, 0);
+    form->setRowStretch(row + 1, 1);
+}
+
+void ChainTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void ReserveWidth(QLabel* label, const QStringList& texts) {
+    int widest = 0;
+    for (const QString& text : texts) {
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(text));
+    }
+    label->setMinimumWidth(widest + 2 * label->margin() + 2 * label->frameWidth() + 2);
+    KeepRoomWhenHidden(label);
+}
+
+void KeepRoomWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
 }
 
 bool ShowPartYearFor(PaymentFrequency frequency, QLineEdit* field, QLabel* unitLabel) {
@@ -23,6 +148,15 @@ bool ShowPartYearFor(PaymentFrequency frequency, QLineEdit* field, QLabel* unitL
     unitLabel->setVisible(!annual);
     field->setVisible(!annual);
     return !annual;
+}
+
+void ReservePartYearRoom(QLineEdit* field, QLabel* unitLabel) {
+    QStringList units;
+    for (const auto& info : Frequencies) {
+        units << Q(info.unitLabel);
+    }
+    ReserveWidth(unitLabel, units);
+    KeepRoomWhenHidden(field);
 }
 
 LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,

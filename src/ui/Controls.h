@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <initializer_list>
 
 #include "LoanCalculation.h"
 #include "UiContext.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -21,9 +24,44 @@ T* Named(T* widget, const char* name) {
 // A named label whose text is shown as it stands, leading blanks and all.
 QLabel* Caption(const char* name, const QString& text, QWidget* parent);
 
+// A field the user types into: white, at most `typingLimit` characters typed
+// (0: no limit), wide enough for `widthChars` digits (0: as the layout gives).
+QLineEdit* InputField(const char* name, int typingLimit, int widthChars, QWidget* parent,
+                      const QString& text = QString());
+
+// A read-only light blue field that only the program writes, wide enough for
+// `widest` (empty: as the layout gives).
+QLineEdit* ResultField(const char* name, const QString& widest, QWidget* parent);
+
+// Limits what a person types into `field` to `limit` characters without cutting
+// a text the program writes there: a longer written text stays whole and can be
+// shortened, but not lengthened, by typing.
+void LimitTyping(QLineEdit* field, int limit);
+// The typing limit of a field; 0 when none.
+int TypingLimit(const QLineEdit* field);
+
+// Writes a result: the field shows the start of the text, and the whole text in
+// its tool tip when it does not fit.
+void ShowResult(QLineEdit* field, const QString& text);
+
+// A row of a form: its caption in the first column, then the controls that
+// follow it on the same line, packed to the left.
+void AddRow(QGridLayout* form, int row, QWidget* caption, std::initializer_list<QWidget*> controls);
+
+// Keyboard focus moves through `widgets` in this order.
+void ChainTabOrder(std::initializer_list<QWidget*> widgets);
+
+// Makes `label` as wide as the widest of `texts`, so that a change of caption
+// never moves or resizes its neighbours; it keeps its room when hidden.
+void ReserveWidth(QLabel* label, const QStringList& texts);
+// A hidden widget keeps its room in the layout.
+void KeepRoomWhenHidden(QWidget* widget);
+
 // Shows a part-year field with its unit label for `frequency`; for annual
 // repayments hides both and empties the field. Returns whether they are shown.
 bool ShowPartYearFor(PaymentFrequency frequency, QLineEdit* field, QLabel* unitLabel);
+// Reserves room for every unit label a part-year field can have.
+void ReservePartYearRoom(QLineEdit* field, QLabel* unitLabel);
 
 // A loan as four typed fields with the Loan page's frequencies and timing.
 LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,

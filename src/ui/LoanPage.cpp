@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -26,11 +27,8 @@ const char* const PaymentCaptions[FrequencyCount] = {
     "   Monthly Loan Payment is", "   Bi-Monthly Loan Payment is", "   Fortnightly Loan Payment is",
     "   Weekly Loan Payment is",  "   Daily Loan Payment is"};
 
-QLineEdit* Edit(const char* name, int maxLength, QWidget* parent) {
-    auto* edit = Named(new QLineEdit(parent), name);
-    edit->setMaxLength(maxLength);
-    MakeInputField(edit);
-    return edit;
+QString PaymentCaption(PaymentFrequency frequency) {
+    return PaymentCaptions[IndexOf(frequency)];
 }
 
 }  // namespace
@@ -55,34 +53,21 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     MakeHeading(title, 8);
 
     auto* amountLabel = Caption("MAmountLabel", "Loan Amount", this);
-    MAmount = Edit("MAmount", 9, this);
+    MAmount = InputField("MAmount", 9, 10, this);
     auto* periodLabel = Caption("Label4", "Period", this);
-    Period = Edit("Period", 2, this);
+    Period = InputField("Period", 2, 3, this);
     auto* yearsLabel = Caption("Label97", "Year(s)", this);
-    MPartyear = Edit("MPartyear", 3, this);
+    MPartyear = InputField("MPartyear", 3, 4, this);
     Label98 = Caption("Label98", "Month(s)", this);
+    ReservePartYearRoom(MPartyear, Label98);
     auto* rateLabel = Caption("Label3", "Interest Rate", this);
-    IRate = Edit("IRate", 8, this);
+    IRate = InputField("IRate", 8, 10, this);
     auto* percent = Caption("Label99", "%", this);
-    for (QLineEdit* edit : {MAmount, IRate}) {
-        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QString(10, '9')));
-    }
-    for (QLineEdit* edit : {Period, MPartyear}) {
-        edit->setMaximumWidth(fontMetrics().horizontalAdvance(QString(5, '9')));
-    }
 
     auto* fields = new QGridLayout;
-    fields->addWidget(amountLabel, 0, 0);
-    fields->addWidget(MAmount, 0, 1, 1, 4);
-    fields->addWidget(periodLabel, 1, 0);
-    fields->addWidget(Period, 1, 1);
-    fields->addWidget(yearsLabel, 1, 2);
-    fields->addWidget(MPartyear, 1, 3);
-    fields->addWidget(Label98, 1, 4);
-    fields->addWidget(rateLabel, 2, 0);
-    fields->addWidget(IRate, 2, 1, 1, 3);
-    fields->addWidget(percent, 2, 4);
-    fields->setColumnStretch(5, 1);
+    AddRow(fields, 0, amountLabel, {MAmount});
+    AddRow(fields, 1, periodLabel, {Period, yearsLabel, MPartyear, Label98});
+    AddRow(fields, 2, rateLabel, {IRate, percent});
 
     auto* repaymentGroup = Named(new QGroupBox("Repayment", this), "GroupBox1");
     MPayment = Named(new QComboBox(repaymentGroup), "MPayment");
@@ -105,25 +90,24 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     options->addWidget(repaymentGroup);
     options->addWidget(compoundGroup);
 
-    Panel1 = new CaptionPanel("Panel1", PaymentCaptions[IndexOf(DefaultFrequency)], this);
-    MonthlyRepayment = Named(new QLineEdit(Panel1), "MonthlyRepayment");
-    MakeResultField(MonthlyRepayment);
-    MonthlyRepayment->setFocusPolicy(Qt::ClickFocus);
+    const QString widestMoney = Q(FormatMoney(context_.regional, -999999999999.99));
+    Panel1 = new CaptionPanel("Panel1", PaymentCaption(DefaultFrequency), this);
+    QStringList captions;
+    for (const auto& info : Frequencies) {
+        captions << PaymentCaption(info.frequency);
+    }
+    Panel1->reserveCaptionWidth(captions);
+    MonthlyRepayment = ResultField("MonthlyRepayment", widestMoney, Panel1);
     BitBtn8 = Named(new QPushButton("Last Payment", Panel1), "BitBtn8");
     Panel1->addWidget(MonthlyRepayment);
     Panel1->addWidget(BitBtn8);
 
     Panel6 = new CaptionPanel("Panel6", "   Total Interest Charges are:", this);
-    TotalInterest = Named(new QLineEdit(Panel6), "TotalInterest");
-    MakeResultField(TotalInterest);
-    TotalInterest->setFocusPolicy(Qt::ClickFocus);
+    TotalInterest = ResultField("TotalInterest", widestMoney, Panel6);
     Panel6->addWidget(TotalInterest);
     BitBtn9 = Named(new QToolButton(this), "BitBtn9");
     BitBtn9->setIcon(Icon(Picture::Chart));
     BitBtn9->setToolTip("View a  graph of your Loan");
-    for (QLineEdit* result : {MonthlyRepayment, TotalInterest}) {
-        result->setMinimumWidth(fontMetrics().horizontalAdvance("$999,999,999,999.99"));
-    }
 
     auto* panel6Row = new QHBoxLayout;
     panel6Row->addWidget(Panel6, 1);
@@ -170,13 +154,9 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     page->addLayout(tables);
     page->addStretch(1);
 
-    // Tab order down the page.
-    QWidget* order[] = {MAmount,      Period,   MPartyear,       IRate,        MPayment,
-                        MArrears,     MAdvance, MCompounded,     BitBtn8,      CalMortBtn,
-                        PrintMortBtn, BitBtn1,  MortgageGridBtn, SpeedButton2, SpeedButton3};
-    for (std::size_t k = 1; k < std::size(order); ++k) {
-        setTabOrder(order[k - 1], order[k]);
-    }
+    ChainTabOrder({MAmount, Period, MPartyear, IRate, MPayment, MArrears, MAdvance, MCompounded,
+                   BitBtn8, CalMortBtn, PrintMortBtn, BitBtn1, MortgageGridBtn, SpeedButton2,
+                   SpeedButton3});
 
     const auto unsaved = [this] { state_.LoanSaved = false; };
     for (QLineEdit* edit : {MAmount, Period, MPartyear, IRate}) {
@@ -185,8 +165,8 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
         connect(edit, &QLineEdit::returnPressed, CalMortBtn, &QPushButton::click);
     }
     connect(MCompounded, &QComboBox::currentIndexChanged, this, unsaved);
-    connect(MArrears, &QRadioButton::clicked, this, unsaved);
-    connect(MAdvance, &QRadioButton::clicked, this, unsaved);
+    // A change of timing, not a click on the chosen button, leaves the loan unsaved.
+    connect(MArrears, &QRadioButton::toggled, this, unsaved);
     connect(MPayment, &QComboBox::currentIndexChanged, this, &LoanPage::MPaymentChange);
     connect(CalMortBtn, &QPushButton::clicked, this, &LoanPage::CalMortBtnClick);
     // Print calculates as Calculate does; the printed details come with the reports.
@@ -205,6 +185,23 @@ LoanOptions LoanPage::options() const {
             MArrears->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
 }
 
+void LoanPage::setLoan(const LoanEntry& loan) {
+    // Written texts arrive whole; the checks judge them at the next calculation.
+    MAmount->setText(loan.amount);
+    Period->setText(loan.years);
+    MPartyear->setText(loan.parts);
+    IRate->setText(loan.rate);
+    {
+        // The frequency change runs once, below, after every value is in place.
+        const QSignalBlocker blocker(MPayment);
+        MPayment->setCurrentIndex(IndexOf(loan.repayment));
+    }
+    MArrears->setChecked(loan.timing == PaymentTiming::InArrears);
+    MAdvance->setChecked(loan.timing == PaymentTiming::InAdvance);
+    MCompounded->setCurrentIndex(IndexOf(loan.compounding));
+    MPaymentChange();
+}
+
 LoanTexts LoanPage::texts() const {
     return LoanFieldTexts(MAmount, IRate, Period, MPartyear, options());
 }
@@ -213,7 +210,7 @@ void LoanPage::MPaymentChange() {
     state_.LoanSaved = false;
     const PaymentFrequency frequency = repayment();
     const bool shown = ShowPartYearFor(frequency, MPartyear, Label98);
-    Panel1->setCaption(PaymentCaptions[IndexOf(frequency)]);
+    Panel1->setCaption(PaymentCaption(frequency));
     emit partYearShown(shown);
 }
 
@@ -225,12 +222,12 @@ void LoanPage::CalMortBtnClick() {
         context_.dialogs.showMessage(window(), loan.failure());
         return;
     }
-    MonthlyRepayment->setText(Q(FormatMoney(context_.regional, loan->repayment)));
+    ShowResult(MonthlyRepayment, Q(FormatMoney(context_.regional, loan->repayment)));
     state_.summary = loan->run;
     if (loan->notice) {
         context_.dialogs.showMessage(window(), *loan->notice);
     }
-    TotalInterest->setText(Q(FormatMoney(context_.regional, loan->totalInterest)));
+    ShowResult(TotalInterest, Q(FormatMoney(context_.regional, loan->totalInterest)));
 }
 
 void LoanPage::BitBtn8Click() {

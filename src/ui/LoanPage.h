@@ -15,6 +15,17 @@ class QToolButton;
 
 namespace corbel::ui {
 
+// A loan as another page hands it over: texts as they stand, with its choices.
+struct LoanEntry {
+    QString amount;
+    QString rate;
+    QString years;
+    QString parts;
+    PaymentFrequency repayment = DefaultFrequency;
+    PaymentFrequency compounding = DefaultFrequency;
+    PaymentTiming timing = PaymentTiming::InArrears;
+};
+
 // Fills a frequency list with the eight labels and selects "Monthly".
 void FillFrequencyList(QComboBox* list);
 PaymentFrequency SelectedFrequency(const QComboBox* list);
@@ -31,6 +42,8 @@ class LoanPage : public QWidget {
     PaymentFrequency repayment() const;
     // The frequencies and timing that every window reads from this page.
     LoanOptions options() const;
+    // Puts a loan on the page and runs the repayment frequency change once.
+    void setLoan(const LoanEntry& loan);
 
     QLineEdit* MAmount;
     QLineEdit* Period;

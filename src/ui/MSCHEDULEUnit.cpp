@@ -53,29 +53,45 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     BitBtn2->setIcon(Icon(Picture::Help));
     BitBtn2->setToolTip("Help");
 
+    // Enter in a field presses the default button once: Calculate.
+    CalculateBtn->setDefault(true);
+    OKBtn->setAutoDefault(false);
+    MSAmount = InputField("MSAmount", 0, 0, this);
+    MSInterest = InputField("MSInterest", 0, 0, this);
+    MSPeriod = InputField("MSPeriod", 0, 0, this);
+    Partyear = InputField("Partyear", 0, 0, this);
+    Label11 = Caption("Label11", "Month(s)", this);
+    ReservePartYearRoom(Partyear, Label11);
+    Label4 = Caption("Label4", "Monthly Payment", this);
+    // Captions that follow the frequency keep room for the longest, so nothing moves.
+    QStringList repaymentLabels;
+    QStringList periodButtons;
+    for (const auto& info : Frequencies) {
+        const ScheduleCaptions captions = CaptionsFor(info.frequency);
+        repaymentLabels << Q(captions.repaymentLabel);
+        periodButtons << Q(captions.periodButton);
+    }
+    ReserveWidth(Label4, repaymentLabels);
     auto* display = Named(new QGroupBox("Display By", this), "GroupBox1");
     Year = Named(new QRadioButton("Year", display), "Year");
     Month = Named(new QRadioButton("Month", display), "Month");
     Year->setChecked(true);
+    int widestButton = 0;
+    for (const QString& caption : periodButtons) {
+        Month->setText(caption);
+        widestButton = std::max(widestButton, Month->sizeHint().width());
+    }
+    Month->setText("Month");
+    Month->setMinimumWidth(widestButton);
+    KeepRoomWhenHidden(Month);
     auto* displayLayout = new QHBoxLayout(display);
     displayLayout->addWidget(Year);
     displayLayout->addWidget(Month);
 
-    auto edit = [this](const char* name) {
-        auto* e = Named(new QLineEdit(this), name);
-        MakeInputField(e);
-        connect(e, &QLineEdit::returnPressed, CalculateBtn, &QPushButton::click);
-        return e;
-    };
-    MSAmount = edit("MSAmount");
-    MSInterest = edit("MSInterest");
-    MSPeriod = edit("MSPeriod");
-    Partyear = edit("Partyear");
-    Label11 = Named(new QLabel("Month(s)", this), "Label11");
-    Label4 = Named(new QLabel("Monthly Payment", this), "Label4");
     MSMonthlyRepayment = Named(new QLabel(this), "MSMonthlyRepayment");
     MSMonthlyRepayment->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    MSMonthlyRepayment->setMinimumWidth(fontMetrics().horizontalAdvance("$999,999,999.99") + 8);
+    MSMonthlyRepayment->setMinimumWidth(
+        fontMetrics().horizontalAdvance(Q(FormatMoney(context_.regional, -999999999.99))) + 8);
 
     auto* fields = new QGridLayout;
     fields->addWidget(Named(new QLabel("Amount", this), "Label2"), 0, 0);
@@ -100,12 +116,18 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     MSGrid->setSelectionMode(QAbstractItemView::NoSelection);
     MSGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Money columns are at least wide enough for the largest amount.
-    const int money = fontMetrics().horizontalAdvance("$9,999,999,999.99") + 10;
+    // Balances and yearly figures stay within ten digits; accumulated interest can
+    // reach eleven (the largest loan at 100% daily for 50 years).
+    const int money =
+        fontMetrics().horizontalAdvance(Q(FormatMoney(context_.regional, -9999999999.99))) + 10;
+    const int wideMoney =
+        fontMetrics().horizontalAdvance(Q(FormatMoney(context_.regional, -99999999999.99))) + 10;
     int gridWidth = 0;
     for (int c = 0; c < 6; ++c) {
-        const int width =
-            c == 0 ? std::max(ColumnWidths[c], fontMetrics().horizontalAdvance("99999") + 10)
-                   : std::max(ColumnWidths[c], money);
+        const int needed = c == 0   ? fontMetrics().horizontalAdvance("99999") + 10
+                           : c == 4 ? wideMoney
+                                    : money;
+        const int width = std::max(ColumnWidths[c], needed);
         MSGrid->setColumnWidth(c, width);
         gridWidth += width;
     }
@@ -169,8 +191,9 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     layout->addWidget(note);
 
     connect(CalculateBtn, &QPushButton::clicked, this, &TMSCHEDULE::CalculateBtnClick);
-    connect(Year, &QRadioButton::clicked, this, &TMSCHEDULE::CalculateBtnClick);
-    connect(Month, &QRadioButton::clicked, this, &TMSCHEDULE::CalculateBtnClick);
+    // The table is redrawn when the display choice changes, not when the chosen
+    // button is clicked again.
+    connect(Month, &QRadioButton::toggled, this, &TMSCHEDULE::CalculateBtnClick);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QToolButton::clicked, this,
             [this] { context_.help.showHelp(topic::LoanSchedule); });

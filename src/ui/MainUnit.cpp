@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -193,7 +194,10 @@ void TMORTLOAN::relabel() {
 }
 
 void TMORTLOAN::setup() {
+    // The savings page is never shown: a hidden tab alone could still be reached
+    // with Ctrl+Tab or the arrow keys, a disabled one cannot.
     PageControl1->setTabVisible(PageControl1->indexOf(savings_), false);
+    PageControl1->setTabEnabled(PageControl1->indexOf(savings_), false);
     PageControl1->setTabVisible(PageControl1->indexOf(residual_), true);
     TrasferValuesCheckBox->hide();
     openFilter_ = "Corbelwright Saved Files (*.CWS)";
@@ -264,20 +268,16 @@ void TMORTLOAN::SpeedButton2Click() {
 }
 
 void TMORTLOAN::TransferBtnClick() {
-    loan_->MAmount->setText(whatIf_->WIPrincipal->text());
-    loan_->Period->setText(whatIf_->WIPeriods->text());
-    loan_->MPartyear->setText(whatIf_->WIPartYear->text());
-    loan_->IRate->setText(whatIf_->WIInterest->text());
-    {
-        // The frequency change runs once, below, after every value is in place.
-        const QSignalBlocker blocker(loan_->MPayment);
-        loan_->MPayment->setCurrentIndex(whatIf_->WIPayment->currentIndex());
-    }
-    loan_->MArrears->setChecked(whatIf_->WIArrearsRB->isChecked());
-    loan_->MAdvance->setChecked(whatIf_->WIAdvanceRB->isChecked());
-    loan_->MCompounded->setCurrentIndex(whatIf_->WICompounded->currentIndex());
-    loan_->MPaymentChange();
+    loan_->setLoan(whatIf_->loanEntry());
     PageControl1->setCurrentWidget(loan_);
+}
+
+void TMORTLOAN::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        // The program ends with its main window, whatever other window is open.
+        QCoreApplication::quit();
+    }
 }
 
 void TMORTLOAN::showEvent(QShowEvent* event) {

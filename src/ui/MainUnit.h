@@ -51,6 +51,7 @@ class TMORTLOAN : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void createControls();

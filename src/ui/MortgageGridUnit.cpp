@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "Controls.h"
+#include "ErrorChecking.h"
 #include "GridModel.h"
 #include "LoanGrid.h"
 #include "Palette.h"
@@ -43,16 +44,13 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     BitBtn2->setIcon(Icon(Picture::Help));
     BitBtn2->setToolTip("Help");
 
-    auto edit = [this](const char* name) {
-        auto* e = Named(new QLineEdit(this), name);
-        MakeInputField(e);
-        connect(e, &QLineEdit::returnPressed, SpeedButton1, &QPushButton::click);
-        return e;
-    };
-    MAmt = edit("MAmt");
-    InterestR = edit("InterestR");
-    Years = edit("Years");
-    Partyear = edit("Partyear");
+    // Enter in a field presses the default button once: Calculate.
+    SpeedButton1->setDefault(true);
+    SpeedButton2->setAutoDefault(false);
+    MAmt = InputField("MAmt", 0, 0, this);
+    InterestR = InputField("InterestR", 0, 0, this);
+    Years = InputField("Years", 0, 0, this);
+    Partyear = InputField("Partyear", 0, 0, this);
     Label7 = Named(new QLabel("Month", this), "Label7");
 
     AmountStep = Named(new QComboBox(this), "AmountStep");
@@ -107,13 +105,16 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     MGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MGrid->setSelectionMode(QAbstractItemView::NoSelection);
     MGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every column is wide enough for the largest text it can hold, in bold.
     QFont boldCell = font();
     boldCell.setBold(true);
     const QFontMetrics boldMetrics(boldCell);
+    const Regional& regional = context_.regional;
+    const QString widest[] = {Q(FormatMoney(regional, LargestGridAmount, MoneyForm::NoDecimals)),
+                              Q(FormatMoney(regional, LargestGridPayment, MoneyForm::TwoDecimals))};
     int gridWidth = 0;
     for (int c = 0; c <= GridColumns; ++c) {
-        const int needed =
-            boldMetrics.horizontalAdvance(c == 0 ? "$999,999,999" : "$99,999,999.99") + 6;
+        const int needed = boldMetrics.horizontalAdvance(widest[c == 0 ? 0 : 1]) + 6;
         const int width = std::max(c == 0 ? 66 : 68, needed);
         MGrid->setColumnWidth(c, width);
         gridWidth += width;
@@ -173,6 +174,9 @@ void TMORTAGEGRID::showGrid(const LoanGrid& grid) {
 
 void TMORTAGEGRID::scrollToTopRow() {
     if (topRow_ >= 0) {
+        // The view lays out a refilled model later; its scroll range must know the
+        // new rows now, or the scroll stops at the old grid's end.
+        MGrid->doItemsLayout();
         MGrid->scrollTo(model_->index(topRow_, 0), QAbstractItemView::PositionAtTop);
     }
 }

@@ -97,6 +97,18 @@ void Draw(QPainter& p, Picture picture, qreal s) {
     }
 }
 
+QPixmap Faded(const QPixmap& pixmap) {
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = 128 + qGray(line[x]) / 2;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 2 / 5);
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
 }  // namespace
 
 QPixmap Pixmap(Picture picture, int size) {
@@ -110,7 +122,11 @@ QPixmap Pixmap(Picture picture, int size) {
 QIcon Icon(Picture picture) {
     QIcon icon;
     for (const int size : {16, 24, 32, 48}) {
-        icon.addPixmap(Pixmap(picture, size));
+        const QPixmap pixmap = Pixmap(picture, size);
+        icon.addPixmap(pixmap);
+        // The style's own disabled form of a colourful drawing hardly differs on
+        // the dark header band; a faded grey one plainly does.
+        icon.addPixmap(Faded(pixmap), QIcon::Disabled);
     }
     return icon;
 }

@@ -22,41 +22,19 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     auto* heading = Caption("Label38", "Residual Value", this);
     MakeHeading(heading, 4);
 
-    auto input = [this](const char* name, int maxLength, const char* text) {
-        auto* e = Named(new QLineEdit(text, this), name);
-        e->setMaxLength(maxLength);
-        MakeInputField(e);
-        return e;
-    };
-    auto result = [this](const char* name) {
-        auto* e = Named(new QLineEdit(this), name);
-        MakeResultField(e);
-        e->setFocusPolicy(Qt::ClickFocus);
-        e->setMinimumWidth(fontMetrics().horizontalAdvance("$999,999,999.99") + 8);
-        return e;
-    };
-    RVAmount = input("RVAmount", 9, "10000");
-    RVInterest = input("RVInterest", 5, "10");
-    RVPeriod = input("RVPeriod", 2, "5");
-    RVPartYear = input("RVPartYear", 3, "");
-    for (QLineEdit* e : {RVPeriod, RVPartYear}) {
-        e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(5, '9')));
-    }
-    for (QLineEdit* e : {RVAmount, RVInterest}) {
-        e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(14, '9')));
-    }
+    const QString widestMoney = Q(FormatMoney(context_.regional, -999999999.99));
+    RVAmount = InputField("RVAmount", 9, 10, this, "10000");
+    RVInterest = InputField("RVInterest", 5, 10, this, "10");
+    RVPeriod = InputField("RVPeriod", 2, 3, this, "5");
+    RVPartYear = InputField("RVPartYear", 3, 4, this);
     Label90 = Caption("Label90", "Months", this);
+    ReservePartYearRoom(RVPartYear, Label90);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(Caption("Label1", "Loan Amount", this), 0, 0);
-    fields->addWidget(RVAmount, 0, 1, 1, 4);
-    fields->addWidget(Caption("Label5", "Interest Rate", this), 1, 0);
-    fields->addWidget(RVInterest, 1, 1, 1, 4);
-    fields->addWidget(Caption("Label22", "Period", this), 2, 0);
-    fields->addWidget(RVPeriod, 2, 1);
-    fields->addWidget(Caption("Label96", "Years", this), 2, 2);
-    fields->addWidget(RVPartYear, 2, 3);
-    fields->addWidget(Label90, 2, 4);
+    AddRow(fields, 0, Caption("Label1", "Loan Amount", this), {RVAmount});
+    AddRow(fields, 1, Caption("Label5", "Interest Rate", this), {RVInterest});
+    AddRow(fields, 2, Caption("Label22", "Period", this),
+           {RVPeriod, Caption("Label96", "Years", this), RVPartYear, Label90});
 
     auto* repayment = Named(new QGroupBox("Repayment", this), "RVRepaymentGroup");
     RVPayment = Named(new QComboBox(repayment), "RVPayment");
@@ -73,46 +51,45 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     PrintRVDetailsBtn = Named(new QPushButton("Print", this), "PrintRVDetailsBtn");
     PrintRVDetailsBtn->setIcon(Icon(Picture::Print));
 
+    // The captions that name the frequency keep room for the longest word.
+    QStringList noResidual, proposed, requiring;
+    for (const auto& info : Frequencies) {
+        const ResidualCaptions captions = ResidualCaptionsFor(info.frequency);
+        noResidual << Q(captions.noResidual);
+        proposed << Q(captions.proposed);
+        requiring << Q(captions.requiresRepayment);
+    }
+    requiring << Q(InitialRequiresCaption);
+
     Panel9 = new CaptionPanel("Panel9", "   Monthly Repayment with no Residual Value", this);
-    RVMRepayment = result("RVMRepayment");
+    Panel9->reserveCaptionWidth(noResidual);
+    RVMRepayment = ResultField("RVMRepayment", widestMoney, Panel9);
     Panel9->addWidget(RVMRepayment);
 
     Label23 = Caption("Label23", "Proposed Monthly Repayment of", this);
-    RVResValue = input("RVResValue", 9, "");
-    RV1 = result("RV1");
-    RV1Percent = result("RV1Percent");
-    RV1Percent->setMinimumWidth(fontMetrics().horizontalAdvance("99999.99") + 8);
-    RV1Percent->setMaximumWidth(fontMetrics().horizontalAdvance("999999.99") + 8);
-
-    RV2Percent = input("RV2Percent", 5, "");
-    RV2 = result("RV2");
-    for (QLineEdit* e : {RVResValue, RV2Percent}) {
-        e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(12, '9')));
-    }
+    ReserveWidth(Label23, proposed);
+    RVResValue = InputField("RVResValue", 9, 10, this);
+    RV1 = ResultField("RV1", widestMoney, this);
+    RV1Percent = ResultField("RV1Percent", "-99999.99", this);
+    RV2Percent = InputField("RV2Percent", 5, 6, this);
+    RV2 = ResultField("RV2", widestMoney, this);
     Label29 = Caption("Label29", Q(InitialRequiresCaption), this);
-    RVMR = result("RVMR");
+    ReserveWidth(Label29, requiring);
+    RVMR = ResultField("RVMR", widestMoney, this);
 
-    // Each sentence reads across its rows: the proposed repayment leaves a residual,
-    // a chosen residual needs a repayment.
-    auto* leaves = new QHBoxLayout;
-    leaves->addWidget(RV1);
-    leaves->addWidget(Caption("Label26", "or", this));
-    leaves->addWidget(RV1Percent);
-    leaves->addWidget(Caption("Label25", "%", this));
-    leaves->addStretch(1);
+    // Each row reads as one sentence, on one line.
+    auto* leaves = Caption("Label24", "leaves a residual value of", this);
+    auto* residualOf = Caption("Label27", "Residual Value of", this);
     auto* results = new QGridLayout;
-    results->addWidget(Label23, 0, 0);
-    results->addWidget(RVResValue, 0, 1);
-    results->addWidget(Caption("Label24", "leaves a residual value of", this), 1, 0,
-                       Qt::AlignRight);
-    results->addLayout(leaves, 1, 1);
-    results->addWidget(Caption("Label27", "Residual Value of", this), 2, 0);
-    results->addWidget(RV2Percent, 2, 1);
-    results->addWidget(Caption("Label28", "% leaves a Residual Value of", this), 3, 0,
-                       Qt::AlignRight);
-    results->addWidget(RV2, 3, 1, Qt::AlignLeft);
-    results->addWidget(Label29, 4, 0, Qt::AlignRight);
-    results->addWidget(RVMR, 4, 1, Qt::AlignLeft);
+    AddRow(results, 0, Label23, {RVResValue});
+    AddRow(results, 1, leaves,
+           {RV1, Caption("Label26", "or", this), RV1Percent, Caption("Label25", "%", this)});
+    AddRow(results, 2, residualOf,
+           {RV2Percent, Caption("Label28", "% leaves a Residual Value of", this), RV2});
+    AddRow(results, 3, Label29, {RVMR});
+    for (QLabel* opening : {Label23, leaves, residualOf, Label29}) {
+        opening->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     results->setColumnStretch(1, 1);
 
     auto* options = new QVBoxLayout;
@@ -134,11 +111,8 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     layout->addLayout(results);
     layout->addStretch(1);
 
-    QWidget* order[] = {RVAmount,     RVInterest, RVPeriod,          RVPartYear, RVPayment,
-                        RVCompounded, BitBtn3,    PrintRVDetailsBtn, RVResValue, RV2Percent};
-    for (std::size_t k = 1; k < std::size(order); ++k) {
-        setTabOrder(order[k - 1], order[k]);
-    }
+    ChainTabOrder({RVAmount, RVInterest, RVPeriod, RVPartYear, RVPayment, RVCompounded, BitBtn3,
+                   PrintRVDetailsBtn, RVResValue, RV2Percent});
     for (QLineEdit* e : {RVAmount, RVInterest, RVPeriod, RVPartYear, RVResValue, RV2Percent}) {
         connect(e, &QLineEdit::returnPressed, BitBtn3, &QPushButton::click);
     }
@@ -176,7 +150,7 @@ void ResidualValuePage::RVPaymentChange() {
 void ResidualValuePage::BitBtn3Click() {
     RVAmount->setFocus();
     for (QLineEdit* e : {RVMRepayment, RV1, RV1Percent, RV2, RVMR}) {
-        e->clear();
+        ShowResult(e, QString());
     }
     const auto result = CalculateResidualValue(texts(), context_.regional);
     if (!result) {
@@ -185,18 +159,18 @@ void ResidualValuePage::BitBtn3Click() {
     }
     const Regional& regional = context_.regional;
     setCaptions(result->captions);
-    RVMRepayment->setText(Q(FormatMoney(regional, result->noResidualRepayment)));
+    ShowResult(RVMRepayment, Q(FormatMoney(regional, result->noResidualRepayment)));
     if (result->refusal) {
         context_.dialogs.showMessage(window(), *result->refusal);
         return;
     }
     if (result->residual) {
-        RV1->setText(Q(FormatMoney(regional, *result->residual)));
-        RV1Percent->setText(Q(*result->residualPercentText));
+        ShowResult(RV1, Q(FormatMoney(regional, *result->residual)));
+        ShowResult(RV1Percent, Q(*result->residualPercentText));
     }
     if (result->repaymentForResidual) {
-        RVMR->setText(Q(FormatMoney(regional, *result->repaymentForResidual)));
-        RV2->setText(Q(FormatMoney(regional, *result->residualMoney)));
+        ShowResult(RVMR, Q(FormatMoney(regional, *result->repaymentForResidual)));
+        ShowResult(RV2, Q(FormatMoney(regional, *result->residualMoney)));
     }
 }
 

@@ -38,40 +38,21 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
               "WhatIfHelpLabel");
     WhatIfHelpLabel->setWordWrap(true);
 
-    auto edit = [this](const char* name, int maxLength) {
-        auto* e = Named(new QLineEdit(this), name);
-        if (maxLength > 0) {
-            e->setMaxLength(maxLength);
-        }
-        MakeInputField(e);
-        return e;
-    };
     WhatIfAmountLabel = Named(new QLabel("Loan Amount", this), "WhatIfAmountLabel");
-    WIPrincipal = edit("WIPrincipal", 0);
-    WIInterest = edit("WIInterest", 8);
-    WIPeriods = edit("WIPeriods", 0);
-    WIPartYear = edit("WIPartYear", 3);
+    WIPrincipal = InputField("WIPrincipal", 0, 16, this);
+    WIInterest = InputField("WIInterest", 8, 16, this);
+    WIPeriods = InputField("WIPeriods", 0, 5, this);
+    WIPartYear = InputField("WIPartYear", 3, 5, this);
     WIMonthsLabel = Named(new QLabel("Months", this), "WIMonthsLabel");
-    WIRepay = edit("WIRepay", 0);
-    for (QLineEdit* e : {WIPeriods, WIPartYear}) {
-        e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(6, '9')));
-    }
-    for (QLineEdit* e : {WIPrincipal, WIInterest, WIRepay}) {
-        e->setMaximumWidth(fontMetrics().horizontalAdvance(QString(16, '9')));
-    }
+    ReservePartYearRoom(WIPartYear, WIMonthsLabel);
+    WIRepay = InputField("WIRepay", 0, 16, this);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(WhatIfAmountLabel, 0, 0);
-    fields->addWidget(WIPrincipal, 0, 1, 1, 4);
-    fields->addWidget(Named(new QLabel("Interest Rate", this), "Label36"), 1, 0);
-    fields->addWidget(WIInterest, 1, 1, 1, 4);
-    fields->addWidget(Named(new QLabel("Periods", this), "Label37"), 2, 0);
-    fields->addWidget(WIPeriods, 2, 1);
-    fields->addWidget(Named(new QLabel("Year(s)", this), "Label39"), 2, 2);
-    fields->addWidget(WIPartYear, 2, 3);
-    fields->addWidget(WIMonthsLabel, 2, 4);
-    fields->addWidget(Named(new QLabel("Repayment", this), "Label40"), 3, 0);
-    fields->addWidget(WIRepay, 3, 1, 1, 4);
+    AddRow(fields, 0, WhatIfAmountLabel, {WIPrincipal});
+    AddRow(fields, 1, Named(new QLabel("Interest Rate", this), "Label36"), {WIInterest});
+    AddRow(fields, 2, Named(new QLabel("Periods", this), "Label37"),
+           {WIPeriods, Named(new QLabel("Year(s)", this), "Label39"), WIPartYear, WIMonthsLabel});
+    AddRow(fields, 3, Named(new QLabel("Repayment", this), "Label40"), {WIRepay});
 
     auto* payment = Named(new QGroupBox("Payment", this), "WIPaymentGroup");
     WIPayment = Named(new QComboBox(payment), "WIPayment");
@@ -98,7 +79,12 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     auto* calculateLayout = new QHBoxLayout(calculate);
     for (QRadioButton* rb : {PaymentRB, AmountRB, PeriodRB, InterestRB}) {
         calculateLayout->addWidget(rb);
-        connect(rb, &QRadioButton::clicked, this, &WhatIfPage::AmountRBClick);
+        // Runs when the choice changes, not when the chosen button is clicked again.
+        connect(rb, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked) {
+                AmountRBClick();
+            }
+        });
     }
 
     SpeedButton4 = Named(new QPushButton("Calculate", this), "SpeedButton4");
@@ -131,12 +117,9 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     layout->addLayout(buttons);
     layout->addStretch(1);
 
-    QWidget* order[] = {WIPrincipal, WIInterest,   WIPeriods,    WIPartYear, WIRepay,  WIPayment,
-                        WIArrearsRB, WIAdvanceRB,  WICompounded, PaymentRB,  AmountRB, PeriodRB,
-                        InterestRB,  SpeedButton4, TransferBtn,  BitBtn14};
-    for (std::size_t k = 1; k < std::size(order); ++k) {
-        setTabOrder(order[k - 1], order[k]);
-    }
+    ChainTabOrder({WIPrincipal, WIInterest, WIPeriods, WIPartYear, WIRepay, WIPayment, WIArrearsRB,
+                   WIAdvanceRB, WICompounded, PaymentRB, AmountRB, PeriodRB, InterestRB,
+                   SpeedButton4, TransferBtn, BitBtn14});
     for (WhatIfField f : AllFields) {
         connect(field(f), &QLineEdit::returnPressed, SpeedButton4, &QPushButton::click);
     }
@@ -171,6 +154,16 @@ WhatIfFields WhatIfPage::fields() const {
     return texts;
 }
 
+LoanEntry WhatIfPage::loanEntry() const {
+    return {WIPrincipal->text(),
+            WIInterest->text(),
+            WIPeriods->text(),
+            WIPartYear->text(),
+            SelectedFrequency(WIPayment),
+            SelectedFrequency(WICompounded),
+            WIArrearsRB->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
+}
+
 WhatIfVariable WhatIfPage::solving() const {
     if (PaymentRB->isChecked()) {
         return WhatIfVariable::Payment;
@@ -188,6 +181,7 @@ void WhatIfPage::AmountRBClick() {
     const WhatIfVariable solve = solving();
     for (WhatIfField f : AllFields) {
         QLineEdit* e = field(f);
+        e->setToolTip(QString());
         if (IsOutputField(solve, f)) {
             e->clear();
             MakeResultField(e);
@@ -212,7 +206,7 @@ void WhatIfPage::SpeedButton4Click() {
         return;
     }
     for (WhatIfField f : OutputFields(solving())) {
-        field(f)->setText(Q(FieldText(*solved, f)));
+        ShowResult(field(f), Q(FieldText(*solved, f)));
     }
 }
 

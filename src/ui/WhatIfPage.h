@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "LoanPage.h"
 #include "UiContext.h"
 #include "WhatIf.h"
 
@@ -43,6 +44,8 @@ class WhatIfPage : public QWidget {
     QToolButton* BitBtn14;
 
     WhatIfVariable solving() const;
+    // The page's loan, for the transfer to the Loan page.
+    LoanEntry loanEntry() const;
     void AmountRBClick();
     void WIPaymentChange();
     void SpeedButton4Click();

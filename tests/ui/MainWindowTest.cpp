@@ -1,12 +1,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "AboutFormUnit.h"
@@ -58,10 +61,6 @@ class MainWindowTest : public QObject {
              {"MAmount", "Period", "MPartyear", "IRate", "MonthlyRepayment", "TotalInterest"}) {
             QVERIFY2(edit(name)->text().isEmpty(), name);
         }
-        QCOMPARE(edit("MAmount")->maxLength(), 9);
-        QCOMPARE(edit("Period")->maxLength(), 2);
-        QCOMPARE(edit("MPartyear")->maxLength(), 3);
-        QCOMPARE(edit("IRate")->maxLength(), 8);
         QVERIFY(edit("MonthlyRepayment")->isReadOnly());
         QCOMPARE(edit("TotalInterest")->palette().color(QPalette::Base), QColor(67, 213, 255));
         QCOMPARE(edit("MAmount")->palette().color(QPalette::Base), QColor(Qt::white));
@@ -92,13 +91,122 @@ class MainWindowTest : public QObject {
     }
 
     void secondaryWindowsCreatedOnceInOrder() {
+        // A window's children stand in the order they were created.
         QStringList names;
-        for (QWidget* w : p_.window->secondaryWindows()) {
-            names << w->objectName();
-            QVERIFY(!w->isVisible());
+        for (QObject* child : p_.window->children()) {
+            if (auto* w = qobject_cast<QDialog*>(child)) {
+                names << w->objectName();
+                QVERIFY(!w->isVisible());
+            }
         }
         QCOMPARE(names, QStringList({"MORTAGEGRID", "MSCHEDULE", "APOPTIONS", "ADDMONTHLYR",
                                      "AdditionalP", "MortChartForm", "AboutForm"}));
+    }
+
+    void typingStopsAtTheFieldLimits_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("limit");
+        for (auto [field, limit] :
+             {std::pair{"MAmount", 9}, {"Period", 2}, {"MPartyear", 3}, {"IRate", 8}}) {
+            QTest::newRow(field) << "TabSheet1" << field << limit;
+        }
+        for (auto [field, limit] : {std::pair{"WIInterest", 8}, {"WIPartYear", 3}}) {
+            QTest::newRow(field) << "TabSheet4" << field << limit;
+        }
+        for (auto [field, limit] : {std::pair{"RVAmount", 9},
+                                    {"RVInterest", 5},
+                                    {"RVPeriod", 2},
+                                    {"RVPartYear", 3},
+                                    {"RVResValue", 9},
+                                    {"RV2Percent", 5}}) {
+            QTest::newRow(field) << "ResidualValueTab" << field << limit;
+        }
+    }
+    void typingStopsAtTheFieldLimits() {
+        QFETCH(QString, page);
+        QFETCH(QString, field);
+        QFETCH(int, limit);
+        find<QTabWidget>("PageControl1")->setCurrentWidget(find(page.toUtf8().constData()));
+        QLineEdit* e = edit(field.toUtf8().constData());
+        type(field.toUtf8().constData(), "123456789012345");
+        QCOMPARE(e->text(), QString("123456789012345").left(limit));
+        // A longer text the program writes stays whole; typing can shorten it.
+        e->setText("1234567890123456");
+        QTest::keyClick(e, Qt::Key_End);
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClick(e, Qt::Key_0);
+        QCOMPARE(e->text(), QString("123456789012345"));
+    }
+
+    void savingsPageCannotBeReached() {
+        auto* pages = find<QTabWidget>("PageControl1");
+        QStringList reached;
+        auto press = [&](QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(target, key, modifiers);
+            reached << pages->currentWidget()->objectName();
+        };
+        pages->setCurrentWidget(find("TabSheet4"));
+        press(pages, Qt::Key_Tab, Qt::ControlModifier);
+        press(pages, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QTabBar* bar = pages->tabBar();
+        press(bar, Qt::Key_Right, Qt::NoModifier);
+        press(bar, Qt::Key_Left, Qt::NoModifier);
+        press(bar, Qt::Key_Left, Qt::NoModifier);
+        press(pages, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(reached, QStringList({"ResidualValueTab", "TabSheet4", "ResidualValueTab",
+                                       "TabSheet4", "TabSheet1", "ResidualValueTab"}));
+        QVERIFY(!find("MortgageSavingsTab")->isVisible());
+    }
+
+    void fieldsKeepTheirPlaceWhateverTheCaptions_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("loan") << "TabSheet1"
+                              << "MPayment"
+                              << QStringList{"MAmount",          "Period",        "IRate",
+                                             "MonthlyRepayment", "TotalInterest", "MPayment"};
+        QTest::newRow("what if") << "TabSheet4"
+                                 << "WIPayment"
+                                 << QStringList{"WIPrincipal", "WIInterest", "WIPeriods",
+                                                "WIRepay"};
+        QTest::newRow("residual") << "ResidualValueTab"
+                                  << "RVPayment"
+                                  << QStringList{"RVAmount",     "RVInterest", "RVPeriod",
+                                                 "RVMRepayment", "RVResValue", "RV1",
+                                                 "RV2Percent",   "RV2",        "RVMR"};
+    }
+    void fieldsKeepTheirPlaceWhateverTheCaptions() {
+        QFETCH(QString, page);
+        QFETCH(QString, list);
+        QFETCH(QStringList, fields);
+        find<QTabWidget>("PageControl1")->setCurrentWidget(find(page.toUtf8().constData()));
+        auto* frequencies = find<QComboBox>(list.toUtf8().constData());
+        auto places = [&] {
+            QList<QRect> rects;
+            for (const QString& f : fields) {
+                rects << test::PlaceInWindow(find(f.toUtf8().constData()));
+            }
+            return rects;
+        };
+        const QList<QRect> monthly = places();
+        for (int k = 0; k < frequencies->count(); ++k) {
+            frequencies->setCurrentIndex(k);
+            QCoreApplication::processEvents();
+            QVERIFY2(places() == monthly, qPrintable(frequencies->currentText()));
+            QVERIFY2(test::CutOff(p_.window.get()).isEmpty(),
+                     qPrintable(test::CutOff(p_.window.get()).join(", ")));
+        }
+    }
+
+    void disabledToolBarButtonsLookDisabled() {
+        auto* grid = find<QToolButton>("BitBtn7");
+        const QImage enabled = grid->grab().toImage();
+        find<QTabWidget>("PageControl1")->setCurrentWidget(find("TabSheet4"));
+        QVERIFY(!grid->isEnabled());
+        const QImage disabled = grid->grab().toImage();
+        QVERIFY(disabled != enabled);
     }
 
     void partYearFieldFollowsTheFrequency() {
@@ -278,6 +386,10 @@ class MainWindowTest : public QObject {
         QFETCH(QString, parts);
         QFETCH(QString, rate);
         QFETCH(QString, message);
+        typeLoan("1000", "1", "12");
+        QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
+        const QString results[] = {edit("MonthlyRepayment")->text(), edit("TotalInterest")->text()};
+        QVERIFY(!results[0].isEmpty() && !results[1].isEmpty());
         typeLoan(amount, years, rate, parts);
         QTest::mouseClick(find<QPushButton>("BitBtn8"), Qt::LeftButton);
         QCOMPARE(messages(), QStringList({message}));
@@ -285,7 +397,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(p_.dialogs.shown.front().message.kind,
                  answer ? MessageKind::Confirm : MessageKind::Information);
         // Last Payment changes no field of the page.
-        QVERIFY(edit("MonthlyRepayment")->text().isEmpty());
+        QCOMPARE(edit("MonthlyRepayment")->text(), results[0]);
+        QCOMPARE(edit("TotalInterest")->text(), results[1]);
     }
 
     void inputChangesMarkTheLoanUnsaved() {
@@ -324,8 +437,10 @@ class MainWindowTest : public QObject {
                  QStringList({"&Open File", "&Save File", "&Exit", "&Contents", "&About"}));
     }
 
-    void exitClosesTheWindow() {
-        find<QAction>("Exit1")->trigger();
+    void exitEndsTheProgram() {
+        QTimer::singleShot(0, this, [this] { find<QAction>("Exit1")->trigger(); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!p_.window->isVisible());
     }
 

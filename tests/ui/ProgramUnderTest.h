@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
@@ -50,6 +52,29 @@ inline void Retype(QLineEdit* field, const QString& text) {
 
 inline void Choose(QComboBox* list, const char* label) {
     list->setCurrentIndex(list->findText(label));
+}
+
+// The visible labels and buttons under `root` narrower than their text: what a
+// person would see cut off.
+inline QStringList CutOff(QWidget* root) {
+    QStringList cut;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->isVisible()) {
+            continue;
+        }
+        const auto* label = qobject_cast<QLabel*>(w);
+        const bool text = (label && !label->wordWrap() && !label->text().isEmpty()) ||
+                          qobject_cast<QAbstractButton*>(w);
+        if (text && w->width() < w->sizeHint().width()) {
+            cut << w->objectName();
+        }
+    }
+    return cut;
+}
+
+// Where a control stands in its window, and how large it is.
+inline QRect PlaceInWindow(const QWidget* w) {
+    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
 }
 
 }  // namespace corbel::test

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,10 +135,13 @@ class TableWindowsTest : public QObject {
         QFETCH(QString, years);
         QFETCH(QString, rate);
         QFETCH(QString, message);
+        schedule()->setLoanTexts("earlier", "earlier", "earlier", "earlier");
         typeLoan(amount, years, rate);
         QVERIFY(!openWith(loan()->SpeedButton2));
         QCOMPARE(messages(), QStringList({message}));
-        QVERIFY(schedule()->MSAmount->text().isEmpty());  // nothing copied
+        for (const char* name : {"MSAmount", "MSInterest", "MSPeriod", "Partyear"}) {
+            QCOMPARE(schedule()->findChild<QLineEdit*>(name)->text(), QString("earlier"));
+        }
     }
 
     void scheduleAcceptsAmountZero() {
@@ -306,6 +310,127 @@ class TableWindowsTest : public QObject {
         QTest::mouseClick(grid()->SpeedButton1, Qt::LeftButton);
         QCOMPARE(messages(), QStringList({"You must enter an interest rate between 0 and 100."}));
         QCOMPARE(grid()->model()->rowCount(), 11);
+    }
+
+    void gridScrollsToTheTypedAmountAfterEveryFill_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("halfCount");
+        QTest::newRow("one row, then 51") << "1000"
+                                          << "100000"
+                                          << "2000" << 25;
+        QTest::newRow("101 rows, then 1001") << "100000"
+                                             << "500000"
+                                             << "1000" << 250;
+        QTest::newRow("501 rows, then 101") << "500000"
+                                            << "100000"
+                                            << "1000" << 50;
+    }
+    void gridScrollsToTheTypedAmountAfterEveryFill() {
+        QFETCH(QString, first);
+        QFETCH(QString, then);
+        QFETCH(QString, step);
+        QFETCH(int, halfCount);
+        typeLoan(first, "25", "6");
+        grid()->AmountStep->setCurrentIndex(grid()->AmountStep->findText(step));
+        int topRow = -1;
+        int topEdge = -1;
+        QVERIFY(openWith(loan()->MortgageGridBtn, [&](QWidget*) {
+            test::Retype(grid()->MAmt, then);
+            QTest::mouseClick(grid()->SpeedButton1, Qt::LeftButton);
+            topRow = grid()->MGrid->rowAt(0);
+            topEdge = grid()->MGrid->visualRect(grid()->model()->index(topRow, 0)).top();
+        }));
+        QCOMPARE(grid()->model()->markedRow(), halfCount + 1);
+        // Grid row k - 2 (model row k - 3) stands whole at the top.
+        QCOMPARE(topRow, halfCount - 3);
+        QCOMPARE(topEdge, 0);
+    }
+
+    void enterInAFieldCalculatesOnce_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("grid") << "MortgageGridBtn"
+                              << "MAmt";
+        QTest::newRow("schedule") << "SpeedButton2"
+                                  << "MSAmount";
+    }
+    void enterInAFieldCalculatesOnce() {
+        QFETCH(QString, opener);
+        QFETCH(QString, field);
+        typeLoan("1000", "5", "6");
+        QVERIFY(openWith(loan()->findChild<QPushButton*>(opener), [&](QWidget* window) {
+            auto* e = window->findChild<QLineEdit*>(field);
+            test::Retype(e, "abc");
+            QTest::keyClick(e, Qt::Key_Return);
+        }));
+        QCOMPARE(messages().size(), 1);
+    }
+
+    void clickingTheChosenDisplayAgainDoesNotRecalculate() {
+        typeLoan("1000", "5", "6");
+        QVERIFY(openWith(loan()->SpeedButton2, [&](QWidget*) {
+            schedule()->MSAmount->setText("abc");
+            QTest::mouseClick(schedule()->Year, Qt::LeftButton);
+        }));
+        QVERIFY(messages().isEmpty());
+        QCOMPARE(schedule()->model()->rowCount(), 5);
+    }
+
+    void largestTextsFitTheirColumns() {
+        typeLoan("999999999", "0", "100", "1");
+        test::Choose(loan()->MPayment, "Annualy");
+        test::Choose(loan()->MCompounded, "Daily");
+        grid()->AmountStep->setCurrentIndex(grid()->AmountStep->findText("10000"));
+        grid()->InterestStep->setCurrentIndex(grid()->InterestStep->findText("2"));
+        loan()->Period->setText("1");
+        QVERIFY(openWith(loan()->MortgageGridBtn));
+        const GridModel* model = grid()->model();
+        QFont bold = grid()->MGrid->font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        for (int c = 0; c < 8; ++c) {
+            const QString text = model->cellText(model->rowCount(), c);
+            QVERIFY2(metrics.horizontalAdvance(text) + 3 <= grid()->MGrid->columnWidth(c),
+                     qPrintable(text));
+        }
+        QCOMPARE(model->cellText(model->rowCount(), 0), QString("$1,009,989,999"));
+
+        // The schedule's accumulated interest over the longest dearest loan.
+        typeLoan("999999999", "50", "100", "365");
+        test::Choose(loan()->MPayment, "Daily");
+        loan()->MPartyear->setText("365");
+        QVERIFY(openWith(loan()->SpeedButton2));
+        const ScheduleModel* rows = schedule()->model();
+        for (int c = 0; c < 6; ++c) {
+            const QString text = rows->cellText(rows->rowCount() - 1, c);
+            QVERIFY2(schedule()->fontMetrics().horizontalAdvance(text) + 3 <=
+                         schedule()->MSGrid->columnWidth(c),
+                     qPrintable(text));
+        }
+    }
+
+    void nothingIsCutOffInTheTableWindows() {
+        typeLoan("100000", "25", "6", "3");
+        for (const char* frequency : {"Monthly", "Bi-Monthly", "Annualy", "Daily"}) {
+            test::Choose(loan()->MPayment, frequency);
+            QStringList cut;
+            QList<QRect> places;
+            auto look = [&](QWidget* window) {
+                cut << test::CutOff(window);
+                for (const char* name : {"MSAmount", "MSInterest", "MSPeriod", "MSGrid"}) {
+                    if (auto* w = window->findChild<QWidget*>(name)) {
+                        places << test::PlaceInWindow(w);
+                    }
+                }
+            };
+            QVERIFY(openWith(loan()->MortgageGridBtn, look));
+            QVERIFY(openWith(loan()->SpeedButton2, look));
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+            static QList<QRect> monthly = places;
+            QCOMPARE(places, monthly);
+        }
     }
 
     void helpTopicsOfTheWindows() {
