@@ -62,6 +62,8 @@ inline constexpr std::string_view RateAbove1000 =
     "The interest rate needed for this repayment is above 1000%.";
 inline constexpr std::string_view NoRateForZeroAmount =
     "An interest rate can't be found for a Loan amount of 0.";
+inline constexpr std::string_view NoRateAtOrAboveZero =
+    "No interest rate of 0% or more gives this repayment.";
 
 // Residual Value page.
 inline constexpr std::string_view ResidualAmount =

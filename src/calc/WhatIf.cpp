@@ -22,6 +22,9 @@ constexpr int DecimalPlaces = 7;
 // Lifts the four-decimal repayment so that it is never more than a millionth
 // below the exact one: the round trip back to the periods then lands on the term.
 constexpr long double RepaymentNudge = 0.000049L;
+// A repayment this far below the amount over the count needs a negative rate.
+constexpr long double BelowZeroRateTolerance = 0.0001L;
+constexpr double MaxWhatIfPeriods = 1e15;
 
 // A rate too small to move 1 in extended precision is no rate at all.
 bool IsZeroRate(long double v) {
@@ -234,15 +237,23 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
             }
             // Any part of a period is a whole period more.
             const double periods = RoundMoney(static_cast<double>(*r + 0.5L), 0);
-            const double years = std::trunc(periods / n);
-            const double part = static_cast<double>(periods - static_cast<long double>(n) * years);
-            out.periods = GeneralNumberText(years, sep);
-            out.partYear = GeneralNumberText(part, sep);
+            // Past this a double holds no exact whole count.
+            if (periods >= MaxWhatIfPeriods) {
+                return Information(msg::CantBePaidOff);
+            }
+            // Near half a period the rounding leaves a fraction: the nearest whole count.
+            const long long whole = std::llround(periods);
+            const long long perYear = static_cast<long long>(n);
+            out.periods = std::to_string(whole / perYear);
+            out.partYear = std::to_string(whole % perYear);
             break;
         }
         case WhatIfVariable::Interest: {
             if (amount == 0) {
                 return Information(msg::NoRateForZeroAmount);
+            }
+            if (payment < amount / static_cast<long double>(count) - BelowZeroRateTolerance) {
+                return Information(msg::NoRateAtOrAboveZero);
             }
             const auto b = SearchWhatIfRate(amount, payment, count, n, timing);
             if (!b) {
