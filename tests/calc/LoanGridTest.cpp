@@ -161,6 +161,25 @@ TEST(LoanGridTest, HeadingTexts) {
     }
 }
 
+TEST(LoanGridTest, HeadingsShowTenDecimalsAndNoExponent) {
+    struct Case {
+        double rate;
+        double step;
+        int column;
+        const char* heading;
+    };
+    // The additions leave -2.77555756156289E-17 and 1.00000000002876E-6.
+    const Case cases[] = {{0.3, 0.1, 0, "0%"}, {0.000001, 0.25, 3, "0.000001%"}};
+    for (const Case& c : cases) {
+        const LoanGrid grid = ComputeLoanGrid(Terms(100000, c.rate, 25), 2000, c.step);
+        EXPECT_EQ(RateHeadingText(grid.rates[c.column], "."), c.heading);
+        // The repayments keep the rate as added up.
+        EXPECT_NE(grid.rates[c.column], std::stod(c.heading));
+    }
+    EXPECT_EQ(RateHeadingText(0.000001, ","), "0,000001%");
+    EXPECT_EQ(RateHeadingText(106.999999, "."), "106.999999%");
+}
+
 TEST(LoanGridTest, StepLists) {
     ASSERT_EQ(AmountStepTexts.size(), AmountSteps.size());
     for (std::size_t k = 0; k < AmountSteps.size(); ++k) {
