@@ -26,11 +26,6 @@ constexpr long double RepaymentNudge = 0.000049L;
 constexpr long double BelowZeroRateTolerance = 0.0001L;
 constexpr double MaxWhatIfPeriods = 1e15;
 
-// A rate too small to move 1 in extended precision is no rate at all.
-bool IsZeroRate(long double v) {
-    return v == 1;
-}
-
 // v^-(N-1) gives the annuity-due factor D = 1 + (1 - v^-(N-1)) / i.
 long double AdvanceFactor(long double v, long double i, double count) {
     return 1 + (1 - Power(v, -(static_cast<long double>(count) - 1))) / i;
@@ -90,7 +85,7 @@ void EmptyOutputFields(WhatIfFields& fields, WhatIfVariable solve) {
 double WhatIfRepayment(double amount, double rate, double count, PaymentTiming timing) {
     const long double i = rate;
     const long double v = 1 + i;
-    if (IsZeroRate(v)) {
+    if (IsZeroRate(i)) {
         return static_cast<double>(amount / static_cast<long double>(count));
     }
     if (timing == PaymentTiming::InArrears) {
@@ -103,7 +98,7 @@ double WhatIfRepayment(double amount, double rate, double count, PaymentTiming t
 double WhatIfAmount(double repayment, double rate, double count, PaymentTiming timing) {
     const long double i = rate;
     const long double v = 1 + i;
-    if (IsZeroRate(v)) {
+    if (IsZeroRate(i)) {
         return static_cast<double>(repayment * static_cast<long double>(count));
     }
     if (timing == PaymentTiming::InArrears) {
@@ -122,7 +117,7 @@ std::optional<double> WhatIfPeriods(double amount, double repayment, double rate
     const long double v = 1 + i;
     const long double perRepayment = amount / static_cast<long double>(repayment);
     double r = 0;
-    if (IsZeroRate(v)) {
+    if (IsZeroRate(i)) {
         r = static_cast<double>(perRepayment);
     } else if (timing == PaymentTiming::InArrears) {
         // g is the share of a repayment that the first period's interest takes.
@@ -189,11 +184,11 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
 
     double i = 0;
     if (solve != WhatIfVariable::Interest) {
-        if (!IsNumberInRange(fields.interest, 0.000001, MaxRate, sep)) {
+        const auto rate = NumberInRange(fields.interest, 0.000001, MaxRate, sep);
+        if (!rate) {
             return Information(msg::WhatIfInterest);
         }
-        const double rate = *ReadDecimal(Strip(fields.interest), sep);
-        i = RoundMoney(PeriodicRate(rate, m, n), 10);
+        i = RoundMoney(PeriodicRate(*rate, m, n), 10);
     }
     double count = 0;
     if (solve != WhatIfVariable::Periods) {
@@ -205,17 +200,19 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
     }
     double amount = 0;
     if (solve != WhatIfVariable::Amount) {
-        if (!IsNumberInRange(fields.principal, 0, MaxAmount, sep)) {
+        const auto typed = NumberInRange(fields.principal, 0, MaxAmount, sep);
+        if (!typed) {
             return Information(msg::WhatIfAmount);
         }
-        amount = *ReadDecimal(Strip(fields.principal), sep);
+        amount = *typed;
     }
     double payment = 0;
     if (solve != WhatIfVariable::Payment) {
-        if (!IsNumberInRange(fields.repay, 0, MaxAmount, sep)) {
+        const auto typed = NumberInRange(fields.repay, 0, MaxAmount, sep);
+        if (!typed) {
             return Information(msg::WhatIfPayment);
         }
-        payment = *ReadDecimal(Strip(fields.repay), sep);
+        payment = *typed;
     }
 
     WhatIfFields out = fields;

@@ -104,9 +104,8 @@ PaymentFrequency FrequencyOption(const Invocation& call, std::string_view option
     if (auto frequency = FrequencyFromLabel(label)) {
         return *frequency;
     }
-    throw UsageError("'" + label + "' is not a frequency for " + std::string(option) +
-                     " (Annualy, Bi-Annualy, Quarterly, Monthly, Bi-Monthly, FortNightly, "
-                     "Weekly, Daily)");
+    throw UsageError("'" + label + "' is not a frequency for " + std::string(option) + " (" +
+                     LabelList() + ")");
 }
 
 }  // namespace
