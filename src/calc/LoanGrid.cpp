@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ErrorChecking.h"
+#include "TableCells.h"
 
 namespace corbel {
 
@@ -97,6 +98,23 @@ std::string RateHeadingText(double rate, std::string_view decimalSeparator) {
         heading.replace(heading.find('.'), 1, decimalSeparator);
     }
     return heading + "%";
+}
+
+double GridCellValue(const LoanGrid& grid, int gridRow, int column) {
+    if (gridRow == 0) {
+        return column == 0 ? 0 : grid.rates[column - 1];
+    }
+    const auto row = static_cast<std::size_t>(gridRow - 1);
+    return column == 0 ? grid.amounts[row] : grid.payments[row][column - 1];
+}
+
+std::string GridCellText(const LoanGrid& grid, int gridRow, int column, const Regional& regional) {
+    if (gridRow == 0) {
+        return column == 0 ? std::string(GridCornerText)
+                           : RateHeadingText(grid.rates[column - 1], regional.decimalSeparator());
+    }
+    return CellText(GridCellValue(grid, gridRow, column),
+                    column == 0 ? CellForm::WholeMoney : CellForm::CentMoney, regional);
 }
 
 std::string InterestStepText(double step, std::string_view decimalSeparator) {

@@ -35,7 +35,11 @@ TEST(LoanGridTest, HundredThousandAtSixPercent) {
     EXPECT_NEAR(LevelPaymentArrears(100000, 6, 300, 12), 644.3014, 1e-4);
     EXPECT_EQ(grid.payments[25][3], 644.31);
     EXPECT_EQ(grid.payments[0][0], 299.63);
-    EXPECT_EQ(FormatMoney(test::EnUs(), grid.payments[0][0], MoneyForm::TwoDecimals), "$299.63");
+    const std::pair<std::pair<int, int>, const char*> cells[] = {
+        {{0, 0}, "Amt/Int"}, {{0, 4}, "6%"}, {{1, 0}, "$50,000"}, {{1, 1}, "$299.63"}};
+    for (const auto& [at, text] : cells) {
+        EXPECT_EQ(GridCellText(grid, at.first, at.second, test::EnUs()), text);
+    }
     // The typed cell is the Loan page's instalment for the same loan.
     EXPECT_EQ(grid.payments[25][3], Instalment(Terms(100000, 6, 25)));
     // Repayments rise to the right and downwards.
