@@ -288,10 +288,18 @@ int WholeOrZero(std::string_view text) {
     return ReadWhole(Strip(text)).value_or(0);
 }
 
+std::optional<double> NumberInRange(std::string_view text, double low, double high,
+                                    std::string_view decimalSeparator) {
+    const auto value = ReadDecimal(Strip(text), decimalSeparator);
+    if (value && low <= *value && *value <= high) {
+        return value;
+    }
+    return std::nullopt;
+}
+
 bool IsNumberInRange(std::string_view text, double low, double high,
                      std::string_view decimalSeparator) {
-    const auto value = ReadDecimal(Strip(text), decimalSeparator);
-    return value && low <= *value && *value <= high;
+    return NumberInRange(text, low, high, decimalSeparator).has_value();
 }
 
 bool IsNumber(std::string_view text, std::string_view decimalSeparator) {
@@ -309,36 +317,30 @@ Outcome CheckTerm(std::string_view yearsText, std::string_view label, std::strin
     partText = Strip(partText);
     int years = 0;
     int part = 0;
-    auto fail = [](std::string text) { return Confirm(text); };
     if (!yearsText.empty()) {
         const auto value = ReadWhole(yearsText);
         if (!value) {
-            return fail(std::string(msg::ValidYear));
+            return Confirm(msg::ValidYear);
         }
         years = *value;
         if (years < 0 || years > maxYears) {
-            return fail(std::string(msg::YouMustEnter)
-                            .append(label)
-                            .append(msg::Between0And)
-                            .append(std::to_string(maxYears)));
+            return Confirm(Fill(msg::YearsOutOfRange, {label, std::to_string(maxYears)}));
         }
     }
     const std::string_view periodName = PeriodName(periodsPerYear);
     if (!partText.empty()) {
         const auto value = ReadWhole(partText);
         if (!value) {
-            return fail(std::string(msg::EnterAValid).append(periodName));
+            return Confirm(Fill(msg::ValidPartYear, {periodName}));
         }
         part = *value;
     }
     if (part < 0 || part > periodsPerYear) {
-        return fail(std::string(msg::EnterA)
-                        .append(periodName)
-                        .append(msg::Between0And)
-                        .append(GeneralNumberText(periodsPerYear)));
+        return Confirm(
+            Fill(msg::PartYearOutOfRange, {periodName, GeneralNumberText(periodsPerYear)}));
     }
     if (static_cast<long long>(years) + part <= 0) {
-        return fail(std::string(msg::YouMustEnter).append(label));
+        return Confirm(Fill(msg::TermMissing, {label}));
     }
     return std::nullopt;
 }

@@ -48,6 +48,10 @@ int WholeOrZero(std::string_view text);
 
 // --- The checking routines ---
 
+// The number in the stripped text when it reads as a decimal number from low
+// to high (inclusive); nothing otherwise.
+std::optional<double> NumberInRange(std::string_view text, double low, double high,
+                                    std::string_view decimalSeparator);
 bool IsNumberInRange(std::string_view text, double low, double high,
                      std::string_view decimalSeparator);
 bool IsNumber(std::string_view text, std::string_view decimalSeparator);

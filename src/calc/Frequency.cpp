@@ -1,7 +1,6 @@
 #include "Frequency.h"
 
-#include <stdexcept>
-#include <string>
+#include "Messages.h"
 
 namespace corbel {
 
@@ -14,15 +13,16 @@ std::optional<PaymentFrequency> FrequencyFromLabel(std::string_view label) {
     return std::nullopt;
 }
 
-double PaymentsPerYear(std::string_view label) {
-    if (auto f = FrequencyFromLabel(label)) {
-        return PeriodsPerYear(*f);
+std::string LabelList() {
+    std::string list;
+    for (const auto& info : Frequencies) {
+        list.append(list.empty() ? "" : ", ").append(info.label);
     }
-    throw std::invalid_argument("not a frequency: " + std::string(label));
+    return list;
 }
 
-double CompoundingsPerYear(std::string_view label) {
-    return PaymentsPerYear(label);
+std::string LoanPaymentCaption(PaymentFrequency repayment) {
+    return Fill("   %1 Loan Payment is", {Info(repayment).word});
 }
 
 std::string_view PeriodName(double periodsPerYear) {

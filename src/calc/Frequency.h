@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace corbel {
@@ -23,23 +24,32 @@ enum class PaymentTiming { InArrears, InAdvance };
 inline constexpr int FrequencyCount = 8;
 inline constexpr PaymentFrequency DefaultFrequency = PaymentFrequency::Monthly;
 
+// Everything the program says about a frequency, in list order.
 struct FrequencyInfo {
     PaymentFrequency frequency;
     std::string_view label;  // the list text, matched exactly
     double periodsPerYear;
-    std::string_view periodName;  // used by the term messages
-    std::string_view unitLabel;   // beside the part-year field; empty: field hidden
+    std::string_view periodName;      // used by the term messages
+    std::string_view unitLabel;       // beside the part-year field; empty: field hidden
+    std::string_view word;            // in captions: "Monthly Loan Payment", "Bi-Annual Repayment"
+    std::string_view scheduleButton;  // the schedule's by-period button; empty: hidden
+    std::string_view scheduleRepaymentLabel;  // beside the schedule's repayment
 };
 
 inline constexpr std::array<FrequencyInfo, FrequencyCount> Frequencies{{
-    {PaymentFrequency::Annualy, "Annualy", 1, "", ""},
-    {PaymentFrequency::BiAnnualy, "Bi-Annualy", 2, "Half-Year", "Half-Year(s)"},
-    {PaymentFrequency::Quarterly, "Quarterly", 4, "Quarter", "Quarter(s)"},
-    {PaymentFrequency::Monthly, "Monthly", 12, "Month", "Month(s)"},
-    {PaymentFrequency::BiMonthly, "Bi-Monthly", 24, "Half-Month", "Half-Month(s)"},
-    {PaymentFrequency::FortNightly, "FortNightly", 26, "Fortnight", "Fortnight(s)"},
-    {PaymentFrequency::Weekly, "Weekly", 52, "Week", "Week(s)"},
-    {PaymentFrequency::Daily, "Daily", 365, "Day", "Day(s)"},
+    {PaymentFrequency::Annualy, "Annualy", 1, "", "", "Annual", "", "Annual Payment"},
+    {PaymentFrequency::BiAnnualy, "Bi-Annualy", 2, "Half-Year", "Half-Year(s)", "Bi-Annual",
+     "Half Year", "Half Year Payment"},
+    {PaymentFrequency::Quarterly, "Quarterly", 4, "Quarter", "Quarter(s)", "Quarterly", "Quarter",
+     "Quarterly Payment"},
+    {PaymentFrequency::Monthly, "Monthly", 12, "Month", "Month(s)", "Monthly", "Month",
+     "Monthly Payment"},
+    {PaymentFrequency::BiMonthly, "Bi-Monthly", 24, "Half-Month", "Half-Month(s)", "Bi-Monthly",
+     "1/2 Month", "Half Month Payment"},
+    {PaymentFrequency::FortNightly, "FortNightly", 26, "Fortnight", "Fortnight(s)", "Fortnightly",
+     "Fortnight", "FortNightly Payment"},
+    {PaymentFrequency::Weekly, "Weekly", 52, "Week", "Week(s)", "Weekly", "Week", "Weekly Payment"},
+    {PaymentFrequency::Daily, "Daily", 365, "Day", "Day(s)", "Daily", "Day", "Daily Payment"},
 }};
 
 constexpr const FrequencyInfo& Info(PaymentFrequency f) {
@@ -64,10 +74,11 @@ constexpr int IndexOf(PaymentFrequency f) {
 // The frequency whose label is exactly `label` (case-sensitive), if any.
 std::optional<PaymentFrequency> FrequencyFromLabel(std::string_view label);
 
-// Periods per year of a frequency label; throws std::invalid_argument for a text
-// that is not one of the eight labels (the lists offer nothing else).
-double PaymentsPerYear(std::string_view label);
-double CompoundingsPerYear(std::string_view label);
+// The eight labels in list order, comma-separated, for texts that offer them.
+std::string LabelList();
+
+// The Loan page's caption of the repayment: "   Monthly Loan Payment is".
+std::string LoanPaymentCaption(PaymentFrequency repayment);
 
 // The period noun of the term messages for a number of periods per year; empty for 1.
 std::string_view PeriodName(double periodsPerYear);

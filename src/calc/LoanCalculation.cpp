@@ -4,27 +4,34 @@
 
 namespace corbel {
 
-Checked<LoanTerms> ReadLoan(const LoanTexts& texts, const LoanChecks& checks,
+LoanReading ReadLoanInOrder(const LoanTexts& texts, const LoanChecks& checks,
                             std::string_view decimalSeparator) {
     LoanTerms terms;
     terms.repayment = texts.repayment;
     terms.compounding = texts.compounding;
     terms.timing = texts.timing;
-    if (!IsNumberInRange(texts.amount, checks.minAmount, MaxAmount, decimalSeparator)) {
-        return Information(checks.amountMessage);
+    const auto amount = NumberInRange(texts.amount, checks.minAmount, MaxAmount, decimalSeparator);
+    if (!amount) {
+        return {Information(checks.amountMessage), LoanCheckStage::None};
     }
-    terms.amount = *ReadDecimal(Strip(texts.amount), decimalSeparator);
+    terms.amount = *amount;
     if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, msg::MaxYears,
                                  terms.paymentsPerYear())) {
-        return *failure;
+        return {*failure, LoanCheckStage::Amount};
     }
     terms.years = WholeOrZero(texts.years);
     terms.partPeriods = WholeOrZero(texts.parts);
-    if (!IsNumberInRange(texts.rate, checks.minRate, MaxRate, decimalSeparator)) {
-        return Information(checks.rateMessage);
+    const auto rate = NumberInRange(texts.rate, checks.minRate, MaxRate, decimalSeparator);
+    if (!rate) {
+        return {Information(checks.rateMessage), LoanCheckStage::Term};
     }
-    terms.annualRate = *ReadDecimal(Strip(texts.rate), decimalSeparator);
-    return terms;
+    terms.annualRate = *rate;
+    return {terms, LoanCheckStage::All};
+}
+
+Checked<LoanTerms> ReadLoan(const LoanTexts& texts, const LoanChecks& checks,
+                            std::string_view decimalSeparator) {
+    return ReadLoanInOrder(texts, checks, decimalSeparator).loan;
 }
 
 Checked<LoanCalculation> CalculateLoan(const LoanTexts& texts, const Regional& regional) {
@@ -37,9 +44,8 @@ Checked<LoanCalculation> CalculateLoan(const LoanTexts& texts, const Regional& r
     result.run = RunAmortisation(*terms, regional).value();
     result.totalInterest = TotalInterest(*terms, result.repayment, result.run);
     if (result.run.PaymentCount != terms->paymentCount()) {
-        result.notice = Information(std::string(msg::EarlyClearance)
-                                        .append(std::to_string(result.run.PaymentCount))
-                                        .append(msg::EarlyClearanceEnd));
+        result.notice =
+            Information(Fill(msg::EarlyClearance, {std::to_string(result.run.PaymentCount)}));
     }
     return result;
 }
@@ -52,12 +58,9 @@ Checked<LastPaymentResult> LastPayment(const LoanTexts& texts, const Regional& r
     LastPaymentResult result;
     result.repayment = Instalment(*terms);
     result.run = RunAmortisation(*terms, regional).value();
-    result.message = Confirm(std::string(msg::YouWillMake)
-                                 .append(std::to_string(result.run.PaymentCount))
-                                 .append(msg::PaymentsOf)
-                                 .append(FormatMoney(regional, result.repayment))
-                                 .append(msg::LastPaymentWillBe)
-                                 .append(result.run.LastPaymentText));
+    result.message = Confirm(Fill(msg::PaymentsToMake, {std::to_string(result.run.PaymentCount),
+                                                        FormatMoney(regional, result.repayment),
+                                                        result.run.LastPaymentText}));
     return result;
 }
 

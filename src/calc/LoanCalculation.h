@@ -37,7 +37,20 @@ inline constexpr LoanChecks GridChecks{0, msg::GridLoanAmount, 0.000001, msg::Gr
 inline constexpr LoanChecks TableChecks{0, msg::ValidLoanAmount, 0.000001, msg::ValidInterestRate};
 inline constexpr LoanChecks LastPaymentChecks{0, msg::ValidLoanAmount, 0, msg::ValidInterestRate};
 
-// Checks amount, term and rate in that order and reads the loan.
+// How far the checks of a loan's fields got: the last field that passed.
+enum class LoanCheckStage { None, Amount, Term, All };
+
+struct LoanReading {
+    Checked<LoanTerms> loan;
+    LoanCheckStage passed;
+};
+
+// Checks amount, term and rate in that order and reads the loan; a window that
+// copies each field once its check passed learns from `passed` how far to copy.
+LoanReading ReadLoanInOrder(const LoanTexts& texts, const LoanChecks& checks,
+                            std::string_view decimalSeparator);
+
+// The same when only the outcome matters.
 Checked<LoanTerms> ReadLoan(const LoanTexts& texts, const LoanChecks& checks,
                             std::string_view decimalSeparator);
 

@@ -1,15 +1,18 @@
 #include "LoanGrid.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "ErrorChecking.h"
+#include "TableCells.h"
 
 namespace corbel {
 
 namespace {
 
 constexpr std::int64_t Scale = 10000;
+constexpr int HeadingRateDecimals = 10;
 
 }  // namespace
 
@@ -78,7 +81,40 @@ Checked<LoanGrid> LoanGridFromTexts(const LoanTexts& texts, int amountStep, doub
 }
 
 std::string RateHeadingText(double rate, std::string_view decimalSeparator) {
-    return GeneralNumberText(rate, decimalSeparator) + "%";
+    // Repeated additions of the step leave binary residue such as -2.8E-17 or
+    // 1.00000000002876E-6: ten decimals show the rate the user meant, and
+    // never in exponent form.
+    const double shown = RoundMoney(rate, HeadingRateDecimals);
+    char buf[64];
+    // Fixed notation always fits: the rates stay within a few hundred percent.
+    const auto end = std::to_chars(buf, buf + sizeof buf, shown == 0 ? 0.0 : shown,
+                                   std::chars_format::fixed, HeadingRateDecimals)
+                         .ptr;
+    std::string heading(buf, end);
+    heading.erase(heading.find_last_not_of('0') + 1);
+    if (heading.back() == '.') {
+        heading.pop_back();
+    } else {
+        heading.replace(heading.find('.'), 1, decimalSeparator);
+    }
+    return heading + "%";
+}
+
+double GridCellValue(const LoanGrid& grid, int gridRow, int column) {
+    if (gridRow == 0) {
+        return column == 0 ? 0 : grid.rates[column - 1];
+    }
+    const auto row = static_cast<std::size_t>(gridRow - 1);
+    return column == 0 ? grid.amounts[row] : grid.payments[row][column - 1];
+}
+
+std::string GridCellText(const LoanGrid& grid, int gridRow, int column, const Regional& regional) {
+    if (gridRow == 0) {
+        return column == 0 ? std::string(GridCornerText)
+                           : RateHeadingText(grid.rates[column - 1], regional.decimalSeparator());
+    }
+    return CellText(GridCellValue(grid, gridRow, column),
+                    column == 0 ? CellForm::WholeMoney : CellForm::CentMoney, regional);
 }
 
 std::string InterestStepText(double step, std::string_view decimalSeparator) {

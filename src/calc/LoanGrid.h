@@ -10,6 +10,7 @@
 #include "Checked.h"
 #include "LoanCalculation.h"
 #include "MortgageFunctions.h"
+#include "Regional.h"
 
 namespace corbel {
 
@@ -56,8 +57,17 @@ LoanGrid ComputeLoanGrid(const LoanTerms& terms, int amountStep, double interest
 Checked<LoanGrid> LoanGridFromTexts(const LoanTexts& texts, int amountStep, double interestStep,
                                     std::string_view decimalSeparator);
 
-// A rate heading: the rate in the general number format, then "%".
+// A rate heading: the rate rounded to ten decimals as a plain decimal, then "%".
 std::string RateHeadingText(double rate, std::string_view decimalSeparator);
+
+// The grid as a table of GridColumns + 1 columns: grid row 0 holds the corner
+// text and the rate headings, column 0 the amounts (money without decimals),
+// the other cells the repayments (money with two decimals).
+inline constexpr int GridTableColumns = GridColumns + 1;
+std::string GridCellText(const LoanGrid& grid, int gridRow, int column, const Regional& regional);
+// The value behind a cell: the column's rate in the heading row (0 at the
+// corner), the row's amount in column 0, otherwise the repayment.
+double GridCellValue(const LoanGrid& grid, int gridRow, int column);
 
 // An interest step as the window's list shows it.
 std::string InterestStepText(double step, std::string_view decimalSeparator);

@@ -1,7 +1,6 @@
 #include "LoanSchedule.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "ErrorChecking.h"
@@ -80,18 +79,44 @@ Checked<LoanSchedule> ScheduleFromTexts(const LoanTexts& texts, ScheduleDisplay 
     return ComputeSchedule(*terms, display);
 }
 
+const std::array<TableColumn<ScheduleRow>, ScheduleColumnCount> ScheduleColumns{{
+    {YearCaption, CellForm::Count,
+     [](const ScheduleRow& r) { return static_cast<double>(r.number); }},
+    {"Interest", CellForm::Money, [](const ScheduleRow& r) { return r.interest; }},
+    {"Capital Reduction", CellForm::Money, [](const ScheduleRow& r) { return r.capital; }},
+    {"Outstanding Balance", CellForm::Money, [](const ScheduleRow& r) { return r.balance; }},
+    {"Accumulated Interest", CellForm::Money,
+     [](const ScheduleRow& r) { return r.accumulatedInterest; }},
+    {"Accumulated Capital", CellForm::Money,
+     [](const ScheduleRow& r) { return r.accumulatedCapital; }},
+}};
+
+std::array<std::string_view, ScheduleColumnCount> ScheduleHeadings(ScheduleDisplay display,
+                                                                   PaymentFrequency repayment) {
+    std::array<std::string_view, ScheduleColumnCount> headings;
+    for (int c = 0; c < ScheduleColumnCount; ++c) {
+        headings[c] = ScheduleColumns[c].heading;
+    }
+    const ScheduleCaptions captions = CaptionsFor(repayment);
+    if (display == ScheduleDisplay::ByPeriod && captions.periodButtonVisible) {
+        headings[0] = captions.periodButton;
+    }
+    return headings;
+}
+
+std::string ScheduleCellText(const ScheduleRow& row, int column, const Regional& regional) {
+    const auto& c = ScheduleColumns[column];
+    return CellText(c.value(row), c.form, regional);
+}
+
+double ScheduleCellValue(const ScheduleRow& row, int column) {
+    const auto& c = ScheduleColumns[column];
+    return CellValue(c.value(row), c.form);
+}
+
 ScheduleCaptions CaptionsFor(PaymentFrequency repayment) {
-    static constexpr std::array<ScheduleCaptions, FrequencyCount> Captions{{
-        {"", false, "Annual Payment"},
-        {"Half Year", true, "Half Year Payment"},
-        {"Quarter", true, "Quarterly Payment"},
-        {"Month", true, "Monthly Payment"},
-        {"1/2 Month", true, "Half Month Payment"},
-        {"Fortnight", true, "FortNightly Payment"},
-        {"Week", true, "Weekly Payment"},
-        {"Day", true, "Daily Payment"},
-    }};
-    return Captions[IndexOf(repayment)];
+    const FrequencyInfo& info = Info(repayment);
+    return {info.scheduleButton, !info.scheduleButton.empty(), info.scheduleRepaymentLabel};
 }
 
 }  // namespace corbel

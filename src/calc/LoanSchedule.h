@@ -1,11 +1,15 @@
 #pragma once
 
+#include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "Checked.h"
 #include "LoanCalculation.h"
 #include "MortgageFunctions.h"
+#include "Regional.h"
+#include "TableCells.h"
 
 namespace corbel {
 
@@ -50,5 +54,17 @@ ScheduleCaptions CaptionsFor(PaymentFrequency repayment);
 
 // The caption of the by-year radio button and of column 0 when shown by year.
 inline constexpr std::string_view YearCaption = "Year";
+
+// The schedule table: the row number, then five money columns. Column 0's
+// heading follows the display (see ScheduleHeadings).
+inline constexpr int ScheduleColumnCount = 6;
+extern const std::array<TableColumn<ScheduleRow>, ScheduleColumnCount> ScheduleColumns;
+
+// The headings: "Year", or the period word of the repayments when shown by
+// period (a row is a year with annual repayments either way), then the five.
+std::array<std::string_view, ScheduleColumnCount> ScheduleHeadings(ScheduleDisplay display,
+                                                                   PaymentFrequency repayment);
+std::string ScheduleCellText(const ScheduleRow& row, int column, const Regional& regional);
+double ScheduleCellValue(const ScheduleRow& row, int column);
 
 }  // namespace corbel

@@ -6,4 +6,20 @@ std::string_view Title(MessageKind kind) {
     return kind == MessageKind::Confirm ? "Confirm" : "Information";
 }
 
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
+    std::string text;
+    text.reserve(pattern.size());
+    for (std::size_t k = 0; k < pattern.size(); ++k) {
+        const char next = k + 1 < pattern.size() ? pattern[k + 1] : '\0';
+        const auto hole = static_cast<std::size_t>(next - '1');
+        if (pattern[k] == '%' && next >= '1' && next <= '9' && hole < args.size()) {
+            text.append(args.begin()[hole]);
+            ++k;
+        } else {
+            text += pattern[k];
+        }
+    }
+    return text;
+}
+
 }  // namespace corbel

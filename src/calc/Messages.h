@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,8 @@ struct Message {
 
 std::string_view Title(MessageKind kind);
 
-// Every message text of the program, each in one place.
+// Every message text of the program, each in one place and whole: the holes
+// %1, %2, ... of a message that carries values are filled by Fill().
 namespace msg {
 // Loan page and the windows opened from it.
 inline constexpr std::string_view ValidLoanAmount =
@@ -30,24 +32,22 @@ inline constexpr std::string_view GridInterestRate =
     "You must enter an interest rate between 0 and 100.";
 inline constexpr std::string_view EarlyClearance =
     "It is impossible to pay off this Loan in the specified time if the Loan payment is rounded "
-    "to 2 decimal places. If it is rounded it will be paid off in ";
-inline constexpr std::string_view EarlyClearanceEnd = " payments.";
-inline constexpr std::string_view YouWillMake = "You will make ";
-inline constexpr std::string_view PaymentsOf = " payments of ";
-inline constexpr std::string_view LastPaymentWillBe = " and your last payment will be ";
+    "to 2 decimal places. If it is rounded it will be paid off in %1 payments.";
+inline constexpr std::string_view PaymentsToMake =
+    "You will make %1 payments of %2 and your last payment will be %3";
 
-// Term checks.
-inline constexpr std::string_view YouMustEnter = "You must enter";
+// Term checks; %1 of the years messages is the field's label, which brings its own blanks.
 inline constexpr std::string_view ValidYear = "You must enter a valid Year";
-inline constexpr std::string_view EnterAValid = "You must enter a valid ";
-inline constexpr std::string_view EnterA = "You must enter a ";
-inline constexpr std::string_view Between0And = " between 0 and ";
+inline constexpr std::string_view YearsOutOfRange = "You must enter%1 between 0 and %2";
+inline constexpr std::string_view ValidPartYear = "You must enter a valid %1";
+inline constexpr std::string_view PartYearOutOfRange = "You must enter a %1 between 0 and %2";
+inline constexpr std::string_view TermMissing = "You must enter%1";
 inline constexpr std::string_view PeriodLabel = " a period ";
 inline constexpr int MaxYears = 50;
 
 // Specific additional payment window.
 inline constexpr std::string_view EnterAYear = "You must enter a year.";
-inline constexpr std::string_view YearBetween1And = "You must enter a year between 1 and ";
+inline constexpr std::string_view YearOutOfRange = "You must enter a year between 1 and %1";
 
 // What If? page.
 inline constexpr std::string_view WhatIfInterest =
@@ -62,6 +62,8 @@ inline constexpr std::string_view RateAbove1000 =
     "The interest rate needed for this repayment is above 1000%.";
 inline constexpr std::string_view NoRateForZeroAmount =
     "An interest rate can't be found for a Loan amount of 0.";
+inline constexpr std::string_view NoRateAtOrAboveZero =
+    "No interest rate of 0% or more gives this repayment.";
 
 // Residual Value page.
 inline constexpr std::string_view ResidualAmount =
@@ -83,6 +85,9 @@ inline constexpr std::string_view SavingsInvestNumeric =
     "This Investment rate(%) must be Numeric only";
 inline constexpr std::string_view SavingsPeriodZero = "You must enter a period greater than 0.";
 }  // namespace msg
+
+// The message `pattern` with each %1 ... %9 replaced by that argument, in one pass.
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 inline Message Information(std::string_view text) {
     return {std::string(text), MessageKind::Information};

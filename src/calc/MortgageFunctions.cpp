@@ -41,6 +41,10 @@ long double Power(long double base, long double exponent) {
     return std::exp(exponent * std::log(base));
 }
 
+bool IsZeroRate(long double rate) {
+    return 1 + rate == 1;
+}
+
 double PeriodicRate(double annualRate, double compoundingsPerYear, double paymentsPerYear) {
     const long double m = compoundingsPerYear;
     return static_cast<double>(Power(1 + annualRate / (100 * m), m / paymentsPerYear) - 1);

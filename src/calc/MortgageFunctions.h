@@ -13,6 +13,10 @@ namespace corbel {
 // reciprocal when negative), any other as exp(exponent * ln(base)).
 long double Power(long double base, long double exponent);
 
+// A rate per period too small to move 1 in extended precision: the formulas
+// that divide by it take their zero-rate limits instead.
+bool IsZeroRate(long double rate);
+
 // The rate per repayment period (a fraction) equivalent to the annual percentage
 // `annualRate` compounded `compoundingsPerYear` times a year.
 double PeriodicRate(double annualRate, double compoundingsPerYear, double paymentsPerYear);

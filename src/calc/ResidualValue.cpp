@@ -1,7 +1,5 @@
 #include "ResidualValue.h"
 
-#include <array>
-
 #include "ErrorChecking.h"
 #include "LoanCalculation.h"
 #include "MortgageFunctions.h"
@@ -9,10 +7,6 @@
 namespace corbel {
 
 namespace {
-
-constexpr std::array<std::string_view, FrequencyCount> Words{
-    "Annual", "Bi-Annual", "Quarterly", "Monthly", "Bi-Monthly", "Fortnightly", "Weekly", "Daily",
-};
 
 constexpr double MinResidualAmount = 1;
 constexpr double MaxPercent = 100;
@@ -23,8 +17,8 @@ double ResidualValue(double amount, double annualPercent, double count, double r
                      double paymentsPerYear) {
     const long double i = RatePerPeriod(annualPercent, paymentsPerYear);
     const long double v = 1 + i;
-    // A rate too small to move 1 would divide by zero: take the limit instead.
-    if (v == 1) {
+    // A zero rate would divide by zero: take the limit instead.
+    if (IsZeroRate(i)) {
         return RoundMoney(static_cast<double>(amount - repayment * static_cast<long double>(count)),
                           2);
     }
@@ -37,7 +31,7 @@ double PaymentForResidual(double amount, double annualPercent, double count, dou
     const long double i = RatePerPeriod(annualPercent, paymentsPerYear);
     const long double v = 1 + i;
     const long double a = amount;
-    if (v == 1) {
+    if (IsZeroRate(i)) {
         return static_cast<double>((a - a * residualPercent / 100) / count);
     }
     const long double growth = Power(v, count);
@@ -45,13 +39,14 @@ double PaymentForResidual(double amount, double annualPercent, double count, dou
 }
 
 std::string_view FrequencyWord(PaymentFrequency repayment) {
-    return Words[IndexOf(repayment)];
+    return Info(repayment).word;
 }
 
 ResidualCaptions ResidualCaptionsFor(PaymentFrequency repayment) {
-    const std::string word(FrequencyWord(repayment));
-    return {"   " + word + " Repayment with no Residual Value",
-            "Proposed " + word + " Repayment of", "and requires a " + word + " Repayment of"};
+    const std::string_view word = FrequencyWord(repayment);
+    return {Fill("   %1 Repayment with no Residual Value", {word}),
+            Fill("Proposed %1 Repayment of", {word}),
+            Fill("and requires a %1 Repayment of", {word})};
 }
 
 Checked<ResidualCalculation> CalculateResidualValue(const ResidualTexts& texts,
@@ -60,46 +55,44 @@ Checked<ResidualCalculation> CalculateResidualValue(const ResidualTexts& texts,
     const double n = PeriodsPerYear(texts.repayment);
     const std::string sep = regional.decimalSeparator();
 
-    if (!IsNumberInRange(texts.amount, MinResidualAmount, MaxAmount, sep)) {
+    const auto a = NumberInRange(texts.amount, MinResidualAmount, MaxAmount, sep);
+    if (!a) {
         return Information(msg::ResidualAmount);
     }
     if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, msg::MaxYears, n)) {
         return *failure;
     }
     // The page admits 0 although its message names 1.
-    if (!IsNumberInRange(texts.rate, 0, MaxRate, sep)) {
+    const auto rate = NumberInRange(texts.rate, 0, MaxRate, sep);
+    if (!rate) {
         return Information(msg::ResidualInterest);
     }
 
     ResidualCalculation result;
     result.captions = ResidualCaptionsFor(texts.repayment);
-    const double a = *ReadDecimal(Strip(texts.amount), sep);
-    const double rate = *ReadDecimal(Strip(texts.rate), sep);
     const double count = n * WholeOrZero(texts.years) + WholeOrZero(texts.parts);
-    const double i = PeriodicRate(rate, m, n);
+    const double i = PeriodicRate(*rate, m, n);
     const double annualPercent = static_cast<double>(static_cast<long double>(i) * n * 100);
 
     // Rounded to the nearest cent, not up: this page shows the exact repayment.
-    result.noResidualRepayment = RoundMoney(LevelPaymentArrears(a, annualPercent, count, n), 2);
+    result.noResidualRepayment = RoundMoney(LevelPaymentArrears(*a, annualPercent, count, n), 2);
 
-    if (IsNumberInRange(texts.proposed, 0, MaxAmount, sep)) {
-        const double proposed = *ReadDecimal(Strip(texts.proposed), sep);
-        if (proposed > result.noResidualRepayment) {
+    if (const auto proposed = NumberInRange(texts.proposed, 0, MaxAmount, sep)) {
+        if (*proposed > result.noResidualRepayment) {
             result.refusal = Confirm(msg::ProposedTooHigh);
             return result;
         }
-        const double residual = ResidualValue(a, annualPercent, count, proposed, n);
+        const double residual = ResidualValue(*a, annualPercent, count, *proposed, n);
         result.residual = residual;
         result.residualPercent =
-            RoundMoney(static_cast<double>(residual / static_cast<long double>(a) * 100), 2);
+            RoundMoney(static_cast<double>(residual / static_cast<long double>(*a) * 100), 2);
         result.residualPercentText = GeneralNumberText(*result.residualPercent, sep);
     }
 
-    if (IsNumberInRange(texts.residualPercent, 0, MaxPercent, sep)) {
-        const double q = *ReadDecimal(Strip(texts.residualPercent), sep);
+    if (const auto q = NumberInRange(texts.residualPercent, 0, MaxPercent, sep)) {
         result.repaymentForResidual =
-            RoundMoney(PaymentForResidual(a, annualPercent, count, q, n), 2);
-        result.residualMoney = RoundMoney(static_cast<double>(q / 100.0L * a), 2);
+            RoundMoney(PaymentForResidual(*a, annualPercent, count, *q, n), 2);
+        result.residualMoney = RoundMoney(static_cast<double>(*q / 100.0L * *a), 2);
     }
     return result;
 }

@@ -22,11 +22,9 @@ constexpr int DecimalPlaces = 7;
 // Lifts the four-decimal repayment so that it is never more than a millionth
 // below the exact one: the round trip back to the periods then lands on the term.
 constexpr long double RepaymentNudge = 0.000049L;
-
-// A rate too small to move 1 in extended precision is no rate at all.
-bool IsZeroRate(long double v) {
-    return v == 1;
-}
+// A repayment this far below the amount over the count needs a negative rate.
+constexpr long double BelowZeroRateTolerance = 0.0001L;
+constexpr double MaxWhatIfPeriods = 1e15;
 
 // v^-(N-1) gives the annuity-due factor D = 1 + (1 - v^-(N-1)) / i.
 long double AdvanceFactor(long double v, long double i, double count) {
@@ -87,7 +85,7 @@ void EmptyOutputFields(WhatIfFields& fields, WhatIfVariable solve) {
 double WhatIfRepayment(double amount, double rate, double count, PaymentTiming timing) {
     const long double i = rate;
     const long double v = 1 + i;
-    if (IsZeroRate(v)) {
+    if (IsZeroRate(i)) {
         return static_cast<double>(amount / static_cast<long double>(count));
     }
     if (timing == PaymentTiming::InArrears) {
@@ -100,7 +98,7 @@ double WhatIfRepayment(double amount, double rate, double count, PaymentTiming t
 double WhatIfAmount(double repayment, double rate, double count, PaymentTiming timing) {
     const long double i = rate;
     const long double v = 1 + i;
-    if (IsZeroRate(v)) {
+    if (IsZeroRate(i)) {
         return static_cast<double>(repayment * static_cast<long double>(count));
     }
     if (timing == PaymentTiming::InArrears) {
@@ -119,7 +117,7 @@ std::optional<double> WhatIfPeriods(double amount, double repayment, double rate
     const long double v = 1 + i;
     const long double perRepayment = amount / static_cast<long double>(repayment);
     double r = 0;
-    if (IsZeroRate(v)) {
+    if (IsZeroRate(i)) {
         r = static_cast<double>(perRepayment);
     } else if (timing == PaymentTiming::InArrears) {
         // g is the share of a repayment that the first period's interest takes.
@@ -186,11 +184,11 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
 
     double i = 0;
     if (solve != WhatIfVariable::Interest) {
-        if (!IsNumberInRange(fields.interest, 0.000001, MaxRate, sep)) {
+        const auto rate = NumberInRange(fields.interest, 0.000001, MaxRate, sep);
+        if (!rate) {
             return Information(msg::WhatIfInterest);
         }
-        const double rate = *ReadDecimal(Strip(fields.interest), sep);
-        i = RoundMoney(PeriodicRate(rate, m, n), 10);
+        i = RoundMoney(PeriodicRate(*rate, m, n), 10);
     }
     double count = 0;
     if (solve != WhatIfVariable::Periods) {
@@ -202,17 +200,19 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
     }
     double amount = 0;
     if (solve != WhatIfVariable::Amount) {
-        if (!IsNumberInRange(fields.principal, 0, MaxAmount, sep)) {
+        const auto typed = NumberInRange(fields.principal, 0, MaxAmount, sep);
+        if (!typed) {
             return Information(msg::WhatIfAmount);
         }
-        amount = *ReadDecimal(Strip(fields.principal), sep);
+        amount = *typed;
     }
     double payment = 0;
     if (solve != WhatIfVariable::Payment) {
-        if (!IsNumberInRange(fields.repay, 0, MaxAmount, sep)) {
+        const auto typed = NumberInRange(fields.repay, 0, MaxAmount, sep);
+        if (!typed) {
             return Information(msg::WhatIfPayment);
         }
-        payment = *ReadDecimal(Strip(fields.repay), sep);
+        payment = *typed;
     }
 
     WhatIfFields out = fields;
@@ -234,15 +234,23 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
             }
             // Any part of a period is a whole period more.
             const double periods = RoundMoney(static_cast<double>(*r + 0.5L), 0);
-            const double years = std::trunc(periods / n);
-            const double part = static_cast<double>(periods - static_cast<long double>(n) * years);
-            out.periods = GeneralNumberText(years, sep);
-            out.partYear = GeneralNumberText(part, sep);
+            // Past this a double holds no exact whole count.
+            if (periods >= MaxWhatIfPeriods) {
+                return Information(msg::CantBePaidOff);
+            }
+            // Near half a period the rounding leaves a fraction: the nearest whole count.
+            const long long whole = std::llround(periods);
+            const long long perYear = static_cast<long long>(n);
+            out.periods = std::to_string(whole / perYear);
+            out.partYear = std::to_string(whole % perYear);
             break;
         }
         case WhatIfVariable::Interest: {
             if (amount == 0) {
                 return Information(msg::NoRateForZeroAmount);
+            }
+            if (payment < amount / static_cast<long double>(count) - BelowZeroRateTolerance) {
+                return Information(msg::NoRateAtOrAboveZero);
             }
             const auto b = SearchWhatIfRate(amount, payment, count, n, timing);
             if (!b) {

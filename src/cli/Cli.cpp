@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include <array>
+#include <cstdio>
 #include <memory>
 
 #include "LocaleRegional.h"
@@ -50,6 +51,14 @@ const Command& FindCommand(std::string_view name) {
     throw UsageError("unknown command '" + std::string(name) + "'");
 }
 
+bool IsFlag(const Command& command, std::string_view arg) {
+    return Contains(CommonFlags, arg) || Contains(command.flagOptions, arg);
+}
+
+bool TakesValue(const Command& command, std::string_view arg) {
+    return Contains(LoanValueOptions, arg) || Contains(command.valueOptions, arg);
+}
+
 Invocation Parse(std::span<const std::string> args, const Command*& command) {
     if (args.empty()) {
         throw UsageError("no command given");
@@ -59,10 +68,12 @@ Invocation Parse(std::span<const std::string> args, const Command*& command) {
     command = &FindCommand(call.command);
     for (std::size_t k = 1; k < args.size(); ++k) {
         const std::string& arg = args[k];
-        if (Contains(CommonFlags, arg) || Contains(command->flagOptions, arg)) {
+        if (IsFlag(*command, arg)) {
             call.flags.insert(arg);
-        } else if (Contains(LoanValueOptions, arg) || Contains(command->valueOptions, arg)) {
-            if (k + 1 >= args.size()) {
+        } else if (TakesValue(*command, arg)) {
+            // "--years --json" forgot the years; "--rate -5" is a value all the same.
+            if (k + 1 >= args.size() || IsFlag(*command, args[k + 1]) ||
+                TakesValue(*command, args[k + 1])) {
                 throw UsageError("option " + arg + " needs a value");
             }
             call.values[arg] = args[++k];
@@ -93,9 +104,8 @@ PaymentFrequency FrequencyOption(const Invocation& call, std::string_view option
     if (auto frequency = FrequencyFromLabel(label)) {
         return *frequency;
     }
-    throw UsageError("'" + label + "' is not a frequency for " + std::string(option) +
-                     " (Annualy, Bi-Annualy, Quarterly, Monthly, Bi-Monthly, FortNightly, "
-                     "Weekly, Daily)");
+    throw UsageError("'" + label + "' is not a frequency for " + std::string(option) + " (" +
+                     LabelList() + ")");
 }
 
 }  // namespace
@@ -128,13 +138,19 @@ std::string Invocation::choice(std::string_view option, std::span<const std::str
                      ")");
 }
 
-LoanTexts Invocation::loanTexts() const {
+LoanTexts Invocation::loanTexts(PartYear partYear) const {
     LoanTexts texts;
     texts.amount = text("--amount");
     texts.rate = text("--rate");
     texts.years = text("--years");
-    texts.parts = text("--parts");
     texts.repayment = FrequencyOption(*this, "--repayment");
+    if (partYear == PartYear::Read) {
+        texts.parts = text("--parts");
+        if (!texts.parts.empty() && texts.repayment == PaymentFrequency::Annualy) {
+            throw UsageError("option --parts is not offered with --repayment " +
+                             std::string(Label(PaymentFrequency::Annualy)));
+        }
+    }
     texts.compounding = FrequencyOption(*this, "--compounding");
     texts.timing = flag("--advance") ? PaymentTiming::InAdvance : PaymentTiming::InArrears;
     return texts;
@@ -145,8 +161,28 @@ int ReportFailure(const Output& output, const Message& failure) {
     return ExitCheckFailed;
 }
 
+std::string Escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02x", byte);
+            out += buf;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 void WriteLine(std::ostream& out, std::string_view label, std::string_view value) {
-    out << label << ": " << value << "\n";
+    out << label << ": " << Escaped(value) << "\n";
 }
 
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -156,7 +192,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         const auto regional = MakeRegional(call);
         return command->run(call, Output{out, err, *regional});
     } catch (const UsageError& e) {
-        err << "corbelwright-calc: " << e.what() << "\n" << Usage();
+        err << "corbelwright-calc: " << Escaped(e.what()) << "\n" << Usage();
         return ExitUsage;
     }
 }

@@ -40,8 +40,11 @@ class Invocation {
                        std::string_view fallback) const;
     bool json() const { return flag("--json"); }
 
-    // The loan options as the fields they stand for.
-    LoanTexts loanTexts() const;
+    // The loan options as the fields they stand for. With annual repayments the
+    // windows hide the part-year field, so a part-year text is wrong usage
+    // unless the command ignores that field.
+    enum class PartYear { Read, Ignored };
+    LoanTexts loanTexts(PartYear partYear = PartYear::Read) const;
 };
 
 struct Output {
@@ -59,6 +62,10 @@ struct Command {
 
 // Prints a failed check's message alone on standard error.
 int ReportFailure(const Output& output, const Message& failure);
+
+// The text with its control characters escaped (\n, \t, others as \xHH), so
+// that an echoed value stays on its line.
+std::string Escaped(std::string_view text);
 
 // One "Label: value" line of the text form.
 void WriteLine(std::ostream& out, std::string_view label, std::string_view value);

@@ -46,19 +46,11 @@ int RunGrid(const Invocation& call, const Output& output) {
                    << "\n";
         return ExitOk;
     }
-    std::vector<std::vector<std::string>> table;
-    table.reserve(grid->amounts.size() + 1);
-    std::vector<std::string> heading{std::string(GridCornerText)};
-    for (const double rate : grid->rates) {
-        heading.push_back(RateHeadingText(rate, r.decimalSeparator()));
-    }
-    table.push_back(std::move(heading));
-    for (std::size_t m = 0; m < grid->amounts.size(); ++m) {
-        std::vector<std::string> row{FormatMoney(r, grid->amounts[m], MoneyForm::NoDecimals)};
-        for (const double payment : grid->payments[m]) {
-            row.push_back(FormatMoney(r, payment, MoneyForm::TwoDecimals));
+    std::vector<std::vector<std::string>> table(static_cast<std::size_t>(grid->rowCount()));
+    for (int gridRow = 0; gridRow < grid->rowCount(); ++gridRow) {
+        for (int c = 0; c < GridTableColumns; ++c) {
+            table[gridRow].push_back(GridCellText(*grid, gridRow, c, r));
         }
-        table.push_back(std::move(row));
     }
     WriteLine(output.out, "Marked row", std::to_string(grid->markedRow));
     WriteTable(output.out, table);

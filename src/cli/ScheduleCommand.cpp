@@ -12,10 +12,6 @@ namespace {
 
 constexpr std::array<std::string_view, 2> Layouts{"year", "period"};
 
-std::string Money(const Regional& regional, double value) {
-    return FormatMoney(regional, RoundMoney(value, 2));
-}
-
 int RunSchedule(const Invocation& call, const Output& output) {
     const ScheduleDisplay display = call.choice("--by", Layouts, "year") == "year"
                                         ? ScheduleDisplay::ByYear
@@ -30,11 +26,11 @@ int RunSchedule(const Invocation& call, const Output& output) {
         std::vector<Json> rows;
         rows.reserve(schedule->rows.size());
         for (const ScheduleRow& row : schedule->rows) {
-            rows.push_back(Json::array(
-                {Json::integer(row.number), Json::number(RoundMoney(row.interest, 2)),
-                 Json::number(RoundMoney(row.capital, 2)), Json::number(RoundMoney(row.balance, 2)),
-                 Json::number(RoundMoney(row.accumulatedInterest, 2)),
-                 Json::number(RoundMoney(row.accumulatedCapital, 2))}));
+            std::vector<double> values;
+            for (int c = 0; c < ScheduleColumnCount; ++c) {
+                values.push_back(ScheduleCellValue(row, c));
+            }
+            rows.push_back(Json::numbers(values));
         }
         output.out << Json::Object()
                           .add("repayment", Json::number(schedule->repayment))
@@ -44,21 +40,18 @@ int RunSchedule(const Invocation& call, const Output& output) {
                    << "\n";
         return ExitOk;
     }
-    const ScheduleCaptions captions = CaptionsFor(texts.repayment);
-    // With annual repayments the window hides its period button; a row is a year either way.
-    const std::string_view numberHeading =
-        display == ScheduleDisplay::ByPeriod && captions.periodButtonVisible ? captions.periodButton
-                                                                             : YearCaption;
+    const auto headings = ScheduleHeadings(display, texts.repayment);
     std::vector<std::vector<std::string>> table;
     table.reserve(schedule->rows.size() + 1);
-    table.push_back({std::string(numberHeading), "Interest", "Capital Reduction",
-                     "Outstanding Balance", "Accumulated Interest", "Accumulated Capital"});
+    table.emplace_back(headings.begin(), headings.end());
     for (const ScheduleRow& row : schedule->rows) {
-        table.push_back({std::to_string(row.number), Money(r, row.interest), Money(r, row.capital),
-                         Money(r, row.balance), Money(r, row.accumulatedInterest),
-                         Money(r, row.accumulatedCapital)});
+        std::vector<std::string>& cells = table.emplace_back();
+        for (int c = 0; c < ScheduleColumnCount; ++c) {
+            cells.push_back(ScheduleCellText(row, c, r));
+        }
     }
-    WriteLine(output.out, captions.repaymentLabel, FormatMoney(r, schedule->repayment));
+    WriteLine(output.out, CaptionsFor(texts.repayment).repaymentLabel,
+              FormatMoney(r, schedule->repayment));
     WriteTable(output.out, table);
     return ExitOk;
 }

@@ -27,7 +27,10 @@ WhatIfVariable SolveOption(const Invocation& call) {
 
 int RunWhatIf(const Invocation& call, const Output& output) {
     const WhatIfVariable solve = SolveOption(call);
-    const LoanTexts loan = call.loanTexts();
+    // Solving the periods writes the part-year field, whatever the repayments.
+    const LoanTexts loan =
+        call.loanTexts(solve == WhatIfVariable::Periods ? Invocation::PartYear::Ignored
+                                                        : Invocation::PartYear::Read);
     WhatIfFields fields{loan.amount, loan.rate, loan.years, loan.parts, call.text("--repay")};
     // Choosing the variable empties its fields, as the page's radio buttons do.
     EmptyOutputFields(fields, solve);

@@ -116,6 +116,8 @@ TEST(CheckingRoutinesTest, BoundsAreInclusiveAndTextsStripped) {
     EXPECT_FALSE(IsNumberInRange("0.0009", 0.001, 999999999, "."));
     EXPECT_TRUE(IsNumberInRange("\t 100 \n", 0, 100, "."));
     EXPECT_FALSE(IsNumberInRange("", 0, 100, "."));
+    EXPECT_EQ(NumberInRange(" 12,5 ", 0, 100, ","), 12.5);
+    EXPECT_EQ(NumberInRange("100.5", 0, 100, "."), std::nullopt);
     EXPECT_FALSE(IsNumber("  ", "."));
     EXPECT_TRUE(IsNumber(" 1e3 ", "."));
     EXPECT_FALSE(IsNumber("abc", "."));
@@ -175,6 +177,14 @@ INSTANTIATE_TEST_SUITE_P(
         TermCase{"1", "1.5", PF::Weekly, "You must enter a valid Week"},
         // Annual repayments have no period name.
         TermCase{"1", "2", PF::Annualy, "You must enter a  between 0 and 1"}));
+
+TEST(FillTest, HolesFilledInOnePass) {
+    EXPECT_EQ(Fill("You must enter%1 between 0 and %2", {" a period ", "50"}),
+              "You must enter a period  between 0 and 50");
+    // An argument is not searched for holes; a hole without an argument stays.
+    EXPECT_EQ(Fill("%2 of %1%", {"%2", "5"}), "5 of %2%");
+    EXPECT_EQ(Fill("%3 left", {"a"}), "%3 left");
+}
 
 TEST(FormatMoneyTest, RegionalFormsInTwoLocales) {
     const auto& us = test::EnUs();

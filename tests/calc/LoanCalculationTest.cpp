@@ -117,6 +117,24 @@ TEST(CalculateLoanTest, BoundsAccepted) {
     EXPECT_TRUE(CalculateLoan(Loan("1000", "100", "50", "12"), test::EnUs()));
 }
 
+TEST(ReadLoanTest, ReportsHowFarTheChecksGot) {
+    using enum LoanCheckStage;
+    const std::pair<LoanTexts, LoanCheckStage> cases[] = {
+        {Loan("x", "x", "x"), None},
+        {Loan("1000", "x", "51"), Amount},
+        {Loan("1000", "x", "30"), Term},
+        {Loan("1000", "6", "30", "6"), All},
+    };
+    for (const auto& [texts, stage] : cases) {
+        const LoanReading reading = ReadLoanInOrder(texts, GridChecks, ".");
+        EXPECT_EQ(reading.passed, stage) << texts.amount << " " << texts.years;
+        EXPECT_EQ(reading.loan.ok(), stage == All);
+    }
+    const auto loan = ReadLoanInOrder(Loan("1000", "6", "30", "6"), GridChecks, ".").loan;
+    EXPECT_EQ(loan->amount, 1000);
+    EXPECT_EQ(loan->paymentCount(), 366);
+}
+
 TEST(CalculateLoanTest, RegionalDecimalSeparator) {
     EXPECT_TRUE(CalculateLoan(Loan("1000,5", "6,5", "30"), test::DeDe()));
     const auto refused = CalculateLoan(Loan("1000.5", "6", "30"), test::DeDe());

@@ -35,7 +35,11 @@ TEST(LoanGridTest, HundredThousandAtSixPercent) {
     EXPECT_NEAR(LevelPaymentArrears(100000, 6, 300, 12), 644.3014, 1e-4);
     EXPECT_EQ(grid.payments[25][3], 644.31);
     EXPECT_EQ(grid.payments[0][0], 299.63);
-    EXPECT_EQ(FormatMoney(test::EnUs(), grid.payments[0][0], MoneyForm::TwoDecimals), "$299.63");
+    const std::pair<std::pair<int, int>, const char*> cells[] = {
+        {{0, 0}, "Amt/Int"}, {{0, 4}, "6%"}, {{1, 0}, "$50,000"}, {{1, 1}, "$299.63"}};
+    for (const auto& [at, text] : cells) {
+        EXPECT_EQ(GridCellText(grid, at.first, at.second, test::EnUs()), text);
+    }
     // The typed cell is the Loan page's instalment for the same loan.
     EXPECT_EQ(grid.payments[25][3], Instalment(Terms(100000, 6, 25)));
     // Repayments rise to the right and downwards.
@@ -159,6 +163,25 @@ TEST(LoanGridTest, HeadingTexts) {
     for (int j = 0; j < GridColumns; ++j) {
         EXPECT_EQ(RateHeadingText(grid.rates[j], ","), headings[j]);
     }
+}
+
+TEST(LoanGridTest, HeadingsShowTenDecimalsAndNoExponent) {
+    struct Case {
+        double rate;
+        double step;
+        int column;
+        const char* heading;
+    };
+    // The additions leave -2.77555756156289E-17 and 1.00000000002876E-6.
+    const Case cases[] = {{0.3, 0.1, 0, "0%"}, {0.000001, 0.25, 3, "0.000001%"}};
+    for (const Case& c : cases) {
+        const LoanGrid grid = ComputeLoanGrid(Terms(100000, c.rate, 25), 2000, c.step);
+        EXPECT_EQ(RateHeadingText(grid.rates[c.column], "."), c.heading);
+        // The repayments keep the rate as added up.
+        EXPECT_NE(grid.rates[c.column], std::stod(c.heading));
+    }
+    EXPECT_EQ(RateHeadingText(0.000001, ","), "0,000001%");
+    EXPECT_EQ(RateHeadingText(106.999999, "."), "106.999999%");
 }
 
 TEST(LoanGridTest, StepLists) {

@@ -21,13 +21,11 @@ LoanTerms Terms(double amount, double rate, int years, int parts,
 
 // A row as its cells show it.
 std::vector<std::string> Cells(const ScheduleRow& row) {
-    auto money = [](double v) { return FormatMoney(test::EnUs(), RoundMoney(v, 2)); };
-    return {std::to_string(row.number),
-            money(row.interest),
-            money(row.capital),
-            money(row.balance),
-            money(row.accumulatedInterest),
-            money(row.accumulatedCapital)};
+    std::vector<std::string> cells;
+    for (int c = 0; c < ScheduleColumnCount; ++c) {
+        cells.push_back(ScheduleCellText(row, c, test::EnUs()));
+    }
+    return cells;
 }
 
 using Table = std::vector<std::vector<std::string>>;
@@ -308,6 +306,22 @@ TEST(LoanScheduleTest, CaptionsByFrequency) {
         EXPECT_EQ(captions.periodButton, c.button) << Label(c.repayment);
         EXPECT_EQ(captions.periodButtonVisible, c.visible) << Label(c.repayment);
         EXPECT_EQ(captions.repaymentLabel, c.label) << Label(c.repayment);
+        // A row is a year with annual repayments, however it is shown.
+        EXPECT_EQ(ScheduleHeadings(ScheduleDisplay::ByPeriod, c.repayment)[0],
+                  c.visible ? c.button : "Year");
+    }
+    const auto byYear = ScheduleHeadings(ScheduleDisplay::ByYear, PaymentFrequency::Daily);
+    EXPECT_EQ(std::vector<std::string_view>(byYear.begin(), byYear.end()),
+              (std::vector<std::string_view>{"Year", "Interest", "Capital Reduction",
+                                             "Outstanding Balance", "Accumulated Interest",
+                                             "Accumulated Capital"}));
+}
+
+TEST(LoanScheduleTest, CellValuesAreRoundedToCentsAsShown) {
+    const ScheduleRow row{7, 3.374999, 336.645, 0.001, 20.07, 999.9999};
+    const double values[] = {7, 3.37, 336.64, 0, 20.07, 1000};
+    for (int c = 0; c < ScheduleColumnCount; ++c) {
+        EXPECT_EQ(ScheduleCellValue(row, c), values[c]) << c;
     }
 }
 

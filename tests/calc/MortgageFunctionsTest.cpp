@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 #include "ErrorChecking.h"
 #include "TestRegional.h"
 
@@ -16,16 +14,27 @@ TEST(FrequencyTest, EightLabelsInListOrder) {
     const double periods[] = {1, 2, 4, 12, 24, 26, 52, 365};
     for (int k = 0; k < FrequencyCount; ++k) {
         EXPECT_EQ(Label(FrequencyAt(k)), labels[k]);
-        EXPECT_EQ(PaymentsPerYear(labels[k]), periods[k]);
-        EXPECT_EQ(CompoundingsPerYear(labels[k]), periods[k]);
+        EXPECT_EQ(PeriodsPerYear(FrequencyFromLabel(labels[k]).value()), periods[k]);
     }
+    EXPECT_EQ(LabelList(),
+              "Annualy, Bi-Annualy, Quarterly, Monthly, Bi-Monthly, FortNightly, Weekly, Daily");
     EXPECT_EQ(Label(DefaultFrequency), "Monthly");
     EXPECT_EQ(UnitLabel(PaymentFrequency::BiMonthly), "Half-Month(s)");
     EXPECT_EQ(UnitLabel(PaymentFrequency::Annualy), "");
     // Labels match exactly, case and all.
     EXPECT_FALSE(FrequencyFromLabel("monthly").has_value());
     EXPECT_FALSE(FrequencyFromLabel("Annually").has_value());
-    EXPECT_THROW(PaymentsPerYear("Fortnightly"), std::invalid_argument);
+    EXPECT_FALSE(FrequencyFromLabel("Fortnightly").has_value());
+}
+
+TEST(FrequencyTest, LoanPaymentCaptions) {
+    const char* captions[] = {"   Annual Loan Payment is",     "   Bi-Annual Loan Payment is",
+                              "   Quarterly Loan Payment is",  "   Monthly Loan Payment is",
+                              "   Bi-Monthly Loan Payment is", "   Fortnightly Loan Payment is",
+                              "   Weekly Loan Payment is",     "   Daily Loan Payment is"};
+    for (int k = 0; k < FrequencyCount; ++k) {
+        EXPECT_EQ(LoanPaymentCaption(FrequencyAt(k)), captions[k]);
+    }
 }
 
 TEST(PowerTest, RulesForZeroWholeAndFractionalExponents) {

@@ -163,13 +163,19 @@ TEST(WhatIfInterestTest, SearchEndsJustAboveSix) {
     ExpectOnlyOutputsChanged(in, *out, Interest);
 }
 
-TEST(WhatIfInterestTest, RepaymentBelowZeroRateNeedGivesZero) {
-    // 100000 over 360 months needs 277.78 at no interest at all.
-    for (const auto repay : {"277", "270", "0"}) {
-        const auto out = Solve(Fields("100000", "", "30", "", repay), Interest);
-        ASSERT_TRUE(out);
-        EXPECT_EQ(out->interest, "0") << repay;
-        EXPECT_EQ(SearchWhatIfRate(100000, std::stod(repay), 360, 12, Arrears), 0) << repay;
+TEST(WhatIfInterestTest, RepaymentBelowZeroRateNeedHasNoRate) {
+    // 100000 over 360 months needs 277.7777... at no interest at all.
+    for (const auto timing : {Arrears, Advance}) {
+        for (const auto repay : {"277.7776", "277", "100", "0"}) {
+            const auto out = Solve(Fields("100000", "", "30", "", repay), Interest, timing);
+            ASSERT_FALSE(out) << repay;
+            EXPECT_EQ(out.failure().text, "No interest rate of 0% or more gives this repayment.");
+            EXPECT_EQ(out.failure().kind, MessageKind::Information);
+        }
+        // Within a ten-thousandth of the zero-rate repayment the rate is 0.
+        const auto out = Solve(Fields("100000", "", "30", "", "277.7777"), Interest, timing);
+        ASSERT_TRUE(out) << out.failure().text;
+        EXPECT_EQ(out->interest, "0");
     }
 }
 
@@ -265,6 +271,20 @@ TEST(WhatIfZeroRateTest, LimitsOfTheFormulas) {
     // A count beyond any double is no answer either.
     out = Solve(Fields("999999999", "0.000001", "", "", "1e-300"), Periods, Arrears, daily, daily);
     ASSERT_FALSE(out);
+}
+
+TEST(WhatIfZeroRateTest, PeriodsAreWholeNumbersBelowTenToTheFifteen) {
+    const auto daily = PaymentFrequency::Daily;
+    // 10^14 + 1 repayments: whole years and days, never an exponent.
+    auto out = Solve(Fields("1000", "0.000001", "", "", "1e-11"), Periods, Arrears, daily, daily);
+    ASSERT_TRUE(out);
+    EXPECT_EQ(out->periods, "273972602739");
+    EXPECT_EQ(out->partYear, "266");
+    // 10^15 repayments and more: no whole count to write.
+    out = Solve(Fields("1000", "0.000001", "", "", "1e-12"), Periods, Arrears, daily, daily);
+    ASSERT_FALSE(out);
+    EXPECT_EQ(out.failure().text,
+              "This Loan can't be paid off in a reasonable period. Try increasing your payments.");
 }
 
 TEST(WhatIfZeroRateTest, ClosedFormsStayFinite) {

@@ -85,5 +85,54 @@ TEST(CliUsageTest, WrongUsageIsStatusSixtyFour) {
     EXPECT_NE(Call({"loan", "--bogus"}).err.find("--bogus"), std::string::npos);
 }
 
+TEST(CliUsageTest, OptionFollowedByAnotherOptionLacksItsValue) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> calls = {
+        {{"loan", "--years", "--json"}, "option --years needs a value"},
+        {{"loan", "--amount", "--advance"}, "option --amount needs a value"},
+        {{"grid", "--rate", "--amount-step", "1000"}, "option --rate needs a value"},
+        {{"whatif", "--repay", "--solve", "interest"}, "option --repay needs a value"},
+    };
+    for (const auto& [args, named] : calls) {
+        const CliRun r = Call(args);
+        EXPECT_EQ(r.status, 64) << named;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+    }
+    // A value that only starts like an option is a value.
+    const CliRun r = Call("loan", {"--amount", "1000", "--years", "5", "--rate", "-5"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "You must enter a valid interest rate between 0 and 100\n");
+}
+
+TEST(CliUsageTest, PartYearWithAnnualRepaymentsIsWrongUsage) {
+    const std::vector<std::string> annual = {"--amount", "1000", "--rate",      "6",
+                                             "--years",  "5",    "--repayment", "Annualy",
+                                             "--parts",  "1"};
+    for (const std::string command : {"loan", "schedule", "grid", "residual", "whatif"}) {
+        const CliRun r = Call(command, annual);
+        EXPECT_EQ(r.status, 64) << command;
+        EXPECT_NE(r.err.find("--parts"), std::string::npos) << r.err;
+    }
+    // Solving the periods writes the part-year field: its option is ignored.
+    const CliRun r = Call("whatif", {"--solve", "periods", "--amount", "1000", "--rate", "6",
+                                     "--repay", "300", "--repayment", "Annualy", "--parts", "1"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Years: 4\nPart-year periods: 0\n"), std::string::npos) << r.out;
+    EXPECT_EQ(Call("loan", {"--amount", "1000", "--rate", "6", "--years", "5", "--repayment",
+                            "Annualy", "--parts", ""})
+                  .status,
+              0);
+}
+
+TEST(CliTextFormTest, EchoedControlCharactersAreEscaped) {
+    CliRun r = Call("whatif", {"--rate", "6\n", "--years", "30\t", "--repay", "599.55\x1b"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "Loan amount: 100000\nInterest rate: 6\\n\nYears: 30\\t\nPart-year periods: \n"
+              "Repayment: 599.55\\x1b\n");
+    r = Call({"mortgage\n\r"});
+    EXPECT_EQ(r.status, 64);
+    EXPECT_NE(r.err.find("unknown command 'mortgage\\n\\x0d'\n"), std::string::npos) << r.err;
+}
+
 }  // namespace
 }  // namespace corbel::cli
