@@ -2,9 +2,9 @@
 
 #include <QLocale>
 
-#include "ErrorChecking.h"
-#include "LocaleRegional.h"
-#include "MortgageFunctions.h"
+#include "calc/ErrorChecking.h"
+#include "calc/MortgageFunctions.h"
+#include "platform/LocaleRegional.h"
 
 namespace {
 

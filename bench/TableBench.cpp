@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "LoanGrid.h"
-#include "LoanSchedule.h"
+#include "calc/LoanGrid.h"
+#include "calc/LoanSchedule.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "Dialogs.h"
-#include "HelpViewer.h"
-#include "LoanPage.h"
-#include "LocaleRegional.h"
-#include "MSCHEDULEUnit.h"
-#include "MainUnit.h"
-#include "MortgageGridUnit.h"
+#include "platform/Dialogs.h"
+#include "platform/HelpViewer.h"
+#include "platform/LocaleRegional.h"
+#include "ui/LoanPage.h"
+#include "ui/MSCHEDULEUnit.h"
+#include "ui/MainUnit.h"
+#include "ui/MortgageGridUnit.h"
 
 namespace {
 

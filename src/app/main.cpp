@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "Dialogs.h"
-#include "HelpWindow.h"
-#include "LocaleRegional.h"
-#include "MainUnit.h"
+#include "platform/Dialogs.h"
+#include "platform/LocaleRegional.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainUnit.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -4,7 +4,7 @@
 #include <utility>
 #include <variant>
 
-#include "Messages.h"
+#include "calc/Messages.h"
 
 namespace corbel {
 

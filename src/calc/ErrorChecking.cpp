@@ -1,4 +1,4 @@
-#include "ErrorChecking.h"
+#include "calc/ErrorChecking.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "Frequency.h"
+#include "calc/Frequency.h"
 
 namespace corbel {
 

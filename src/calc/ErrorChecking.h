@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "Checked.h"
-#include "Regional.h"
+#include "calc/Checked.h"
+#include "calc/Regional.h"
 
 namespace corbel {
 

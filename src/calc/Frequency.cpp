@@ -1,6 +1,6 @@
-#include "Frequency.h"
+#include "calc/Frequency.h"
 
-#include "Messages.h"
+#include "calc/Messages.h"
 
 namespace corbel {
 

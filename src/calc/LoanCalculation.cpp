@@ -1,6 +1,6 @@
-#include "LoanCalculation.h"
+#include "calc/LoanCalculation.h"
 
-#include "ErrorChecking.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "Checked.h"
-#include "MortgageFunctions.h"
-#include "Regional.h"
+#include "calc/Checked.h"
+#include "calc/MortgageFunctions.h"
+#include "calc/Regional.h"
 
 namespace corbel {
 

@@ -1,11 +1,11 @@
-#include "LoanGrid.h"
+#include "calc/LoanGrid.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
-#include "ErrorChecking.h"
-#include "TableCells.h"
+#include "calc/ErrorChecking.h"
+#include "calc/TableCells.h"
 
 namespace corbel {
 

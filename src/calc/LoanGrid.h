@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "Checked.h"
-#include "LoanCalculation.h"
-#include "MortgageFunctions.h"
-#include "Regional.h"
+#include "calc/Checked.h"
+#include "calc/LoanCalculation.h"
+#include "calc/MortgageFunctions.h"
+#include "calc/Regional.h"
 
 namespace corbel {
 

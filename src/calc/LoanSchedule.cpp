@@ -1,9 +1,9 @@
-#include "LoanSchedule.h"
+#include "calc/LoanSchedule.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "ErrorChecking.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 

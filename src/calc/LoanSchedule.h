@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "Checked.h"
-#include "LoanCalculation.h"
-#include "MortgageFunctions.h"
-#include "Regional.h"
-#include "TableCells.h"
+#include "calc/Checked.h"
+#include "calc/LoanCalculation.h"
+#include "calc/MortgageFunctions.h"
+#include "calc/Regional.h"
+#include "calc/TableCells.h"
 
 namespace corbel {
 

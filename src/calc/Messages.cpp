@@ -1,4 +1,4 @@
-#include "Messages.h"
+#include "calc/Messages.h"
 
 namespace corbel {
 

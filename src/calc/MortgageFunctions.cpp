@@ -1,9 +1,9 @@
-#include "MortgageFunctions.h"
+#include "calc/MortgageFunctions.h"
 
 #include <cmath>
 #include <limits>
 
-#include "ErrorChecking.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 

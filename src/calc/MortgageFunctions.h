@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "Frequency.h"
-#include "Regional.h"
+#include "calc/Frequency.h"
+#include "calc/Regional.h"
 
 namespace corbel {
 

@@ -1,8 +1,8 @@
-#include "ResidualValue.h"
+#include "calc/ResidualValue.h"
 
-#include "ErrorChecking.h"
-#include "LoanCalculation.h"
-#include "MortgageFunctions.h"
+#include "calc/ErrorChecking.h"
+#include "calc/LoanCalculation.h"
+#include "calc/MortgageFunctions.h"
 
 namespace corbel {
 

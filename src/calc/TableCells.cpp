@@ -1,8 +1,8 @@
-#include "TableCells.h"
+#include "calc/TableCells.h"
 
 #include <cmath>
 
-#include "ErrorChecking.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "Regional.h"
+#include "calc/Regional.h"
 
 namespace corbel {
 

@@ -1,11 +1,11 @@
-#include "WhatIf.h"
+#include "calc/WhatIf.h"
 
 #include <array>
 #include <cmath>
 
-#include "ErrorChecking.h"
-#include "LoanCalculation.h"
-#include "MortgageFunctions.h"
+#include "calc/ErrorChecking.h"
+#include "calc/LoanCalculation.h"
+#include "calc/MortgageFunctions.h"
 
 namespace corbel {
 

@@ -4,9 +4,9 @@
 #include <span>
 #include <string>
 
-#include "Checked.h"
-#include "Frequency.h"
-#include "Regional.h"
+#include "calc/Checked.h"
+#include "calc/Frequency.h"
+#include "calc/Regional.h"
 
 namespace corbel {
 

@@ -1,10 +1,10 @@
-#include "Cli.h"
+#include "cli/Cli.h"
 
 #include <array>
 #include <cstdio>
 #include <memory>
 
-#include "LocaleRegional.h"
+#include "platform/LocaleRegional.h"
 
 namespace corbel::cli {
 

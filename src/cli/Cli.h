@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "LoanCalculation.h"
-#include "Regional.h"
+#include "calc/LoanCalculation.h"
+#include "calc/Regional.h"
 
 namespace corbel::cli {
 

@@ -1,8 +1,8 @@
-#include "Cli.h"
-#include "ErrorChecking.h"
-#include "Json.h"
-#include "LoanGrid.h"
-#include "TextTable.h"
+#include "calc/ErrorChecking.h"
+#include "calc/LoanGrid.h"
+#include "cli/Cli.h"
+#include "cli/Json.h"
+#include "cli/TextTable.h"
 
 namespace corbel::cli {
 

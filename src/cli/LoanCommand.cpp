@@ -1,6 +1,6 @@
-#include "Cli.h"
-#include "ErrorChecking.h"
-#include "Json.h"
+#include "calc/ErrorChecking.h"
+#include "cli/Cli.h"
+#include "cli/Json.h"
 
 namespace corbel::cli {
 

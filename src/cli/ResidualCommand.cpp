@@ -1,9 +1,9 @@
 #include <optional>
 
-#include "Cli.h"
-#include "ErrorChecking.h"
-#include "Json.h"
-#include "ResidualValue.h"
+#include "calc/ErrorChecking.h"
+#include "calc/ResidualValue.h"
+#include "cli/Cli.h"
+#include "cli/Json.h"
 
 namespace corbel::cli {
 

@@ -1,10 +1,10 @@
 #include <array>
 
-#include "Cli.h"
-#include "ErrorChecking.h"
-#include "Json.h"
-#include "LoanSchedule.h"
-#include "TextTable.h"
+#include "calc/ErrorChecking.h"
+#include "calc/LoanSchedule.h"
+#include "cli/Cli.h"
+#include "cli/Json.h"
+#include "cli/TextTable.h"
 
 namespace corbel::cli {
 

@@ -1,8 +1,8 @@
 #include <array>
 
-#include "Cli.h"
-#include "Json.h"
-#include "WhatIf.h"
+#include "calc/WhatIf.h"
+#include "cli/Cli.h"
+#include "cli/Json.h"
 
 namespace corbel::cli {
 

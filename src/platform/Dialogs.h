@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Messages.h"
+#include "calc/Messages.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "LocaleRegional.h"
+#include "platform/LocaleRegional.h"
 
 namespace corbel {
 

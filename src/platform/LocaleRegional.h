@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "Regional.h"
+#include "calc/Regional.h"
 
 namespace corbel {
 

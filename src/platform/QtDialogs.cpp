@@ -1,7 +1,7 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 namespace corbel {
 

@@ -1,12 +1,14 @@
-#include "AboutFormUnit.h"
+#include "ui/AboutFormUnit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Palette.h"
-#include "Pictures.h"
+#include "calc/Version.h"
+#include "ui/Palette.h"
+#include "ui/Pictures.h"
+#include "ui/UiContext.h"
 
 namespace corbel::ui {
 
@@ -16,10 +18,10 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     auto* picture = new QLabel(this);
     picture->setObjectName("ProgramIcon");
     picture->setPixmap(Pixmap(Picture::House, 48));
-    HeadingLabel = new QLabel("Corbelwright", this);
+    HeadingLabel = new QLabel(Q(ProgramName), this);
     HeadingLabel->setObjectName("HeadingLabel");
     MakeHeading(HeadingLabel, 8);
-    VersionLabel = new QLabel("Version 1.07", this);
+    VersionLabel = new QLabel("Version " + Q(ProgramVersion), this);
     VersionLabel->setObjectName("VersionLabel");
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKButton");

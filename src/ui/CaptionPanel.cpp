@@ -1,9 +1,9 @@
-#include "CaptionPanel.h"
+#include "ui/CaptionPanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "Controls.h"
+#include "ui/Controls.h"
 
 namespace corbel::ui {
 

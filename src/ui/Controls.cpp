@@ -1,4 +1,4 @@
-#include "Controls.h"
+#include "ui/Controls.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -10,8 +10,8 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "Palette.h"
-#include "UiContext.h"
+#include "ui/Palette.h"
+#include "ui/UiContext.h"
 
 namespace corbel::ui {
 

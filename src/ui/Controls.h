@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <initializer_list>
 
-#include "LoanCalculation.h"
-#include "UiContext.h"
+#include "calc/LoanCalculation.h"
+#include "ui/UiContext.h"
 
 class QGridLayout;
 class QLabel;

@@ -1,10 +1,10 @@
-#include "GridModel.h"
+#include "ui/GridModel.h"
 
 #include <QPainter>
 
-#include "ErrorChecking.h"
-#include "Palette.h"
-#include "UiContext.h"
+#include "calc/ErrorChecking.h"
+#include "ui/Palette.h"
+#include "ui/UiContext.h"
 
 namespace corbel::ui {
 

@@ -4,8 +4,8 @@
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 
-#include "LoanGrid.h"
-#include "Regional.h"
+#include "calc/LoanGrid.h"
+#include "calc/Regional.h"
 
 namespace corbel::ui {
 

@@ -1,4 +1,4 @@
-#include "HeaderBand.h"
+#include "ui/HeaderBand.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -7,15 +7,17 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "Palette.h"
-#include "Pictures.h"
+#include "calc/Version.h"
+#include "ui/Palette.h"
+#include "ui/Pictures.h"
+#include "ui/UiContext.h"
 
 namespace corbel::ui {
 
 namespace {
 
 QLabel* NameLabel(const char* name, const QColor& colour, QWidget* parent) {
-    auto* label = new QLabel("Corbelwright", parent);
+    auto* label = new QLabel(Q(ProgramName), parent);
     label->setObjectName(name);
     QFont font = label->font();
     font.setBold(true);

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "HelpViewer.h"
+#include "platform/HelpViewer.h"
 
 class QTextBrowser;
 

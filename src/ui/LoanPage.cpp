@@ -1,4 +1,4 @@
-#include "LoanPage.h"
+#include "ui/LoanPage.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,10 +12,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "Controls.h"
-#include "ErrorChecking.h"
-#include "Palette.h"
-#include "Pictures.h"
+#include "calc/ErrorChecking.h"
+#include "calc/Version.h"
+#include "ui/Controls.h"
+#include "ui/Palette.h"
+#include "ui/Pictures.h"
 
 namespace corbel::ui {
 
@@ -49,7 +50,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     : QWidget(parent), context_(context), state_(state) {
     auto* picture = Named(new QLabel(this), "Image1");
     picture->setPixmap(Pixmap(Picture::House, 40));
-    auto* title = Caption("MALabel", "Corbelwright", this);
+    auto* title = Caption("MALabel", Q(ProgramName), this);
     MakeHeading(title, 8);
 
     auto* amountLabel = Caption("MAmountLabel", "Loan Amount", this);

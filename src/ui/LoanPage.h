@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "CaptionPanel.h"
-#include "LoanCalculation.h"
-#include "UiContext.h"
+#include "calc/LoanCalculation.h"
+#include "ui/CaptionPanel.h"
+#include "ui/UiContext.h"
 
 class QComboBox;
 class QLabel;

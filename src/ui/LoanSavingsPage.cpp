@@ -1,9 +1,9 @@
-#include "LoanSavingsPage.h"
+#include "ui/LoanSavingsPage.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
 
-#include "ErrorChecking.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel::ui {
 

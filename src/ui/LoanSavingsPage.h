@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "UiContext.h"
+#include "ui/UiContext.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "MSCHEDULEUnit.h"
+#include "ui/MSCHEDULEUnit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,11 +13,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "Controls.h"
-#include "ErrorChecking.h"
-#include "Palette.h"
-#include "Pictures.h"
-#include "ScheduleModel.h"
+#include "calc/ErrorChecking.h"
+#include "ui/Controls.h"
+#include "ui/Palette.h"
+#include "ui/Pictures.h"
+#include "ui/ScheduleModel.h"
 
 namespace corbel::ui {
 

@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "LoanCalculation.h"
-#include "LoanSchedule.h"
-#include "UiContext.h"
+#include "calc/LoanCalculation.h"
+#include "calc/LoanSchedule.h"
+#include "ui/UiContext.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "MainUnit.h"
+#include "ui/MainUnit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,16 +17,17 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "AboutFormUnit.h"
-#include "ErrorChecking.h"
-#include "HeaderBand.h"
-#include "LoanPage.h"
-#include "LoanSavingsPage.h"
-#include "MSCHEDULEUnit.h"
-#include "MortgageGridUnit.h"
-#include "Pictures.h"
-#include "ResidualValuePage.h"
-#include "WhatIfPage.h"
+#include "calc/ErrorChecking.h"
+#include "calc/Version.h"
+#include "ui/AboutFormUnit.h"
+#include "ui/HeaderBand.h"
+#include "ui/LoanPage.h"
+#include "ui/LoanSavingsPage.h"
+#include "ui/MSCHEDULEUnit.h"
+#include "ui/MortgageGridUnit.h"
+#include "ui/Pictures.h"
+#include "ui/ResidualValuePage.h"
+#include "ui/WhatIfPage.h"
 
 namespace corbel::ui {
 
@@ -176,11 +177,12 @@ void TMORTLOAN::createSecondaryWindows() {
 }
 
 void TMORTLOAN::relabel() {
-    setWindowTitle("Corbelwright 1.07");
-    header_->HeadingLabel1->setText("Corbelwright");
-    header_->HeadingLabel2->setText("Corbelwright");
+    const QString name = Q(ProgramName);
+    setWindowTitle(name + " " + Q(ProgramVersion));
+    header_->HeadingLabel1->setText(name);
+    header_->HeadingLabel2->setText(name);
     PageControl1->setTabText(PageControl1->indexOf(loan_), "Loan");
-    loan_->findChild<QLabel*>("MALabel")->setText("Corbelwright");
+    loan_->findChild<QLabel*>("MALabel")->setText(name);
     loan_->findChild<QLabel*>("MAmountLabel")->setText("Loan Amount");
     loan_->MortgageGridBtn->setText("Loan Grid");
     whatIf_->WhatIfAmountLabel->setText("Loan Amount");
@@ -189,8 +191,8 @@ void TMORTLOAN::relabel() {
         "Calculate any of the four Loan variables. Select the variable to be calculated on the "
         "right, and enter the values for the other three variables.");
     whatIf_->TransferBtn->setText("Transfer to Corbelwright");
-    about_->HeadingLabel->setText("Corbelwright");
-    about_->VersionLabel->setText("Version 1.07");
+    about_->HeadingLabel->setText(name);
+    about_->VersionLabel->setText("Version " + Q(ProgramVersion));
 }
 
 void TMORTLOAN::setup() {

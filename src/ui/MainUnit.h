@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "UiContext.h"
+#include "ui/UiContext.h"
 
 class QAction;
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "MortgageGridUnit.h"
+#include "ui/MortgageGridUnit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,12 +12,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "Controls.h"
-#include "ErrorChecking.h"
-#include "GridModel.h"
-#include "LoanGrid.h"
-#include "Palette.h"
-#include "Pictures.h"
+#include "calc/ErrorChecking.h"
+#include "calc/LoanGrid.h"
+#include "ui/Controls.h"
+#include "ui/GridModel.h"
+#include "ui/Palette.h"
+#include "ui/Pictures.h"
 
 namespace corbel::ui {
 

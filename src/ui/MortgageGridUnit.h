@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "LoanCalculation.h"
-#include "LoanGrid.h"
-#include "UiContext.h"
+#include "calc/LoanCalculation.h"
+#include "calc/LoanGrid.h"
+#include "ui/UiContext.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "Palette.h"
+#include "ui/Palette.h"
 
 #include <QLineEdit>
 #include <QPalette>

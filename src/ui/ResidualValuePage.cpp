@@ -1,4 +1,4 @@
-#include "ResidualValuePage.h"
+#include "ui/ResidualValuePage.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Controls.h"
-#include "ErrorChecking.h"
-#include "LoanPage.h"
-#include "Palette.h"
-#include "Pictures.h"
+#include "calc/ErrorChecking.h"
+#include "ui/Controls.h"
+#include "ui/LoanPage.h"
+#include "ui/Palette.h"
+#include "ui/Pictures.h"
 
 namespace corbel::ui {
 

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "CaptionPanel.h"
-#include "ResidualValue.h"
-#include "UiContext.h"
+#include "calc/ResidualValue.h"
+#include "ui/CaptionPanel.h"
+#include "ui/UiContext.h"
 
 class QComboBox;
 class QLabel;

@@ -1,10 +1,10 @@
-#include "ScheduleModel.h"
+#include "ui/ScheduleModel.h"
 
 #include <QApplication>
 #include <QPalette>
 
-#include "ErrorChecking.h"
-#include "UiContext.h"
+#include "calc/ErrorChecking.h"
+#include "ui/UiContext.h"
 
 namespace corbel::ui {
 

@@ -3,8 +3,8 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "LoanSchedule.h"
-#include "Regional.h"
+#include "calc/LoanSchedule.h"
+#include "calc/Regional.h"
 
 namespace corbel::ui {
 

@@ -3,10 +3,10 @@
 #include <QString>
 #include <functional>
 
-#include "Dialogs.h"
-#include "HelpViewer.h"
-#include "MortgageFunctions.h"
-#include "Regional.h"
+#include "calc/MortgageFunctions.h"
+#include "calc/Regional.h"
+#include "platform/Dialogs.h"
+#include "platform/HelpViewer.h"
 
 namespace corbel::ui {
 

@@ -1,4 +1,4 @@
-#include "WhatIfPage.h"
+#include "ui/WhatIfPage.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,10 +11,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "Controls.h"
-#include "LoanPage.h"
-#include "Palette.h"
-#include "Pictures.h"
+#include "ui/Controls.h"
+#include "ui/LoanPage.h"
+#include "ui/Palette.h"
+#include "ui/Pictures.h"
 
 namespace corbel::ui {
 

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "LoanPage.h"
-#include "UiContext.h"
-#include "WhatIf.h"
+#include "calc/WhatIf.h"
+#include "ui/LoanPage.h"
+#include "ui/UiContext.h"
 
 class QComboBox;
 class QLabel;

@@ -1,11 +1,11 @@
-#include "ErrorChecking.h"
+#include "calc/ErrorChecking.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "Frequency.h"
 #include "TestRegional.h"
+#include "calc/Frequency.h"
 
 namespace corbel {
 namespace {

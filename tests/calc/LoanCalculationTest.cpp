@@ -1,9 +1,9 @@
-#include "LoanCalculation.h"
+#include "calc/LoanCalculation.h"
 
 #include <gtest/gtest.h>
 
-#include "ErrorChecking.h"
 #include "TestRegional.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 namespace {

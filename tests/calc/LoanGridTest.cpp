@@ -1,11 +1,11 @@
-#include "LoanGrid.h"
+#include "calc/LoanGrid.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "ErrorChecking.h"
 #include "TestRegional.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 namespace {

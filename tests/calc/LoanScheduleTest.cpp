@@ -1,4 +1,4 @@
-#include "LoanSchedule.h"
+#include "calc/LoanSchedule.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ErrorChecking.h"
 #include "TestRegional.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 namespace {

@@ -1,9 +1,9 @@
-#include "MortgageFunctions.h"
+#include "calc/MortgageFunctions.h"
 
 #include <gtest/gtest.h>
 
-#include "ErrorChecking.h"
 #include "TestRegional.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 namespace {

@@ -1,9 +1,9 @@
-#include "ResidualValue.h"
+#include "calc/ResidualValue.h"
 
 #include <gtest/gtest.h>
 
-#include "ErrorChecking.h"
 #include "TestRegional.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 namespace {

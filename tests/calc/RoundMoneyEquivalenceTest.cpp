@@ -3,7 +3,7 @@
 #include <cmath>
 #include <random>
 
-#include "ErrorChecking.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "LocaleRegional.h"
+#include "platform/LocaleRegional.h"
 
 namespace corbel::test {
 

@@ -1,11 +1,11 @@
-#include "WhatIf.h"
+#include "calc/WhatIf.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "ErrorChecking.h"
 #include "TestRegional.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Cli.h"
+#include "cli/Cli.h"
 
 namespace corbel::cli {
 

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "CliRun.h"
-#include "ErrorChecking.h"
 #include "TestRegional.h"
+#include "calc/ErrorChecking.h"
 
 namespace corbel::cli {
 namespace {

@@ -9,10 +9,10 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include "HelpWindow.h"
-#include "LocaleRegional.h"
-#include "MainUnit.h"
 #include "ScriptedDialogs.h"
+#include "platform/LocaleRegional.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainUnit.h"
 
 using corbel::ui::HelpWindow;
 

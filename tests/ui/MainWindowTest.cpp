@@ -12,11 +12,11 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "AboutFormUnit.h"
-#include "CaptionPanel.h"
-#include "LocaleRegional.h"
-#include "MainUnit.h"
 #include "ProgramUnderTest.h"
+#include "platform/LocaleRegional.h"
+#include "ui/AboutFormUnit.h"
+#include "ui/CaptionPanel.h"
+#include "ui/MainUnit.h"
 
 using namespace corbel;
 using namespace corbel::ui;

@@ -7,13 +7,13 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "CaptionPanel.h"
-#include "LoanPage.h"
-#include "LocaleRegional.h"
-#include "MainUnit.h"
 #include "ProgramUnderTest.h"
-#include "ResidualValuePage.h"
-#include "WhatIfPage.h"
+#include "platform/LocaleRegional.h"
+#include "ui/CaptionPanel.h"
+#include "ui/LoanPage.h"
+#include "ui/MainUnit.h"
+#include "ui/ResidualValuePage.h"
+#include "ui/WhatIfPage.h"
 
 using namespace corbel;
 using namespace corbel::ui;

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <memory>
 
-#include "LocaleRegional.h"
-#include "MainUnit.h"
 #include "ScriptedDialogs.h"
+#include "platform/LocaleRegional.h"
+#include "ui/MainUnit.h"
 
 namespace corbel::test {
 

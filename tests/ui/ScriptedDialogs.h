@@ -3,8 +3,8 @@
 #include <functional>
 #include <vector>
 
-#include "Dialogs.h"
-#include "HelpViewer.h"
+#include "platform/Dialogs.h"
+#include "platform/HelpViewer.h"
 
 namespace corbel::test {
 

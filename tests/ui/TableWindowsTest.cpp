@@ -11,14 +11,14 @@
 #include <QToolButton>
 #include <functional>
 
-#include "GridModel.h"
-#include "LoanPage.h"
-#include "LocaleRegional.h"
-#include "MSCHEDULEUnit.h"
-#include "MainUnit.h"
-#include "MortgageGridUnit.h"
 #include "ProgramUnderTest.h"
-#include "ScheduleModel.h"
+#include "platform/LocaleRegional.h"
+#include "ui/GridModel.h"
+#include "ui/LoanPage.h"
+#include "ui/MSCHEDULEUnit.h"
+#include "ui/MainUnit.h"
+#include "ui/MortgageGridUnit.h"
+#include "ui/ScheduleModel.h"
 
 using namespace corbel;
 using namespace corbel::ui;
