@@ -45,17 +45,20 @@ Program& TheProgram() {
 // the filled model; with `paint`, until the grid has been drawn once.
 void ScheduleClick(benchmark::State& state, bool paint) {
     Program& p = TheProgram();
-    p.window.loanPage()->MPayment->setCurrentIndex(IndexOf(PaymentFrequency::Daily));
+    p.window.loanPage()
+        ->findChild<QComboBox*>("MPayment")
+        ->setCurrentIndex(IndexOf(PaymentFrequency::Daily));
     TMSCHEDULE* schedule = p.window.schedule();
     schedule->setLoanTexts("999999999", "7.5", "50", "365");
     schedule->show();
     for (auto _ : state) {
-        schedule->Month->click();
+        schedule->findChild<QRadioButton*>("Month")->click();
         if (paint) {
-            benchmark::DoNotOptimize(schedule->MSGrid->viewport()->grab());
+            benchmark::DoNotOptimize(
+                schedule->findChild<QTableView*>("MSGrid")->viewport()->grab());
         }
     }
-    state.counters["rows"] = schedule->MSGrid->model()->rowCount();
+    state.counters["rows"] = schedule->findChild<QTableView*>("MSGrid")->model()->rowCount();
     schedule->hide();
 }
 void BM_ScheduleLongestByPeriod(benchmark::State& state) {
@@ -70,18 +73,20 @@ BENCHMARK(BM_ScheduleLongestByPeriodPainted)->Unit(benchmark::kMillisecond);
 // The largest loan grid, 2,000 rows, from a click on its Calculate.
 void BM_GridLargest(benchmark::State& state) {
     Program& p = TheProgram();
-    p.window.loanPage()->MPayment->setCurrentIndex(IndexOf(PaymentFrequency::Monthly));
+    p.window.loanPage()
+        ->findChild<QComboBox*>("MPayment")
+        ->setCurrentIndex(IndexOf(PaymentFrequency::Monthly));
     TMORTAGEGRID* grid = p.window.grid();
-    grid->MAmt->setText("999999999");
-    grid->InterestR->setText("6");
-    grid->Years->setText("25");
-    grid->AmountStep->setCurrentIndex(0);
+    grid->findChild<QLineEdit*>("MAmt")->setText("999999999");
+    grid->findChild<QLineEdit*>("InterestR")->setText("6");
+    grid->findChild<QLineEdit*>("Years")->setText("25");
+    grid->findChild<QComboBox*>("AmountStep")->setCurrentIndex(0);
     grid->show();
     for (auto _ : state) {
-        grid->SpeedButton1->click();
-        benchmark::DoNotOptimize(grid->MGrid->viewport()->grab());
+        grid->findChild<QPushButton*>("SpeedButton1")->click();
+        benchmark::DoNotOptimize(grid->findChild<QTableView*>("MGrid")->viewport()->grab());
     }
-    state.counters["rows"] = grid->MGrid->model()->rowCount();
+    state.counters["rows"] = grid->findChild<QTableView*>("MGrid")->model()->rowCount();
     grid->hide();
 }
 BENCHMARK(BM_GridLargest)->Unit(benchmark::kMillisecond);

@@ -97,9 +97,9 @@ std::array<std::string_view, ScheduleColumnCount> ScheduleHeadings(ScheduleDispl
     for (int c = 0; c < ScheduleColumnCount; ++c) {
         headings[c] = ScheduleColumns[c].heading;
     }
-    const ScheduleCaptions captions = CaptionsFor(repayment);
-    if (display == ScheduleDisplay::ByPeriod && captions.periodButtonVisible) {
-        headings[0] = captions.periodButton;
+    const std::string_view periodWord = Info(repayment).scheduleButton;
+    if (display == ScheduleDisplay::ByPeriod && !periodWord.empty()) {
+        headings[0] = periodWord;
     }
     return headings;
 }
@@ -112,11 +112,6 @@ std::string ScheduleCellText(const ScheduleRow& row, int column, const Regional&
 double ScheduleCellValue(const ScheduleRow& row, int column) {
     const auto& c = ScheduleColumns[column];
     return CellValue(c.value(row), c.form);
-}
-
-ScheduleCaptions CaptionsFor(PaymentFrequency repayment) {
-    const FrequencyInfo& info = Info(repayment);
-    return {info.scheduleButton, !info.scheduleButton.empty(), info.scheduleRepaymentLabel};
 }
 
 }  // namespace corbel

@@ -43,15 +43,6 @@ LoanSchedule ComputeSchedule(const LoanTerms& terms, ScheduleDisplay display);
 Checked<LoanSchedule> ScheduleFromTexts(const LoanTexts& texts, ScheduleDisplay display,
                                         std::string_view decimalSeparator);
 
-// The schedule window's captions for a repayment frequency: the by-period radio
-// button (hidden for annual repayments) and the label beside the repayment.
-struct ScheduleCaptions {
-    std::string_view periodButton;  // empty when the button is hidden
-    bool periodButtonVisible = true;
-    std::string_view repaymentLabel;
-};
-ScheduleCaptions CaptionsFor(PaymentFrequency repayment);
-
 // The caption of the by-year radio button and of column 0 when shown by year.
 inline constexpr std::string_view YearCaption = "Year";
 

@@ -38,12 +38,8 @@ double PaymentForResidual(double amount, double annualPercent, double count, dou
     return static_cast<double>((a * growth - a * residualPercent / 100) * i / (growth - 1));
 }
 
-std::string_view FrequencyWord(PaymentFrequency repayment) {
-    return Info(repayment).word;
-}
-
 ResidualCaptions ResidualCaptionsFor(PaymentFrequency repayment) {
-    const std::string_view word = FrequencyWord(repayment);
+    const std::string_view word = Info(repayment).word;
     return {Fill("   %1 Repayment with no Residual Value", {word}),
             Fill("Proposed %1 Repayment of", {word}),
             Fill("and requires a %1 Repayment of", {word})};

@@ -20,8 +20,6 @@ double ResidualValue(double amount, double annualPercent, double count, double r
 double PaymentForResidual(double amount, double annualPercent, double count, double residualPercent,
                           double paymentsPerYear);
 
-// The word that names a repayment frequency in the page's captions.
-std::string_view FrequencyWord(PaymentFrequency repayment);
 
 // The three captions that carry the frequency word.
 struct ResidualCaptions {

@@ -50,7 +50,7 @@ int RunSchedule(const Invocation& call, const Output& output) {
             cells.push_back(ScheduleCellText(row, c, r));
         }
     }
-    WriteLine(output.out, CaptionsFor(texts.repayment).repaymentLabel,
+    WriteLine(output.out, Info(texts.repayment).scheduleRepaymentLabel,
               FormatMoney(r, schedule->repayment));
     WriteTable(output.out, table);
     return ExitOk;

@@ -40,4 +40,9 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void TAboutForm::relabel(const QString& programName, const QString& version) {
+    HeadingLabel->setText(programName);
+    VersionLabel->setText("Version " + version);
+}
+
 }  // namespace corbel::ui

@@ -12,6 +12,9 @@ class TAboutForm : public QDialog {
   public:
     explicit TAboutForm(QWidget* parent = nullptr);
 
+    void relabel(const QString& programName, const QString& version);
+
+  private:
     QLabel* HeadingLabel;
     QLabel* VersionLabel;
 };

@@ -10,7 +10,7 @@ namespace corbel::ui {
 
 namespace {
 
-constexpr int Columns = GridColumns + 1;
+constexpr int Columns = GridTableColumns;
 constexpr int RowsBeforeFirstFill = 10;
 
 void PaintFilled(QPainter* painter, const QRect& rect, const QColor& fill, bool bold,
@@ -49,19 +49,7 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString GridModel::cellText(int gridRow, int column) const {
-    if (!filled_) {
-        return QString();
-    }
-    if (gridRow == 0) {
-        return column == 0
-                   ? Q(GridCornerText)
-                   : Q(RateHeadingText(grid_.rates[column - 1], regional_.decimalSeparator()));
-    }
-    const auto row = static_cast<std::size_t>(gridRow - 1);
-    if (column == 0) {
-        return Q(FormatMoney(regional_, grid_.amounts[row], MoneyForm::NoDecimals));
-    }
-    return Q(FormatMoney(regional_, grid_.payments[row][column - 1], MoneyForm::TwoDecimals));
+    return filled_ ? Q(GridCellText(grid_, gridRow, column, regional_)) : QString();
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {

@@ -60,16 +60,21 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
     top->addStretch(1);
     top->addWidget(icon2);
 
-    toolBar = new QToolBar(this);
-    toolBar->setObjectName("ToolBar1");
-    toolBar->setIconSize(QSize(24, 24));
-    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    toolBar->setStyleSheet("QToolBar { background: transparent; border: none; }");
+    toolBar_ = new QToolBar(this);
+    toolBar_->setObjectName("ToolBar1");
+    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar_->setStyleSheet("QToolBar { background: transparent; border: none; }");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 2);
     layout->addLayout(top, 1);
-    layout->addWidget(toolBar);
+    layout->addWidget(toolBar_);
+}
+
+void HeaderBand::setProgramName(const QString& name) {
+    HeadingLabel1->setText(name);
+    HeadingLabel2->setText(name);
 }
 
 void HeaderBand::paintEvent(QPaintEvent*) {

@@ -14,12 +14,18 @@ class HeaderBand : public QWidget {
   public:
     explicit HeaderBand(QWidget* parent = nullptr);
 
-    QLabel* HeadingLabel1;
-    QLabel* HeadingLabel2;
-    QToolBar* toolBar;
+    // The tool bar along the band's foot, which the main window fills.
+    QToolBar* toolBar() const { return toolBar_; }
+    // The product name and its shadow.
+    void setProgramName(const QString& name);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QLabel* HeadingLabel1;
+    QLabel* HeadingLabel2;  // the shadow behind HeadingLabel1
+    QToolBar* toolBar_;
 };
 
 }  // namespace corbel::ui

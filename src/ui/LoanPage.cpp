@@ -22,14 +22,8 @@ namespace corbel::ui {
 
 namespace {
 
-// Panel1's caption by repayment frequency, in list order.
-const char* const PaymentCaptions[FrequencyCount] = {
-    "   Annual Loan Payment is",  "   Bi-Annual Loan Payment is",  "   Quarterly Loan Payment is",
-    "   Monthly Loan Payment is", "   Bi-Monthly Loan Payment is", "   Fortnightly Loan Payment is",
-    "   Weekly Loan Payment is",  "   Daily Loan Payment is"};
-
 QString PaymentCaption(PaymentFrequency frequency) {
-    return PaymentCaptions[IndexOf(frequency)];
+    return Q(LoanPaymentCaption(frequency));
 }
 
 }  // namespace
@@ -173,6 +167,15 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     // Print calculates as Calculate does; the printed details come with the reports.
     connect(PrintMortBtn, &QPushButton::clicked, this, &LoanPage::CalMortBtnClick);
     connect(BitBtn8, &QPushButton::clicked, this, &LoanPage::BitBtn8Click);
+    const std::pair<QAbstractButton*, Opener> openers[] = {
+        {MortgageGridBtn, Opener::Grid},
+        {SpeedButton2, Opener::Schedule},
+        {SpeedButton3, Opener::AdditionalPayments},
+        {BitBtn9, Opener::Chart}};
+    for (const auto& [button, opener] : openers) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, opener = opener] { emit openRequested(opener); });
+    }
     connect(BitBtn1, &QToolButton::clicked, this,
             [this] { context_.help.showHelp(topic::LoanPage); });
 }
@@ -184,6 +187,43 @@ PaymentFrequency LoanPage::repayment() const {
 LoanOptions LoanPage::options() const {
     return {repayment(), SelectedFrequency(MCompounded),
             MArrears->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
+}
+
+LoanEntry LoanPage::loanEntry() const {
+    const LoanOptions chosen = options();
+    return {MAmount->text(),  IRate->text(),      Period->text(), MPartyear->text(),
+            chosen.repayment, chosen.compounding, chosen.timing};
+}
+
+QString LoanPage::partYearUnit() const {
+    return Label98->text();
+}
+
+void LoanPage::focusAmount() {
+    MAmount->setFocus();
+}
+
+void LoanPage::relabel(const QString& programName) {
+    findChild<QLabel*>("MALabel")->setText(programName);
+    findChild<QLabel*>("MAmountLabel")->setText("Loan Amount");
+    MortgageGridBtn->setText("Loan Grid");
+}
+
+void LoanPage::click(Opener opener) {
+    switch (opener) {
+        case Opener::Grid:
+            MortgageGridBtn->click();
+            break;
+        case Opener::Schedule:
+            SpeedButton2->click();
+            break;
+        case Opener::AdditionalPayments:
+            SpeedButton3->click();
+            break;
+        case Opener::Chart:
+            BitBtn9->click();
+            break;
+    }
 }
 
 void LoanPage::setLoan(const LoanEntry& loan) {

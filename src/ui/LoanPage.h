@@ -44,7 +44,30 @@ class LoanPage : public QWidget {
     LoanOptions options() const;
     // Puts a loan on the page and runs the repayment frequency change once.
     void setLoan(const LoanEntry& loan);
+    // The page's loan as it stands, for the windows that copy it.
+    LoanEntry loanEntry() const;
+    // The caption beside the part-year field, such as "Month(s)".
+    QString partYearUnit() const;
+    void focusAmount();
+    // The captions that carry the program's name.
+    void relabel(const QString& programName);
 
+    // The buttons that open other windows; each is also clicked from elsewhere
+    // (tool bar, menu), so that every way in runs the same checks.
+    enum class Opener { Grid, Schedule, AdditionalPayments, Chart };
+    void click(Opener opener);
+
+    // The repayment frequency's effect on the page's captions.
+    void MPaymentChange();
+    void CalMortBtnClick();
+    void BitBtn8Click();
+
+  signals:
+    // The part-year field was shown (true) or hidden for annual repayments.
+    void partYearShown(bool shown);
+    void openRequested(LoanPage::Opener opener);
+
+  private:
     QLineEdit* MAmount;
     QLineEdit* Period;
     QLineEdit* MPartyear;
@@ -66,17 +89,6 @@ class LoanPage : public QWidget {
     QPushButton* MortgageGridBtn;
     QPushButton* SpeedButton2;
     QPushButton* SpeedButton3;
-
-    // The repayment frequency's effect on the page's captions.
-    void MPaymentChange();
-    void CalMortBtnClick();
-    void BitBtn8Click();
-
-  signals:
-    // The part-year field was shown (true) or hidden for annual repayments.
-    void partYearShown(bool shown);
-
-  private:
     UiContext context_;
     SharedState& state_;
 };

@@ -24,6 +24,12 @@ LoanSavingsPage::LoanSavingsPage(const UiContext& context, SharedState& state, Q
     investrate = field("investrate", "Investment rate(%)");
 }
 
+void LoanSavingsPage::copyLoan(const QString& amount, const QString& years, const QString& rate) {
+    MSavingsAmount->setText(amount);
+    mperiod->setText(years);
+    minterest->setText(rate);
+}
+
 void LoanSavingsPage::MSavingsAmountChange(QLineEdit* sender) {
     state_.LoanSaved = false;
     const std::string text = sender->text().toStdString();

@@ -15,15 +15,16 @@ class LoanSavingsPage : public QWidget {
   public:
     LoanSavingsPage(const UiContext& context, SharedState& state, QWidget* parent = nullptr);
 
+    void MSavingsAmountChange(QLineEdit* sender);
+    // Takes the Loan page's amount, years and rate (each runs the change check).
+    void copyLoan(const QString& amount, const QString& years, const QString& rate);
+
+  private:
     QLineEdit* MSavingsAmount;
     QLineEdit* mperiod;
     QLineEdit* minterest;
     QLineEdit* reducedperiod;
     QLineEdit* investrate;
-
-    void MSavingsAmountChange(QLineEdit* sender);
-
-  private:
     UiContext context_;
     SharedState& state_;
 };

@@ -23,7 +23,7 @@ namespace corbel::ui {
 
 namespace {
 
-constexpr int ColumnWidths[6] = {65, 77, 84, 87, 98, 93};
+constexpr int ColumnWidths[ScheduleColumnCount] = {65, 77, 84, 87, 98, 93};
 constexpr QSize ClientArea(534, 377);
 
 QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent) {
@@ -67,9 +67,8 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     QStringList repaymentLabels;
     QStringList periodButtons;
     for (const auto& info : Frequencies) {
-        const ScheduleCaptions captions = CaptionsFor(info.frequency);
-        repaymentLabels << Q(captions.repaymentLabel);
-        periodButtons << Q(captions.periodButton);
+        repaymentLabels << Q(info.scheduleRepaymentLabel);
+        periodButtons << Q(info.scheduleButton);
     }
     ReserveWidth(Label4, repaymentLabels);
     auto* display = Named(new QGroupBox("Display By", this), "GroupBox1");
@@ -123,7 +122,7 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     const int wideMoney =
         fontMetrics().horizontalAdvance(Q(FormatMoney(context_.regional, -99999999999.99))) + 10;
     int gridWidth = 0;
-    for (int c = 0; c < 6; ++c) {
+    for (int c = 0; c < ScheduleColumnCount; ++c) {
         const int needed = c == 0   ? fontMetrics().horizontalAdvance("99999") + 10
                            : c == 4 ? wideMoney
                                     : money;
@@ -135,17 +134,18 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     MSGrid->setFixedWidth(gridWidth + scrollWidth + 2 * MSGrid->frameWidth());
 
     // The column headings: raised panels, each as wide as the column below it.
-    Label10 = HeadingPanel("Label10", "Year", this);
-    QLabel* headings[] = {Label10,
-                          HeadingPanel("Panel3", "Interest", this),
-                          HeadingPanel("Label6", "Capital Reduction", this),
-                          HeadingPanel("Label7", "Outstanding Balance", this),
-                          HeadingPanel("Label8", "Accumulated Interest", this),
-                          HeadingPanel("Label9", "Accumulated Capital", this)};
+    const char* const headingNames[ScheduleColumnCount] = {"Label10", "Panel3", "Label6",
+                                                           "Label7",  "Label8", "Label9"};
+    const auto headingTexts = ScheduleHeadings(ScheduleDisplay::ByYear, repayment_);
+    QLabel* headings[ScheduleColumnCount];
+    for (int c = 0; c < ScheduleColumnCount; ++c) {
+        headings[c] = HeadingPanel(headingNames[c], Q(headingTexts[c]), this);
+    }
+    Label10 = headings[0];
     auto* headingRow = new QHBoxLayout;
     headingRow->setSpacing(0);
     headingRow->addSpacing(MSGrid->frameWidth());
-    for (int c = 0; c < 6; ++c) {
+    for (int c = 0; c < ScheduleColumnCount; ++c) {
         headings[c]->setFixedWidth(MSGrid->columnWidth(c));
         headingRow->addWidget(headings[c]);
     }
@@ -233,12 +233,13 @@ void TMSCHEDULE::FillLoanSchedule() {
 }
 
 void TMSCHEDULE::setFrequencyCaptions(PaymentFrequency repayment, const QString& partYearUnit) {
-    const ScheduleCaptions captions = CaptionsFor(repayment);
-    Month->setVisible(captions.periodButtonVisible);
-    if (captions.periodButtonVisible) {
-        Month->setText(Q(captions.periodButton));
+    repayment_ = repayment;
+    const FrequencyInfo& info = Info(repayment);
+    Month->setVisible(!info.scheduleButton.empty());
+    if (!info.scheduleButton.empty()) {
+        Month->setText(Q(info.scheduleButton));
     }
-    Label4->setText(Q(captions.repaymentLabel));
+    Label4->setText(Q(info.scheduleRepaymentLabel));
     updateColumnHeading();
     Label11->setText(partYearUnit);
 }
@@ -249,7 +250,9 @@ void TMSCHEDULE::setPartYearVisible(bool visible) {
 }
 
 void TMSCHEDULE::updateColumnHeading() {
-    Label10->setText(Month->isChecked() ? Month->text() : Q(YearCaption));
+    const ScheduleDisplay display =
+        Month->isChecked() ? ScheduleDisplay::ByPeriod : ScheduleDisplay::ByYear;
+    Label10->setText(Q(ScheduleHeadings(display, repayment_)[0]));
 }
 
 void TMSCHEDULE::CalculateBtnClick() {

@@ -4,6 +4,7 @@
 
 #include "calc/LoanCalculation.h"
 #include "calc/LoanSchedule.h"
+#include "ui/LoanPage.h"
 #include "ui/UiContext.h"
 
 class QLabel;
@@ -25,6 +26,24 @@ class TMSCHEDULE : public QDialog {
   public:
     TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWidget* parent = nullptr);
 
+    ScheduleModel* model() const { return model_; }
+
+    // Copies the Loan page's four texts into the window's fields.
+    void setLoanTexts(const QString& amount, const QString& rate, const QString& years,
+                      const QString& parts);
+    void setLoan(const LoanEntry& loan) {
+        setLoanTexts(loan.amount, loan.rate, loan.years, loan.parts);
+    }
+    // Reads the window's fields and the Loan page's options, and refills the grid
+    // and the repayment; the fields must have passed their checks.
+    void FillLoanSchedule();
+    // The captions that follow the repayment frequency, set on each opening.
+    void setFrequencyCaptions(PaymentFrequency repayment, const QString& partYearUnit);
+    // The part-year field and its label are hidden for annual repayments.
+    void setPartYearVisible(bool visible);
+    void CalculateBtnClick();
+
+  private:
     QLabel* HeadingLabel;
     QPushButton* CalculateBtn;
     QPushButton* OKBtn;
@@ -40,21 +59,6 @@ class TMSCHEDULE : public QDialog {
     QLabel* MSMonthlyRepayment;
     QLabel* Label10;
     QTableView* MSGrid;
-    ScheduleModel* model() const { return model_; }
-
-    // Copies the Loan page's four texts into the window's fields.
-    void setLoanTexts(const QString& amount, const QString& rate, const QString& years,
-                      const QString& parts);
-    // Reads the window's fields and the Loan page's options, and refills the grid
-    // and the repayment; the fields must have passed their checks.
-    void FillLoanSchedule();
-    // The captions that follow the repayment frequency, set on each opening.
-    void setFrequencyCaptions(PaymentFrequency repayment, const QString& partYearUnit);
-    // The part-year field and its label are hidden for annual repayments.
-    void setPartYearVisible(bool visible);
-    void CalculateBtnClick();
-
-  private:
     LoanTexts fieldTexts() const;
     Checked<LoanSchedule> computeSchedule() const;
     void showSchedule(const LoanSchedule& schedule);
@@ -63,6 +67,7 @@ class TMSCHEDULE : public QDialog {
     UiContext context_;
     LoanOptionsSource options_;
     ScheduleModel* model_;
+    PaymentFrequency repayment_ = DefaultFrequency;  // of the latest opening
 };
 
 }  // namespace corbel::ui

@@ -59,25 +59,25 @@ QString TMORTLOAN::helpFile() const {
 }
 
 QToolButton* TMORTLOAN::toolButton(const char* name, const char* hint, Picture picture) {
-    auto* button = new QToolButton(header_->toolBar);
+    auto* button = new QToolButton(header_->toolBar());
     button->setObjectName(name);
     button->setToolTip(hint);
     button->setIcon(Icon(picture));
     button->setAutoRaise(true);
-    header_->toolBar->addWidget(button);
+    header_->toolBar()->addWidget(button);
     return button;
 }
 
 void TMORTLOAN::createToolBar() {
     LoadBtn = toolButton("LoadBtn", "Load File", Picture::Open);
     SaveBtn = toolButton("SaveBtn", "Save File", Picture::Save);
-    header_->toolBar->addSeparator();
+    header_->toolBar()->addSeparator();
     BitBtn7 = toolButton("BitBtn7", "View the Loan Grid", Picture::Grid);
     BitBtn5 = toolButton("BitBtn5", "View the Loan Schedule", Picture::Schedule);
     BitBtn11 = toolButton("BitBtn11", "See the effect of additional payments on your Loan",
                           Picture::Additional);
     BitBtn2 = toolButton("BitBtn2", "View a  graph of your Loan", Picture::Chart);
-    header_->toolBar->addSeparator();
+    header_->toolBar()->addSeparator();
     AboutBtn = toolButton("AboutBtn", "About", Picture::About);
     HelpBtn = toolButton("HelpBtn", "Help", Picture::Help);
     ExitBtn = toolButton("ExitBtn", "Quit", Picture::Quit);
@@ -88,10 +88,15 @@ void TMORTLOAN::createToolBar() {
     ExitBtn->setPalette(palette);
 
     // The tool-bar table buttons click the Loan page's own buttons.
-    connect(BitBtn7, &QToolButton::clicked, loan_->MortgageGridBtn, &QPushButton::click);
-    connect(BitBtn5, &QToolButton::clicked, loan_->SpeedButton2, &QPushButton::click);
-    connect(BitBtn11, &QToolButton::clicked, loan_->SpeedButton3, &QPushButton::click);
-    connect(BitBtn2, &QToolButton::clicked, loan_->BitBtn9, &QToolButton::click);
+    const std::pair<QToolButton*, LoanPage::Opener> openers[] = {
+        {BitBtn7, LoanPage::Opener::Grid},
+        {BitBtn5, LoanPage::Opener::Schedule},
+        {BitBtn11, LoanPage::Opener::AdditionalPayments},
+        {BitBtn2, LoanPage::Opener::Chart}};
+    for (const auto& [button, opener] : openers) {
+        connect(button, &QToolButton::clicked, loan_,
+                [this, opener = opener] { loan_->click(opener); });
+    }
     connect(AboutBtn, &QToolButton::clicked, this, [this] {
         about_->show();
         about_->raise();
@@ -154,9 +159,18 @@ void TMORTLOAN::createControls() {
     createToolBar();
     createMenu();
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMORTLOAN::PageControl1Change);
-    connect(loan_->MortgageGridBtn, &QPushButton::clicked, this, &TMORTLOAN::MortgageGridBtnClick);
-    connect(loan_->SpeedButton2, &QPushButton::clicked, this, &TMORTLOAN::SpeedButton2Click);
-    connect(whatIf_->TransferBtn, &QPushButton::clicked, this, &TMORTLOAN::TransferBtnClick);
+    connect(loan_, &LoanPage::openRequested, this, [this](LoanPage::Opener opener) {
+        switch (opener) {
+            case LoanPage::Opener::Grid:
+                return MortgageGridBtnClick();
+            case LoanPage::Opener::Schedule:
+                return SpeedButton2Click();
+            case LoanPage::Opener::AdditionalPayments:
+            case LoanPage::Opener::Chart:
+                return;  // their windows are not built yet
+        }
+    });
+    connect(whatIf_, &WhatIfPage::transferRequested, this, &TMORTLOAN::TransferBtnClick);
     connect(loan_, &LoanPage::partYearShown, this,
             [this](bool shown) { schedule_->setPartYearVisible(shown); });
 }
@@ -179,20 +193,11 @@ void TMORTLOAN::createSecondaryWindows() {
 void TMORTLOAN::relabel() {
     const QString name = Q(ProgramName);
     setWindowTitle(name + " " + Q(ProgramVersion));
-    header_->HeadingLabel1->setText(name);
-    header_->HeadingLabel2->setText(name);
+    header_->setProgramName(name);
     PageControl1->setTabText(PageControl1->indexOf(loan_), "Loan");
-    loan_->findChild<QLabel*>("MALabel")->setText(name);
-    loan_->findChild<QLabel*>("MAmountLabel")->setText("Loan Amount");
-    loan_->MortgageGridBtn->setText("Loan Grid");
-    whatIf_->WhatIfAmountLabel->setText("Loan Amount");
-    whatIf_->WhatIfHeading->setText("Loan What If?");
-    whatIf_->WhatIfHelpLabel->setText(
-        "Calculate any of the four Loan variables. Select the variable to be calculated on the "
-        "right, and enter the values for the other three variables.");
-    whatIf_->TransferBtn->setText("Transfer to Corbelwright");
-    about_->HeadingLabel->setText(name);
-    about_->VersionLabel->setText("Version " + Q(ProgramVersion));
+    loan_->relabel(name);
+    whatIf_->relabel(name);
+    about_->relabel(name, Q(ProgramVersion));
 }
 
 void TMORTLOAN::setup() {
@@ -214,9 +219,8 @@ void TMORTLOAN::setup() {
 
 void TMORTLOAN::PageControl1Change(int index) {
     if (PageControl1->widget(index) == residual_ && TrasferValuesCheckBox->isChecked()) {
-        savings_->MSavingsAmount->setText(loan_->MAmount->text());
-        savings_->mperiod->setText(loan_->Period->text());
-        savings_->minterest->setText(loan_->IRate->text());
+        const LoanEntry loan = loan_->loanEntry();
+        savings_->copyLoan(loan.amount, loan.years, loan.rate);
     }
     const bool onLoan = PageControl1->widget(index) == loan_;
     if (!onLoan) {
@@ -228,44 +232,30 @@ void TMORTLOAN::PageControl1Change(int index) {
 }
 
 void TMORTLOAN::MortgageGridBtnClick() {
-    loan_->MAmount->setFocus();
-    const std::string separator = context_.regional.decimalSeparator();
-    const LoanOptions options = loan_->options();
-    auto refuse = [this](const Message& message) { context_.dialogs.showMessage(this, message); };
+    loan_->focusAmount();
     // Each field is copied as soon as it has passed its check.
-    if (!IsNumberInRange(loan_->MAmount->text().toStdString(), GridChecks.minAmount, MaxAmount,
-                         separator)) {
-        return refuse(Information(GridChecks.amountMessage));
+    const LoanReading reading =
+        ReadLoanInOrder(loan_->texts(), GridChecks, context_.regional.decimalSeparator());
+    grid_->copyLoan(loan_->loanEntry(), reading.passed);
+    if (!reading.loan) {
+        context_.dialogs.showMessage(this, reading.loan.failure());
+        return;
     }
-    grid_->MAmt->setText(loan_->MAmount->text());
-    if (auto failure = CheckTerm(loan_->Period->text().toStdString(), msg::PeriodLabel,
-                                 loan_->MPartyear->text().toStdString(), msg::MaxYears,
-                                 PeriodsPerYear(options.repayment))) {
-        return refuse(*failure);
-    }
-    grid_->Years->setText(loan_->Period->text());
-    grid_->Partyear->setText(loan_->MPartyear->text());
-    if (!IsNumberInRange(loan_->IRate->text().toStdString(), GridChecks.minRate, MaxRate,
-                         separator)) {
-        return refuse(Information(GridChecks.rateMessage));
-    }
-    grid_->InterestR->setText(loan_->IRate->text());
     grid_->FillLoanGrid();
     grid_->exec();
 }
 
 void TMORTLOAN::SpeedButton2Click() {
-    loan_->MAmount->setFocus();
+    loan_->focusAmount();
     const auto checked =
         ReadLoan(loan_->texts(), TableChecks, context_.regional.decimalSeparator());
     if (!checked) {
         context_.dialogs.showMessage(this, checked.failure());
         return;
     }
-    schedule_->setLoanTexts(loan_->MAmount->text(), loan_->IRate->text(), loan_->Period->text(),
-                            loan_->MPartyear->text());
+    schedule_->setLoan(loan_->loanEntry());
     schedule_->FillLoanSchedule();
-    schedule_->setFrequencyCaptions(loan_->repayment(), loan_->Label98->text());
+    schedule_->setFrequencyCaptions(loan_->repayment(), loan_->partYearUnit());
     schedule_->exec();
 }
 

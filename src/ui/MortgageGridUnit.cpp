@@ -187,6 +187,19 @@ void TMORTAGEGRID::showEvent(QShowEvent* event) {
     scrollToTopRow();
 }
 
+void TMORTAGEGRID::copyLoan(const LoanEntry& loan, LoanCheckStage passed) {
+    if (passed >= LoanCheckStage::Amount) {
+        MAmt->setText(loan.amount);
+    }
+    if (passed >= LoanCheckStage::Term) {
+        Years->setText(loan.years);
+        Partyear->setText(loan.parts);
+    }
+    if (passed >= LoanCheckStage::All) {
+        InterestR->setText(loan.rate);
+    }
+}
+
 void TMORTAGEGRID::FillLoanGrid() {
     if (const auto grid = computeGrid()) {
         showGrid(*grid);

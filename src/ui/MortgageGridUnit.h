@@ -4,6 +4,7 @@
 
 #include "calc/LoanCalculation.h"
 #include "calc/LoanGrid.h"
+#include "ui/LoanPage.h"
 #include "ui/UiContext.h"
 
 class QComboBox;
@@ -24,6 +25,19 @@ class TMORTAGEGRID : public QDialog {
   public:
     TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, QWidget* parent = nullptr);
 
+    GridModel* model() const { return model_; }
+
+    // Reads the window's fields, the steps and the Loan page's options, and refills
+    // the grid; the fields must have passed their checks.
+    void FillLoanGrid();
+    // Copies the fields of `loan` whose checks passed, in the checks' order.
+    void copyLoan(const LoanEntry& loan, LoanCheckStage passed);
+    void SpeedButton1Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
     QLabel* HeadingLabel;
     QPushButton* SpeedButton1;
     QPushButton* SpeedButton2;
@@ -37,17 +51,6 @@ class TMORTAGEGRID : public QDialog {
     QComboBox* InterestStep;
     QLabel* Label8;
     QTableView* MGrid;
-    GridModel* model() const { return model_; }
-
-    // Reads the window's fields, the steps and the Loan page's options, and refills
-    // the grid; the fields must have passed their checks.
-    void FillLoanGrid();
-    void SpeedButton1Click();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-
-  private:
     LoanTexts fieldTexts() const;
     Checked<LoanGrid> computeGrid() const;
     void showGrid(const LoanGrid& grid);

@@ -20,6 +20,11 @@ class ResidualValuePage : public QWidget {
   public:
     ResidualValuePage(const UiContext& context, QWidget* parent = nullptr);
 
+    void RVPaymentChange();
+    // Calculate, and for Print the calculation before printing.
+    void BitBtn3Click();
+
+  private:
     QLineEdit* RVAmount;
     QLineEdit* RVInterest;
     QLineEdit* RVPeriod;
@@ -39,12 +44,6 @@ class ResidualValuePage : public QWidget {
     QLineEdit* RV2;
     QLabel* Label29;
     QLineEdit* RVMR;
-
-    void RVPaymentChange();
-    // Calculate, and for Print the calculation before printing.
-    void BitBtn3Click();
-
-  private:
     ResidualTexts texts() const;
     void setCaptions(const ResidualCaptions& captions);
 

@@ -22,17 +22,11 @@ int ScheduleModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ScheduleModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 6;
+    return parent.isValid() ? 0 : ScheduleColumnCount;
 }
 
 QString ScheduleModel::cellText(int row, int column) const {
-    const ScheduleRow& r = rows_.at(static_cast<std::size_t>(row));
-    const double values[] = {
-        0, r.interest, r.capital, r.balance, r.accumulatedInterest, r.accumulatedCapital};
-    if (column == 0) {
-        return QString::number(r.number);
-    }
-    return Q(FormatMoney(regional_, RoundMoney(values[column], 2)));
+    return Q(ScheduleCellText(rows_.at(static_cast<std::size_t>(row)), column, regional_));
 }
 
 QVariant ScheduleModel::data(const QModelIndex& index, int role) const {

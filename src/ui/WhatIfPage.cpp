@@ -125,6 +125,7 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     }
     connect(WIPayment, &QComboBox::currentIndexChanged, this, &WhatIfPage::WIPaymentChange);
     connect(SpeedButton4, &QPushButton::clicked, this, &WhatIfPage::SpeedButton4Click);
+    connect(TransferBtn, &QPushButton::clicked, this, &WhatIfPage::transferRequested);
     connect(BitBtn14, &QToolButton::clicked, this,
             [this] { context_.help.showHelp(topic::WhatIf); });
     AmountRBClick();
@@ -152,6 +153,15 @@ WhatIfFields WhatIfPage::fields() const {
         FieldText(texts, f) = field(f)->text().toStdString();
     }
     return texts;
+}
+
+void WhatIfPage::relabel(const QString& programName) {
+    WhatIfAmountLabel->setText("Loan Amount");
+    WhatIfHeading->setText("Loan What If?");
+    WhatIfHelpLabel->setText(
+        "Calculate any of the four Loan variables. Select the variable to be calculated on the "
+        "right, and enter the values for the other three variables.");
+    TransferBtn->setText("Transfer to " + programName);
 }
 
 LoanEntry WhatIfPage::loanEntry() const {

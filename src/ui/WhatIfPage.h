@@ -22,6 +22,21 @@ class WhatIfPage : public QWidget {
   public:
     WhatIfPage(const UiContext& context, QWidget* parent = nullptr);
 
+    WhatIfVariable solving() const;
+    // The page's loan, for the transfer to the Loan page.
+    LoanEntry loanEntry() const;
+    // The captions that carry the program's name.
+    void relabel(const QString& programName);
+
+  signals:
+    void transferRequested();
+
+  public:
+    void AmountRBClick();
+    void WIPaymentChange();
+    void SpeedButton4Click();
+
+  private:
     QLabel* WhatIfHeading;
     QLabel* WhatIfHelpLabel;
     QLabel* WhatIfAmountLabel;
@@ -42,15 +57,6 @@ class WhatIfPage : public QWidget {
     QPushButton* SpeedButton4;
     QPushButton* TransferBtn;
     QToolButton* BitBtn14;
-
-    WhatIfVariable solving() const;
-    // The page's loan, for the transfer to the Loan page.
-    LoanEntry loanEntry() const;
-    void AmountRBClick();
-    void WIPaymentChange();
-    void SpeedButton4Click();
-
-  private:
     QLineEdit* field(WhatIfField which) const;
     WhatIfFields fields() const;
 

@@ -302,10 +302,10 @@ TEST(LoanScheduleTest, CaptionsByFrequency) {
         {PaymentFrequency::Daily, "Day", true, "Daily Payment"},
     };
     for (const CaptionCase& c : cases) {
-        const ScheduleCaptions captions = CaptionsFor(c.repayment);
-        EXPECT_EQ(captions.periodButton, c.button) << Label(c.repayment);
-        EXPECT_EQ(captions.periodButtonVisible, c.visible) << Label(c.repayment);
-        EXPECT_EQ(captions.repaymentLabel, c.label) << Label(c.repayment);
+        const FrequencyInfo& info = Info(c.repayment);
+        EXPECT_EQ(info.scheduleButton, c.button) << Label(c.repayment);
+        EXPECT_EQ(!info.scheduleButton.empty(), c.visible) << Label(c.repayment);
+        EXPECT_EQ(info.scheduleRepaymentLabel, c.label) << Label(c.repayment);
         // A row is a year with annual repayments, however it is shown.
         EXPECT_EQ(ScheduleHeadings(ScheduleDisplay::ByPeriod, c.repayment)[0],
                   c.visible ? c.button : "Year");

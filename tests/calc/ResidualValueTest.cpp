@@ -196,7 +196,7 @@ TEST(ResidualCaptionsTest, FrequencyWordInEachCaption) {
     };
     for (const auto& [frequency, word] : words) {
         const std::string w = word;
-        EXPECT_EQ(FrequencyWord(frequency), w);
+        EXPECT_EQ(corbel::Info(frequency).word, w);
         const ResidualCaptions c = ResidualCaptionsFor(frequency);
         EXPECT_EQ(c.noResidual, "   " + w + " Repayment with no Residual Value");
         EXPECT_EQ(c.proposed, "Proposed " + w + " Repayment of");

@@ -424,8 +424,8 @@ class MainWindowTest : public QObject {
         QVERIFY(about->isVisible());
         QVERIFY(!about->isModal());
         QCOMPARE(about->windowTitle(), QString("About Harrowmede"));
-        QCOMPARE(about->VersionLabel->text(), QString("Version 1.07"));
-        QCOMPARE(about->HeadingLabel->text(), QString("Corbelwright"));
+        QCOMPARE(test::Child<QLabel>(about, "VersionLabel")->text(), QString("Version 1.07"));
+        QCOMPARE(test::Child<QLabel>(about, "HeadingLabel")->text(), QString("Corbelwright"));
     }
 
     void menusCarryMnemonics() {

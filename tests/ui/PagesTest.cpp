@@ -35,17 +35,18 @@ class PagesTest : public QObject {
     }
     void typeWhatIf(const QString& amount, const QString& rate, const QString& years,
                     const QString& parts, const QString& repay) {
-        for (auto [field, text] : {std::pair{whatIf()->WIPrincipal, amount},
-                                   {whatIf()->WIInterest, rate},
-                                   {whatIf()->WIPeriods, years},
-                                   {whatIf()->WIPartYear, parts},
-                                   {whatIf()->WIRepay, repay}}) {
+        for (auto [field, text] :
+             {std::pair{test::Child<QLineEdit>(whatIf(), "WIPrincipal"), amount},
+              {test::Child<QLineEdit>(whatIf(), "WIInterest"), rate},
+              {test::Child<QLineEdit>(whatIf(), "WIPeriods"), years},
+              {test::Child<QLineEdit>(whatIf(), "WIPartYear"), parts},
+              {test::Child<QLineEdit>(whatIf(), "WIRepay"), repay}}) {
             field->setText(text);
         }
     }
     void solve(QRadioButton* variable) {
         QTest::mouseClick(variable, Qt::LeftButton);
-        QTest::mouseClick(whatIf()->SpeedButton4, Qt::LeftButton);
+        QTest::mouseClick(test::Child<QPushButton>(whatIf(), "SpeedButton4"), Qt::LeftButton);
     }
     QStringList messages() const { return p_.messages(); }
 
@@ -57,52 +58,55 @@ class PagesTest : public QObject {
     void cleanup() { p_.stop(); }
 
     void whatIfStartsOnTheAmount() {
-        QVERIFY(whatIf()->AmountRB->isChecked());
-        QVERIFY(isOutput(whatIf()->WIPrincipal));
-        for (QLineEdit* e :
-             {whatIf()->WIInterest, whatIf()->WIPeriods, whatIf()->WIPartYear, whatIf()->WIRepay}) {
+        QVERIFY(test::Child<QRadioButton>(whatIf(), "AmountRB")->isChecked());
+        QVERIFY(isOutput(test::Child<QLineEdit>(whatIf(), "WIPrincipal")));
+        for (QLineEdit* e : {test::Child<QLineEdit>(whatIf(), "WIInterest"),
+                             test::Child<QLineEdit>(whatIf(), "WIPeriods"),
+                             test::Child<QLineEdit>(whatIf(), "WIPartYear"),
+                             test::Child<QLineEdit>(whatIf(), "WIRepay")}) {
             QVERIFY(isInput(e));
         }
-        QCOMPARE(whatIf()->WIMonthsLabel->text(), QString("Months"));
-        QCOMPARE(whatIf()->WIPayment->currentText(), QString("Monthly"));
-        QCOMPARE(whatIf()->WICompounded->currentText(), QString("Monthly"));
-        QVERIFY(whatIf()->WIArrearsRB->isChecked());
+        QCOMPARE(test::Child<QLabel>(whatIf(), "WIMonthsLabel")->text(), QString("Months"));
+        QCOMPARE(test::Child<QComboBox>(whatIf(), "WIPayment")->currentText(), QString("Monthly"));
+        QCOMPARE(test::Child<QComboBox>(whatIf(), "WICompounded")->currentText(),
+                 QString("Monthly"));
+        QVERIFY(test::Child<QRadioButton>(whatIf(), "WIArrearsRB")->isChecked());
     }
 
     void choosingAVariableEmptiesItsFields() {
         typeWhatIf("100000", "6", "30", "2", "599");
-        QTest::mouseClick(whatIf()->PeriodRB, Qt::LeftButton);
-        QVERIFY(whatIf()->WIPeriods->text().isEmpty());
-        QVERIFY(whatIf()->WIPartYear->text().isEmpty());
-        QVERIFY(isOutput(whatIf()->WIPeriods));
-        QVERIFY(isOutput(whatIf()->WIPartYear));
-        QVERIFY(isInput(whatIf()->WIPrincipal));
-        QCOMPARE(whatIf()->WIPrincipal->text(), QString("100000"));
-        QTest::mouseClick(whatIf()->InterestRB, Qt::LeftButton);
-        QVERIFY(whatIf()->WIInterest->text().isEmpty());
-        QVERIFY(isInput(whatIf()->WIPeriods));
+        QTest::mouseClick(test::Child<QRadioButton>(whatIf(), "PeriodRB"), Qt::LeftButton);
+        QVERIFY(test::Child<QLineEdit>(whatIf(), "WIPeriods")->text().isEmpty());
+        QVERIFY(test::Child<QLineEdit>(whatIf(), "WIPartYear")->text().isEmpty());
+        QVERIFY(isOutput(test::Child<QLineEdit>(whatIf(), "WIPeriods")));
+        QVERIFY(isOutput(test::Child<QLineEdit>(whatIf(), "WIPartYear")));
+        QVERIFY(isInput(test::Child<QLineEdit>(whatIf(), "WIPrincipal")));
+        QCOMPARE(test::Child<QLineEdit>(whatIf(), "WIPrincipal")->text(), QString("100000"));
+        QTest::mouseClick(test::Child<QRadioButton>(whatIf(), "InterestRB"), Qt::LeftButton);
+        QVERIFY(test::Child<QLineEdit>(whatIf(), "WIInterest")->text().isEmpty());
+        QVERIFY(isInput(test::Child<QLineEdit>(whatIf(), "WIPeriods")));
     }
 
     void solvesEachVariable() {
         typeWhatIf("100000", "6", "30", "", "");
-        solve(whatIf()->PaymentRB);
-        QCOMPARE(whatIf()->WIRepay->text(), QString("599.5506"));
+        solve(test::Child<QRadioButton>(whatIf(), "PaymentRB"));
+        QCOMPARE(test::Child<QLineEdit>(whatIf(), "WIRepay")->text(), QString("599.5506"));
 
-        solve(whatIf()->PeriodRB);
-        QCOMPARE(whatIf()->WIPeriods->text(), QString("30"));
-        QCOMPARE(whatIf()->WIPartYear->text(), QString("0"));
+        solve(test::Child<QRadioButton>(whatIf(), "PeriodRB"));
+        QCOMPARE(test::Child<QLineEdit>(whatIf(), "WIPeriods")->text(), QString("30"));
+        QCOMPARE(test::Child<QLineEdit>(whatIf(), "WIPartYear")->text(), QString("0"));
 
-        solve(whatIf()->InterestRB);
-        QCOMPARE(whatIf()->WIInterest->text(), QString("6"));
+        solve(test::Child<QRadioButton>(whatIf(), "InterestRB"));
+        QCOMPARE(test::Child<QLineEdit>(whatIf(), "WIInterest")->text(), QString("6"));
 
-        whatIf()->WIRepay->setText("599.55");
-        solve(whatIf()->AmountRB);
-        QCOMPARE(whatIf()->WIPrincipal->text(), QString("100000"));
+        test::Child<QLineEdit>(whatIf(), "WIRepay")->setText("599.55");
+        solve(test::Child<QRadioButton>(whatIf(), "AmountRB"));
+        QCOMPARE(test::Child<QLineEdit>(whatIf(), "WIPrincipal")->text(), QString("100000"));
 
-        whatIf()->WIPrincipal->setText("100000");
-        QTest::mouseClick(whatIf()->WIAdvanceRB, Qt::LeftButton);
-        solve(whatIf()->PaymentRB);
-        QCOMPARE(whatIf()->WIRepay->text(), QString("596.5677"));
+        test::Child<QLineEdit>(whatIf(), "WIPrincipal")->setText("100000");
+        QTest::mouseClick(test::Child<QRadioButton>(whatIf(), "WIAdvanceRB"), Qt::LeftButton);
+        solve(test::Child<QRadioButton>(whatIf(), "PaymentRB"));
+        QCOMPARE(test::Child<QLineEdit>(whatIf(), "WIRepay")->text(), QString("596.5677"));
         QVERIFY(p_.dialogs.shown.empty());
     }
 
@@ -144,7 +148,7 @@ class PagesTest : public QObject {
         for (QLineEdit* e : whatIf()->findChildren<QLineEdit*>()) {
             before << e->text();
         }
-        QTest::mouseClick(whatIf()->SpeedButton4, Qt::LeftButton);
+        QTest::mouseClick(test::Child<QPushButton>(whatIf(), "SpeedButton4"), Qt::LeftButton);
         QCOMPARE(messages(), QStringList({message}));
         // A refused calculation changes no field.
         QStringList after;
@@ -156,86 +160,90 @@ class PagesTest : public QObject {
     }
 
     void annualRepaymentsHideThePartYearField() {
-        whatIf()->WIPartYear->setText("3");
-        test::Choose(whatIf()->WIPayment, "Annualy");
-        QVERIFY(whatIf()->WIPartYear->isHidden());
-        QVERIFY(whatIf()->WIMonthsLabel->isHidden());
-        QVERIFY(whatIf()->WIPartYear->text().isEmpty());
+        test::Child<QLineEdit>(whatIf(), "WIPartYear")->setText("3");
+        test::Choose(test::Child<QComboBox>(whatIf(), "WIPayment"), "Annualy");
+        QVERIFY(test::Child<QLineEdit>(whatIf(), "WIPartYear")->isHidden());
+        QVERIFY(test::Child<QLabel>(whatIf(), "WIMonthsLabel")->isHidden());
+        QVERIFY(test::Child<QLineEdit>(whatIf(), "WIPartYear")->text().isEmpty());
         typeWhatIf("100000", "6", "", "", "12000");
-        solve(whatIf()->PeriodRB);
-        QCOMPARE(whatIf()->WIPartYear->text(), QString("0"));
-        test::Choose(whatIf()->WIPayment, "Weekly");
-        QVERIFY(!whatIf()->WIPartYear->isHidden());
-        QCOMPARE(whatIf()->WIMonthsLabel->text(), QString("Week(s)"));
+        solve(test::Child<QRadioButton>(whatIf(), "PeriodRB"));
+        QCOMPARE(test::Child<QLineEdit>(whatIf(), "WIPartYear")->text(), QString("0"));
+        test::Choose(test::Child<QComboBox>(whatIf(), "WIPayment"), "Weekly");
+        QVERIFY(!test::Child<QLineEdit>(whatIf(), "WIPartYear")->isHidden());
+        QCOMPARE(test::Child<QLabel>(whatIf(), "WIMonthsLabel")->text(), QString("Week(s)"));
     }
 
     void transferCopiesTheLoanToTheLoanPage() {
         LoanPage* loan = p_.window->loanPage();
-        loan->MPartyear->setText("7");
+        test::Child<QLineEdit>(loan, "MPartyear")->setText("7");
         typeWhatIf("", "7.5", "20", "6", "999");
-        test::Choose(whatIf()->WIPayment, "Weekly");
-        test::Choose(whatIf()->WICompounded, "Daily");
-        QTest::mouseClick(whatIf()->WIAdvanceRB, Qt::LeftButton);
-        whatIf()->WIPrincipal->setText("250000");
+        test::Choose(test::Child<QComboBox>(whatIf(), "WIPayment"), "Weekly");
+        test::Choose(test::Child<QComboBox>(whatIf(), "WICompounded"), "Daily");
+        QTest::mouseClick(test::Child<QRadioButton>(whatIf(), "WIAdvanceRB"), Qt::LeftButton);
+        test::Child<QLineEdit>(whatIf(), "WIPrincipal")->setText("250000");
         p_.window->state().LoanSaved = true;
-        QTest::mouseClick(whatIf()->TransferBtn, Qt::LeftButton);
-        QCOMPARE(loan->MAmount->text(), QString("250000"));
-        QCOMPARE(loan->Period->text(), QString("20"));
-        QCOMPARE(loan->MPartyear->text(), QString("6"));
-        QCOMPARE(loan->IRate->text(), QString("7.5"));
-        QCOMPARE(loan->MPayment->currentText(), QString("Weekly"));
-        QCOMPARE(loan->MCompounded->currentText(), QString("Daily"));
-        QVERIFY(loan->MAdvance->isChecked());
-        QCOMPARE(loan->Panel1->caption(), QString("   Weekly Loan Payment is"));
-        QCOMPARE(loan->Label98->text(), QString("Week(s)"));
-        QVERIFY(loan->MonthlyRepayment->text().isEmpty());  // the repayment is not copied
+        QTest::mouseClick(test::Child<QPushButton>(whatIf(), "TransferBtn"), Qt::LeftButton);
+        QCOMPARE(test::Child<QLineEdit>(loan, "MAmount")->text(), QString("250000"));
+        QCOMPARE(test::Child<QLineEdit>(loan, "Period")->text(), QString("20"));
+        QCOMPARE(test::Child<QLineEdit>(loan, "MPartyear")->text(), QString("6"));
+        QCOMPARE(test::Child<QLineEdit>(loan, "IRate")->text(), QString("7.5"));
+        QCOMPARE(test::Child<QComboBox>(loan, "MPayment")->currentText(), QString("Weekly"));
+        QCOMPARE(test::Child<QComboBox>(loan, "MCompounded")->currentText(), QString("Daily"));
+        QVERIFY(test::Child<QRadioButton>(loan, "MAdvance")->isChecked());
+        QCOMPARE(test::Child<CaptionPanel>(loan, "Panel1")->caption(),
+                 QString("   Weekly Loan Payment is"));
+        QCOMPARE(test::Child<QLabel>(loan, "Label98")->text(), QString("Week(s)"));
+        QVERIFY(test::Child<QLineEdit>(loan, "MonthlyRepayment")
+                    ->text()
+                    .isEmpty());  // the repayment is not copied
         QVERIFY(!p_.window->state().LoanSaved);
         QCOMPARE(p_.window->findChild<QTabWidget*>("PageControl1")->currentWidget(), loan);
     }
 
     void writtenTextsArriveWhole() {
         // A solved rate longer than the rate field's typing limit shows whole.
-        test::Choose(whatIf()->WICompounded, "Annualy");
+        test::Choose(test::Child<QComboBox>(whatIf(), "WICompounded"), "Annualy");
         typeWhatIf("100000", "", "1", "", "26845");
-        solve(whatIf()->InterestRB);
-        const QString rate = whatIf()->WIInterest->text();
+        solve(test::Child<QRadioButton>(whatIf(), "InterestRB"));
+        const QString rate = test::Child<QLineEdit>(whatIf(), "WIInterest")->text();
         QVERIFY2(rate.size() > 8, qPrintable(rate));
         QVERIFY(rate.startsWith("13"));
         // The transfer carries whole texts that the Loan page's checks then judge.
-        solve(whatIf()->AmountRB);
-        whatIf()->WIPrincipal->setText("1667915977");
-        whatIf()->WIPeriods->setText("180");
-        whatIf()->WIInterest->setText(rate);
-        QTest::mouseClick(whatIf()->TransferBtn, Qt::LeftButton);
+        solve(test::Child<QRadioButton>(whatIf(), "AmountRB"));
+        test::Child<QLineEdit>(whatIf(), "WIPrincipal")->setText("1667915977");
+        test::Child<QLineEdit>(whatIf(), "WIPeriods")->setText("180");
+        test::Child<QLineEdit>(whatIf(), "WIInterest")->setText(rate);
+        QTest::mouseClick(test::Child<QPushButton>(whatIf(), "TransferBtn"), Qt::LeftButton);
         LoanPage* loan = p_.window->loanPage();
-        QCOMPARE(loan->MAmount->text(), QString("1667915977"));
-        QCOMPARE(loan->Period->text(), QString("180"));
-        QCOMPARE(loan->IRate->text(), rate);
-        QTest::mouseClick(loan->CalMortBtn, Qt::LeftButton);
+        QCOMPARE(test::Child<QLineEdit>(loan, "MAmount")->text(), QString("1667915977"));
+        QCOMPARE(test::Child<QLineEdit>(loan, "Period")->text(), QString("180"));
+        QCOMPARE(test::Child<QLineEdit>(loan, "IRate")->text(), rate);
+        QTest::mouseClick(test::Child<QPushButton>(loan, "CalMortBtn"), Qt::LeftButton);
         QCOMPARE(messages().last(),
                  QString("You must enter a valid Loan amount between 0 and 999999999"));
     }
 
     void clickingTheChosenVariableAgainKeepsTheAnswer() {
         typeWhatIf("", "6", "30", "", "599.55");
-        solve(whatIf()->AmountRB);
-        QCOMPARE(whatIf()->WIPrincipal->text(), QString("100000"));
-        QTest::mouseClick(whatIf()->AmountRB, Qt::LeftButton);
-        QCOMPARE(whatIf()->WIPrincipal->text(), QString("100000"));
+        solve(test::Child<QRadioButton>(whatIf(), "AmountRB"));
+        QCOMPARE(test::Child<QLineEdit>(whatIf(), "WIPrincipal")->text(), QString("100000"));
+        QTest::mouseClick(test::Child<QRadioButton>(whatIf(), "AmountRB"), Qt::LeftButton);
+        QCOMPARE(test::Child<QLineEdit>(whatIf(), "WIPrincipal")->text(), QString("100000"));
     }
 
     void longResultsShowTheirStart() {
-        test::Retype(residual()->RVAmount, "999999999");
-        test::Retype(residual()->RVInterest, "100");
-        test::Choose(residual()->RVPayment, "Daily");
-        test::Choose(residual()->RVCompounded, "Daily");
-        test::Retype(residual()->RVResValue, "0");
-        QTest::mouseClick(residual()->BitBtn3, Qt::LeftButton);
-        QLineEdit* rv1 = residual()->RV1;
+        test::Retype(test::Child<QLineEdit>(residual(), "RVAmount"), "999999999");
+        test::Retype(test::Child<QLineEdit>(residual(), "RVInterest"), "100");
+        test::Choose(test::Child<QComboBox>(residual(), "RVPayment"), "Daily");
+        test::Choose(test::Child<QComboBox>(residual(), "RVCompounded"), "Daily");
+        test::Retype(test::Child<QLineEdit>(residual(), "RVResValue"), "0");
+        QTest::mouseClick(test::Child<QPushButton>(residual(), "BitBtn3"), Qt::LeftButton);
+        QLineEdit* rv1 = test::Child<QLineEdit>(residual(), "RV1");
         QVERIFY(rv1->fontMetrics().horizontalAdvance(rv1->text()) > rv1->width());
         QCOMPARE(rv1->cursorPosition(), 0);
         QCOMPARE(rv1->toolTip(), rv1->text());
-        QVERIFY(residual()->RVMRepayment->toolTip().isEmpty());  // it fits
+        QVERIFY(
+            test::Child<QLineEdit>(residual(), "RVMRepayment")->toolTip().isEmpty());  // it fits
     }
 
     void eachResidualSentenceOnOneLine() {
@@ -258,46 +266,52 @@ class PagesTest : public QObject {
     }
 
     void whatIfHelpIsTopicEight() {
-        QTest::mouseClick(whatIf()->BitBtn14, Qt::LeftButton);
+        QTest::mouseClick(test::Child<QToolButton>(whatIf(), "BitBtn14"), Qt::LeftButton);
         QCOMPARE(p_.help.topics, std::vector<int>({8}));
     }
 
     void residualStartsWithItsExample() {
-        QCOMPARE(residual()->RVAmount->text(), QString("10000"));
-        QCOMPARE(residual()->RVInterest->text(), QString("10"));
-        QCOMPARE(residual()->RVPeriod->text(), QString("5"));
-        QCOMPARE(residual()->Panel9->caption(),
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RVAmount")->text(), QString("10000"));
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RVInterest")->text(), QString("10"));
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RVPeriod")->text(), QString("5"));
+        QCOMPARE(test::Child<CaptionPanel>(residual(), "Panel9")->caption(),
                  QString("   Monthly Repayment with no Residual Value"));
-        QCOMPARE(residual()->Label29->text(), QString("and Requires a Monthly Repayment of"));
-        for (QLineEdit* e : {residual()->RVMRepayment, residual()->RV1, residual()->RV1Percent,
-                             residual()->RV2, residual()->RVMR}) {
+        QCOMPARE(test::Child<QLabel>(residual(), "Label29")->text(),
+                 QString("and Requires a Monthly Repayment of"));
+        for (QLineEdit* e : {test::Child<QLineEdit>(residual(), "RVMRepayment"),
+                             test::Child<QLineEdit>(residual(), "RV1"),
+                             test::Child<QLineEdit>(residual(), "RV1Percent"),
+                             test::Child<QLineEdit>(residual(), "RV2"),
+                             test::Child<QLineEdit>(residual(), "RVMR")}) {
             QVERIFY(isOutput(e));
         }
     }
 
     void residualCalculation() {
-        test::Retype(residual()->RVResValue, "150");
-        test::Retype(residual()->RV2Percent, "20");
-        QTest::mouseClick(residual()->BitBtn3, Qt::LeftButton);
-        QCOMPARE(residual()->RVMRepayment->text(), QString("$212.47"));
-        QCOMPARE(residual()->RV1->text(), QString("$4,837.53"));
-        QCOMPARE(residual()->RV1Percent->text(), QString("48.38"));
-        QCOMPARE(residual()->RV2->text(), QString("$2,000.00"));
-        QCOMPARE(residual()->RVMR->text(), QString("$186.64"));
-        QCOMPARE(residual()->Label29->text(), QString("and requires a Monthly Repayment of"));
+        test::Retype(test::Child<QLineEdit>(residual(), "RVResValue"), "150");
+        test::Retype(test::Child<QLineEdit>(residual(), "RV2Percent"), "20");
+        QTest::mouseClick(test::Child<QPushButton>(residual(), "BitBtn3"), Qt::LeftButton);
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RVMRepayment")->text(), QString("$212.47"));
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RV1")->text(), QString("$4,837.53"));
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RV1Percent")->text(), QString("48.38"));
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RV2")->text(), QString("$2,000.00"));
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RVMR")->text(), QString("$186.64"));
+        QCOMPARE(test::Child<QLabel>(residual(), "Label29")->text(),
+                 QString("and requires a Monthly Repayment of"));
         QVERIFY(p_.dialogs.shown.empty());
 
         // One cent above the no-residual repayment: the message, and the later results empty.
-        test::Retype(residual()->RVResValue, "212.48");
-        QTest::mouseClick(residual()->PrintRVDetailsBtn, Qt::LeftButton);
+        test::Retype(test::Child<QLineEdit>(residual(), "RVResValue"), "212.48");
+        QTest::mouseClick(test::Child<QPushButton>(residual(), "PrintRVDetailsBtn"),
+                          Qt::LeftButton);
         QCOMPARE(messages(),
                  QStringList({"The proposed monthly repayment cannot be higher than the actual "
                               "payment needed to leave no residual value."}));
         QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Confirm);
-        QCOMPARE(residual()->RVMRepayment->text(), QString("$212.47"));
-        QVERIFY(residual()->RV1->text().isEmpty());
-        QVERIFY(residual()->RV2->text().isEmpty());
-        QVERIFY(residual()->RVMR->text().isEmpty());
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RVMRepayment")->text(), QString("$212.47"));
+        QVERIFY(test::Child<QLineEdit>(residual(), "RV1")->text().isEmpty());
+        QVERIFY(test::Child<QLineEdit>(residual(), "RV2")->text().isEmpty());
+        QVERIFY(test::Child<QLineEdit>(residual(), "RVMR")->text().isEmpty());
     }
 
     void residualChecksInOrder_data() {
@@ -323,46 +337,49 @@ class PagesTest : public QObject {
         QFETCH(QString, years);
         QFETCH(QString, rate);
         QFETCH(QString, message);
-        test::Retype(residual()->RVAmount, amount);
-        test::Retype(residual()->RVPeriod, years);
-        test::Retype(residual()->RVInterest, rate);
-        QTest::mouseClick(residual()->BitBtn3, Qt::LeftButton);
+        test::Retype(test::Child<QLineEdit>(residual(), "RVAmount"), amount);
+        test::Retype(test::Child<QLineEdit>(residual(), "RVPeriod"), years);
+        test::Retype(test::Child<QLineEdit>(residual(), "RVInterest"), rate);
+        QTest::mouseClick(test::Child<QPushButton>(residual(), "BitBtn3"), Qt::LeftButton);
         QCOMPARE(messages(), QStringList({message}));
-        QVERIFY(residual()->RVMRepayment->text().isEmpty());
+        QVERIFY(test::Child<QLineEdit>(residual(), "RVMRepayment")->text().isEmpty());
     }
 
     void residualAtZeroRate() {
-        test::Retype(residual()->RVInterest, "0");
-        test::Retype(residual()->RVResValue, "100");
-        test::Retype(residual()->RV2Percent, "20");
-        QTest::mouseClick(residual()->BitBtn3, Qt::LeftButton);
+        test::Retype(test::Child<QLineEdit>(residual(), "RVInterest"), "0");
+        test::Retype(test::Child<QLineEdit>(residual(), "RVResValue"), "100");
+        test::Retype(test::Child<QLineEdit>(residual(), "RV2Percent"), "20");
+        QTest::mouseClick(test::Child<QPushButton>(residual(), "BitBtn3"), Qt::LeftButton);
         QVERIFY(p_.dialogs.shown.empty());
-        QCOMPARE(residual()->RVMRepayment->text(), QString("$166.67"));
-        QCOMPARE(residual()->RV1->text(), QString("$4,000.00"));
-        QCOMPARE(residual()->RVMR->text(), QString("$133.33"));
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RVMRepayment")->text(), QString("$166.67"));
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RV1")->text(), QString("$4,000.00"));
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RVMR")->text(), QString("$133.33"));
     }
 
     void residualCaptionsFollowTheFrequency() {
-        test::Choose(residual()->RVPayment, "Weekly");
-        QCOMPARE(residual()->Panel9->caption(),
+        test::Choose(test::Child<QComboBox>(residual(), "RVPayment"), "Weekly");
+        QCOMPARE(test::Child<CaptionPanel>(residual(), "Panel9")->caption(),
                  QString("   Weekly Repayment with no Residual Value"));
-        QCOMPARE(residual()->Label23->text(), QString("Proposed Weekly Repayment of"));
-        QCOMPARE(residual()->Label29->text(), QString("and requires a Weekly Repayment of"));
-        QCOMPARE(residual()->Label90->text(), QString("Week(s)"));
-        residual()->RVPartYear->setText("2");
-        test::Choose(residual()->RVPayment, "Annualy");
-        QCOMPARE(residual()->Label23->text(), QString("Proposed Annual Repayment of"));
-        QVERIFY(residual()->RVPartYear->isHidden());
-        QVERIFY(residual()->Label90->isHidden());
-        QVERIFY(residual()->RVPartYear->text().isEmpty());
+        QCOMPARE(test::Child<QLabel>(residual(), "Label23")->text(),
+                 QString("Proposed Weekly Repayment of"));
+        QCOMPARE(test::Child<QLabel>(residual(), "Label29")->text(),
+                 QString("and requires a Weekly Repayment of"));
+        QCOMPARE(test::Child<QLabel>(residual(), "Label90")->text(), QString("Week(s)"));
+        test::Child<QLineEdit>(residual(), "RVPartYear")->setText("2");
+        test::Choose(test::Child<QComboBox>(residual(), "RVPayment"), "Annualy");
+        QCOMPARE(test::Child<QLabel>(residual(), "Label23")->text(),
+                 QString("Proposed Annual Repayment of"));
+        QVERIFY(test::Child<QLineEdit>(residual(), "RVPartYear")->isHidden());
+        QVERIFY(test::Child<QLabel>(residual(), "Label90")->isHidden());
+        QVERIFY(test::Child<QLineEdit>(residual(), "RVPartYear")->text().isEmpty());
     }
 
     void otherPagesLeaveTheLoanSaved() {
         p_.window->state().LoanSaved = true;
-        test::Retype(whatIf()->WIInterest, "5");
-        test::Choose(whatIf()->WIPayment, "Daily");
-        test::Retype(residual()->RVAmount, "500");
-        test::Choose(residual()->RVPayment, "Daily");
+        test::Retype(test::Child<QLineEdit>(whatIf(), "WIInterest"), "5");
+        test::Choose(test::Child<QComboBox>(whatIf(), "WIPayment"), "Daily");
+        test::Retype(test::Child<QLineEdit>(residual(), "RVAmount"), "500");
+        test::Choose(test::Child<QComboBox>(residual(), "RVPayment"), "Daily");
         QVERIFY(p_.window->state().LoanSaved);
     }
 };

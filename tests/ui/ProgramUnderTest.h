@@ -43,6 +43,16 @@ struct ProgramUnderTest {
     }
 };
 
+// The control named `name` inside `root`; the test stops when there is none.
+template <typename T = QWidget>
+T* Child(const QWidget* root, const char* name) {
+    T* child = root->findChild<T*>(name);
+    if (!child) {
+        qFatal("no control named %s in %s", name, qPrintable(root->objectName()));
+    }
+    return child;
+}
+
 // Replaces a field's text by typing, as a person would.
 inline void Retype(QLineEdit* field, const QString& text) {
     field->selectAll();

@@ -34,10 +34,10 @@ class TableWindowsTest : public QObject {
 
     void typeLoan(const QString& amount, const QString& years, const QString& rate,
                   const QString& parts = QString()) {
-        for (auto [field, text] : {std::pair{loan()->MAmount, amount},
-                                   {loan()->Period, years},
-                                   {loan()->MPartyear, parts},
-                                   {loan()->IRate, rate}}) {
+        for (auto [field, text] : {std::pair{test::Child<QLineEdit>(loan(), "MAmount"), amount},
+                                   {test::Child<QLineEdit>(loan(), "Period"), years},
+                                   {test::Child<QLineEdit>(loan(), "MPartyear"), parts},
+                                   {test::Child<QLineEdit>(loan(), "IRate"), rate}}) {
             test::Retype(field, text);
         }
     }
@@ -77,36 +77,37 @@ class TableWindowsTest : public QObject {
     void scheduleOpensWithTheWorkedExample() {
         typeLoan("1000", "0", "12", "3");
         QString title;
-        QVERIFY(openWith(loan()->SpeedButton2, [&](QWidget* w) { title = w->windowTitle(); }));
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2"),
+                         [&](QWidget* w) { title = w->windowTitle(); }));
         QCOMPARE(title, QString("Loan Schedule"));
-        QCOMPARE(schedule()->MSAmount->text(), QString("1000"));
-        QCOMPARE(schedule()->MSInterest->text(), QString("12"));
-        QCOMPARE(schedule()->MSPeriod->text(), QString("0"));
-        QCOMPARE(schedule()->Partyear->text(), QString("3"));
-        QCOMPARE(schedule()->MSMonthlyRepayment->text(), QString("$340.03"));
-        QCOMPARE(schedule()->Label4->text(), QString("Monthly Payment"));
-        QCOMPARE(schedule()->Label10->text(), QString("Year"));
+        QCOMPARE(test::Child<QLineEdit>(schedule(), "MSAmount")->text(), QString("1000"));
+        QCOMPARE(test::Child<QLineEdit>(schedule(), "MSInterest")->text(), QString("12"));
+        QCOMPARE(test::Child<QLineEdit>(schedule(), "MSPeriod")->text(), QString("0"));
+        QCOMPARE(test::Child<QLineEdit>(schedule(), "Partyear")->text(), QString("3"));
+        QCOMPARE(test::Child<QLabel>(schedule(), "MSMonthlyRepayment")->text(), QString("$340.03"));
+        QCOMPARE(test::Child<QLabel>(schedule(), "Label4")->text(), QString("Monthly Payment"));
+        QCOMPARE(test::Child<QLabel>(schedule(), "Label10")->text(), QString("Year"));
         QCOMPARE(schedule()->model()->rowCount(), 1);
         QCOMPARE(scheduleRow(0),
                  QStringList({"1", "$20.07", "$1,000.00", "$0.00", "$20.07", "$1,000.00"}));
 
         // The display choice redraws at once, by period.
-        QTest::mouseClick(schedule()->Month, Qt::LeftButton);
+        QTest::mouseClick(test::Child<QRadioButton>(schedule(), "Month"), Qt::LeftButton);
         QCOMPARE(schedule()->model()->rowCount(), 3);
-        QCOMPARE(schedule()->Label10->text(), QString("Month"));
+        QCOMPARE(test::Child<QLabel>(schedule(), "Label10")->text(), QString("Month"));
         QCOMPARE(scheduleRow(0),
                  QStringList({"1", "$10.00", "$330.03", "$669.97", "$10.00", "$330.03"}));
         QCOMPARE(scheduleRow(2),
                  QStringList({"3", "$3.37", "$336.64", "$0.00", "$20.07", "$1,000.00"}));
-        QCOMPARE(schedule()->MSGrid->columnWidth(0) >= 65, true);
+        QCOMPARE(test::Child<QTableView>(schedule(), "MSGrid")->columnWidth(0) >= 65, true);
     }
 
     void scheduleInAdvanceReadsTheLoanPageTiming() {
         typeLoan("1000", "", "12", "3");
-        QTest::mouseClick(loan()->MAdvance, Qt::LeftButton);
-        schedule()->Month->setChecked(true);
-        QVERIFY(openWith(loan()->SpeedButton2));
-        QCOMPARE(schedule()->MSMonthlyRepayment->text(), QString("$336.66"));
+        QTest::mouseClick(test::Child<QRadioButton>(loan(), "MAdvance"), Qt::LeftButton);
+        test::Child<QRadioButton>(schedule(), "Month")->setChecked(true);
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        QCOMPARE(test::Child<QLabel>(schedule(), "MSMonthlyRepayment")->text(), QString("$336.66"));
         QCOMPARE(scheduleRow(1),
                  QStringList({"2", "$3.33", "$333.33", "$336.64", "$9.96", "$663.36"}));
     }
@@ -137,7 +138,7 @@ class TableWindowsTest : public QObject {
         QFETCH(QString, message);
         schedule()->setLoanTexts("earlier", "earlier", "earlier", "earlier");
         typeLoan(amount, years, rate);
-        QVERIFY(!openWith(loan()->SpeedButton2));
+        QVERIFY(!openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QCOMPARE(messages(), QStringList({message}));
         for (const char* name : {"MSAmount", "MSInterest", "MSPeriod", "Partyear"}) {
             QCOMPARE(schedule()->findChild<QLineEdit*>(name)->text(), QString("earlier"));
@@ -146,64 +147,65 @@ class TableWindowsTest : public QObject {
 
     void scheduleAcceptsAmountZero() {
         typeLoan("0", "5", "6");
-        QVERIFY(openWith(loan()->SpeedButton2));
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QCOMPARE(schedule()->model()->rowCount(), 1);
         QCOMPARE(scheduleRow(0), QStringList({"1", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00"}));
-        QCOMPARE(schedule()->MSMonthlyRepayment->text(), QString("$0.00"));
+        QCOMPARE(test::Child<QLabel>(schedule(), "MSMonthlyRepayment")->text(), QString("$0.00"));
     }
 
     void scheduleCaptionsByFrequency() {
         typeLoan("1000", "2", "6", "1");
-        test::Choose(loan()->MPayment, "Bi-Monthly");
-        QVERIFY(openWith(loan()->SpeedButton2));
-        QCOMPARE(schedule()->Month->text(), QString("1/2 Month"));
-        QCOMPARE(schedule()->Label4->text(), QString("Half Month Payment"));
-        QCOMPARE(schedule()->Label11->text(), QString("Half-Month(s)"));
+        test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Bi-Monthly");
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        QCOMPARE(test::Child<QRadioButton>(schedule(), "Month")->text(), QString("1/2 Month"));
+        QCOMPARE(test::Child<QLabel>(schedule(), "Label4")->text(), QString("Half Month Payment"));
+        QCOMPARE(test::Child<QLabel>(schedule(), "Label11")->text(), QString("Half-Month(s)"));
 
-        test::Choose(loan()->MPayment, "Annualy");
-        QVERIFY(schedule()->Partyear->isHidden());
-        QVERIFY(schedule()->Label11->isHidden());
-        QVERIFY(openWith(loan()->SpeedButton2));
-        QVERIFY(schedule()->Month->isHidden());
-        QCOMPARE(schedule()->Label4->text(), QString("Annual Payment"));
-        test::Choose(loan()->MPayment, "Weekly");
-        QVERIFY(!schedule()->Partyear->isHidden());
+        test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Annualy");
+        QVERIFY(test::Child<QLineEdit>(schedule(), "Partyear")->isHidden());
+        QVERIFY(test::Child<QLabel>(schedule(), "Label11")->isHidden());
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        QVERIFY(test::Child<QRadioButton>(schedule(), "Month")->isHidden());
+        QCOMPARE(test::Child<QLabel>(schedule(), "Label4")->text(), QString("Annual Payment"));
+        test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Weekly");
+        QVERIFY(!test::Child<QLineEdit>(schedule(), "Partyear")->isHidden());
     }
 
     void scheduleWindowCalculatesOnItsOwnFields() {
         typeLoan("1000", "0", "12", "3");
-        QVERIFY(openWith(loan()->SpeedButton2, [&](QWidget*) {
-            schedule()->MSAmount->setText("2000");
-            QTest::mouseClick(schedule()->CalculateBtn, Qt::LeftButton);
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
+            test::Child<QLineEdit>(schedule(), "MSAmount")->setText("2000");
+            QTest::mouseClick(test::Child<QPushButton>(schedule(), "CalculateBtn"), Qt::LeftButton);
         }));
-        QCOMPARE(schedule()->MSMonthlyRepayment->text(), QString("$680.05"));
-        QCOMPARE(loan()->MAmount->text(), QString("1000"));
+        QCOMPARE(test::Child<QLabel>(schedule(), "MSMonthlyRepayment")->text(), QString("$680.05"));
+        QCOMPARE(test::Child<QLineEdit>(loan(), "MAmount")->text(), QString("1000"));
 
         // A failed check keeps the previous table.
-        schedule()->MSInterest->setText("0");
-        QTest::mouseClick(schedule()->CalculateBtn, Qt::LeftButton);
+        test::Child<QLineEdit>(schedule(), "MSInterest")->setText("0");
+        QTest::mouseClick(test::Child<QPushButton>(schedule(), "CalculateBtn"), Qt::LeftButton);
         QCOMPARE(messages(),
                  QStringList({"You must enter a valid interest rate between 0 and 100"}));
-        QCOMPARE(schedule()->MSMonthlyRepayment->text(), QString("$680.05"));
+        QCOMPARE(test::Child<QLabel>(schedule(), "MSMonthlyRepayment")->text(), QString("$680.05"));
         QCOMPARE(schedule()->model()->rowCount(), 1);
     }
 
     void scheduleKeepsItsDisplayChoiceBetweenOpenings() {
         typeLoan("1000", "1", "12");
-        QVERIFY(openWith(loan()->SpeedButton2,
-                         [&](QWidget*) { QTest::mouseClick(schedule()->Month, Qt::LeftButton); }));
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
+            QTest::mouseClick(test::Child<QRadioButton>(schedule(), "Month"), Qt::LeftButton);
+        }));
         QVERIFY(openWith(p_.window->findChild<QToolButton*>("BitBtn5")));
-        QVERIFY(schedule()->Month->isChecked());
+        QVERIFY(test::Child<QRadioButton>(schedule(), "Month")->isChecked());
         QCOMPARE(schedule()->model()->rowCount(), 12);
-        QCOMPARE(schedule()->Label10->text(), QString("Month"));
+        QCOMPARE(test::Child<QLabel>(schedule(), "Label10")->text(), QString("Month"));
     }
 
     void longestScheduleByPeriod() {
         typeLoan("250000", "50", "7.5", "365");
-        test::Choose(loan()->MPayment, "Daily");
-        loan()->MPartyear->setText("365");
-        schedule()->Month->setChecked(true);
-        QVERIFY(openWith(loan()->SpeedButton2));
+        test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Daily");
+        test::Child<QLineEdit>(loan(), "MPartyear")->setText("365");
+        test::Child<QRadioButton>(schedule(), "Month")->setChecked(true);
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QVERIFY(schedule()->model()->rowCount() > 18000);
         QCOMPARE(schedule()->model()->cellText(schedule()->model()->rowCount() - 1, 3),
                  QString("$0.00"));
@@ -212,8 +214,9 @@ class TableWindowsTest : public QObject {
     void gridOpensWithTheWorkedExample() {
         typeLoan("100000", "25", "6");
         int firstRowInView = -1;
-        QVERIFY(openWith(loan()->MortgageGridBtn,
-                         [&](QWidget*) { firstRowInView = grid()->MGrid->rowAt(0); }));
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
+            firstRowInView = test::Child<QTableView>(grid(), "MGrid")->rowAt(0);
+        }));
         GridModel* model = grid()->model();
         QCOMPARE(model->rowCount(), 51);
         QStringList headings;
@@ -228,11 +231,11 @@ class TableWindowsTest : public QObject {
         QCOMPARE(model->cellText(1, 0), QString("$50,000"));
         QCOMPARE(model->cellText(1, 1), QString("$299.63"));
         QCOMPARE(firstRowInView, 22);  // grid row 23, the first amount row in view
-        QCOMPARE(grid()->MAmt->text(), QString("100000"));
-        QCOMPARE(grid()->InterestR->text(), QString("6"));
-        QCOMPARE(grid()->Years->text(), QString("25"));
-        QCOMPARE(grid()->AmountStep->currentText(), QString("2000"));
-        QCOMPARE(grid()->InterestStep->currentText(), QString("0.25"));
+        QCOMPARE(test::Child<QLineEdit>(grid(), "MAmt")->text(), QString("100000"));
+        QCOMPARE(test::Child<QLineEdit>(grid(), "InterestR")->text(), QString("6"));
+        QCOMPARE(test::Child<QLineEdit>(grid(), "Years")->text(), QString("25"));
+        QCOMPARE(test::Child<QComboBox>(grid(), "AmountStep")->currentText(), QString("2000"));
+        QCOMPARE(test::Child<QComboBox>(grid(), "InterestStep")->currentText(), QString("0.25"));
     }
 
     void gridHighlightsTheTypedRateAndAmount() {
@@ -246,10 +249,11 @@ class TableWindowsTest : public QObject {
 
         typeLoan("5000", "25", "6");  // below four steps: the typed amount is row 1
         QImage painted;
-        QVERIFY(openWith(loan()->MortgageGridBtn,
-                         [&](QWidget*) { painted = grid()->MGrid->viewport()->grab().toImage(); }));
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
+            painted = test::Child<QTableView>(grid(), "MGrid")->viewport()->grab().toImage();
+        }));
         QCOMPARE(grid()->model()->markedRow(), 1);
-        const QTableView* view = grid()->MGrid;
+        const QTableView* view = test::Child<QTableView>(grid(), "MGrid");
         auto colourAt = [&](int row, int column) {
             const QRect cell = view->visualRect(grid()->model()->index(row, column));
             return painted.pixelColor(cell.right() - 2, cell.bottom() - 2);
@@ -288,26 +292,27 @@ class TableWindowsTest : public QObject {
         QFETCH(QString, rate);
         QFETCH(QString, message);
         typeLoan(amount, years, rate);
-        QVERIFY(!openWith(loan()->MortgageGridBtn));
+        QVERIFY(!openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn")));
         QCOMPARE(messages(), QStringList({message}));
     }
 
     void gridWindowRecalculatesWithItsSteps() {
         typeLoan("100000", "25", "6");
-        QVERIFY(openWith(loan()->MortgageGridBtn, [&](QWidget*) {
-            grid()->AmountStep->setCurrentIndex(grid()->AmountStep->findText("10000"));
-            QTest::mouseClick(grid()->SpeedButton1, Qt::LeftButton);
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
+            test::Child<QComboBox>(grid(), "AmountStep")
+                ->setCurrentIndex(test::Child<QComboBox>(grid(), "AmountStep")->findText("10000"));
+            QTest::mouseClick(test::Child<QPushButton>(grid(), "SpeedButton1"), Qt::LeftButton);
         }));
         QCOMPARE(grid()->model()->rowCount(), 11);  // k = 5
         QCOMPARE(grid()->model()->cellText(grid()->model()->markedRow(), 0), QString("$100,000"));
         // The step stays chosen for the next opening, from the tool bar.
         QVERIFY(openWith(p_.window->findChild<QToolButton*>("BitBtn7")));
-        QCOMPARE(grid()->AmountStep->currentText(), QString("10000"));
+        QCOMPARE(test::Child<QComboBox>(grid(), "AmountStep")->currentText(), QString("10000"));
         QCOMPARE(grid()->model()->rowCount(), 11);
 
         // The window's own checks show the grid button's messages.
-        grid()->InterestR->setText("0");
-        QTest::mouseClick(grid()->SpeedButton1, Qt::LeftButton);
+        test::Child<QLineEdit>(grid(), "InterestR")->setText("0");
+        QTest::mouseClick(test::Child<QPushButton>(grid(), "SpeedButton1"), Qt::LeftButton);
         QCOMPARE(messages(), QStringList({"You must enter an interest rate between 0 and 100."}));
         QCOMPARE(grid()->model()->rowCount(), 11);
     }
@@ -333,14 +338,17 @@ class TableWindowsTest : public QObject {
         QFETCH(QString, step);
         QFETCH(int, halfCount);
         typeLoan(first, "25", "6");
-        grid()->AmountStep->setCurrentIndex(grid()->AmountStep->findText(step));
+        test::Child<QComboBox>(grid(), "AmountStep")
+            ->setCurrentIndex(test::Child<QComboBox>(grid(), "AmountStep")->findText(step));
         int topRow = -1;
         int topEdge = -1;
-        QVERIFY(openWith(loan()->MortgageGridBtn, [&](QWidget*) {
-            test::Retype(grid()->MAmt, then);
-            QTest::mouseClick(grid()->SpeedButton1, Qt::LeftButton);
-            topRow = grid()->MGrid->rowAt(0);
-            topEdge = grid()->MGrid->visualRect(grid()->model()->index(topRow, 0)).top();
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
+            test::Retype(test::Child<QLineEdit>(grid(), "MAmt"), then);
+            QTest::mouseClick(test::Child<QPushButton>(grid(), "SpeedButton1"), Qt::LeftButton);
+            topRow = test::Child<QTableView>(grid(), "MGrid")->rowAt(0);
+            topEdge = test::Child<QTableView>(grid(), "MGrid")
+                          ->visualRect(grid()->model()->index(topRow, 0))
+                          .top();
         }));
         QCOMPARE(grid()->model()->markedRow(), halfCount + 1);
         // Grid row k - 2 (model row k - 3) stands whole at the top.
@@ -370,9 +378,9 @@ class TableWindowsTest : public QObject {
 
     void clickingTheChosenDisplayAgainDoesNotRecalculate() {
         typeLoan("1000", "5", "6");
-        QVERIFY(openWith(loan()->SpeedButton2, [&](QWidget*) {
-            schedule()->MSAmount->setText("abc");
-            QTest::mouseClick(schedule()->Year, Qt::LeftButton);
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
+            test::Child<QLineEdit>(schedule(), "MSAmount")->setText("abc");
+            QTest::mouseClick(test::Child<QRadioButton>(schedule(), "Year"), Qt::LeftButton);
         }));
         QVERIFY(messages().isEmpty());
         QCOMPARE(schedule()->model()->rowCount(), 5);
@@ -380,33 +388,36 @@ class TableWindowsTest : public QObject {
 
     void largestTextsFitTheirColumns() {
         typeLoan("999999999", "0", "100", "1");
-        test::Choose(loan()->MPayment, "Annualy");
-        test::Choose(loan()->MCompounded, "Daily");
-        grid()->AmountStep->setCurrentIndex(grid()->AmountStep->findText("10000"));
-        grid()->InterestStep->setCurrentIndex(grid()->InterestStep->findText("2"));
-        loan()->Period->setText("1");
-        QVERIFY(openWith(loan()->MortgageGridBtn));
+        test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Annualy");
+        test::Choose(test::Child<QComboBox>(loan(), "MCompounded"), "Daily");
+        test::Child<QComboBox>(grid(), "AmountStep")
+            ->setCurrentIndex(test::Child<QComboBox>(grid(), "AmountStep")->findText("10000"));
+        test::Child<QComboBox>(grid(), "InterestStep")
+            ->setCurrentIndex(test::Child<QComboBox>(grid(), "InterestStep")->findText("2"));
+        test::Child<QLineEdit>(loan(), "Period")->setText("1");
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn")));
         const GridModel* model = grid()->model();
-        QFont bold = grid()->MGrid->font();
+        QFont bold = test::Child<QTableView>(grid(), "MGrid")->font();
         bold.setBold(true);
         const QFontMetrics metrics(bold);
         for (int c = 0; c < 8; ++c) {
             const QString text = model->cellText(model->rowCount(), c);
-            QVERIFY2(metrics.horizontalAdvance(text) + 3 <= grid()->MGrid->columnWidth(c),
+            QVERIFY2(metrics.horizontalAdvance(text) + 3 <=
+                         test::Child<QTableView>(grid(), "MGrid")->columnWidth(c),
                      qPrintable(text));
         }
         QCOMPARE(model->cellText(model->rowCount(), 0), QString("$1,009,989,999"));
 
         // The schedule's accumulated interest over the longest dearest loan.
         typeLoan("999999999", "50", "100", "365");
-        test::Choose(loan()->MPayment, "Daily");
-        loan()->MPartyear->setText("365");
-        QVERIFY(openWith(loan()->SpeedButton2));
+        test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Daily");
+        test::Child<QLineEdit>(loan(), "MPartyear")->setText("365");
+        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         const ScheduleModel* rows = schedule()->model();
         for (int c = 0; c < 6; ++c) {
             const QString text = rows->cellText(rows->rowCount() - 1, c);
             QVERIFY2(schedule()->fontMetrics().horizontalAdvance(text) + 3 <=
-                         schedule()->MSGrid->columnWidth(c),
+                         test::Child<QTableView>(schedule(), "MSGrid")->columnWidth(c),
                      qPrintable(text));
         }
     }
@@ -414,7 +425,7 @@ class TableWindowsTest : public QObject {
     void nothingIsCutOffInTheTableWindows() {
         typeLoan("100000", "25", "6", "3");
         for (const char* frequency : {"Monthly", "Bi-Monthly", "Annualy", "Daily"}) {
-            test::Choose(loan()->MPayment, frequency);
+            test::Choose(test::Child<QComboBox>(loan(), "MPayment"), frequency);
             QStringList cut;
             QList<QRect> places;
             auto look = [&](QWidget* window) {
@@ -425,8 +436,8 @@ class TableWindowsTest : public QObject {
                     }
                 }
             };
-            QVERIFY(openWith(loan()->MortgageGridBtn, look));
-            QVERIFY(openWith(loan()->SpeedButton2, look));
+            QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), look));
+            QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2"), look));
             QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
             static QList<QRect> monthly = places;
             QCOMPARE(places, monthly);
@@ -434,8 +445,8 @@ class TableWindowsTest : public QObject {
     }
 
     void helpTopicsOfTheWindows() {
-        QTest::mouseClick(grid()->BitBtn2, Qt::LeftButton);
-        QTest::mouseClick(schedule()->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(test::Child<QToolButton>(grid(), "BitBtn2"), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QToolButton>(schedule(), "BitBtn2"), Qt::LeftButton);
         QCOMPARE(p_.help.topics, std::vector<int>({3, 4}));
     }
 };
