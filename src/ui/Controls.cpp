@@ -1,16 +1,21 @@
 #include "ui/Controls.h"
 
+#include <QDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
 
 #include "ui/Palette.h"
+#include "ui/Pictures.h"
 #include "ui/UiContext.h"
 
 namespace corbel::ui {
@@ -111,6 +116,32 @@ void AddRow(QGridLayout* form, int row, QWidget* caption,
     // Rows stand together at the top; any height to spare goes below the last.
     form->setRowStretch(row, 0);
     form->setRowStretch(row + 1, 1);
+}
+
+TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
+                                      const TableWindowNames& names, int helpTopic,
+                                      HelpViewer& help) {
+    window->setWindowTitle(title);
+    window->setModal(true);
+    TableWindowFrame frame;
+    frame.heading = Named(new QLabel(title, window), "HeadingLabel");
+    MakeHeading(frame.heading);
+    frame.calculate = Named(new QPushButton("Calculate", window), names.calculate);
+    frame.ok = Named(new QPushButton("OK", window), names.ok);
+    frame.help = Named(new QToolButton(window), names.help);
+    frame.help->setIcon(Icon(Picture::Help));
+    frame.help->setToolTip("Help");
+    frame.calculate->setDefault(true);
+    frame.ok->setAutoDefault(false);
+    frame.buttons = new QVBoxLayout;
+    frame.buttons->addWidget(frame.calculate);
+    frame.buttons->addWidget(frame.ok);
+    frame.buttons->addWidget(frame.help, 0, Qt::AlignHCenter);
+    frame.buttons->addStretch(1);
+    QObject::connect(frame.ok, &QPushButton::clicked, window, &QDialog::accept);
+    QObject::connect(frame.help, &QToolButton::clicked, window,
+                     [&help, helpTopic] { help.showHelp(helpTopic); });
+    return frame;
 }
 
 void ChainTabOrder(std::initializer_list<QWidget*> widgets) {

@@ -7,7 +7,11 @@
 #include "calc/LoanCalculation.h"
 #include "ui/UiContext.h"
 
+class QDialog;
 class QGridLayout;
+class QPushButton;
+class QToolButton;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -47,6 +51,25 @@ void ShowResult(QLineEdit* field, const QString& text);
 // A row of a form: its caption in the first column, then the controls that
 // follow it on the same line, packed to the left.
 void AddRow(QGridLayout* form, int row, QWidget* caption, std::initializer_list<QWidget*> controls);
+
+// What every table window has: its title and modality, the large heading, and
+// a column of Calculate (the default button, so that Enter in any field
+// calculates once), OK (closes) and help (opens `helpTopic`).
+struct TableWindowFrame {
+    QLabel* heading;
+    QPushButton* calculate;
+    QPushButton* ok;
+    QToolButton* help;
+    QVBoxLayout* buttons;  // the button column, to place beside the fields
+};
+struct TableWindowNames {
+    const char* calculate;
+    const char* ok;
+    const char* help;
+};
+TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
+                                      const TableWindowNames& names, int helpTopic,
+                                      HelpViewer& help);
 
 // Keyboard focus moves through `widgets` in this order.
 void ChainTabOrder(std::initializer_list<QWidget*> widgets);

@@ -42,20 +42,13 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
       options_(std::move(options)),
       model_(new ScheduleModel(context.regional, this)) {
     setObjectName("MSCHEDULE");
-    setWindowTitle("Loan Schedule");
-    setModal(true);
-
-    HeadingLabel = Named(new QLabel("Loan Schedule", this), "HeadingLabel");
-    MakeHeading(HeadingLabel);
-    CalculateBtn = Named(new QPushButton("Calculate", this), "CalculateBtn");
-    OKBtn = Named(new QPushButton("OK", this), "OKBtn");
-    BitBtn2 = Named(new QToolButton(this), "BitBtn2");
-    BitBtn2->setIcon(Icon(Picture::Help));
-    BitBtn2->setToolTip("Help");
-
-    // Enter in a field presses the default button once: Calculate.
-    CalculateBtn->setDefault(true);
-    OKBtn->setAutoDefault(false);
+    const TableWindowFrame frame =
+        MakeTableWindowFrame(this, "Loan Schedule", {"CalculateBtn", "OKBtn", "BitBtn2"},
+                             topic::LoanSchedule, context.help);
+    HeadingLabel = frame.heading;
+    CalculateBtn = frame.calculate;
+    OKBtn = frame.ok;
+    BitBtn2 = frame.help;
     MSAmount = InputField("MSAmount", 0, 0, this);
     MSInterest = InputField("MSInterest", 0, 0, this);
     MSPeriod = InputField("MSPeriod", 0, 0, this);
@@ -165,19 +158,13 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     small.setPointSizeF(small.pointSizeF() * 0.85);
     note->setFont(small);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(CalculateBtn);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(BitBtn2, 0, Qt::AlignHCenter);
-    buttons->addStretch(1);
-
     auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(HeadingLabel);
     left->addLayout(fields);
     top->addLayout(left, 1);
     top->addWidget(display, 0, Qt::AlignTop);
-    top->addLayout(buttons);
+    top->addLayout(frame.buttons);
 
     // The headings sit directly on the grid.
     auto* table = new QVBoxLayout;
@@ -194,9 +181,6 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     // The table is redrawn when the display choice changes, not when the chosen
     // button is clicked again.
     connect(Month, &QRadioButton::toggled, this, &TMSCHEDULE::CalculateBtnClick);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QToolButton::clicked, this,
-            [this] { context_.help.showHelp(topic::LoanSchedule); });
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));

@@ -33,20 +33,13 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
       options_(std::move(options)),
       model_(new GridModel(context.regional, this)) {
     setObjectName("MORTAGEGRID");
-    setWindowTitle("Loan Grid");
-    setModal(true);
-
-    HeadingLabel = Named(new QLabel("Loan Grid", this), "HeadingLabel");
-    MakeHeading(HeadingLabel);
-    SpeedButton1 = Named(new QPushButton("Calculate", this), "SpeedButton1");
-    SpeedButton2 = Named(new QPushButton("OK", this), "SpeedButton2");
-    BitBtn2 = Named(new QToolButton(this), "BitBtn2");
-    BitBtn2->setIcon(Icon(Picture::Help));
-    BitBtn2->setToolTip("Help");
-
-    // Enter in a field presses the default button once: Calculate.
-    SpeedButton1->setDefault(true);
-    SpeedButton2->setAutoDefault(false);
+    const TableWindowFrame frame =
+        MakeTableWindowFrame(this, "Loan Grid", {"SpeedButton1", "SpeedButton2", "BitBtn2"},
+                             topic::LoanGrid, context.help);
+    HeadingLabel = frame.heading;
+    SpeedButton1 = frame.calculate;
+    SpeedButton2 = frame.ok;
+    BitBtn2 = frame.help;
     MAmt = InputField("MAmt", 0, 0, this);
     InterestR = InputField("InterestR", 0, 0, this);
     Years = InputField("Years", 0, 0, this);
@@ -122,28 +115,19 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     MGrid->setFixedWidth(gridWidth + MGrid->verticalScrollBar()->sizeHint().width() +
                          2 * MGrid->frameWidth());
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(SpeedButton1);
-    buttons->addWidget(SpeedButton2);
-    buttons->addWidget(BitBtn2, 0, Qt::AlignHCenter);
-    buttons->addStretch(1);
-
     auto* left = new QVBoxLayout;
     left->addWidget(HeadingLabel);
     left->addLayout(fields);
     left->addWidget(Label8);
     auto* top = new QHBoxLayout;
     top->addLayout(left, 1);
-    top->addLayout(buttons);
+    top->addLayout(frame.buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(MGrid, 1);
 
     connect(SpeedButton1, &QPushButton::clicked, this, &TMORTAGEGRID::SpeedButton1Click);
-    connect(SpeedButton2, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QToolButton::clicked, this,
-            [this] { context_.help.showHelp(topic::LoanGrid); });
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
