@@ -68,27 +68,27 @@ class LoanPage : public QWidget {
     void openRequested(LoanPage::Opener opener);
 
   private:
-    QLineEdit* MAmount;
-    QLineEdit* Period;
-    QLineEdit* MPartyear;
-    QLabel* Label98;
-    QLineEdit* IRate;
-    QComboBox* MPayment;
+    QLineEdit* MAmount;    // the loan amount
+    QLineEdit* Period;     // whole years
+    QLineEdit* MPartyear;  // part-year periods
+    QLabel* Label98;       // the part-year unit, "Month(s)"
+    QLineEdit* IRate;      // the annual rate in percent
+    QComboBox* MPayment;   // the repayment frequency list
     QRadioButton* MArrears;
     QRadioButton* MAdvance;
-    QComboBox* MCompounded;
-    CaptionPanel* Panel1;
-    QLineEdit* MonthlyRepayment;
-    QPushButton* BitBtn8;
-    CaptionPanel* Panel6;
+    QComboBox* MCompounded;       // the compounding frequency list
+    CaptionPanel* Panel1;         // "Monthly Loan Payment is" and the repayment
+    QLineEdit* MonthlyRepayment;  // the repayment result
+    QPushButton* BitBtn8;         // the Last Payment button
+    CaptionPanel* Panel6;         // "Total Interest Charges are:" and the total
     QLineEdit* TotalInterest;
-    QToolButton* BitBtn9;
-    QPushButton* CalMortBtn;
-    QPushButton* PrintMortBtn;
-    QToolButton* BitBtn1;
-    QPushButton* MortgageGridBtn;
-    QPushButton* SpeedButton2;
-    QPushButton* SpeedButton3;
+    QToolButton* BitBtn9;          // the chart button beside the total interest
+    QPushButton* CalMortBtn;       // Calculate
+    QPushButton* PrintMortBtn;     // Print
+    QToolButton* BitBtn1;          // the help button (topic 2)
+    QPushButton* MortgageGridBtn;  // the Loan Grid button
+    QPushButton* SpeedButton2;     // the Schedule button
+    QPushButton* SpeedButton3;     // the Additional Payments button
     UiContext context_;
     SharedState& state_;
 };

@@ -47,18 +47,18 @@ class TMSCHEDULE : public QDialog {
     QLabel* HeadingLabel;
     QPushButton* CalculateBtn;
     QPushButton* OKBtn;
-    QToolButton* BitBtn2;
-    QRadioButton* Year;
-    QRadioButton* Month;
+    QToolButton* BitBtn2;  // the help button (topic 4)
+    QRadioButton* Year;    // the by-year display choice
+    QRadioButton* Month;   // the by-period display choice
     QLineEdit* MSAmount;
     QLineEdit* MSInterest;
     QLineEdit* MSPeriod;
-    QLabel* Label11;
+    QLabel* Label11;  // the part-year unit
     QLineEdit* Partyear;
-    QLabel* Label4;
+    QLabel* Label4;  // "Monthly Payment", beside the repayment
     QLabel* MSMonthlyRepayment;
-    QLabel* Label10;
-    QTableView* MSGrid;
+    QLabel* Label10;     // the first column's heading, "Year" or the period
+    QTableView* MSGrid;  // the schedule table
     LoanTexts fieldTexts() const;
     Checked<LoanSchedule> computeSchedule() const;
     void showSchedule(const LoanSchedule& schedule);

@@ -69,22 +69,22 @@ class TMORTLOAN : public QMainWindow {
     QString saveFilter_;
 
     HeaderBand* header_ = nullptr;
-    QCheckBox* TrasferValuesCheckBox = nullptr;
-    QTabWidget* PageControl1 = nullptr;
+    QCheckBox* TrasferValuesCheckBox = nullptr;  // hidden; only a loaded file ticks it
+    QTabWidget* PageControl1 = nullptr;          // the pages
     LoanPage* loan_ = nullptr;
     WhatIfPage* whatIf_ = nullptr;
     LoanSavingsPage* savings_ = nullptr;
     ResidualValuePage* residual_ = nullptr;
 
-    QToolButton* LoadBtn = nullptr;
-    QToolButton* SaveBtn = nullptr;
-    QToolButton* BitBtn7 = nullptr;
-    QToolButton* BitBtn5 = nullptr;
-    QToolButton* BitBtn11 = nullptr;
-    QToolButton* BitBtn2 = nullptr;
-    QToolButton* AboutBtn = nullptr;
-    QToolButton* HelpBtn = nullptr;
-    QToolButton* ExitBtn = nullptr;
+    QToolButton* LoadBtn = nullptr;   // tool bar: Load File
+    QToolButton* SaveBtn = nullptr;   // tool bar: Save File
+    QToolButton* BitBtn7 = nullptr;   // tool bar: the Loan Grid
+    QToolButton* BitBtn5 = nullptr;   // tool bar: the Loan Schedule
+    QToolButton* BitBtn11 = nullptr;  // tool bar: the additional payments
+    QToolButton* BitBtn2 = nullptr;   // tool bar: the chart
+    QToolButton* AboutBtn = nullptr;  // tool bar: About
+    QToolButton* HelpBtn = nullptr;   // tool bar: Help (contents)
+    QToolButton* ExitBtn = nullptr;   // tool bar: Quit
 
     std::vector<QWidget*> windows_;
     TAboutForm* about_ = nullptr;

@@ -39,18 +39,18 @@ class TMORTAGEGRID : public QDialog {
 
   private:
     QLabel* HeadingLabel;
-    QPushButton* SpeedButton1;
-    QPushButton* SpeedButton2;
-    QToolButton* BitBtn2;
+    QPushButton* SpeedButton1;  // Calculate
+    QPushButton* SpeedButton2;  // OK
+    QToolButton* BitBtn2;       // the help button (topic 3)
     QLineEdit* MAmt;
     QLineEdit* InterestR;
     QLineEdit* Years;
     QLineEdit* Partyear;
-    QLabel* Label7;
+    QLabel* Label7;  // "Month", beside the part-year field
     QComboBox* AmountStep;
     QComboBox* InterestStep;
-    QLabel* Label8;
-    QTableView* MGrid;
+    QLabel* Label8;     // the green note
+    QTableView* MGrid;  // the grid of repayments
     LoanTexts fieldTexts() const;
     Checked<LoanGrid> computeGrid() const;
     void showGrid(const LoanGrid& grid);

@@ -29,21 +29,21 @@ class ResidualValuePage : public QWidget {
     QLineEdit* RVInterest;
     QLineEdit* RVPeriod;
     QLineEdit* RVPartYear;
-    QLabel* Label90;
+    QLabel* Label90;  // the part-year unit
     QComboBox* RVPayment;
     QComboBox* RVCompounded;
-    QPushButton* BitBtn3;
+    QPushButton* BitBtn3;  // Calculate
     QPushButton* PrintRVDetailsBtn;
-    CaptionPanel* Panel9;
-    QLineEdit* RVMRepayment;
-    QLabel* Label23;
-    QLineEdit* RVResValue;
-    QLineEdit* RV1;
-    QLineEdit* RV1Percent;
-    QLineEdit* RV2Percent;
-    QLineEdit* RV2;
-    QLabel* Label29;
-    QLineEdit* RVMR;
+    CaptionPanel* Panel9;     // "Monthly Repayment with no Residual Value" and its result
+    QLineEdit* RVMRepayment;  // the repayment with no residual value
+    QLabel* Label23;          // "Proposed Monthly Repayment of"
+    QLineEdit* RVResValue;    // the proposed repayment
+    QLineEdit* RV1;           // the residual it leaves
+    QLineEdit* RV1Percent;    // the same in percent
+    QLineEdit* RV2Percent;    // the chosen residual in percent
+    QLineEdit* RV2;           // the chosen residual in money
+    QLabel* Label29;          // "and requires a Monthly Repayment of"
+    QLineEdit* RVMR;          // the repayment that leaves it
     ResidualTexts texts() const;
     void setCaptions(const ResidualCaptions& captions);
 

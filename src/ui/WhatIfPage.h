@@ -54,9 +54,9 @@ class WhatIfPage : public QWidget {
     QRadioButton* AmountRB;
     QRadioButton* PeriodRB;
     QRadioButton* InterestRB;
-    QPushButton* SpeedButton4;
-    QPushButton* TransferBtn;
-    QToolButton* BitBtn14;
+    QPushButton* SpeedButton4;  // Calculate
+    QPushButton* TransferBtn;   // "Transfer to Corbelwright"
+    QToolButton* BitBtn14;      // the help button (topic 8)
     QLineEdit* field(WhatIfField which) const;
     WhatIfFields fields() const;
 
