@@ -127,6 +127,9 @@ class PagesTest : public QObject {
         QTest::newRow("solved rate unchecked")
             << "InterestRB" << QStringList{"100000", "", "30", "", "x"}
             << "You must enter a valid Loan payment, less than 999999999";
+        QTest::newRow("no rate of 0% or more")
+            << "InterestRB" << QStringList{"100000", "", "30", "", "100"}
+            << "No interest rate of 0% or more gives this repayment.";
         QTest::newRow("never paid off")
             << "PeriodRB" << QStringList{"100000", "6", "", "", "500"}
             << "This Loan can't be paid off in a reasonable period. Try increasing your payments.";
