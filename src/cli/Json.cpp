@@ -1,5 +1,6 @@
 #include "cli/Json.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -42,9 +43,15 @@ Json Json::number(double value) {
     if (!std::isfinite(value)) {
         return null();
     }
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.17g", value);
-    return Json(buf);
+    // The shortest text that reads back to the same double (599.56, not
+    // 599.55999999999995), without an exponent where the digits stay few.
+    const double magnitude = std::fabs(value);
+    const auto form = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21)
+                          ? std::chars_format::fixed
+                          : std::chars_format::general;
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, form);
+    return Json(std::string(buf, ec == std::errc() ? end : buf));
 }
 
 Json Json::integer(long long value) {

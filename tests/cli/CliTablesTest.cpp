@@ -10,10 +10,10 @@
 namespace corbel::cli {
 namespace {
 
-// A JSON number as the command writes a value the program holds.
+// A cent value as a person writes it: the JSON form of a rounded money value.
 std::string Num(double value) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.17g", value);
+    std::snprintf(buf, sizeof buf, "%.15g", value);
     return buf;
 }
 
