@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation poppler-utils)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation poppler-utils locales)
 if [[ "${1:-}" == "--x11" ]]; then
     packages+=(xvfb xauth xdotool imagemagick)
 fi
@@ -13,13 +13,22 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-if [[ $(id -u) -ne 0 ]]; then
-    echo "These packages are missing: ${missing[*]}" >&2
-    echo "Run this script as root to install them." >&2
-    exit 1
+if [[ ${#missing[@]} -gt 0 ]]; then
+    if [[ $(id -u) -ne 0 ]]; then
+        echo "These packages are missing: ${missing[*]}" >&2
+        echo "Run this script as root to install them." >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# The tests run number texts under a decimal-comma C locale as a desktop might.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    if [[ $(id -u) -ne 0 ]]; then
+        echo "The de_DE.UTF-8 locale is missing (one test needs it); run this script as root to make it." >&2
+    else
+        localedef -i de_DE -f UTF-8 de_DE.UTF-8
+    fi
+fi

@@ -24,10 +24,13 @@ struct Decimal15 {
 Decimal15 ToDecimal15(long double magnitude) {
     // 40 digits decide an exact decimal half: an 80-bit value that is not a half
     // differs from one within its first 20 digits.
+    // to_chars, unlike printf, ignores the C locale that the windowing library
+    // sets from the user's settings: a decimal comma would read as a digit.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.39Le", magnitude);
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 39);
     Decimal15 d;
-    std::string_view text(buf);
+    std::string_view text(buf, static_cast<std::size_t>(written.ptr - buf));
     const auto e = text.find('e');
     std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(),
                     d.exponent);

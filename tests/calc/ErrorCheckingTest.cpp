@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 
 #include "TestRegional.h"
 #include "calc/Frequency.h"
@@ -76,6 +78,18 @@ TEST(GeneralNumberTextTest, ShortestFormWithAtMostFifteenDigits) {
     EXPECT_EQ(GeneralNumberText(123456789012344.5L), "123456789012345");
     EXPECT_EQ(GeneralNumberText(12345678901234.5L), "12345678901234.5");
     EXPECT_EQ(GeneralNumberText(5.75 - 0.25), "5.5");
+}
+
+// The desktop program runs under the user's C locale (the windowing library sets
+// it); a decimal comma there must not leak into the program's own number texts.
+TEST(GeneralNumberTextTest, UnmovedByADecimalCommaLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the set-up script makes it";
+    const std::string text = GeneralNumberText(1234.5);
+    const double rounded = RoundMoneyByText(1234.999999999, 2);
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(text, "1234.5");
+    EXPECT_EQ(rounded, 1235);
 }
 
 TEST(ReadDecimalTest, AcceptsOnlyPlainDecimalNumbers) {
