@@ -9,12 +9,6 @@
 
 namespace corbel::ui {
 
-// The widest values the grid's columns can hold: the highest amount row (the
-// largest amount with 999 of the largest steps above it), and a repayment of ten
-// digits (a single repayment at 106% a year is at most about 2.9 times the amount).
-inline constexpr double LargestGridAmount = MaxAmount + MaxHalfCount * 10000.0;
-inline constexpr double LargestGridPayment = 9999999999.99;
-
 // The loan grid as a table: model row r is grid row r + 1 (row 0, the rate
 // headings, is the horizontal header); column 0 holds the amounts.
 class GridModel : public QAbstractTableModel {

@@ -94,23 +94,21 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     MGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     MGrid->verticalHeader()->setDefaultSectionSize(std::max(20, fontMetrics().height() + 4));
     MGrid->horizontalHeader()->setFixedHeight(std::max(20, fontMetrics().height() + 4));
-    MGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Only an extreme loan widens the columns past the view; it then scrolls sideways.
+    MGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MGrid->setSelectionMode(QAbstractItemView::NoSelection);
     MGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Every column is wide enough for the largest text it can hold, in bold.
-    QFont boldCell = font();
-    boldCell.setBold(true);
-    const QFontMetrics boldMetrics(boldCell);
+    // The view is wide enough for the largest amount that can be typed and for
+    // repayments of up to seven digits; fitColumns widens a column for more.
     const Regional& regional = context_.regional;
-    const QString widest[] = {Q(FormatMoney(regional, LargestGridAmount, MoneyForm::NoDecimals)),
-                              Q(FormatMoney(regional, LargestGridPayment, MoneyForm::TwoDecimals))};
+    const QString usual[] = {Q(FormatMoney(regional, MaxAmount, MoneyForm::NoDecimals)),
+                             Q(FormatMoney(regional, 9999999.99, MoneyForm::TwoDecimals))};
     int gridWidth = 0;
-    for (int c = 0; c <= GridColumns; ++c) {
-        const int needed = boldMetrics.horizontalAdvance(widest[c == 0 ? 0 : 1]) + 6;
-        const int width = std::max(c == 0 ? 66 : 68, needed);
-        MGrid->setColumnWidth(c, width);
-        gridWidth += width;
+    for (int c = 0; c < GridTableColumns; ++c) {
+        usualWidths_[c] = std::max(c == 0 ? 66 : 68, cellWidth(usual[c == 0 ? 0 : 1]));
+        MGrid->setColumnWidth(c, usualWidths_[c]);
+        gridWidth += usualWidths_[c];
     }
     MGrid->setFixedWidth(gridWidth + MGrid->verticalScrollBar()->sizeHint().width() +
                          2 * MGrid->frameWidth());
@@ -150,8 +148,29 @@ Checked<LoanGrid> TMORTAGEGRID::computeGrid() const {
                              context_.regional.decimalSeparator());
 }
 
+int TMORTAGEGRID::cellWidth(const QString& text) const {
+    // Headings and amounts are bold; the delegate draws from 2 pixels in.
+    QFont bold = MGrid->font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(text) + 6;
+}
+
+void TMORTAGEGRID::fitColumns() {
+    // Amounts and repayments grow down the rows and repayments along them: the
+    // first and last rows hold every column's widest text.
+    const int last = model_->rowCount();
+    for (int c = 0; c < GridTableColumns; ++c) {
+        int width = usualWidths_[c];
+        for (const int row : {0, 1, last}) {
+            width = std::max(width, cellWidth(model_->cellText(row, c)));
+        }
+        MGrid->setColumnWidth(c, width);
+    }
+}
+
 void TMORTAGEGRID::showGrid(const LoanGrid& grid) {
     model_->setGrid(grid);
+    fitColumns();
     topRow_ = grid.firstVisibleRow ? *grid.firstVisibleRow - 1 : -1;
     scrollToTopRow();
 }

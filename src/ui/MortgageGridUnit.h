@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "calc/LoanCalculation.h"
 #include "calc/LoanGrid.h"
@@ -55,12 +56,15 @@ class TMORTAGEGRID : public QDialog {
     Checked<LoanGrid> computeGrid() const;
     void showGrid(const LoanGrid& grid);
     void scrollToTopRow();
+    void fitColumns();
+    int cellWidth(const QString& text) const;
     int amountStep() const;
     double interestStep() const;
 
     UiContext context_;
     LoanOptionsSource options_;
     GridModel* model_;
+    std::array<int, GridTableColumns> usualWidths_{};
     int topRow_ = -1;  // the model row the fill scrolled to the top, if any
 };
 
