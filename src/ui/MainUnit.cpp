@@ -179,15 +179,12 @@ void TMORTLOAN::createSecondaryWindows() {
     // Created once each, in this order, and kept hidden until an action opens them.
     const LoanOptionsSource options = [this] { return loan_->options(); };
     grid_ = new TMORTAGEGRID(context_, options, this);
-    windows_.push_back(grid_);
     schedule_ = new TMSCHEDULE(context_, options, this);
-    windows_.push_back(schedule_);
-    windows_.push_back(Shell("APOPTIONS", "Additional Payment Options", this));
-    windows_.push_back(Shell("ADDMONTHLYR", "Additional Payments", this));
-    windows_.push_back(Shell("AdditionalP", "Additional Payments", this));
-    windows_.push_back(Shell("MortChartForm", "Cost Breakdown Graph", this));
+    Shell("APOPTIONS", "Additional Payment Options", this);
+    Shell("ADDMONTHLYR", "Additional Payments", this);
+    Shell("AdditionalP", "Additional Payments", this);
+    Shell("MortChartForm", "Cost Breakdown Graph", this);
     about_ = new TAboutForm(this);
-    windows_.push_back(about_);
 }
 
 void TMORTLOAN::relabel() {

@@ -34,8 +34,6 @@ class TMORTLOAN : public QMainWindow {
     SharedState& state() { return state_; }
     const QString& ProgramFolder() const { return programFolder_; }
     QString helpFile() const;
-    // The secondary windows in the order they were created.
-    const std::vector<QWidget*>& secondaryWindows() const { return windows_; }
 
     LoanPage* loanPage() const { return loan_; }
     WhatIfPage* whatIfPage() const { return whatIf_; }
@@ -86,7 +84,6 @@ class TMORTLOAN : public QMainWindow {
     QToolButton* HelpBtn = nullptr;   // tool bar: Help (contents)
     QToolButton* ExitBtn = nullptr;   // tool bar: Quit
 
-    std::vector<QWidget*> windows_;
     TAboutForm* about_ = nullptr;
     TMORTAGEGRID* grid_ = nullptr;
     TMSCHEDULE* schedule_ = nullptr;
