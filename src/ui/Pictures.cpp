@@ -103,7 +103,7 @@ QPixmap Faded(const QPixmap& pixmap) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int grey = 128 + qGray(line[x]) / 2;
-            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 2 / 5);
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) / 3);
         }
     }
     return QPixmap::fromImage(image);
