@@ -227,7 +227,7 @@ class MainWindowTest : public QObject {
             QVERIFY(!find<QToolButton>(buttons[k])->isEnabled());
             const double disabled = contrast(buttons[k]);
             QVERIFY2(
-                disabled < enabled[k] * 0.6,
+                disabled < enabled[k] * 0.7,
                 qPrintable(
                     QString("%1: %2 against %3").arg(buttons[k]).arg(disabled).arg(enabled[k])));
         }
