@@ -73,9 +73,11 @@ struct LoadResult {
 // hundred, and a file whose lines need more is refused as too large.
 inline constexpr std::size_t MaxLoanFileBytes = std::size_t{1} << 20;
 
-// The file's bytes: lines end with CR LF; the sections the record holds are
-// written (the program always fills both, giving 31 lines); a text's characters
-// that Windows-1252 cannot hold, and line breaks inside a text, become "?".
+// The file's bytes: lines end with CR LF; the file ends after the last section
+// the record holds (the program always fills both, giving 31 lines; a residual
+// section without a what-if one writes the what-if page's start values); a
+// text's characters that Windows-1252 cannot hold, and line breaks inside a
+// text, become "?".
 std::string LoanFileText(const SavedLoan& loan);
 
 // Reads the bytes of a file. `more` says that the bytes are only the start of a
