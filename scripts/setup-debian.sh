@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12; does nothing when all is there.
-# Usage: scripts/setup-debian.sh [--x11]   (--x11 adds what running under Xvfb needs)
+# Usage: scripts/setup-debian.sh [--x11 | --fuzz]
+#   --x11 adds what running under Xvfb needs, --fuzz the clang fuzzing tool chain.
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation poppler-utils locales)
-if [[ "${1:-}" == "--x11" ]]; then
-    packages+=(xvfb xauth xdotool imagemagick)
-fi
+case "${1:-}" in
+    --x11) packages+=(xvfb xauth xdotool imagemagick) ;;
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

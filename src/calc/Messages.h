@@ -84,6 +84,13 @@ inline constexpr std::string_view SavingsReducedNumeric =
 inline constexpr std::string_view SavingsInvestNumeric =
     "This Investment rate(%) must be Numeric only";
 inline constexpr std::string_view SavingsPeriodZero = "You must enter a period greater than 0.";
+
+// Saved loan file: a line that does not read as what it holds. %1 is the line's text.
+inline constexpr std::string_view NotValidInteger = "'%1' is not a valid integer value";
+inline constexpr std::string_view InvalidNumericInput = "Invalid numeric input";
+inline constexpr std::string_view NotValidListIndex = "'%1' is not a valid list index";
+// A name that is a device or a pipe rather than a file.
+inline constexpr std::string_view NotAFile = "Not a regular file";
 }  // namespace msg
 
 // The message `pattern` with each %1 ... %9 replaced by that argument, in one pass.

@@ -1,0 +1,27 @@
+#include "platform/SettingsStore.h"
+
+#include <QSettings>
+#include <QString>
+
+namespace corbel {
+
+namespace {
+const QString Organisation = QStringLiteral("Wendle");
+const QString Key = QStringLiteral("CWIni/CurrentFile");
+}  // namespace
+
+std::optional<std::string> QtSettingsStore::readCurrentFile() const {
+    const QSettings settings(Organisation);
+    if (!settings.contains(Key)) {
+        return std::nullopt;
+    }
+    return settings.value(Key).toString().toStdString();
+}
+
+void QtSettingsStore::writeCurrentFile(const std::string& path) {
+    QSettings settings(Organisation);
+    settings.setValue(Key, QString::fromStdString(path));
+    settings.sync();
+}
+
+}  // namespace corbel
