@@ -1,5 +1,6 @@
 #include "cli/Json.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -42,9 +43,15 @@ Json Json::number(double value) {
     if (!std::isfinite(value)) {
         return null();
     }
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.17g", value);
-    return Json(buf);
+    // The shortest text that reads back to the same double: 599.56, not
+    // 599.55999999999995; 100000, not 1e+05, unless the magnitude is extreme.
+    const double magnitude = std::fabs(value);
+    const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21);
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value,
+                                   plain ? std::chars_format::fixed : std::chars_format::scientific)
+                         .ptr;
+    return Json(std::string(buf, end));
 }
 
 Json Json::integer(long long value) {

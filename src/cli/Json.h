@@ -7,7 +7,8 @@
 
 namespace corbel::cli {
 
-// A JSON value written as text as it is built; numbers carry 17 significant digits.
+// A JSON value written as text as it is built; numbers are the shortest
+// text that reads back to the same double.
 class Json {
   public:
     static Json number(double value);

@@ -10,11 +10,17 @@
 namespace corbel::cli {
 namespace {
 
-// A JSON number as the command writes a value the program holds.
+// A JSON number as the command writes a value the program holds: two-decimal
+// money values read back as written.
 std::string Num(double value) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.17g", value);
-    return buf;
+    std::snprintf(buf, sizeof buf, "%.2f", value);
+    std::string text = buf;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
 }
 
 std::string Row(int number, std::initializer_list<double> money) {

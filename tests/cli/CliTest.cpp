@@ -11,9 +11,9 @@ TEST(CliLoanTest, JsonInArrears) {
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(
         r.out,
-        "{\"repayment\":599.55999999999995,\"repayment_text\":\"$599.56\","
+        "{\"repayment\":599.56,\"repayment_text\":\"$599.56\","
         "\"total_interest\":115832.08237341489,\"total_interest_text\":\"$115,832.08\","
-        "\"payment_count\":360,\"last_payment\":590.13000000067382,\"last_payment_text\":\"$590."
+        "\"payment_count\":360,\"last_payment\":590.1300000006738,\"last_payment_text\":\"$590."
         "13\","
         "\"message\":null,\"chart_principal\":100000,\"chart_interest\":115832.08237341489}\n");
 }
