@@ -86,7 +86,8 @@ const std::array<TableColumn<TermReductionRow>, TermReductionColumnCount> TermRe
      [](const TermReductionRow& r) { return r.additional; }},
     {"Total %1 Payment", CellForm::Money, [](const TermReductionRow& r) { return r.repayment; }},
     {"Total Interest", CellForm::Money, [](const TermReductionRow& r) { return r.totalInterest; }},
-    {"Interest Saved", CellForm::Money, [](const TermReductionRow& r) { return r.interestSaved; }},
+    {InterestSavedCaption, CellForm::Money,
+     [](const TermReductionRow& r) { return r.interestSaved; }},
 }};
 
 std::array<std::string, TermReductionColumnCount> TermReductionHeadings(std::string_view word) {

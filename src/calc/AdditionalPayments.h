@@ -110,6 +110,12 @@ Checked<ExtraPaymentResult> ExtraPaymentFromTexts(const LoanTexts& loan,
                                                   const ExtraPaymentTexts& texts,
                                                   const Regional& regional);
 
+// The captions of the specific window's three results.
+inline constexpr std::string_view TotalInterestCaption =
+    "Total interest without additional payment";
+inline constexpr std::string_view NewInterestCaption = "Total Interest with additional payment";
+inline constexpr std::string_view InterestSavedCaption = "Interest Saved";
+
 // The specific window's captions, set each time it opens: the extra amount's
 // label, and the start period's label, which with its field is hidden for
 // annual repayments.
