@@ -34,22 +34,36 @@ struct FrequencyInfo {
     std::string_view word;            // in captions: "Monthly Loan Payment", "Bi-Annual Repayment"
     std::string_view scheduleButton;  // the schedule's by-period button; empty: hidden
     std::string_view scheduleRepaymentLabel;  // beside the schedule's repayment
+    // The additional payments windows: the table's word as the window opens and as
+    // its own Calculate rewrites it, the specific window's payment word and start
+    // period word, and the repayment periods in a month of its paid-off sentence
+    // (30 for daily repayments, a month counted as 30 days).
+    std::string_view termTableWordOpened;
+    std::string_view termTableWordCalculated;
+    std::string_view extraPaymentWord;
+    std::string_view startPeriodWord;
+    double periodsPerMonth;
 };
 
 inline constexpr std::array<FrequencyInfo, FrequencyCount> Frequencies{{
-    {PaymentFrequency::Annualy, "Annualy", 1, "", "", "Annual", "", "Annual Payment"},
+    {PaymentFrequency::Annualy, "Annualy", 1, "", "", "Annual", "", "Annual Payment", "Yearly",
+     "Annual", "Annual", "Year", 1.0 / 12},
     {PaymentFrequency::BiAnnualy, "Bi-Annualy", 2, "Half-Year", "Half-Year(s)", "Bi-Annual",
-     "Half Year", "Half Year Payment"},
+     "Half Year", "Half Year Payment", "Half Year", "Half Year", "Half Year", "Half Year", 1.0 / 6},
     {PaymentFrequency::Quarterly, "Quarterly", 4, "Quarter", "Quarter(s)", "Quarterly", "Quarter",
-     "Quarterly Payment"},
+     "Quarterly Payment", "Quarterly", "Quarterly", "Quarterly", "Quarter", 1.0 / 3},
     {PaymentFrequency::Monthly, "Monthly", 12, "Month", "Month(s)", "Monthly", "Month",
-     "Monthly Payment"},
+     "Monthly Payment", "Monthly", "Monthly", "Monthly", "Month", 1},
     {PaymentFrequency::BiMonthly, "Bi-Monthly", 24, "Half-Month", "Half-Month(s)", "Bi-Monthly",
-     "1/2 Month", "Half Month Payment"},
+     "1/2 Month", "Half Month Payment", "1/2 Monthly", "Half Monthly", "Half Month", "Half Month",
+     2},
     {PaymentFrequency::FortNightly, "FortNightly", 26, "Fortnight", "Fortnight(s)", "Fortnightly",
-     "Fortnight", "FortNightly Payment"},
-    {PaymentFrequency::Weekly, "Weekly", 52, "Week", "Week(s)", "Weekly", "Week", "Weekly Payment"},
-    {PaymentFrequency::Daily, "Daily", 365, "Day", "Day(s)", "Daily", "Day", "Daily Payment"},
+     "Fortnight", "FortNightly Payment", "Fortnightly", "FortNightly", "FortNightly", "Fortnight",
+     26.0 / 12},
+    {PaymentFrequency::Weekly, "Weekly", 52, "Week", "Week(s)", "Weekly", "Week", "Weekly Payment",
+     "Weekly", "Weekly", "Weekly", "Week", 52.0 / 12},
+    {PaymentFrequency::Daily, "Daily", 365, "Day", "Day(s)", "Daily", "Day", "Daily Payment",
+     "Daily", "Daily", "Daily", "Day", 30},
 }};
 
 constexpr const FrequencyInfo& Info(PaymentFrequency f) {

@@ -45,9 +45,20 @@ inline constexpr std::string_view TermMissing = "You must enter%1";
 inline constexpr std::string_view PeriodLabel = " a period ";
 inline constexpr int MaxYears = 50;
 
-// Specific additional payment window.
+// Specific additional payment window; %1 of the start period message is the
+// period word ("Month"), %2 the periods per year.
 inline constexpr std::string_view EnterAYear = "You must enter a year.";
 inline constexpr std::string_view YearOutOfRange = "You must enter a year between 1 and %1";
+inline constexpr std::string_view StartPeriodOutOfRange = "You must enter a %1 between 1 and %2";
+// Its paid-off sentence: "You have paid off your 10 Year and 6 month Loan in 8
+// Years", built from the loan's term (%1) and the time taken (%2).
+inline constexpr std::string_view PaidOff = "You have paid off your %1 Loan in %2";
+inline constexpr std::string_view TermYears = "%1 Year";  // the loan's: "25 Year"; taken: "1 Year"
+inline constexpr std::string_view TermMonths = "%1 month";
+inline constexpr std::string_view TakenYears = "%1 Years";
+inline constexpr std::string_view TakenMonth = "%1 Month";
+inline constexpr std::string_view TakenMonths = "%1 Months";
+inline constexpr std::string_view JoinedBy = "%1 and %2";
 
 // What If? page.
 inline constexpr std::string_view WhatIfInterest =

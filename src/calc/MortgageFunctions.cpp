@@ -160,11 +160,15 @@ double ClosedFormLastPayment(const LoanTerms& terms, double instalment) {
                       2);
 }
 
-double TotalInterest(const LoanTerms& terms, double instalment, const AmortisationSummary& run) {
+ClosedFormTotals ClosedFormInterest(const LoanTerms& terms, double instalment) {
     const double last = ClosedFormLastPayment(terms, instalment);
     const long double n = terms.paymentCount();
-    const double estimate = static_cast<double>((n - 1) * instalment + last - terms.amount);
-    if (run.PaymentCount == n && estimate >= 0 && last >= 0) {
+    return {last, static_cast<double>((n - 1) * instalment + last - terms.amount)};
+}
+
+double TotalInterest(const LoanTerms& terms, double instalment, const AmortisationSummary& run) {
+    const auto [last, estimate] = ClosedFormInterest(terms, instalment);
+    if (run.PaymentCount == terms.paymentCount() && estimate >= 0 && last >= 0) {
         return estimate;
     }
     return run.InterestTotal;

@@ -91,6 +91,14 @@ std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
 // The closed form's final payment when all payments before it are `instalment`.
 double ClosedFormLastPayment(const LoanTerms& terms, double instalment);
 
+// The closed form's total interest, (n - 1) x instalment + last - amount, with
+// the last payment it rests on.
+struct ClosedFormTotals {
+    double lastPayment;
+    double interest;
+};
+ClosedFormTotals ClosedFormInterest(const LoanTerms& terms, double instalment);
+
 // Total interest: the closed form's estimate when the run made every payment and
 // neither the estimate nor the closed form's last payment is negative, otherwise
 // the run's own total.

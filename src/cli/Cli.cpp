@@ -11,7 +11,8 @@ namespace corbel::cli {
 namespace {
 
 const Command* const Commands[] = {
-    &LoanCommand, &WhatIfCommand, &ResidualCommand, &ScheduleCommand, &GridCommand,
+    &LoanCommand, &WhatIfCommand, &ResidualCommand, &ScheduleCommand,
+    &GridCommand, &ReduceCommand, &ExtraCommand,
 };
 
 const std::vector<std::string_view> LoanValueOptions = {

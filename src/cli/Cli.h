@@ -78,5 +78,7 @@ extern const Command WhatIfCommand;
 extern const Command ResidualCommand;
 extern const Command ScheduleCommand;
 extern const Command GridCommand;
+extern const Command ReduceCommand;
+extern const Command ExtraCommand;
 
 }  // namespace corbel::cli

@@ -1,0 +1,266 @@
+#include "calc/AdditionalPayments.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/ErrorChecking.h"
+
+namespace corbel {
+
+namespace {
+
+long long WholePeriodsPerYear(PaymentFrequency repayment) {
+    return std::llround(PeriodsPerYear(repayment));
+}
+
+// The number of rows: the years the loan really takes. Whole numbers
+// throughout, since 25 / 12 as a fraction times 12 truncates to 0 and would
+// lose the part year.
+long long TermReductionRowCount(const LoanTerms& terms, long long paymentCount) {
+    const long long f = WholePeriodsPerYear(terms.repayment);
+    if (paymentCount / f == terms.years) {
+        return terms.years + (terms.partPeriods > 0 ? 1 : 0);
+    }
+    return paymentCount / f + (paymentCount % f != 0 ? 1 : 0);
+}
+
+double Difference(double a, double b) {
+    return static_cast<double>(static_cast<long double>(a) - b);
+}
+
+}  // namespace
+
+TermReductionTable ComputeTermReductionTable(const LoanTerms& terms, const Regional& regional) {
+    TermReductionTable table;
+    table.repayment = Instalment(terms);
+    const auto run = RunAmortisation(terms, regional);
+    if (!run) {
+        return table;
+    }
+    const long long rows = TermReductionRowCount(terms, run->PaymentCount);
+    table.rows.reserve(static_cast<std::size_t>(rows));
+    double baseline = 0;
+    for (long long o = rows; o >= 1; --o) {
+        // Only the first row keeps the part year; the others are whole years.
+        const bool partYearRow = o == rows && terms.partPeriods > 0;
+        LoanTerms row = terms;
+        row.years = static_cast<int>(partYearRow ? o - 1 : o);
+        row.partPeriods = partYearRow ? terms.partPeriods : 0;
+        const double payment = Instalment(row);
+        const auto [last, interest] =
+            ClosedFormInterest(row, partYearRow ? table.repayment : payment);
+        // A negative closing repayment means the rounded repayment clears the loan
+        // before its term; the closed form would then give back interest never
+        // charged, so the row's own run says what is charged.
+        const double total =
+            last < 0 ? RunAmortisation(row, regional)->InterestTotal : RoundMoney(interest, 2);
+        if (o == rows) {
+            baseline = total;
+        }
+        table.rows.push_back(
+            {static_cast<int>(o), RoundMoney(Difference(payment, table.repayment), 2),
+             RoundMoney(payment, 2), total, RoundMoney(Difference(baseline, total), 2)});
+    }
+    return table;
+}
+
+Checked<TermReductionTable> TermReductionFromTexts(const LoanTexts& texts,
+                                                   const Regional& regional) {
+    const auto terms = ReadLoan(texts, TableChecks, regional.decimalSeparator());
+    if (!terms) {
+        return terms.failure();
+    }
+    return ComputeTermReductionTable(*terms, regional);
+}
+
+std::string_view TermReductionWord(PaymentFrequency repayment, TermTableMoment moment) {
+    const FrequencyInfo& info = Info(repayment);
+    return moment == TermTableMoment::Opened ? info.termTableWordOpened
+                                             : info.termTableWordCalculated;
+}
+
+const std::array<TableColumn<TermReductionRow>, TermReductionColumnCount> TermReductionColumns{{
+    {"Years to pay off Loan", CellForm::Count,
+     [](const TermReductionRow& r) { return static_cast<double>(r.years); }},
+    {"Additional %1 Payment Required", CellForm::Money,
+     [](const TermReductionRow& r) { return r.additional; }},
+    {"Total %1 Payment", CellForm::Money, [](const TermReductionRow& r) { return r.repayment; }},
+    {"Total Interest", CellForm::Money, [](const TermReductionRow& r) { return r.totalInterest; }},
+    {InterestSavedCaption, CellForm::Money,
+     [](const TermReductionRow& r) { return r.interestSaved; }},
+}};
+
+std::array<std::string, TermReductionColumnCount> TermReductionHeadings(std::string_view word) {
+    std::array<std::string, TermReductionColumnCount> headings;
+    for (int c = 0; c < TermReductionColumnCount; ++c) {
+        headings[c] = Fill(TermReductionColumns[c].heading, {word});
+    }
+    return headings;
+}
+
+std::string TermReductionCellText(const TermReductionRow& row, int column,
+                                  const Regional& regional) {
+    const auto& c = TermReductionColumns[column];
+    return CellText(c.value(row), c.form, regional);
+}
+
+double TermReductionCellValue(const TermReductionRow& row, int column) {
+    const auto& c = TermReductionColumns[column];
+    return CellValue(c.value(row), c.form);
+}
+
+int StartPeriod(std::string_view periodText) {
+    const std::string_view text = Strip(periodText);
+    const auto value = ReadWhole(text);
+    return value && text != "0" ? *value : 1;
+}
+
+Outcome CheckExtraPayment(const ExtraPaymentTexts& texts, std::string_view loanYearsText,
+                          PaymentFrequency repayment, std::string_view decimalSeparator) {
+    if (!IsNumberInRange(texts.extra, 0, MaxAmount, decimalSeparator)) {
+        return Information(msg::ValidLoanAmount);
+    }
+    if (texts.startInYear) {
+        const std::string_view yearText = Strip(texts.year);
+        const auto year = ReadWhole(yearText);
+        if (!year || yearText == "0") {
+            return Confirm(msg::EnterAYear);
+        }
+        // The Loan page's years passed its term check, so stripped they are a
+        // whole number or empty.
+        const std::string_view loanYears = Strip(loanYearsText);
+        const std::string message = Fill(msg::YearOutOfRange, {loanYears});
+        if (*year > WholeOrZero(loanYears)) {
+            return Information(message);
+        }
+        if (*year < 1) {
+            return Confirm(message);
+        }
+    }
+    if (repayment != PaymentFrequency::Annualy) {
+        const double f = PeriodsPerYear(repayment);
+        const int period = StartPeriod(texts.period);
+        if (period < 1 || period > f) {
+            return Confirm(Fill(msg::StartPeriodOutOfRange,
+                                {Info(repayment).startPeriodWord, GeneralNumberText(f)}));
+        }
+    }
+    return std::nullopt;
+}
+
+long long StartRepayment(const ExtraPaymentTexts& texts, PaymentFrequency repayment) {
+    if (!texts.startInYear) {
+        return 1;
+    }
+    const long long year = ReadWhole(Strip(texts.year)).value_or(1);
+    const long long start =
+        repayment == PaymentFrequency::Annualy
+            ? year
+            : (year - 1) * WholePeriodsPerYear(repayment) + StartPeriod(texts.period);
+    return std::max(start, 1LL);
+}
+
+std::string PaidOffSentence(int years, int parts, long long paidOffIn, PaymentFrequency repayment) {
+    const long long f = WholePeriodsPerYear(repayment);
+    const long double perMonth = Info(repayment).periodsPerMonth;
+    const long long yearsTaken = paidOffIn / f;
+    const double monthsTaken =
+        RoundMoney(static_cast<double>((paidOffIn - yearsTaken * f) / perMonth + 0.4L), 0);
+    const double loanMonths =
+        std::trunc(RoundMoney(static_cast<double>(parts / perMonth + 0.4L), 0));
+
+    std::string term;
+    if (years != 0) {
+        term = Fill(msg::TermYears, {std::to_string(years)});
+    }
+    if (parts != 0) {
+        const std::string months = Fill(msg::TermMonths, {GeneralNumberText(loanMonths)});
+        term = years != 0 ? Fill(msg::JoinedBy, {term, months}) : months;
+    }
+    std::string taken;
+    if (yearsTaken == 1) {
+        taken = Fill(msg::TermYears, {"1"});
+    } else if (yearsTaken > 1) {
+        taken = Fill(msg::TakenYears, {std::to_string(yearsTaken)});
+    }
+    std::string months;
+    if (monthsTaken == 1) {
+        months = Fill(msg::TakenMonth, {"1"});
+    } else if (monthsTaken > 1) {
+        months = Fill(msg::TakenMonths, {GeneralNumberText(monthsTaken)});
+    }
+    taken = taken.empty() || months.empty() ? taken + months : Fill(msg::JoinedBy, {taken, months});
+    return Fill(msg::PaidOff, {term, taken});
+}
+
+ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
+                                       long long startRepayment, const Regional& regional) {
+    ExtraPaymentResult result;
+    const auto run = RunAmortisation(terms, regional);
+    if (!run) {
+        return result;
+    }
+    result.totalInterest = TotalInterest(terms, Instalment(terms), *run);
+    // A loan that its rounded repayment clears early is taken over the count it
+    // really needs.
+    LoanTerms loan = terms;
+    if (run->PaymentCount != terms.paymentCount()) {
+        const long long f = WholePeriodsPerYear(terms.repayment);
+        loan.years = static_cast<int>(run->PaymentCount / f);
+        loan.partPeriods = static_cast<int>(run->PaymentCount - loan.years * f);
+    }
+    const auto [levelPayment, rate, count] = StartRun(loan);
+    result.repayment = levelPayment;
+    result.repaymentWithExtra = static_cast<double>(levelPayment + static_cast<long double>(extra));
+
+    double payment = levelPayment;
+    double balance = terms.amount;
+    double interest = 0;
+    for (long long w = 1; w <= count; ++w) {
+        if (w == startRepayment) {
+            payment = result.repaymentWithExtra;
+        }
+        // The term's last repayment clears what is left, as in every other run,
+        // so the loan always ends repaid within its term.
+        const PeriodStep step = StepPeriod(balance, payment, rate, loan.timing, w == count);
+        payment = step.payment;
+        balance = step.balance;
+        interest += step.interest;
+        if (balance <= 0.01) {
+            result.newInterest = RoundMoney(interest, 2);
+            result.interestSaved =
+                RoundMoney(Difference(result.totalInterest, result.newInterest), 2);
+            result.paidOffIn = w;
+            result.sentence = PaidOffSentence(loan.years, loan.partPeriods, w, loan.repayment);
+            break;
+        }
+    }
+    return result;
+}
+
+Checked<ExtraPaymentResult> ExtraPaymentFromTexts(const LoanTexts& loan,
+                                                  const ExtraPaymentTexts& texts,
+                                                  const Regional& regional) {
+    const std::string separator = regional.decimalSeparator();
+    const auto terms = ReadLoan(loan, TableChecks, separator);
+    if (!terms) {
+        return terms.failure();
+    }
+    if (auto failure = CheckExtraPayment(texts, loan.years, loan.repayment, separator)) {
+        return *failure;
+    }
+    const double extra = *NumberInRange(texts.extra, 0, MaxAmount, separator);
+    return ComputeExtraPayment(*terms, extra, StartRepayment(texts, loan.repayment), regional);
+}
+
+ExtraPaymentCaptions ExtraPaymentCaptionsFor(PaymentFrequency repayment) {
+    const FrequencyInfo& info = Info(repayment);
+    const bool visible = repayment != PaymentFrequency::Annualy;
+    return {Fill("Additional %1 Payment", {info.extraPaymentWord}),
+            visible ? Fill("and %1 (1 - %2)",
+                           {info.startPeriodWord, GeneralNumberText(info.periodsPerYear)})
+                    : Fill("and %1", {info.startPeriodWord}),
+            visible};
+}
+
+}  // namespace corbel

@@ -1,0 +1,51 @@
+#include "calc/AdditionalPayments.h"
+#include "calc/ErrorChecking.h"
+#include "calc/TableCells.h"
+#include "cli/Cli.h"
+#include "cli/Json.h"
+
+namespace corbel::cli {
+
+namespace {
+
+int RunExtra(const Invocation& call, const Output& output) {
+    const LoanTexts loan = call.loanTexts();
+    // The window hides its start period field with annual repayments.
+    if (loan.repayment == PaymentFrequency::Annualy && !call.text("--start-period").empty()) {
+        throw UsageError("option --start-period is not offered with --repayment " +
+                         std::string(Label(PaymentFrequency::Annualy)));
+    }
+    ExtraPaymentTexts texts;
+    texts.extra = call.text("--extra");
+    texts.startInYear = call.has("--start-year");
+    texts.year = call.text("--start-year");
+    texts.period = call.text("--start-period");
+    const Regional& r = output.regional;
+    const auto result = ExtraPaymentFromTexts(loan, texts, r);
+    if (!result) {
+        return ReportFailure(output, result.failure());
+    }
+    if (call.json()) {
+        // The interest without the extra as the window shows it, in cents.
+        output.out << Json::Object()
+                          .add("total_interest",
+                               Json::number(CellValue(result->totalInterest, CellForm::Money)))
+                          .add("new_interest", Json::number(result->newInterest))
+                          .add("interest_saved", Json::number(result->interestSaved))
+                          .add("sentence", Json::string(result->sentence))
+                          .text()
+                   << "\n";
+        return ExitOk;
+    }
+    WriteLine(output.out, TotalInterestCaption, FormatMoney(r, result->totalInterest));
+    WriteLine(output.out, NewInterestCaption, FormatMoney(r, result->newInterest));
+    WriteLine(output.out, InterestSavedCaption, FormatMoney(r, result->interestSaved));
+    WriteLine(output.out, "Paid off", result->sentence);
+    return ExitOk;
+}
+
+}  // namespace
+
+const Command ExtraCommand{"extra", {"--extra", "--start-year", "--start-period"}, {}, RunExtra};
+
+}  // namespace corbel::cli

@@ -1,0 +1,65 @@
+#include "calc/AdditionalPayments.h"
+#include "calc/ErrorChecking.h"
+#include "cli/Cli.h"
+#include "cli/Csv.h"
+#include "cli/Json.h"
+#include "cli/TextTable.h"
+
+namespace corbel::cli {
+
+namespace {
+
+// The table as the window shows it when it opens from the Loan page.
+int RunReduce(const Invocation& call, const Output& output) {
+    const LoanTexts texts = call.loanTexts();
+    const Regional& r = output.regional;
+    const auto table = TermReductionFromTexts(texts, r);
+    if (!table) {
+        return ReportFailure(output, table.failure());
+    }
+    if (call.json()) {
+        std::vector<Json> rows;
+        rows.reserve(table->rows.size());
+        for (const TermReductionRow& row : table->rows) {
+            std::vector<double> values;
+            for (int c = 0; c < TermReductionColumnCount; ++c) {
+                values.push_back(TermReductionCellValue(row, c));
+            }
+            rows.push_back(Json::numbers(values));
+        }
+        output.out << Json::Object()
+                          .add("repayment", Json::number(table->repayment))
+                          .add("rows", Json::array(rows))
+                          .text()
+                   << "\n";
+        return ExitOk;
+    }
+    const std::string_view word = TermReductionWord(texts.repayment, TermTableMoment::Opened);
+    const auto headings = TermReductionHeadings(word);
+    std::vector<std::vector<std::string>> lines;
+    lines.reserve(table->rows.size() + 1);
+    lines.emplace_back(headings.begin(), headings.end());
+    const bool csv = call.flag("--csv");
+    for (const TermReductionRow& row : table->rows) {
+        std::vector<std::string>& cells = lines.emplace_back();
+        for (int c = 0; c < TermReductionColumnCount; ++c) {
+            const auto& column = TermReductionColumns[c];
+            cells.push_back(csv ? CsvNumber(column.value(row), column.form)
+                                : TermReductionCellText(row, c, r));
+        }
+    }
+    if (csv) {
+        WriteCsv(output.out, lines);
+        return ExitOk;
+    }
+    WriteLine(output.out, std::string(word) + " " + std::string(TermReductionRepaymentCaption),
+              FormatMoney(r, table->repayment));
+    WriteTable(output.out, lines);
+    return ExitOk;
+}
+
+}  // namespace
+
+const Command ReduceCommand{"reduce", {}, {"--csv"}, RunReduce};
+
+}  // namespace corbel::cli
