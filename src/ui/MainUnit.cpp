@@ -24,6 +24,7 @@
 #include "ui/LoanPage.h"
 #include "ui/LoanSavingsPage.h"
 #include "ui/MSCHEDULEUnit.h"
+#include "ui/MortChartUnit.h"
 #include "ui/MortgageGridUnit.h"
 #include "ui/Pictures.h"
 #include "ui/ResidualValuePage.h"
@@ -156,6 +157,7 @@ void TMORTLOAN::createControls() {
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMORTLOAN::PageControl1Change);
     connect(loan_->MortgageGridBtn, &QPushButton::clicked, this, &TMORTLOAN::MortgageGridBtnClick);
     connect(loan_->SpeedButton2, &QPushButton::clicked, this, &TMORTLOAN::SpeedButton2Click);
+    connect(loan_->BitBtn9, &QToolButton::clicked, this, &TMORTLOAN::BitBtn9Click);
     connect(whatIf_->TransferBtn, &QPushButton::clicked, this, &TMORTLOAN::TransferBtnClick);
     connect(loan_, &LoanPage::partYearShown, this,
             [this](bool shown) { schedule_->setPartYearVisible(shown); });
@@ -171,7 +173,8 @@ void TMORTLOAN::createSecondaryWindows() {
     windows_.push_back(Shell("APOPTIONS", "Additional Payment Options", this));
     windows_.push_back(Shell("ADDMONTHLYR", "Additional Payments", this));
     windows_.push_back(Shell("AdditionalP", "Additional Payments", this));
-    windows_.push_back(Shell("MortChartForm", "Cost Breakdown Graph", this));
+    chart_ = new TMortChartForm(context_, this);
+    windows_.push_back(chart_);
     about_ = new TAboutForm(this);
     windows_.push_back(about_);
 }
@@ -267,6 +270,17 @@ void TMORTLOAN::SpeedButton2Click() {
     schedule_->FillLoanSchedule();
     schedule_->setFrequencyCaptions(loan_->repayment(), loan_->Label98->text());
     schedule_->exec();
+}
+
+void TMORTLOAN::BitBtn9Click() {
+    const auto slices = CostBreakdown(loan_->texts(), context_.regional);
+    if (!slices) {
+        context_.dialogs.showMessage(this, slices.failure());
+        return;
+    }
+    state_.summary = slices->run;
+    chart_->showBreakdown(slices->principal, slices->interest);
+    chart_->exec();
 }
 
 void TMORTLOAN::TransferBtnClick() {
