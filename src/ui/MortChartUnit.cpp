@@ -17,7 +17,9 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtMath>
 #include <algorithm>
+#include <cmath>
 
 #include "calc/Messages.h"
 #include "ui/Pictures.h"
@@ -194,8 +196,12 @@ class CostChart : public QChart {
         series_->setPieSize(std::min(1.0, 2 * radius / std::min(area.width(), area.height())));
         series_->setHorizontalPosition(0.5);
         series_->setVerticalPosition((top + height / 2 - area.top()) / area.height());
+        // A mark stands on its leader line; one below the pie gets a line long
+        // enough to keep it clear of the slice it names.
         for (QPieSlice* slice : series_->slices()) {
-            slice->setLabelArmLengthFactor(LeaderLine / radius);
+            const qreal middle = qDegreesToRadians(slice->startAngle() + slice->angleSpan() / 2);
+            const qreal below = std::max(0.0, -std::cos(middle));
+            slice->setLabelArmLengthFactor((LeaderLine + markHeight * below) / radius);
         }
     }
 
