@@ -147,6 +147,7 @@ class ChartWindowTest : public QObject {
         QFETCH(QStringList, marks);
         QFETCH(int, exploded);
         typeLoan(amount, years, rate, parts);
+        chart()->showBreakdown(1, 2);
         loan()->MAdvance->setChecked(advance);
         loan()->MArrears->setChecked(!advance);
         const auto* series = chart()->Series1;
@@ -326,7 +327,7 @@ class ChartWindowTest : public QObject {
         QVERIFY(qGray(image.pixel(2, image.height() - 2)) > 245);
     }
 
-    void printsLandscapeFillingThePage() {
+    void printsLandscapeSizedToThePage() {
         QTemporaryDir dir;
         QPrinter pdf(QPrinter::HighResolution);
         pdf.setOutputFormat(QPrinter::PdfFormat);
