@@ -85,6 +85,10 @@ inline constexpr std::string_view ProposedTooHigh =
     "The proposed monthly repayment cannot be higher than the actual payment needed to leave no "
     "residual value.";
 
+// Printing; %1 of a failure is the printer's name.
+inline constexpr std::string_view NoPrinter = "There is no printer to print on.";
+inline constexpr std::string_view PrinterFailed = "The printer \"%1\" could not print.";
+
 // Loan savings fields.
 inline constexpr std::string_view SavingsAmountNumeric = "This Loan Amount must be Numeric only";
 inline constexpr std::string_view SavingsPeriodNumeric = "This Period(years) must be Numeric only";

@@ -17,6 +17,9 @@ class Regional {
     virtual std::string decimalSeparator() const = 0;
     // Money text of `value`; halves round away from zero to the form's decimals.
     virtual std::string money(double value, MoneyForm form) const = 0;
+    // A plain number with at most `maxDecimals` decimals, trailing zeros dropped,
+    // and grouped thousands when `grouped` (the forms "#,##0.###" and "##0.##").
+    virtual std::string number(double value, int maxDecimals, bool grouped) const = 0;
 };
 
 }  // namespace corbel

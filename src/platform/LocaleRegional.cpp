@@ -1,5 +1,7 @@
 #include "platform/LocaleRegional.h"
 
+#include <cmath>
+
 namespace corbel {
 
 namespace {
@@ -28,6 +30,28 @@ std::string LocaleRegional::money(double value, MoneyForm form) const {
                           : form == MoneyForm::NoDecimals ? 0
                                                           : -1;
     return moneyLocale_.toCurrencyString(value, QString(), precision).toStdString();
+}
+
+std::string LocaleRegional::number(double value, int maxDecimals, bool grouped) const {
+    // Plain numbers follow the money format's locale, so that they group and
+    // separate as the money texts beside them do.
+    QLocale locale = moneyLocale_;
+    locale.setNumberOptions(grouped ? QLocale::DefaultNumberOptions : QLocale::OmitGroupSeparator);
+    // A value that rounds to zero shows "0", never "-0".
+    if (std::abs(value) < 0.5 * std::pow(10.0, -maxDecimals)) {
+        value = 0;
+    }
+    QString text = locale.toString(value, 'f', maxDecimals);
+    if (maxDecimals > 0) {
+        const QString zero = locale.zeroDigit();
+        while (text.endsWith(zero)) {
+            text.chop(zero.size());
+        }
+        if (text.endsWith(locale.decimalPoint())) {
+            text.chop(locale.decimalPoint().size());
+        }
+    }
+    return text.toStdString();
 }
 
 }  // namespace corbel

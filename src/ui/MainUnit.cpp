@@ -24,6 +24,7 @@
 #include "ui/LoanPage.h"
 #include "ui/LoanSavingsPage.h"
 #include "ui/MSCHEDULEUnit.h"
+#include "ui/MortChartUnit.h"
 #include "ui/MortgageGridUnit.h"
 #include "ui/Pictures.h"
 #include "ui/ResidualValuePage.h"
@@ -165,9 +166,10 @@ void TMORTLOAN::createControls() {
                 return MortgageGridBtnClick();
             case LoanPage::Opener::Schedule:
                 return SpeedButton2Click();
-            case LoanPage::Opener::AdditionalPayments:
             case LoanPage::Opener::Chart:
-                return;  // their windows are not built yet
+                return BitBtn9Click();
+            case LoanPage::Opener::AdditionalPayments:
+                return;  // its windows are not built yet
         }
     });
     connect(whatIf_, &WhatIfPage::transferRequested, this, &TMORTLOAN::TransferBtnClick);
@@ -183,7 +185,7 @@ void TMORTLOAN::createSecondaryWindows() {
     Shell("APOPTIONS", "Additional Payment Options", this);
     Shell("ADDMONTHLYR", "Additional Payments", this);
     Shell("AdditionalP", "Additional Payments", this);
-    Shell("MortChartForm", "Cost Breakdown Graph", this);
+    chart_ = new TMortChartForm(context_, this);
     about_ = new TAboutForm(this);
 }
 
@@ -254,6 +256,17 @@ void TMORTLOAN::SpeedButton2Click() {
     schedule_->FillLoanSchedule();
     schedule_->setFrequencyCaptions(loan_->repayment(), loan_->partYearUnit());
     schedule_->exec();
+}
+
+void TMORTLOAN::BitBtn9Click() {
+    const auto slices = CostBreakdown(loan_->texts(), context_.regional);
+    if (!slices) {
+        context_.dialogs.showMessage(this, slices.failure());
+        return;
+    }
+    state_.summary = slices->run;
+    chart_->showBreakdown(slices->principal, slices->interest);
+    chart_->exec();
 }
 
 void TMORTLOAN::TransferBtnClick() {

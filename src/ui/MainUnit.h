@@ -18,6 +18,7 @@ class HeaderBand;
 class LoanPage;
 class LoanSavingsPage;
 class TAboutForm;
+class TMortChartForm;
 class TMORTAGEGRID;
 class TMSCHEDULE;
 class WhatIfPage;
@@ -41,10 +42,12 @@ class TMORTLOAN : public QMainWindow {
 
     TMORTAGEGRID* grid() const { return grid_; }
     TMSCHEDULE* schedule() const { return schedule_; }
+    TMortChartForm* chart() const { return chart_; }
 
     void PageControl1Change(int index);
     void MortgageGridBtnClick();
     void SpeedButton2Click();
+    void BitBtn9Click();
     void TransferBtnClick();
 
   protected:
@@ -87,6 +90,7 @@ class TMORTLOAN : public QMainWindow {
     TAboutForm* about_ = nullptr;
     TMORTAGEGRID* grid_ = nullptr;
     TMSCHEDULE* schedule_ = nullptr;
+    TMortChartForm* chart_ = nullptr;
     bool centred_ = false;
 };
 

@@ -1,0 +1,325 @@
+#include "ui/MortChartUnit.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QFontMetricsF>
+#include <QGraphicsItem>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QGridLayout>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
+
+#include "calc/Messages.h"
+#include "ui/Pictures.h"
+
+namespace corbel::ui {
+
+namespace {
+
+const QColor PrincipalGreen(0, 128, 0);
+const QColor InterestRed(255, 0, 0);
+const QColor ShadeBlue(128, 128, 255);
+constexpr qreal ExplodeFactor = 0.15;  // of the radius
+constexpr qreal LeaderLine = 4;        // pixels from slice to mark
+constexpr qreal Gap = 6;
+constexpr QSize ClientArea(526, 380);
+// The chart is laid out on paper as on a screen of this resolution, so that its
+// texts print at the size they have on screen.
+constexpr qreal LayoutDpi = 96;
+
+// Pixel sizes throughout: the chart scales as a whole when printed, and a point
+// size would be taken at the printer's resolution a second time.
+QFont ChartFont(int pixels, bool bold = false) {
+    QFont font("Arial");
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+// The legend: a framed box with one line per slice (colour box, label, value
+// right-aligned) and a dividing line between lines.
+class CostLegend : public QGraphicsItem {
+  public:
+    explicit CostLegend(QGraphicsItem* parent) : QGraphicsItem(parent), font_(ChartFont(12)) {}
+
+    const QList<LegendLine>& lines() const { return lines_; }
+    void setLines(QList<LegendLine> lines) {
+        prepareGeometryChange();
+        lines_ = std::move(lines);
+        const QFontMetricsF metrics(font_);
+        labelWidth_ = valueWidth_ = 0;
+        for (const LegendLine& line : lines_) {
+            labelWidth_ = std::max(labelWidth_, metrics.horizontalAdvance(line.label));
+            valueWidth_ = std::max(valueWidth_, metrics.horizontalAdvance(line.value));
+        }
+        lineHeight_ = metrics.height() + 4;
+        size_ = QSizeF(Pad + boxWidth() + Pad + labelWidth_ + 3 * Pad + valueWidth_ + Pad,
+                       lineHeight_ * lines_.size());
+    }
+
+    QRectF boundingRect() const override { return QRectF(QPointF(0, 0), size_); }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+        painter->setPen(QPen(Qt::black, 1));
+        painter->setBrush(Qt::white);
+        painter->drawRect(boundingRect());
+        painter->setFont(font_);
+        for (qsizetype k = 0; k < lines_.size(); ++k) {
+            const qreal top = lineHeight_ * k;
+            if (k > 0) {
+                painter->drawLine(QPointF(0, top), QPointF(size_.width(), top));
+            }
+            const qreal box = lineHeight_ / 2;
+            painter->setBrush(lines_[k].colour);
+            painter->drawRect(QRectF(Pad, top + (lineHeight_ - box) / 2, boxWidth(), box));
+            const qreal labelLeft = Pad + boxWidth() + Pad;
+            painter->drawText(QRectF(labelLeft, top, labelWidth_, lineHeight_),
+                              Qt::AlignLeft | Qt::AlignVCenter, lines_[k].label);
+            painter->drawText(
+                QRectF(size_.width() - Pad - valueWidth_, top, valueWidth_, lineHeight_),
+                Qt::AlignRight | Qt::AlignVCenter, lines_[k].value);
+        }
+    }
+
+  private:
+    static constexpr qreal Pad = 4;
+    qreal boxWidth() const { return lineHeight_; }
+
+    QFont font_;
+    QList<LegendLine> lines_;
+    qreal labelWidth_ = 0;
+    qreal valueWidth_ = 0;
+    qreal lineHeight_ = 0;
+    QSizeF size_;
+};
+
+// The chart itself, styled and laid out: the title, the legend under it, and
+// the pie with its marks in the room that is left.
+class CostChart : public QChart {
+  public:
+    explicit CostChart(const Regional& regional) : regional_(regional) {
+        setTitle("Cost Breakdown of Loan");
+        setTitleFont(ChartFont(19, true));
+        setTitleBrush(Qt::white);
+        // Light blue at the top, where the white title stands, to white below.
+        QLinearGradient shade(0, 0, 0, 1);
+        shade.setCoordinateMode(QGradient::ObjectBoundingMode);
+        shade.setColorAt(0, ShadeBlue);
+        shade.setColorAt(1, Qt::white);
+        setBackgroundBrush(shade);
+        setBackgroundPen(Qt::NoPen);
+        setBackgroundRoundness(0);
+        setDropShadowEnabled(false);
+        setPlotAreaBackgroundVisible(false);
+        setAnimationOptions(QChart::NoAnimation);
+        layout()->setContentsMargins(0, 0, 0, 0);
+        legend()->hide();
+        series_ = new QPieSeries(this);
+        series_->setObjectName("Series1");
+        addSeries(series_);
+        costLegend_ = new CostLegend(this);
+        connect(this, &QChart::plotAreaChanged, this,
+                [this](const QRectF& area) { arrange(area); });
+    }
+
+    QPieSeries* series() const { return series_; }
+    const CostLegend* costLegend() const { return costLegend_; }
+
+    void setSlices(double principal, double interest) {
+        series_->clear();
+        const struct {
+            const char* label;
+            double value;
+            QColor colour;
+        } points[] = {{"Principal", principal, PrincipalGreen},
+                      {"Interest", interest, InterestRed}};
+        const double total = principal + interest;
+        QList<LegendLine> lines;
+        QPieSlice* largest = nullptr;
+        for (const auto& point : points) {
+            const double share = total > 0 ? point.value / total * 100 : 0;
+            const QString mark = QString("%1 %2 %").arg(
+                point.label, QString::fromStdString(regional_.number(share, 2, false)));
+            QPieSlice* slice = series_->append(mark, point.value);
+            slice->setColor(point.colour);
+            slice->setLabelVisible(true);
+            slice->setLabelPosition(QPieSlice::LabelOutside);
+            slice->setLabelFont(ChartFont(12));
+            slice->setLabelColor(Qt::black);
+            slice->setExplodeDistanceFactor(ExplodeFactor);
+            if (!largest || point.value > largest->value()) {
+                largest = slice;
+            }
+            lines.append({point.colour, point.label,
+                          QString::fromStdString(regional_.number(point.value, 3, true))});
+        }
+        largest->setExploded(true);
+        costLegend_->setLines(std::move(lines));
+        arrange(plotArea());
+    }
+
+  private:
+    void arrange(const QRectF& area) {
+        const QSizeF legendSize = costLegend_->boundingRect().size();
+        costLegend_->setPos(area.center().x() - legendSize.width() / 2, area.top() + Gap);
+        const qreal top = area.top() + legendSize.height() + 2 * Gap;
+        const qreal height = area.bottom() - Gap - top;
+        if (height <= 0 || area.width() <= 0) {
+            return;
+        }
+        qreal markWidth = 0;
+        qreal markHeight = 0;
+        for (const QPieSlice* slice : series_->slices()) {
+            const QFontMetricsF metrics(slice->labelFont());
+            markWidth = std::max(markWidth, metrics.horizontalAdvance(slice->label()));
+            markHeight = std::max(markHeight, metrics.height());
+        }
+        // Room for the pulled-out slice, and for a mark beside or above the pie.
+        const qreal room = 1 + ExplodeFactor;
+        const qreal radius =
+            std::max(1.0, std::min((height / 2 - markHeight - LeaderLine) / room,
+                                   (area.width() / 2 - markWidth - LeaderLine - 2 * Gap) / room));
+        series_->setPieSize(std::min(1.0, 2 * radius / std::min(area.width(), area.height())));
+        series_->setHorizontalPosition(0.5);
+        series_->setVerticalPosition((top + height / 2 - area.top()) / area.height());
+        // A mark stands on its leader line; one below the pie gets a line long
+        // enough to keep it clear of the slice it names.
+        for (QPieSlice* slice : series_->slices()) {
+            const qreal middle = qDegreesToRadians(slice->startAngle() + slice->angleSpan() / 2);
+            const qreal below = std::max(0.0, -std::cos(middle));
+            slice->setLabelArmLengthFactor((LeaderLine + markHeight * below) / radius);
+        }
+    }
+
+    const Regional& regional_;
+    QPieSeries* series_;
+    CostLegend* costLegend_;
+};
+
+TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName("MortChartForm");
+    setWindowTitle("Cost Breakdown Graph");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+
+    chart_ = new CostChart(context_.regional);
+    Series1 = chart_->series();
+    MortgageChart = new QChartView(chart_, this);
+    MortgageChart->setObjectName("MortgageChart");
+    MortgageChart->setFrameShape(QFrame::NoFrame);
+    MortgageChart->setRenderHint(QPainter::Antialiasing);
+
+    BitBtn2 = new QPushButton("OK", this);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn2->setDefault(true);
+    BitBtn1 = new QToolButton(this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setIcon(Icon(Picture::Print));
+    BitBtn1->setToolTip("Print");
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn1, &QToolButton::clicked, this, &TMortChartForm::BitBtn1Click);
+
+    // The buttons stand over the chart's top right corner.
+    auto* buttons = new QVBoxLayout;
+    buttons->setContentsMargins(0, Gap, Gap, 0);
+    buttons->addWidget(BitBtn2, 0, Qt::AlignRight);
+    buttons->addWidget(BitBtn1, 0, Qt::AlignRight);
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(MortgageChart, 0, 0);
+    layout->addLayout(buttons, 0, 0, Qt::AlignTop | Qt::AlignRight);
+    setFixedSize(ClientArea);
+
+    printers_ = [this] { return currentPrinter(); };
+    showBreakdown(0, 0);
+}
+
+TMortChartForm::~TMortChartForm() = default;
+
+void TMortChartForm::showBreakdown(double principal, double interest) {
+    principal_ = principal;
+    interest_ = interest;
+    chart_->setSlices(principal, interest);
+}
+
+void TMortChartForm::setPrinterSource(PrinterSource source) {
+    printers_ = std::move(source);
+}
+
+QList<LegendLine> TMortChartForm::legendLines() const {
+    return chart_->costLegend()->lines();
+}
+
+QPrinter* TMortChartForm::currentPrinter() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return nullptr;
+    }
+    // One printer object for the run, so that what printing sets is put back on it.
+    if (!current_ || current_->printerName() != info.printerName()) {
+        current_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    }
+    return current_.get();
+}
+
+bool TMortChartForm::PrintChart(QPrinter& printer) const {
+    const QPageLayout::Orientation previous = printer.pageLayout().orientation();
+    printer.setPageOrientation(QPageLayout::Landscape);
+    bool printed = false;
+    QPainter painter;
+    if (painter.begin(&printer)) {
+        // A chart of its own, laid out for the page rather than for the window,
+        // then drawn over the whole printable area.
+        const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+        const QSizeF laidOut = page * (LayoutDpi / printer.resolution());
+        QGraphicsScene scene;
+        auto* chart = new CostChart(context_.regional);
+        scene.addItem(chart);
+        chart->resize(laidOut);
+        chart->setSlices(principal_, interest_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        scene.render(&painter, QRectF(QPointF(0, 0), page), QRectF(QPointF(0, 0), laidOut));
+        printed = painter.end();
+    }
+    printer.setPageOrientation(previous);
+    return printed && printer.printerState() != QPrinter::Error;
+}
+
+void TMortChartForm::BitBtn1Click() {
+    QPrinter* printer = printers_ ? printers_() : nullptr;
+    if (!printer) {
+        context_.dialogs.showMessage(this, Information(msg::NoPrinter));
+        return;
+    }
+    if (!PrintChart(*printer)) {
+        const QString name = printer->outputFormat() == QPrinter::PdfFormat
+                                 ? printer->outputFileName()
+                                 : printer->printerName();
+        context_.dialogs.showMessage(this,
+                                     Information(Fill(msg::PrinterFailed, {name.toStdString()})));
+    }
+}
+
+void TMortChartForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+}  // namespace corbel::ui

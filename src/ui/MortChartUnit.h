@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "ui/UiContext.h"
+
+class QChartView;
+class QPieSeries;
+class QPrinter;
+class QPushButton;
+class QToolButton;
+
+namespace corbel::ui {
+
+class CostChart;
+
+// The printer the chart goes to: the current printer, or null when there is
+// none. The printer stays its provider's; printing gives it back as it was.
+using PrinterSource = std::function<QPrinter*()>;
+
+// One line of the chart's legend, as drawn.
+struct LegendLine {
+    QColor colour;
+    QString label;
+    QString value;
+    bool operator==(const LegendLine&) const = default;
+};
+
+// The cost breakdown chart window: the loan's total cost as a pie of the amount
+// borrowed and the total interest, with its OK and print buttons. Created once
+// and reused; every showing is given its two slices afresh.
+class TMortChartForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TMortChartForm(const UiContext& context, QWidget* parent = nullptr);
+    ~TMortChartForm() override;
+
+    // Replaces the two slices: "Principal" and "Interest", in that order.
+    void showBreakdown(double principal, double interest);
+    // Where BitBtn1 prints; the current printer unless given another source.
+    void setPrinterSource(PrinterSource source);
+    // The legend, one line per slice.
+    QList<LegendLine> legendLines() const;
+
+    // Prints the chart on `printer` in landscape, filling the page, and puts the
+    // printer's orientation back. False when the printer failed.
+    bool PrintChart(QPrinter& printer) const;
+    void BitBtn1Click();
+
+    QChartView* MortgageChart;
+    QPieSeries* Series1;
+    QPushButton* BitBtn2;
+    QToolButton* BitBtn1;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QPrinter* currentPrinter();
+
+    UiContext context_;
+    CostChart* chart_;
+    double principal_ = 0;
+    double interest_ = 0;
+    PrinterSource printers_;
+    std::unique_ptr<QPrinter> current_;
+};
+
+}  // namespace corbel::ui

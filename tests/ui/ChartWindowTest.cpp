@@ -1,0 +1,404 @@
+#include <QChart>
+#include <QChartView>
+#include <QLinearGradient>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "ProgramUnderTest.h"
+#include "ui/LoanPage.h"
+#include "ui/MainUnit.h"
+#include "ui/MortChartUnit.h"
+
+using namespace corbel;
+using namespace corbel::ui;
+
+namespace {
+
+// The worked loan: 100000 at 6 percent over 30 years, monthly, in arrears.
+constexpr double WorkedInterest = 115832.0823;
+
+QStringList Marks(const QPieSeries* series) {
+    QStringList marks;
+    for (const QPieSlice* slice : series->slices()) {
+        marks << slice->label();
+    }
+    return marks;
+}
+
+}  // namespace
+
+class ChartWindowTest : public QObject {
+    Q_OBJECT
+
+    test::ProgramUnderTest p_;
+
+    LoanPage* loan() { return p_.window->loanPage(); }
+    TMortChartForm* chart() { return p_.window->chart(); }
+
+    void typeLoan(const QString& amount, const QString& years, const QString& rate,
+                  const QString& parts = QString()) {
+        for (auto [field, text] : {std::pair{test::Child<QLineEdit>(loan(), "MAmount"), amount},
+                                   {test::Child<QLineEdit>(loan(), "Period"), years},
+                                   {test::Child<QLineEdit>(loan(), "MPartyear"), parts},
+                                   {test::Child<QLineEdit>(loan(), "IRate"), rate}}) {
+            test::Retype(field, text);
+        }
+    }
+
+    // Clicks `button`; while the modal window it opens is shown, runs `inspect` and
+    // closes it. Returns the window that opened, if any.
+    QWidget* openWith(QAbstractButton* button, const std::function<void()>& inspect = {}) {
+        QWidget* opened = nullptr;
+        QTimer::singleShot(0, this, [&] {
+            opened = QApplication::activeModalWidget();
+            if (opened) {
+                if (inspect) {
+                    inspect();
+                }
+                opened->close();
+            }
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();  // the timer fires here when nothing opened
+        return opened;
+    }
+
+    // A chart window of its own in the given regional format.
+    struct Standalone {
+        explicit Standalone(const QLocale& locale) : regional(locale) {}
+        LocaleRegional regional;
+        test::ScriptedDialogs dialogs;
+        test::RecordingHelp help;
+        TMortChartForm form{UiContext{regional, dialogs, help}};
+    };
+
+  private slots:
+    void init() { QVERIFY(p_.start()); }
+    void cleanup() { p_.stop(); }
+
+    void slicesOfTheLoan_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("years");
+        QTest::addColumn<QString>("parts");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<bool>("advance");
+        QTest::addColumn<double>("interest");
+        QTest::addColumn<QString>("interestText");
+        QTest::addColumn<QStringList>("marks");
+        QTest::addColumn<int>("exploded");
+        // Shares: 115832.0823 / 215832.0823 = 53.667 %; 114762.88 / 214762.88 = 53.437 %.
+        QTest::newRow("30 years in arrears")
+            << "BitBtn9"
+            << "100000"
+            << "30"
+            << ""
+            << "6" << false << WorkedInterest << "115,832.082"
+            << QStringList{"Principal 46.33 %", "Interest 53.67 %"} << 1;
+        QTest::newRow("30 years in advance, from the tool bar")
+            << "BitBtn2"
+            << "100000"
+            << "30"
+            << ""
+            << "6" << true << 114762.88 << "114,762.88"
+            << QStringList{"Principal 46.56 %", "Interest 53.44 %"} << 1;
+        // One repayment at 1 percent a month: one period's interest in arrears, none in advance.
+        QTest::newRow("one repayment in arrears")
+            << "BitBtn9"
+            << "1000"
+            << "0"
+            << "1"
+            << "12" << false << 10.0 << "10" << QStringList{"Principal 99.01 %", "Interest 0.99 %"}
+            << 0;
+        QTest::newRow("one repayment in advance")
+            << "BitBtn9"
+            << "1000"
+            << "0"
+            << "1"
+            << "12" << true << 0.0 << "0" << QStringList{"Principal 100 %", "Interest 0 %"} << 0;
+        QTest::newRow("amount 0") << "BitBtn9"
+                                  << "0"
+                                  << "30"
+                                  << ""
+                                  << "6" << false << 0.0 << "0"
+                                  << QStringList{"Principal 0 %", "Interest 0 %"} << 0;
+    }
+    void slicesOfTheLoan() {
+        QFETCH(QString, button);
+        QFETCH(QString, amount);
+        QFETCH(QString, years);
+        QFETCH(QString, parts);
+        QFETCH(QString, rate);
+        QFETCH(bool, advance);
+        QFETCH(double, interest);
+        QFETCH(QString, interestText);
+        QFETCH(QStringList, marks);
+        QFETCH(int, exploded);
+        typeLoan(amount, years, rate, parts);
+        chart()->showBreakdown(1, 2);
+        test::Child<QRadioButton>(loan(), "MAdvance")->setChecked(advance);
+        test::Child<QRadioButton>(loan(), "MArrears")->setChecked(!advance);
+        const auto* series = chart()->Series1;
+        QStringList marksShown;
+        QVERIFY(openWith(p_.window->findChild<QAbstractButton*>(button),
+                         [&] { marksShown = Marks(series); }) == chart());
+        QVERIFY(p_.dialogs.shown.empty());
+        QCOMPARE(marksShown, marks);
+        // Closing keeps the contents until the next press.
+        QCOMPARE(Marks(series), marks);
+        QCOMPARE(series->count(), 2);
+        QCOMPARE(series->slices()[0]->value(), amount.toDouble());
+        QVERIFY2(qAbs(series->slices()[1]->value() - interest) < 1e-4,
+                 qPrintable(QString::number(series->slices()[1]->value(), 'f', 6)));
+        QCOMPARE(series->slices()[0]->color(), QColor(0, 128, 0));
+        QCOMPARE(series->slices()[1]->color(), QColor(255, 0, 0));
+        for (int k = 0; k < 2; ++k) {
+            QCOMPARE(series->slices()[k]->isExploded(), k == exploded);
+            QCOMPARE(series->slices()[k]->explodeDistanceFactor(), 0.15);
+            QVERIFY(series->slices()[k]->isLabelVisible());
+            QCOMPARE(series->slices()[k]->labelPosition(), QPieSlice::LabelOutside);
+        }
+        const QList<LegendLine> legend = chart()->legendLines();
+        QCOMPARE(legend.size(), 2);
+        QCOMPARE(legend[0].label, QString("Principal"));
+        QCOMPARE(legend[1].label, QString("Interest"));
+        QCOMPARE(legend[1].value, interestText);
+    }
+
+    void loansTheClosedFormMisjudgesTakeTheRunsTotal_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("years");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<int>("count");
+        QTest::newRow("daily, cleared early") << "1000"
+                                              << "50"
+                                              << "0.0001"
+                                              << "Daily" << 50 * 365;
+        // The closed form's last repayment would be negative here.
+        QTest::newRow("fortnightly at 30 percent") << "100000"
+                                                   << "50"
+                                                   << "30"
+                                                   << "FortNightly" << 50 * 26;
+    }
+    void loansTheClosedFormMisjudgesTakeTheRunsTotal() {
+        QFETCH(QString, amount);
+        QFETCH(QString, years);
+        QFETCH(QString, rate);
+        QFETCH(QString, frequency);
+        QFETCH(int, count);
+        test::Choose(test::Child<QComboBox>(loan(), "MPayment"), frequency.toUtf8().constData());
+        test::Choose(test::Child<QComboBox>(loan(), "MCompounded"), frequency.toUtf8().constData());
+        typeLoan(amount, years, rate);
+        QVERIFY(openWith(test::Child<QToolButton>(loan(), "BitBtn9")));
+        const AmortisationSummary& run = p_.window->state().summary;
+        QVERIFY(run.PaymentCount > 0 && run.PaymentCount <= count);
+        QCOMPARE(chart()->Series1->slices()[1]->value(), run.InterestTotal);
+        if (frequency == "FortNightly") {
+            QCOMPARE(run.InterestTotal, 1500005.00);
+        } else {
+            QVERIFY(run.PaymentCount < count);
+        }
+    }
+
+    void checksInOrderOpenNothing_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("years");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("amount first")
+            << "abc"
+            << "51"
+            << "0"
+            << "You must enter a valid Loan amount between 0 and 999999999";
+        QTest::newRow("term second") << "1000"
+                                     << "51"
+                                     << "0"
+                                     << "You must enter a period  between 0 and 50";
+        QTest::newRow("zero rate") << "1000"
+                                   << "5"
+                                   << "0"
+                                   << "You must enter a valid interest rate between 0 and 100";
+        QTest::newRow("blank rate") << "1000"
+                                    << "5"
+                                    << ""
+                                    << "You must enter a valid interest rate between 0 and 100";
+    }
+    void checksInOrderOpenNothing() {
+        QFETCH(QString, amount);
+        QFETCH(QString, years);
+        QFETCH(QString, rate);
+        QFETCH(QString, message);
+        chart()->showBreakdown(1, 2);
+        typeLoan(amount, years, rate);
+        QVERIFY(!openWith(test::Child<QToolButton>(loan(), "BitBtn9")));
+        QCOMPARE(p_.messages(), QStringList({message}));
+        QCOMPARE(chart()->Series1->slices()[1]->value(), 2.0);
+    }
+
+    void legendAndMarksFollowTheRegionalFormat_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("principal");
+        QTest::addColumn<QString>("interest");
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << "100,000"
+                               << "115,832.082"
+                               << "Interest 53.67 %";
+        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << "100.000"
+                               << "115.832,082"
+                               << "Interest 53,67 %";
+    }
+    void legendAndMarksFollowTheRegionalFormat() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, principal);
+        QFETCH(QString, interest);
+        QFETCH(QString, mark);
+        Standalone chart(locale);
+        chart.form.showBreakdown(100000, WorkedInterest);
+        QCOMPARE(chart.form.legendLines(),
+                 QList<LegendLine>({{QColor(0, 128, 0), "Principal", principal},
+                                    {QColor(255, 0, 0), "Interest", interest}}));
+        QCOMPARE(chart.form.Series1->slices()[1]->label(), mark);
+    }
+
+    void windowAndChartAsStyled() {
+        TMortChartForm* form = chart();
+        QCOMPARE(form->objectName(), QString("MortChartForm"));
+        QCOMPARE(form->windowTitle(), QString("Cost Breakdown Graph"));
+        QVERIFY(form->isModal());
+        QVERIFY(!(form->windowFlags() & Qt::WindowCloseButtonHint));
+        QChart* c = form->MortgageChart->chart();
+        QCOMPARE(c->title(), QString("Cost Breakdown of Loan"));
+        QCOMPARE(c->titleBrush().color(), QColor(Qt::white));
+        QVERIFY(c->titleFont().bold());
+        QCOMPARE(c->titleFont().pixelSize(), 19);
+        QVERIFY(c->axes().isEmpty());
+        QVERIFY(!c->legend()->isVisible());
+        const auto* shade = c->backgroundBrush().gradient();
+        QVERIFY(shade);
+        QCOMPARE(shade->stops().front().second, QColor(128, 128, 255));
+        QCOMPARE(shade->stops().back().second, QColor(Qt::white));
+        QCOMPARE(form->BitBtn2->text(), QString("OK"));
+
+        typeLoan("100000", "30", "6");
+        QRect ok;
+        QRect print;
+        QRect client;
+        openWith(test::Child<QToolButton>(loan(), "BitBtn9"), [&] {
+            ok = test::PlaceInWindow(form->BitBtn2);
+            print = test::PlaceInWindow(form->BitBtn1);
+            client = form->rect();
+        });
+        QCOMPARE(client.size(), QSize(526, 380));
+        QVERIFY(ok.right() > client.width() - 20 && ok.top() < 20);
+        QVERIFY(print.top() >= ok.bottom() && print.right() > client.width() - 20);
+    }
+
+    void rendersTheChart() {
+        Standalone chart(QLocale(QLocale::English, QLocale::UnitedStates));
+        chart.form.showBreakdown(100000, WorkedInterest);
+        chart.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart.form));
+        const QImage image = chart.form.MortgageChart->grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                colours.insert(image.pixel(x, y));
+            }
+        }
+        QVERIFY2(colours.size() > 100, qPrintable(QString::number(colours.size())));
+        QVERIFY(colours.contains(qRgb(0, 128, 0)));
+        QVERIFY(colours.contains(qRgb(255, 0, 0)));
+        // Light blue under the title at the top, white at the bottom.
+        const QColor top = image.pixelColor(2, 2);
+        QVERIFY(top.red() < 135 && top.green() < 135 && top.blue() == 255);
+        QVERIFY(qGray(image.pixel(2, image.height() - 2)) > 245);
+    }
+
+    void printsLandscapeSizedToThePage() {
+        QTemporaryDir dir;
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(dir.filePath("chart.pdf"));
+        pdf.setPageOrientation(QPageLayout::Portrait);
+        chart()->setPrinterSource([&] { return &pdf; });
+        chart()->showBreakdown(100000, WorkedInterest);
+        QTest::mouseClick(chart()->BitBtn1, Qt::LeftButton);
+        QVERIFY(p_.dialogs.shown.empty());
+        QCOMPARE(pdf.pageLayout().orientation(), QPageLayout::Portrait);
+
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty()) {
+            QSKIP("pdftotext is not installed");
+        }
+        QProcess reader;
+        reader.start(pdftotext, {"-bbox", dir.filePath("chart.pdf"), "-"});
+        QVERIFY(reader.waitForFinished());
+        const QString page = QString::fromUtf8(reader.readAllStandardOutput());
+        const QRegularExpression size(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+        const auto pageSize = size.match(page);
+        QVERIFY(pageSize.hasMatch());
+        const double width = pageSize.captured(1).toDouble();
+        QVERIFY(width > pageSize.captured(2).toDouble());
+        // The title is as large on paper as on the screen, and centred on the page.
+        const QRegularExpression word(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(\S+)</word>)re");
+        QMap<QString, QRectF> words;
+        for (const auto& m : word.globalMatch(page)) {
+            words.insert(m.captured(5),
+                         QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())));
+        }
+        QVERIFY(words.contains("115,832.082"));
+        QVERIFY(words.contains("Breakdown"));
+        const QRectF title = words["Breakdown"];
+        QVERIFY2(title.height() > 10 && title.height() < 30,
+                 qPrintable(QString::number(title.height())));
+        QVERIFY(qAbs(title.center().x() - width / 2) < width / 10);
+    }
+
+    void printerFailuresAreShownAndTheWindowStaysUsable_data() {
+        QTest::addColumn<bool>("printerExists");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no printer") << false << "There is no printer to print on.";
+        QTest::newRow("printer error")
+            << true << "The printer \"/nonexistent/chart.pdf\" could not print.";
+    }
+    void printerFailuresAreShownAndTheWindowStaysUsable() {
+        QFETCH(bool, printerExists);
+        QFETCH(QString, message);
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName("/nonexistent/chart.pdf");
+        chart()->setPrinterSource([&] { return printerExists ? &pdf : nullptr; });
+        typeLoan("100000", "30", "6");
+        bool openAfterMessage = false;
+        bool openAfterOk = true;
+        QVERIFY(openWith(test::Child<QToolButton>(loan(), "BitBtn9"), [&] {
+            QTest::mouseClick(chart()->BitBtn1, Qt::LeftButton);
+            openAfterMessage = chart()->isVisible();
+            QTest::mouseClick(chart()->BitBtn2, Qt::LeftButton);
+            openAfterOk = chart()->isVisible();
+        }));
+        QCOMPARE(p_.messages(), QStringList({message}));
+        QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Information);
+        QVERIFY(openAfterMessage);
+        QVERIFY(!openAfterOk);
+        QCOMPARE(chart()->legendLines()[1].value, QString("115,832.082"));
+    }
+};
+
+QTEST_MAIN(ChartWindowTest)
+#include "ChartWindowTest.moc"
