@@ -79,7 +79,7 @@ TADDMONTHLYR::TADDMONTHLYR(const UiContext& context, LoanTextsSource loan, QWidg
     auto* fields = new QGridLayout;
     AddRow(fields, 0, Label1, {AdditionalMR});
     fields->addWidget(label2, 1, 0, 1, 2);
-    fields->addWidget(Now, 2, 0, 1, 2);
+    fields->addWidget(Now, 2, 0, 1, 2, Qt::AlignLeft);
     auto* start = new QHBoxLayout;
     for (QWidget* control : {static_cast<QWidget*>(RadioButton2), static_cast<QWidget*>(Year),
                              static_cast<QWidget*>(Label6), static_cast<QWidget*>(StartMonth)}) {
