@@ -53,8 +53,8 @@ class TAdditionalP : public QDialog {
     QToolButton* BitBtn2;       // the help button (topic 5)
     QLineEdit* APAmount;
     QLineEdit* APInterest;
-    QLineEdit* APPeriod;
-    QLineEdit* PartYear;
+    QLineEdit* APPeriod;    // whole years
+    QLineEdit* PartYear;    // part-year periods
     QLabel* Label5;         // the frequency word above "Repayment"
     QLineEdit* APMonthlyR;  // the current repayment
     QLabel* MortgageLabel;  // the green note

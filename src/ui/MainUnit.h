@@ -66,6 +66,7 @@ class TMORTLOAN : public QMainWindow {
     void createSecondaryWindows();
     void setup();
     void relabel();
+    // The options window's OK: the chosen window, shown with the Loan page's loan.
     void openAdditionalPayments(AdditionalPaymentChoice choice);
     QToolButton* toolButton(const char* name, const char* hint, Picture picture);
 
