@@ -19,6 +19,8 @@
 
 #include "calc/ErrorChecking.h"
 #include "calc/Version.h"
+#include "ui/APGridUnit.h"
+#include "ui/APOptionsUnit.h"
 #include "ui/AboutFormUnit.h"
 #include "ui/HeaderBand.h"
 #include "ui/LoanPage.h"
@@ -28,6 +30,7 @@
 #include "ui/MortgageGridUnit.h"
 #include "ui/Pictures.h"
 #include "ui/ResidualValuePage.h"
+#include "ui/SpecificAPUnit.h"
 #include "ui/WhatIfPage.h"
 
 namespace corbel::ui {
@@ -35,13 +38,6 @@ namespace corbel::ui {
 namespace {
 
 constexpr QSize ClientArea(525, 401);
-
-QDialog* Shell(const char* name, const char* title, QWidget* parent) {
-    auto* dialog = new QDialog(parent);
-    dialog->setObjectName(name);
-    dialog->setWindowTitle(title);
-    return dialog;
-}
 
 }  // namespace
 
@@ -169,7 +165,7 @@ void TMORTLOAN::createControls() {
             case LoanPage::Opener::Chart:
                 return BitBtn9Click();
             case LoanPage::Opener::AdditionalPayments:
-                return;  // its windows are not built yet
+                return SpeedButton3Click();
         }
     });
     connect(whatIf_, &WhatIfPage::transferRequested, this, &TMORTLOAN::TransferBtnClick);
@@ -182,9 +178,11 @@ void TMORTLOAN::createSecondaryWindows() {
     const LoanOptionsSource options = [this] { return loan_->options(); };
     grid_ = new TMORTAGEGRID(context_, options, this);
     schedule_ = new TMSCHEDULE(context_, options, this);
-    Shell("APOPTIONS", "Additional Payment Options", this);
-    Shell("ADDMONTHLYR", "Additional Payments", this);
-    Shell("AdditionalP", "Additional Payments", this);
+    apOptions_ = new TAPOPTIONS(this);
+    specific_ = new TADDMONTHLYR(
+        context_, [this] { return loan_->texts(); }, this);
+    additional_ = new TAdditionalP(context_, options, this);
+    connect(apOptions_, &TAPOPTIONS::chosen, this, &TMORTLOAN::openAdditionalPayments);
     chart_ = new TMortChartForm(context_, this);
     about_ = new TAboutForm(this);
 }
@@ -197,6 +195,9 @@ void TMORTLOAN::relabel() {
     loan_->relabel(name);
     whatIf_->relabel(name);
     about_->relabel(name, Q(ProgramVersion));
+    additional_->relabel();
+    apOptions_->relabel();
+    specific_->relabel();
 }
 
 void TMORTLOAN::setup() {
@@ -256,6 +257,30 @@ void TMORTLOAN::SpeedButton2Click() {
     schedule_->FillLoanSchedule();
     schedule_->setFrequencyCaptions(loan_->repayment(), loan_->partYearUnit());
     schedule_->exec();
+}
+
+void TMORTLOAN::SpeedButton3Click() {
+    loan_->focusAmount();
+    const auto checked =
+        ReadLoan(loan_->texts(), TableChecks, context_.regional.decimalSeparator());
+    if (!checked) {
+        context_.dialogs.showMessage(this, checked.failure());
+        return;
+    }
+    apOptions_->exec();
+}
+
+void TMORTLOAN::openAdditionalPayments(AdditionalPaymentChoice choice) {
+    if (choice == AdditionalPaymentChoice::Table) {
+        additional_->setLoan(loan_->loanEntry());
+        additional_->FillTermReductionTable();
+        additional_->showOpeningWord(loan_->repayment());
+        additional_->exec();
+    } else {
+        specific_->setFrequencyCaptions(loan_->repayment());
+        specific_->placeBelowCorner(this);
+        specific_->exec();
+    }
 }
 
 void TMORTLOAN::BitBtn9Click() {

@@ -18,12 +18,16 @@ class HeaderBand;
 class LoanPage;
 class LoanSavingsPage;
 class TAboutForm;
+class TADDMONTHLYR;
+class TAdditionalP;
+class TAPOPTIONS;
 class TMortChartForm;
 class TMORTAGEGRID;
 class TMSCHEDULE;
 class WhatIfPage;
 class ResidualValuePage;
 enum class Picture;
+enum class AdditionalPaymentChoice;
 
 // The main window: it owns the start-up and shut-down, the pages, the tool bar
 // and menu, and the secondary windows (created once each, for the whole run).
@@ -47,6 +51,7 @@ class TMORTLOAN : public QMainWindow {
     void PageControl1Change(int index);
     void MortgageGridBtnClick();
     void SpeedButton2Click();
+    void SpeedButton3Click();
     void BitBtn9Click();
     void TransferBtnClick();
 
@@ -61,6 +66,8 @@ class TMORTLOAN : public QMainWindow {
     void createSecondaryWindows();
     void setup();
     void relabel();
+    // The options window's OK: the chosen window, shown with the Loan page's loan.
+    void openAdditionalPayments(AdditionalPaymentChoice choice);
     QToolButton* toolButton(const char* name, const char* hint, Picture picture);
 
     UiContext context_;
@@ -90,6 +97,9 @@ class TMORTLOAN : public QMainWindow {
     TAboutForm* about_ = nullptr;
     TMORTAGEGRID* grid_ = nullptr;
     TMSCHEDULE* schedule_ = nullptr;
+    TAPOPTIONS* apOptions_ = nullptr;
+    TADDMONTHLYR* specific_ = nullptr;
+    TAdditionalP* additional_ = nullptr;
     TMortChartForm* chart_ = nullptr;
     bool centred_ = false;
 };

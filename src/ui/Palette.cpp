@@ -8,9 +8,12 @@ namespace corbel::ui {
 namespace {
 
 void SetBase(QLineEdit* field, const QColor& colour) {
+    // A disabled field keeps the style's own look, so that it shows as disabled.
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Text, Qt::black);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Base, colour);
+        palette.setColor(group, QPalette::Text, Qt::black);
+    }
     field->setPalette(palette);
 }
 

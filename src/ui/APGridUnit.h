@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "calc/AdditionalPayments.h"
+#include "calc/LoanCalculation.h"
+#include "ui/LoanPage.h"
+#include "ui/UiContext.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QToolButton;
+
+namespace corbel::ui {
+
+class TermReductionModel;
+
+// The additional payments table window: its own copy of the loan and the extra
+// repayment that pays it off one, two, ... years sooner with the interest that
+// saves; its own Calculate. Frequencies and timing come from the Loan page each
+// time it calculates.
+class TAdditionalP : public QDialog {
+    Q_OBJECT
+  public:
+    TAdditionalP(const UiContext& context, LoanOptionsSource options, QWidget* parent = nullptr);
+
+    TermReductionModel* model() const { return model_; }
+
+    // Copies the Loan page's four texts into the window's fields.
+    void setLoan(const LoanEntry& loan);
+    // Reads the window's fields and the Loan page's options and refills the table,
+    // the current repayment and the word above it; the fields must have passed
+    // their checks.
+    void FillTermReductionTable();
+    // The word of the repayment frequency as the window opens, above the current
+    // repayment and in the two payment headings.
+    void showOpeningWord(PaymentFrequency repayment);
+    // The note and the first heading, set at start-up.
+    void relabel();
+    void SpeedButton2Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QLabel* Label1;             // the heading
+    QPushButton* SpeedButton2;  // Calculate
+    QPushButton* SpeedButton1;  // OK
+    QPushButton* BitBtn1;       // Print
+    QToolButton* BitBtn2;       // the help button (topic 5)
+    QLineEdit* APAmount;
+    QLineEdit* APInterest;
+    QLineEdit* APPeriod;    // whole years
+    QLineEdit* PartYear;    // part-year periods
+    QLabel* Label5;         // the frequency word above "Repayment"
+    QLineEdit* APMonthlyR;  // the current repayment
+    QLabel* MortgageLabel;  // the green note
+    QLabel* Label10;        // heading of the years column
+    QLabel* Label7;         // heading of the additional repayment column
+    QLabel* Label8;         // heading of the repayment column
+    QTableView* APGrid;     // the table
+    void showTable(const TermReductionTable& table);
+    Checked<TermReductionTable> computeTable() const;
+
+    UiContext context_;
+    LoanOptionsSource options_;
+    TermReductionModel* model_;
+};
+
+}  // namespace corbel::ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace corbel::ui {
+
+// The two analyses the options window offers.
+enum class AdditionalPaymentChoice { Specific, Table };
+
+// The additional payment options window: which analysis to show. Its OK hands
+// the choice to whoever opened it and closes once the chosen window has closed.
+class TAPOPTIONS : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TAPOPTIONS(QWidget* parent = nullptr);
+
+    AdditionalPaymentChoice choice() const;
+    // The caption of the table choice, set at start-up.
+    void relabel();
+
+  signals:
+    // OK was pressed; the chosen window is shown before this returns.
+    void chosen(AdditionalPaymentChoice choice);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QRadioButton* Specific;  // the specific payment choice
+    QLabel* Label1;          // its caption; clicking it chooses it
+    QRadioButton* Grid;      // the table choice
+    QLabel* Label2;          // its caption; clicking it chooses it
+    QPushButton* BitBtn2;    // OK
+    QPushButton* BitBtn1;    // Cancel
+    void Label1Click();
+    void Label2Click();
+    void BitBtn2Click();
+};
+
+}  // namespace corbel::ui
