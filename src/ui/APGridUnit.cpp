@@ -17,7 +17,6 @@
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
-#include "ui/TermReductionModel.h"
 
 namespace corbel::ui {
 
@@ -45,7 +44,8 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     : QDialog(parent),
       context_(context),
       options_(std::move(options)),
-      model_(new TermReductionModel(context.regional, this)) {
+      model_(new TermReductionModel(context.regional, TermReductionColumnCount,
+                                    TermReductionCellText, this)) {
     setObjectName("AdditionalP");
     const TableWindowFrame frame = MakeTableWindowFrame(
         this, "Additional Payments", {"SpeedButton2", "SpeedButton1", "BitBtn2"},

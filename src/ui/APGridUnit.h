@@ -6,6 +6,7 @@
 #include "calc/AdditionalPayments.h"
 #include "calc/LoanCalculation.h"
 #include "ui/LoanPage.h"
+#include "ui/RowsTableModel.h"
 #include "ui/UiContext.h"
 
 class QLabel;
@@ -15,8 +16,6 @@ class QTableView;
 class QToolButton;
 
 namespace corbel::ui {
-
-class TermReductionModel;
 
 // The additional payments table window: its own copy of the loan and the extra
 // repayment that pays it off one, two, ... years sooner with the interest that

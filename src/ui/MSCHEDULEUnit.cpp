@@ -17,7 +17,6 @@
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
-#include "ui/ScheduleModel.h"
 
 namespace corbel::ui {
 
@@ -40,7 +39,7 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     : QDialog(parent),
       context_(context),
       options_(std::move(options)),
-      model_(new ScheduleModel(context.regional, this)) {
+      model_(new ScheduleModel(context.regional, ScheduleColumnCount, ScheduleCellText, this)) {
     setObjectName("MSCHEDULE");
     const TableWindowFrame frame =
         MakeTableWindowFrame(this, "Loan Schedule", {"CalculateBtn", "OKBtn", "BitBtn2"},

@@ -5,6 +5,7 @@
 #include "calc/LoanCalculation.h"
 #include "calc/LoanSchedule.h"
 #include "ui/LoanPage.h"
+#include "ui/RowsTableModel.h"
 #include "ui/UiContext.h"
 
 class QLabel;
@@ -15,8 +16,6 @@ class QTableView;
 class QToolButton;
 
 namespace corbel::ui {
-
-class ScheduleModel;
 
 // The loan schedule window: its own copy of the loan, the schedule by year or
 // by repayment period, and its own Calculate. Frequencies and timing come from

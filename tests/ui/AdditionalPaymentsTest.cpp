@@ -15,7 +15,7 @@
 #include "ui/Controls.h"
 #include "ui/LoanPage.h"
 #include "ui/MainUnit.h"
-#include "ui/TermReductionModel.h"
+#include "ui/RowsTableModel.h"
 
 using namespace corbel;
 using namespace corbel::ui;

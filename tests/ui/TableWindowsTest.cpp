@@ -18,7 +18,7 @@
 #include "ui/MSCHEDULEUnit.h"
 #include "ui/MainUnit.h"
 #include "ui/MortgageGridUnit.h"
-#include "ui/ScheduleModel.h"
+#include "ui/RowsTableModel.h"
 
 using namespace corbel;
 using namespace corbel::ui;

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QPalette>
+#include <string>
+#include <vector>
+
+#include "calc/AdditionalPayments.h"
+#include "calc/LoanSchedule.h"
+#include "calc/Regional.h"
+#include "ui/UiContext.h"
+
+namespace corbel::ui {
+
+// A table the program shows, one computed row a line, for a view: the cells come
+// from the table's column definition and are formatted only when shown or
+// printed, so the longest schedule costs nothing until looked at.
+template <typename Row>
+class RowsTableModel : public QAbstractTableModel {
+  public:
+    using CellText = std::string (*)(const Row& row, int column, const Regional& regional);
+
+    RowsTableModel(const Regional& regional, int columns, CellText cellText,
+                   QObject* parent = nullptr)
+        : QAbstractTableModel(parent),
+          regional_(regional),
+          columns_(columns),
+          cellText_(cellText) {}
+
+    void setRows(std::vector<Row> rows) {
+        beginResetModel();
+        rows_ = std::move(rows);
+        endResetModel();
+    }
+    const std::vector<Row>& rows() const { return rows_; }
+
+    // The text of a cell as the grid shows it.
+    QString cellText(int row, int column) const {
+        return Q(cellText_(rows_.at(static_cast<std::size_t>(row)), column, regional_));
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : columns_;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) {
+            return {};
+        }
+        switch (role) {
+            case Qt::DisplayRole:
+                return cellText(index.row(), index.column());
+            case Qt::TextAlignmentRole:
+                return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+            case Qt::BackgroundRole:
+                // Column 0 is the grid's fixed column.
+                return index.column() == 0 ? QVariant(QApplication::palette().button())
+                                           : QVariant();
+            default:
+                return {};
+        }
+    }
+
+  private:
+    const Regional& regional_;
+    int columns_;
+    CellText cellText_;
+    std::vector<Row> rows_;
+};
+
+using ScheduleModel = RowsTableModel<ScheduleRow>;
+using TermReductionModel = RowsTableModel<TermReductionRow>;
+
+}  // namespace corbel::ui
