@@ -245,12 +245,18 @@ void TMORTLOAN::MortgageGridBtnClick() {
     grid_->exec();
 }
 
-void TMORTLOAN::SpeedButton2Click() {
+bool TMORTLOAN::checkLoanForTables() {
     loan_->focusAmount();
     const auto checked =
         ReadLoan(loan_->texts(), TableChecks, context_.regional.decimalSeparator());
     if (!checked) {
         context_.dialogs.showMessage(this, checked.failure());
+    }
+    return checked.ok();
+}
+
+void TMORTLOAN::SpeedButton2Click() {
+    if (!checkLoanForTables()) {
         return;
     }
     schedule_->setLoan(loan_->loanEntry());
@@ -260,11 +266,7 @@ void TMORTLOAN::SpeedButton2Click() {
 }
 
 void TMORTLOAN::SpeedButton3Click() {
-    loan_->focusAmount();
-    const auto checked =
-        ReadLoan(loan_->texts(), TableChecks, context_.regional.decimalSeparator());
-    if (!checked) {
-        context_.dialogs.showMessage(this, checked.failure());
+    if (!checkLoanForTables()) {
         return;
     }
     apOptions_->exec();

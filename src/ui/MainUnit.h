@@ -60,6 +60,8 @@ class TMORTLOAN : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The schedule's and the additional payments' checks of the Loan page's loan.
+    bool checkLoanForTables();
     void createControls();
     void createToolBar();
     void createMenu();

@@ -47,34 +47,6 @@ class ChartWindowTest : public QObject {
     LoanPage* loan() { return p_.window->loanPage(); }
     TMortChartForm* chart() { return p_.window->chart(); }
 
-    void typeLoan(const QString& amount, const QString& years, const QString& rate,
-                  const QString& parts = QString()) {
-        for (auto [field, text] : {std::pair{test::Child<QLineEdit>(loan(), "MAmount"), amount},
-                                   {test::Child<QLineEdit>(loan(), "Period"), years},
-                                   {test::Child<QLineEdit>(loan(), "MPartyear"), parts},
-                                   {test::Child<QLineEdit>(loan(), "IRate"), rate}}) {
-            test::Retype(field, text);
-        }
-    }
-
-    // Clicks `button`; while the modal window it opens is shown, runs `inspect` and
-    // closes it. Returns the window that opened, if any.
-    QWidget* openWith(QAbstractButton* button, const std::function<void()>& inspect = {}) {
-        QWidget* opened = nullptr;
-        QTimer::singleShot(0, this, [&] {
-            opened = QApplication::activeModalWidget();
-            if (opened) {
-                if (inspect) {
-                    inspect();
-                }
-                opened->close();
-            }
-        });
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCoreApplication::processEvents();  // the timer fires here when nothing opened
-        return opened;
-    }
-
     // A chart window of its own in the given regional format.
     struct Standalone {
         explicit Standalone(const QLocale& locale) : regional(locale) {}
@@ -146,14 +118,14 @@ class ChartWindowTest : public QObject {
         QFETCH(QString, interestText);
         QFETCH(QStringList, marks);
         QFETCH(int, exploded);
-        typeLoan(amount, years, rate, parts);
+        p_.typeLoan(amount, years, rate, parts);
         chart()->showBreakdown(1, 2);
         test::Child<QRadioButton>(loan(), "MAdvance")->setChecked(advance);
         test::Child<QRadioButton>(loan(), "MArrears")->setChecked(!advance);
         const auto* series = chart()->Series1;
         QStringList marksShown;
-        QVERIFY(openWith(p_.window->findChild<QAbstractButton*>(button),
-                         [&] { marksShown = Marks(series); }) == chart());
+        QVERIFY(test::OpenWith(p_.window->findChild<QAbstractButton*>(button),
+                               [&] { marksShown = Marks(series); }) == chart());
         QVERIFY(p_.dialogs.shown.empty());
         QCOMPARE(marksShown, marks);
         // Closing keeps the contents until the next press.
@@ -201,8 +173,8 @@ class ChartWindowTest : public QObject {
         QFETCH(int, count);
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), frequency.toUtf8().constData());
         test::Choose(test::Child<QComboBox>(loan(), "MCompounded"), frequency.toUtf8().constData());
-        typeLoan(amount, years, rate);
-        QVERIFY(openWith(test::Child<QToolButton>(loan(), "BitBtn9")));
+        p_.typeLoan(amount, years, rate);
+        QVERIFY(test::OpenWith(test::Child<QToolButton>(loan(), "BitBtn9")));
         const AmortisationSummary& run = p_.window->state().summary;
         QVERIFY(run.PaymentCount > 0 && run.PaymentCount <= count);
         QCOMPARE(chart()->Series1->slices()[1]->value(), run.InterestTotal);
@@ -242,8 +214,8 @@ class ChartWindowTest : public QObject {
         QFETCH(QString, rate);
         QFETCH(QString, message);
         chart()->showBreakdown(1, 2);
-        typeLoan(amount, years, rate);
-        QVERIFY(!openWith(test::Child<QToolButton>(loan(), "BitBtn9")));
+        p_.typeLoan(amount, years, rate);
+        QVERIFY(!test::OpenWith(test::Child<QToolButton>(loan(), "BitBtn9")));
         QCOMPARE(p_.messages(), QStringList({message}));
         QCOMPARE(chart()->Series1->slices()[1]->value(), 2.0);
     }
@@ -292,11 +264,11 @@ class ChartWindowTest : public QObject {
         QCOMPARE(shade->stops().back().second, QColor(Qt::white));
         QCOMPARE(form->BitBtn2->text(), QString("OK"));
 
-        typeLoan("100000", "30", "6");
+        p_.typeLoan("100000", "30", "6");
         QRect ok;
         QRect print;
         QRect client;
-        openWith(test::Child<QToolButton>(loan(), "BitBtn9"), [&] {
+        test::OpenWith(test::Child<QToolButton>(loan(), "BitBtn9"), [&] {
             ok = test::PlaceInWindow(form->BitBtn2);
             print = test::PlaceInWindow(form->BitBtn1);
             client = form->rect();
@@ -383,10 +355,10 @@ class ChartWindowTest : public QObject {
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName("/nonexistent/chart.pdf");
         chart()->setPrinterSource([&] { return printerExists ? &pdf : nullptr; });
-        typeLoan("100000", "30", "6");
+        p_.typeLoan("100000", "30", "6");
         bool openAfterMessage = false;
         bool openAfterOk = true;
-        QVERIFY(openWith(test::Child<QToolButton>(loan(), "BitBtn9"), [&] {
+        QVERIFY(test::OpenWith(test::Child<QToolButton>(loan(), "BitBtn9"), [&] {
             QTest::mouseClick(chart()->BitBtn1, Qt::LeftButton);
             openAfterMessage = chart()->isVisible();
             QTest::mouseClick(chart()->BitBtn2, Qt::LeftButton);

@@ -1,47 +1,22 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "ScriptedDialogs.h"
 #include "platform/LocaleRegional.h"
+#include "ui/LoanPage.h"
 #include "ui/MainUnit.h"
 
 namespace corbel::test {
-
-// The whole program as a person meets it: the main window with every secondary
-// window, in the en_US format, with scripted message boxes and recorded help.
-struct ProgramUnderTest {
-    LocaleRegional regional{QLocale(QLocale::English, QLocale::UnitedStates)};
-    ScriptedDialogs dialogs;
-    RecordingHelp help;
-    std::unique_ptr<ui::TMORTLOAN> window;
-
-    // A fresh, shown main window; false when it never appeared.
-    bool start() {
-        dialogs = {};
-        help.topics.clear();
-        window = std::make_unique<ui::TMORTLOAN>(ui::UiContext{regional, dialogs, help},
-                                                 QString("/nowhere"));
-        window->show();
-        return QTest::qWaitForWindowExposed(window.get());
-    }
-    void stop() { window.reset(); }
-
-    // The texts of the message boxes shown so far, in order.
-    QStringList messages() const {
-        QStringList texts;
-        for (const auto& shown : dialogs.shown) {
-            texts << QString::fromStdString(shown.message.text);
-        }
-        return texts;
-    }
-};
 
 // The control named `name` inside `root`; the test stops when there is none.
 template <typename T = QWidget>
@@ -86,5 +61,67 @@ inline QStringList CutOff(QWidget* root) {
 inline QRect PlaceInWindow(const QWidget* w) {
     return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
 }
+
+// Clicks `button`; while the modal window it opens is shown, runs `inspect` on
+// it and closes it. Returns the window that opened, if any.
+inline QWidget* OpenWith(QAbstractButton* button,
+                         const std::function<void(QWidget*)>& inspect = {}) {
+    QWidget* opened = nullptr;
+    QTimer::singleShot(0, qApp, [&] {
+        opened = QApplication::activeModalWidget();
+        if (opened) {
+            if (inspect) {
+                inspect(opened);
+            }
+            opened->close();
+        }
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::processEvents();  // the timer fires here when nothing opened
+    return opened;
+}
+inline QWidget* OpenWith(QAbstractButton* button, const std::function<void()>& inspect) {
+    return OpenWith(button, [&](QWidget*) { inspect(); });
+}
+
+// The whole program as a person meets it: the main window with every secondary
+// window, in the en_US format, with scripted message boxes and recorded help.
+struct ProgramUnderTest {
+    LocaleRegional regional{QLocale(QLocale::English, QLocale::UnitedStates)};
+    ScriptedDialogs dialogs;
+    RecordingHelp help;
+    std::unique_ptr<ui::TMORTLOAN> window;
+
+    // A fresh, shown main window; false when it never appeared.
+    bool start() {
+        dialogs = {};
+        help.topics.clear();
+        window = std::make_unique<ui::TMORTLOAN>(ui::UiContext{regional, dialogs, help},
+                                                 QString("/nowhere"));
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+    void stop() { window.reset(); }
+
+    // Types a loan into the Loan page's four fields.
+    void typeLoan(const QString& amount, const QString& years, const QString& rate,
+                  const QString& parts = QString()) {
+        for (auto [name, text] : {std::pair{"MAmount", amount},
+                                  {"Period", years},
+                                  {"MPartyear", parts},
+                                  {"IRate", rate}}) {
+            Retype(Child<QLineEdit>(window->loanPage(), name), text);
+        }
+    }
+
+    // The texts of the message boxes shown so far, in order.
+    QStringList messages() const {
+        QStringList texts;
+        for (const auto& shown : dialogs.shown) {
+            texts << QString::fromStdString(shown.message.text);
+        }
+        return texts;
+    }
+};
 
 }  // namespace corbel::test

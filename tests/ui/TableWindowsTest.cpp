@@ -32,35 +32,6 @@ class TableWindowsTest : public QObject {
     TMSCHEDULE* schedule() { return p_.window->schedule(); }
     TMORTAGEGRID* grid() { return p_.window->grid(); }
 
-    void typeLoan(const QString& amount, const QString& years, const QString& rate,
-                  const QString& parts = QString()) {
-        for (auto [field, text] : {std::pair{test::Child<QLineEdit>(loan(), "MAmount"), amount},
-                                   {test::Child<QLineEdit>(loan(), "Period"), years},
-                                   {test::Child<QLineEdit>(loan(), "MPartyear"), parts},
-                                   {test::Child<QLineEdit>(loan(), "IRate"), rate}}) {
-            test::Retype(field, text);
-        }
-    }
-
-    // Clicks `button`; while the modal window it opens is shown, runs `inspect` and
-    // closes it. Returns whether a modal window was opened.
-    bool openWith(QAbstractButton* button, const std::function<void(QWidget*)>& inspect = {}) {
-        bool opened = false;
-        QTimer::singleShot(0, this, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) {
-                return;
-            }
-            opened = true;
-            if (inspect) {
-                inspect(modal);
-            }
-            modal->close();
-        });
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCoreApplication::processEvents();  // the timer fires here when nothing opened
-        return opened;
-    }
     QStringList scheduleRow(int row) {
         QStringList cells;
         for (int c = 0; c < 6; ++c) {
@@ -75,10 +46,10 @@ class TableWindowsTest : public QObject {
     void cleanup() { p_.stop(); }
 
     void scheduleOpensWithTheWorkedExample() {
-        typeLoan("1000", "0", "12", "3");
+        p_.typeLoan("1000", "0", "12", "3");
         QString title;
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2"),
-                         [&](QWidget* w) { title = w->windowTitle(); }));
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2"),
+                               [&](QWidget* w) { title = w->windowTitle(); }));
         QCOMPARE(title, QString("Loan Schedule"));
         QCOMPARE(test::Child<QLineEdit>(schedule(), "MSAmount")->text(), QString("1000"));
         QCOMPARE(test::Child<QLineEdit>(schedule(), "MSInterest")->text(), QString("12"));
@@ -103,10 +74,10 @@ class TableWindowsTest : public QObject {
     }
 
     void scheduleInAdvanceReadsTheLoanPageTiming() {
-        typeLoan("1000", "", "12", "3");
+        p_.typeLoan("1000", "", "12", "3");
         QTest::mouseClick(test::Child<QRadioButton>(loan(), "MAdvance"), Qt::LeftButton);
         test::Child<QRadioButton>(schedule(), "Month")->setChecked(true);
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QCOMPARE(test::Child<QLabel>(schedule(), "MSMonthlyRepayment")->text(), QString("$336.66"));
         QCOMPARE(scheduleRow(1),
                  QStringList({"2", "$3.33", "$333.33", "$336.64", "$9.96", "$663.36"}));
@@ -137,8 +108,8 @@ class TableWindowsTest : public QObject {
         QFETCH(QString, rate);
         QFETCH(QString, message);
         schedule()->setLoanTexts("earlier", "earlier", "earlier", "earlier");
-        typeLoan(amount, years, rate);
-        QVERIFY(!openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        p_.typeLoan(amount, years, rate);
+        QVERIFY(!test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QCOMPARE(messages(), QStringList({message}));
         for (const char* name : {"MSAmount", "MSInterest", "MSPeriod", "Partyear"}) {
             QCOMPARE(schedule()->findChild<QLineEdit*>(name)->text(), QString("earlier"));
@@ -146,17 +117,17 @@ class TableWindowsTest : public QObject {
     }
 
     void scheduleAcceptsAmountZero() {
-        typeLoan("0", "5", "6");
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        p_.typeLoan("0", "5", "6");
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QCOMPARE(schedule()->model()->rowCount(), 1);
         QCOMPARE(scheduleRow(0), QStringList({"1", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00"}));
         QCOMPARE(test::Child<QLabel>(schedule(), "MSMonthlyRepayment")->text(), QString("$0.00"));
     }
 
     void scheduleCaptionsByFrequency() {
-        typeLoan("1000", "2", "6", "1");
+        p_.typeLoan("1000", "2", "6", "1");
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Bi-Monthly");
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QCOMPARE(test::Child<QRadioButton>(schedule(), "Month")->text(), QString("1/2 Month"));
         QCOMPARE(test::Child<QLabel>(schedule(), "Label4")->text(), QString("Half Month Payment"));
         QCOMPARE(test::Child<QLabel>(schedule(), "Label11")->text(), QString("Half-Month(s)"));
@@ -164,7 +135,7 @@ class TableWindowsTest : public QObject {
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Annualy");
         QVERIFY(test::Child<QLineEdit>(schedule(), "Partyear")->isHidden());
         QVERIFY(test::Child<QLabel>(schedule(), "Label11")->isHidden());
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QVERIFY(test::Child<QRadioButton>(schedule(), "Month")->isHidden());
         QCOMPARE(test::Child<QLabel>(schedule(), "Label4")->text(), QString("Annual Payment"));
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Weekly");
@@ -172,8 +143,8 @@ class TableWindowsTest : public QObject {
     }
 
     void scheduleWindowCalculatesOnItsOwnFields() {
-        typeLoan("1000", "0", "12", "3");
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
+        p_.typeLoan("1000", "0", "12", "3");
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
             test::Child<QLineEdit>(schedule(), "MSAmount")->setText("2000");
             QTest::mouseClick(test::Child<QPushButton>(schedule(), "CalculateBtn"), Qt::LeftButton);
         }));
@@ -190,31 +161,31 @@ class TableWindowsTest : public QObject {
     }
 
     void scheduleKeepsItsDisplayChoiceBetweenOpenings() {
-        typeLoan("1000", "1", "12");
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
+        p_.typeLoan("1000", "1", "12");
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
             QTest::mouseClick(test::Child<QRadioButton>(schedule(), "Month"), Qt::LeftButton);
         }));
-        QVERIFY(openWith(p_.window->findChild<QToolButton*>("BitBtn5")));
+        QVERIFY(test::OpenWith(p_.window->findChild<QToolButton*>("BitBtn5")));
         QVERIFY(test::Child<QRadioButton>(schedule(), "Month")->isChecked());
         QCOMPARE(schedule()->model()->rowCount(), 12);
         QCOMPARE(test::Child<QLabel>(schedule(), "Label10")->text(), QString("Month"));
     }
 
     void longestScheduleByPeriod() {
-        typeLoan("250000", "50", "7.5", "365");
+        p_.typeLoan("250000", "50", "7.5", "365");
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Daily");
         test::Child<QLineEdit>(loan(), "MPartyear")->setText("365");
         test::Child<QRadioButton>(schedule(), "Month")->setChecked(true);
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QVERIFY(schedule()->model()->rowCount() > 18000);
         QCOMPARE(schedule()->model()->cellText(schedule()->model()->rowCount() - 1, 3),
                  QString("$0.00"));
     }
 
     void gridOpensWithTheWorkedExample() {
-        typeLoan("100000", "25", "6");
+        p_.typeLoan("100000", "25", "6");
         int firstRowInView = -1;
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
             firstRowInView = test::Child<QTableView>(grid(), "MGrid")->rowAt(0);
         }));
         GridModel* model = grid()->model();
@@ -247,9 +218,9 @@ class TableWindowsTest : public QObject {
         QCOMPARE(FillFor(26, 4, 26), GridCellFill::Crossing);
         QCOMPARE(FillFor(5, 3, 26), GridCellFill::Ordinary);
 
-        typeLoan("5000", "25", "6");  // below four steps: the typed amount is row 1
+        p_.typeLoan("5000", "25", "6");  // below four steps: the typed amount is row 1
         QImage painted;
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
             painted = test::Child<QTableView>(grid(), "MGrid")->viewport()->grab().toImage();
         }));
         QCOMPARE(grid()->model()->markedRow(), 1);
@@ -291,14 +262,14 @@ class TableWindowsTest : public QObject {
         QFETCH(QString, years);
         QFETCH(QString, rate);
         QFETCH(QString, message);
-        typeLoan(amount, years, rate);
-        QVERIFY(!openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn")));
+        p_.typeLoan(amount, years, rate);
+        QVERIFY(!test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn")));
         QCOMPARE(messages(), QStringList({message}));
     }
 
     void gridWindowRecalculatesWithItsSteps() {
-        typeLoan("100000", "25", "6");
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
+        p_.typeLoan("100000", "25", "6");
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
             test::Child<QComboBox>(grid(), "AmountStep")
                 ->setCurrentIndex(test::Child<QComboBox>(grid(), "AmountStep")->findText("10000"));
             QTest::mouseClick(test::Child<QPushButton>(grid(), "SpeedButton1"), Qt::LeftButton);
@@ -306,7 +277,7 @@ class TableWindowsTest : public QObject {
         QCOMPARE(grid()->model()->rowCount(), 11);  // k = 5
         QCOMPARE(grid()->model()->cellText(grid()->model()->markedRow(), 0), QString("$100,000"));
         // The step stays chosen for the next opening, from the tool bar.
-        QVERIFY(openWith(p_.window->findChild<QToolButton*>("BitBtn7")));
+        QVERIFY(test::OpenWith(p_.window->findChild<QToolButton*>("BitBtn7")));
         QCOMPARE(test::Child<QComboBox>(grid(), "AmountStep")->currentText(), QString("10000"));
         QCOMPARE(grid()->model()->rowCount(), 11);
 
@@ -337,12 +308,12 @@ class TableWindowsTest : public QObject {
         QFETCH(QString, then);
         QFETCH(QString, step);
         QFETCH(int, halfCount);
-        typeLoan(first, "25", "6");
+        p_.typeLoan(first, "25", "6");
         test::Child<QComboBox>(grid(), "AmountStep")
             ->setCurrentIndex(test::Child<QComboBox>(grid(), "AmountStep")->findText(step));
         int topRow = -1;
         int topEdge = -1;
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
             test::Retype(test::Child<QLineEdit>(grid(), "MAmt"), then);
             QTest::mouseClick(test::Child<QPushButton>(grid(), "SpeedButton1"), Qt::LeftButton);
             topRow = test::Child<QTableView>(grid(), "MGrid")->rowAt(0);
@@ -367,8 +338,8 @@ class TableWindowsTest : public QObject {
     void enterInAFieldCalculatesOnce() {
         QFETCH(QString, opener);
         QFETCH(QString, field);
-        typeLoan("1000", "5", "6");
-        QVERIFY(openWith(loan()->findChild<QPushButton*>(opener), [&](QWidget* window) {
+        p_.typeLoan("1000", "5", "6");
+        QVERIFY(test::OpenWith(loan()->findChild<QPushButton*>(opener), [&](QWidget* window) {
             auto* e = window->findChild<QLineEdit*>(field);
             test::Retype(e, "abc");
             QTest::keyClick(e, Qt::Key_Return);
@@ -377,8 +348,8 @@ class TableWindowsTest : public QObject {
     }
 
     void clickingTheChosenDisplayAgainDoesNotRecalculate() {
-        typeLoan("1000", "5", "6");
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
+        p_.typeLoan("1000", "5", "6");
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
             test::Child<QLineEdit>(schedule(), "MSAmount")->setText("abc");
             QTest::mouseClick(test::Child<QRadioButton>(schedule(), "Year"), Qt::LeftButton);
         }));
@@ -387,7 +358,7 @@ class TableWindowsTest : public QObject {
     }
 
     void largestTextsFitTheirColumns() {
-        typeLoan("999999999", "0", "100", "1");
+        p_.typeLoan("999999999", "0", "100", "1");
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Annualy");
         test::Choose(test::Child<QComboBox>(loan(), "MCompounded"), "Daily");
         test::Child<QComboBox>(grid(), "AmountStep")
@@ -395,7 +366,7 @@ class TableWindowsTest : public QObject {
         test::Child<QComboBox>(grid(), "InterestStep")
             ->setCurrentIndex(test::Child<QComboBox>(grid(), "InterestStep")->findText("2"));
         test::Child<QLineEdit>(loan(), "Period")->setText("1");
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn")));
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn")));
         const GridModel* model = grid()->model();
         QFont bold = test::Child<QTableView>(grid(), "MGrid")->font();
         bold.setBold(true);
@@ -409,10 +380,10 @@ class TableWindowsTest : public QObject {
         QCOMPARE(model->cellText(model->rowCount(), 0), QString("$1,009,989,999"));
 
         // The schedule's accumulated interest over the longest dearest loan.
-        typeLoan("999999999", "50", "100", "365");
+        p_.typeLoan("999999999", "50", "100", "365");
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Daily");
         test::Child<QLineEdit>(loan(), "MPartyear")->setText("365");
-        QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         const ScheduleModel* rows = schedule()->model();
         for (int c = 0; c < 6; ++c) {
             const QString text = rows->cellText(rows->rowCount() - 1, c);
@@ -423,7 +394,7 @@ class TableWindowsTest : public QObject {
     }
 
     void nothingIsCutOffInTheTableWindows() {
-        typeLoan("100000", "25", "6", "3");
+        p_.typeLoan("100000", "25", "6", "3");
         for (const char* frequency : {"Monthly", "Bi-Monthly", "Annualy", "Daily"}) {
             test::Choose(test::Child<QComboBox>(loan(), "MPayment"), frequency);
             QStringList cut;
@@ -436,8 +407,8 @@ class TableWindowsTest : public QObject {
                     }
                 }
             };
-            QVERIFY(openWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), look));
-            QVERIFY(openWith(test::Child<QPushButton>(loan(), "SpeedButton2"), look));
+            QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), look));
+            QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2"), look));
             QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
             static QList<QRect> monthly = places;
             QCOMPARE(places, monthly);
