@@ -1,16 +1,116 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QStringList>
+#include <iostream>
+#include <string_view>
 
+#include "calc/Version.h"
 #include "platform/Dialogs.h"
 #include "platform/LocaleRegional.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainUnit.h"
 
+namespace {
+
+// Names the desktop entry, the icon and the AppStream data of an installed program.
+constexpr char ApplicationId[] = "org.wendle.Corbelwright";
+constexpr char HelpFileName[] = "CWHelp.Hlp";
+// Wrong usage, as corbelwright-calc answers it too.
+constexpr int UsageStatus = 64;
+constexpr int NoDisplayStatus = 1;
+
+constexpr std::string_view NoDisplay =
+    "corbelwright: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset); "
+    "start it under a virtual one with 'xvfb-run -a corbelwright', or use corbelwright-calc, "
+    "which needs no display.";
+
+// Without a display Qt aborts with its own "could not connect to display"; say
+// what to do instead. An explicit platform (QT_QPA_PLATFORM, -platform) needs none.
+bool HasDisplay(int argc, char** argv) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(name)) {
+            return true;
+        }
+    }
+    for (int k = 1; k < argc; ++k) {
+        const std::string_view arg = argv[k];
+        if (arg == "-platform" || arg == "--platform") {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The help file beside the program comes first; an installed program keeps it in
+// its data folder, found from the program's own folder so a package installed
+// under any prefix finds it.
+QString FindHelpFile(const QString& programFolder) {
+    const QString beside = programFolder + '/' + HelpFileName;
+    if (QFileInfo::exists(beside)) {
+        return beside;
+    }
+    const QString installed =
+        QDir::cleanPath(programFolder + '/' + CW_DATA_DIR_FROM_PROGRAM + '/' + HelpFileName);
+    return QFileInfo::exists(installed) ? installed : beside;
+}
+
+void DescribeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription("Corbelwright: a desktop calculator for repayment loans.");
+    // Qt's own one-dash options (-platform, -style, -reverse) are words, not letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("file", "A saved loan (.CWS) to open at start.", "[file]");
+}
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k) {
+        arguments << QString::fromLocal8Bit(argv[k]);
+    }
+    return arguments;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QString::fromUtf8(corbel::ProgramName));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(corbel::ProgramVersion));
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+
+    // Help and version need no window, so no display either. Qt's own options
+    // are unknown until QApplication takes them out; mistakes are judged below.
+    (void)parser.parse(Arguments(argc, argv));
+    if (parser.isSet("help") || parser.isSet("help-all") || parser.isSet("version")) {
+        QCoreApplication core(argc, argv);
+        if (parser.isSet("version")) {
+            parser.showVersion();
+        }
+        parser.showHelp(0);
+    }
+    if (!HasDisplay(argc, argv)) {
+        std::cerr << NoDisplay << '\n';
+        return NoDisplayStatus;
+    }
+
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(ApplicationId);
+    QApplication::setWindowIcon(QIcon::fromTheme(ApplicationId));
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::cerr << "corbelwright: " << parser.errorText().toStdString()
+                  << "\nTry 'corbelwright --help'.\n";
+        return UsageStatus;
+    }
+    // The loan file, if any, stays the first of QCoreApplication::arguments().
+
     const QString programFolder = QCoreApplication::applicationDirPath();
     const corbel::LocaleRegional regional = corbel::LocaleRegional::system();
     corbel::QtDialogs dialogs;
-    corbel::ui::HelpWindow help(programFolder + "/CWHelp.Hlp");
+    corbel::ui::HelpWindow help(FindHelpFile(programFolder));
     corbel::ui::TMORTLOAN window({regional, dialogs, help}, programFolder);
     window.show();
     return app.exec();
