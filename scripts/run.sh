@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what is missing, builds the program (only it) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh --x11
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
-if [[ -x build/src/app/corbelwright ]]; then
-    exec build/src/app/corbelwright "$@"
+# Without a display the window cannot open; say what to do before building.
+if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]]; then
+    echo "No display to show the window on: run 'xvfb-run -a bash scripts/run.sh' for a virtual one, or use corbelwright-calc ('cmake --build build --target corbelwright-calc'), which needs none." >&2
+    exit 1
 fi
-exec build/src/cli/corbelwright-calc loan --amount 100000 --rate 6 --years 30
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)" --target corbelwright
+exec build/src/app/corbelwright "$@"
