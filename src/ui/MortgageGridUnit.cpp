@@ -44,7 +44,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     InterestR = InputField("InterestR", 0, 0, this);
     Years = InputField("Years", 0, 0, this);
     Partyear = InputField("Partyear", 0, 0, this);
-    Label7 = Named(new QLabel("Month", this), "Label7");
+    Label7 = Named(new QLabel(Q(GridPartYearCaption), this), "Label7");
 
     AmountStep = Named(new QComboBox(this), "AmountStep");
     for (const auto step : AmountStepTexts) {
