@@ -23,6 +23,7 @@ using namespace corbel::ui;
 class SilentDialogs : public Dialogs {
   public:
     void showMessage(QWidget*, const Message&) override {}
+    QPrinter* choosePrinter(QWidget*) override { return nullptr; }
 };
 class NoHelp : public HelpViewer {
   public:

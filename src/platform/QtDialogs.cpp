@@ -1,9 +1,22 @@
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QString>
 
 #include "platform/Dialogs.h"
 
 namespace corbel {
+
+QtDialogs::QtDialogs() = default;
+QtDialogs::~QtDialogs() = default;
+
+QPrinter* QtDialogs::choosePrinter(QWidget* parent) {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    QPrintDialog dialog(printer_.get(), parent);
+    return dialog.exec() == QDialog::Accepted ? printer_.get() : nullptr;
+}
 
 void QtDialogs::showMessage(QWidget* parent, const Message& message) {
     QMessageBox box(

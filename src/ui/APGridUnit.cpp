@@ -14,9 +14,11 @@
 #include <algorithm>
 
 #include "calc/ErrorChecking.h"
+#include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -186,9 +188,7 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     ChainTabOrder(
         {APAmount, APInterest, APPeriod, PartYear, SpeedButton2, SpeedButton1, BitBtn1, BitBtn2});
     connect(SpeedButton2, &QPushButton::clicked, this, &TAdditionalP::SpeedButton2Click);
-    // Printing the table comes with the reports; until then Print calculates as
-    // Calculate does.
-    connect(BitBtn1, &QPushButton::clicked, this, &TAdditionalP::SpeedButton2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TAdditionalP::BitBtn1Click);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
@@ -233,13 +233,35 @@ void TAdditionalP::showOpeningWord(PaymentFrequency repayment) {
 }
 
 void TAdditionalP::SpeedButton2Click() {
+    calculate();
+}
+
+bool TAdditionalP::calculate() {
     APAmount->setFocus();
     const auto table = computeTable();
     if (!table) {
         context_.dialogs.showMessage(this, table.failure());
-        return;
+        return false;
     }
     showTable(*table);
+    return true;
+}
+
+void TAdditionalP::BitBtn1Click() {
+    if (!calculate()) {
+        return;
+    }
+    const LoanOptions options = options_();
+    const report::ExtraPaymentsReport shown{
+        {APAmount->text().toStdString(), APInterest->text().toStdString(),
+         APPeriod->text().toStdString(), std::string(UnitLabel(options.repayment)),
+         PartYear->text().toStdString(), std::string(Label(options.repayment)),
+         options.timing == PaymentTiming::InArrears},
+        Label5->text().toStdString(),
+        model_->rows()};
+    PrintWithDialog(this, context_, [&](report::PageDevice& device) {
+        return report::PrintExtraPayments(device, shown, context_.regional);
+    });
 }
 
 void TAdditionalP::showEvent(QShowEvent* event) {

@@ -40,6 +40,8 @@ class TAdditionalP : public QDialog {
     // The note and the first heading, set at start-up.
     void relabel();
     void SpeedButton2Click();
+    // Print: the window's Calculate, then the print dialog and the report.
+    void BitBtn1Click();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +65,7 @@ class TAdditionalP : public QDialog {
     QTableView* APGrid;     // the table
     void showTable(const TermReductionTable& table);
     Checked<TermReductionTable> computeTable() const;
+    bool calculate();
 
     UiContext context_;
     LoanOptionsSource options_;

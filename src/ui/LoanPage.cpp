@@ -14,9 +14,11 @@
 
 #include "calc/ErrorChecking.h"
 #include "calc/Version.h"
+#include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -164,8 +166,12 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     connect(MArrears, &QRadioButton::toggled, this, unsaved);
     connect(MPayment, &QComboBox::currentIndexChanged, this, &LoanPage::MPaymentChange);
     connect(CalMortBtn, &QPushButton::clicked, this, &LoanPage::CalMortBtnClick);
-    // Print calculates as Calculate does; the printed details come with the reports.
-    connect(PrintMortBtn, &QPushButton::clicked, this, &LoanPage::CalMortBtnClick);
+    // Print calculates as Calculate does, then prints unless a check refused the loan.
+    connect(PrintMortBtn, &QPushButton::clicked, this, [this] {
+        if (calculate()) {
+            printReport();
+        }
+    });
     connect(BitBtn8, &QPushButton::clicked, this, &LoanPage::BitBtn8Click);
     const std::pair<QAbstractButton*, Opener> openers[] = {
         {MortgageGridBtn, Opener::Grid},
@@ -256,12 +262,16 @@ void LoanPage::MPaymentChange() {
 }
 
 void LoanPage::CalMortBtnClick() {
+    calculate();
+}
+
+bool LoanPage::calculate() {
     TotalInterest->clear();
     MonthlyRepayment->clear();
     const auto loan = CalculateLoan(texts(), context_.regional);
     if (!loan) {
         context_.dialogs.showMessage(window(), loan.failure());
-        return;
+        return false;
     }
     ShowResult(MonthlyRepayment, Q(FormatMoney(context_.regional, loan->repayment)));
     state_.summary = loan->run;
@@ -269,6 +279,20 @@ void LoanPage::CalMortBtnClick() {
         context_.dialogs.showMessage(window(), *loan->notice);
     }
     ShowResult(TotalInterest, Q(FormatMoney(context_.regional, loan->totalInterest)));
+    return true;
+}
+
+void LoanPage::printReport() {
+    const report::LoanDetailsReport shown{
+        MAmount->text().toStdString(),         Period->text().toStdString(),
+        Label98->text().toStdString(),         MPartyear->text().toStdString(),
+        IRate->text().toStdString(),           MCompounded->currentText().toStdString(),
+        MPayment->currentText().toStdString(), MArrears->isChecked(),
+        Panel1->caption().toStdString(),       MonthlyRepayment->text().toStdString(),
+        TotalInterest->text().toStdString()};
+    PrintWithDialog(window(), context_, [&](report::PageDevice& device) {
+        return report::PrintLoanDetails(device, shown, context_.regional);
+    });
 }
 
 void LoanPage::BitBtn8Click() {

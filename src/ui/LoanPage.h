@@ -89,6 +89,10 @@ class LoanPage : public QWidget {
     QPushButton* MortgageGridBtn;  // the Loan Grid button
     QPushButton* SpeedButton2;     // the Schedule button
     QPushButton* SpeedButton3;     // the Additional Payments button
+    // Calculate's work; false when a check refused the loan.
+    bool calculate();
+    // The print dialog, then the loan details as the page shows them.
+    void printReport();
     UiContext context_;
     SharedState& state_;
 };

@@ -41,11 +41,14 @@ class TMSCHEDULE : public QDialog {
     // The part-year field and its label are hidden for annual repayments.
     void setPartYearVisible(bool visible);
     void CalculateBtnClick();
+    // The print dialog, then the schedule report of the window as it stands.
+    void BitBtn1Click();
 
   private:
     QLabel* HeadingLabel;
     QPushButton* CalculateBtn;
     QPushButton* OKBtn;
+    QPushButton* BitBtn1;  // Print
     QToolButton* BitBtn2;  // the help button (topic 4)
     QRadioButton* Year;    // the by-year display choice
     QRadioButton* Month;   // the by-period display choice

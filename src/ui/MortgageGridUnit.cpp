@@ -14,10 +14,12 @@
 
 #include "calc/ErrorChecking.h"
 #include "calc/LoanGrid.h"
+#include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/GridModel.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -40,6 +42,10 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     SpeedButton1 = frame.calculate;
     SpeedButton2 = frame.ok;
     BitBtn2 = frame.help;
+    BitBtn1 = Named(new QPushButton(" Print", this), "BitBtn1");
+    BitBtn1->setIcon(Icon(Picture::Print));
+    BitBtn1->setAutoDefault(false);
+    frame.buttons->insertWidget(2, BitBtn1);
     MAmt = InputField("MAmt", 0, 0, this);
     InterestR = InputField("InterestR", 0, 0, this);
     Years = InputField("Years", 0, 0, this);
@@ -126,6 +132,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     layout->addWidget(MGrid, 1);
 
     connect(SpeedButton1, &QPushButton::clicked, this, &TMORTAGEGRID::SpeedButton1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TMORTAGEGRID::BitBtn1Click);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
@@ -217,6 +224,21 @@ void TMORTAGEGRID::SpeedButton1Click() {
         return;
     }
     showGrid(*grid);
+}
+
+void TMORTAGEGRID::BitBtn1Click() {
+    const LoanOptions options = options_();
+    const report::LoanGridReport shown{
+        {MAmt->text().toStdString(), InterestR->text().toStdString(), Years->text().toStdString(),
+         Label7->text().toStdString(), Partyear->text().toStdString(),
+         std::string(Label(options.repayment)), options.timing == PaymentTiming::InArrears},
+        std::string(Label(options.compounding)),
+        AmountStep->currentText().toStdString(),
+        InterestStep->currentText().toStdString(),
+        &model_->grid()};
+    PrintWithDialog(this, context_, [&](report::PageDevice& device) {
+        return report::PrintLoanGrid(device, shown, context_.regional);
+    });
 }
 
 }  // namespace corbel::ui

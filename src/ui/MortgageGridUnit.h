@@ -34,6 +34,8 @@ class TMORTAGEGRID : public QDialog {
     // Copies the fields of `loan` whose checks passed, in the checks' order.
     void copyLoan(const LoanEntry& loan, LoanCheckStage passed);
     void SpeedButton1Click();
+    // The print dialog, then the grid report of the window as it stands.
+    void BitBtn1Click();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -42,6 +44,7 @@ class TMORTAGEGRID : public QDialog {
     QLabel* HeadingLabel;
     QPushButton* SpeedButton1;  // Calculate
     QPushButton* SpeedButton2;  // OK
+    QPushButton* BitBtn1;       // Print
     QToolButton* BitBtn2;       // the help button (topic 3)
     QLineEdit* MAmt;
     QLineEdit* InterestR;

@@ -10,10 +10,12 @@
 #include <QVBoxLayout>
 
 #include "calc/ErrorChecking.h"
+#include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/LoanPage.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -118,8 +120,12 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     }
     connect(RVPayment, &QComboBox::currentIndexChanged, this, &ResidualValuePage::RVPaymentChange);
     connect(BitBtn3, &QPushButton::clicked, this, &ResidualValuePage::BitBtn3Click);
-    // Print calculates as Calculate does; the printed report comes with the reports.
-    connect(PrintRVDetailsBtn, &QPushButton::clicked, this, &ResidualValuePage::BitBtn3Click);
+    // Print calculates as Calculate does, then prints unless something was refused.
+    connect(PrintRVDetailsBtn, &QPushButton::clicked, this, [this] {
+        if (calculate()) {
+            printReport();
+        }
+    });
 }
 
 ResidualTexts ResidualValuePage::texts() const {
@@ -148,6 +154,10 @@ void ResidualValuePage::RVPaymentChange() {
 }
 
 void ResidualValuePage::BitBtn3Click() {
+    calculate();
+}
+
+bool ResidualValuePage::calculate() {
     RVAmount->setFocus();
     for (QLineEdit* e : {RVMRepayment, RV1, RV1Percent, RV2, RVMR}) {
         ShowResult(e, QString());
@@ -155,14 +165,14 @@ void ResidualValuePage::BitBtn3Click() {
     const auto result = CalculateResidualValue(texts(), context_.regional);
     if (!result) {
         context_.dialogs.showMessage(window(), result.failure());
-        return;
+        return false;
     }
     const Regional& regional = context_.regional;
     setCaptions(result->captions);
     ShowResult(RVMRepayment, Q(FormatMoney(regional, result->noResidualRepayment)));
     if (result->refusal) {
         context_.dialogs.showMessage(window(), *result->refusal);
-        return;
+        return false;
     }
     if (result->residual) {
         ShowResult(RV1, Q(FormatMoney(regional, *result->residual)));
@@ -172,6 +182,28 @@ void ResidualValuePage::BitBtn3Click() {
         ShowResult(RVMR, Q(FormatMoney(regional, *result->repaymentForResidual)));
         ShowResult(RV2, Q(FormatMoney(regional, *result->residualMoney)));
     }
+    return true;
+}
+
+void ResidualValuePage::printReport() {
+    const auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
+    const report::ResidualValueReport shown{text(RVAmount),
+                                            text(RVPeriod),
+                                            Label90->text().toStdString(),
+                                            text(RVPartYear),
+                                            text(RVInterest),
+                                            RVCompounded->currentText().toStdString(),
+                                            RVPayment->currentText().toStdString(),
+                                            text(RVMRepayment),
+                                            text(RVResValue),
+                                            text(RV1),
+                                            text(RV1Percent),
+                                            text(RV2Percent),
+                                            text(RV2),
+                                            text(RVMR)};
+    PrintWithDialog(window(), context_, [&](report::PageDevice& device) {
+        return report::PrintResidualValue(device, shown, context_.regional);
+    });
 }
 
 }  // namespace corbel::ui

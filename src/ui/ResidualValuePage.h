@@ -45,6 +45,10 @@ class ResidualValuePage : public QWidget {
     QLabel* Label29;          // "and requires a Monthly Repayment of"
     QLineEdit* RVMR;          // the repayment that leaves it
     ResidualTexts texts() const;
+    // Calculate's work; false when a check or the proposed repayment was refused.
+    bool calculate();
+    // The print dialog, then the page's report as it stands.
+    void printReport();
     void setCaptions(const ResidualCaptions& captions);
 
     UiContext context_;
