@@ -24,6 +24,7 @@ class SilentDialogs : public Dialogs {
   public:
     void showMessage(QWidget*, const Message&) override {}
     QPrinter* choosePrinter(QWidget*) override { return nullptr; }
+    void showPrintPreview(QWidget*, const PaintDocument&) override {}
 };
 class NoHelp : public HelpViewer {
   public:

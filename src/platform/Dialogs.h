@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "calc/Messages.h"
@@ -20,6 +21,10 @@ class Dialogs {
     // The print dialog: the printer chosen there with its settings when confirmed,
     // nothing when cancelled. The printer stays the adapter's.
     virtual QPrinter* choosePrinter(QWidget* parent) = 0;
+    // The print preview: `paint` draws the document on the printer it is given,
+    // as often as the preview needs it.
+    using PaintDocument = std::function<void(QPrinter& printer)>;
+    virtual void showPrintPreview(QWidget* parent, const PaintDocument& paint) = 0;
 };
 
 // The real boxes.
@@ -29,6 +34,7 @@ class QtDialogs : public Dialogs {
     ~QtDialogs() override;
     void showMessage(QWidget* parent, const Message& message) override;
     QPrinter* choosePrinter(QWidget* parent) override;
+    void showPrintPreview(QWidget* parent, const PaintDocument& paint) override;
 
   private:
     // One printer for the run, so the dialog offers the settings chosen last time.

@@ -61,6 +61,8 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     BitBtn1->setIcon(Icon(Picture::Print));
     BitBtn1->setAutoDefault(false);
     frame.buttons->insertWidget(2, BitBtn1);
+    PreviewBtn = PreviewButton("PreviewBtn", this);
+    frame.buttons->insertWidget(3, PreviewBtn);
 
     APAmount = InputField("APAmount", 0, 10, this);
     APInterest = InputField("APInterest", 0, 10, this);
@@ -185,10 +187,11 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     layout->addWidget(MortgageLabel);
     layout->addLayout(table, 1);
 
-    ChainTabOrder(
-        {APAmount, APInterest, APPeriod, PartYear, SpeedButton2, SpeedButton1, BitBtn1, BitBtn2});
+    ChainTabOrder({APAmount, APInterest, APPeriod, PartYear, SpeedButton2, SpeedButton1, BitBtn1,
+                   PreviewBtn, BitBtn2});
     connect(SpeedButton2, &QPushButton::clicked, this, &TAdditionalP::SpeedButton2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TAdditionalP::BitBtn1Click);
+    connect(PreviewBtn, &QPushButton::clicked, this, &TAdditionalP::PreviewBtnClick);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
@@ -247,10 +250,7 @@ bool TAdditionalP::calculate() {
     return true;
 }
 
-void TAdditionalP::BitBtn1Click() {
-    if (!calculate()) {
-        return;
-    }
+ReportJob TAdditionalP::reportJob() const {
     const LoanOptions options = options_();
     const report::ExtraPaymentsReport shown{
         {APAmount->text().toStdString(), APInterest->text().toStdString(),
@@ -259,9 +259,24 @@ void TAdditionalP::BitBtn1Click() {
          options.timing == PaymentTiming::InArrears},
         Label5->text().toStdString(),
         model_->rows()};
-    PrintWithDialog(this, context_, [&](report::PageDevice& device) {
-        return report::PrintExtraPayments(device, shown, context_.regional);
-    });
+    const Regional& regional = context_.regional;
+    return [shown, &regional](report::PageDevice& device) {
+        return report::PrintExtraPayments(device, shown, regional);
+    };
+}
+
+void TAdditionalP::BitBtn1Click() {
+    if (!calculate()) {
+        return;
+    }
+    PrintWithDialog(this, context_, reportJob());
+}
+
+void TAdditionalP::PreviewBtnClick() {
+    if (!calculate()) {
+        return;
+    }
+    PreviewWithDialog(this, context_, reportJob());
 }
 
 void TAdditionalP::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 
 #include "calc/AdditionalPayments.h"
 #include "calc/LoanCalculation.h"
+#include "platform/PrinterDevice.h"
 #include "ui/LoanPage.h"
 #include "ui/RowsTableModel.h"
 #include "ui/UiContext.h"
@@ -42,15 +43,19 @@ class TAdditionalP : public QDialog {
     void SpeedButton2Click();
     // Print: the window's Calculate, then the print dialog and the report.
     void BitBtn1Click();
+    void PreviewBtnClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The report of the window as it stands.
+    ReportJob reportJob() const;
     QLabel* Label1;             // the heading
     QPushButton* SpeedButton2;  // Calculate
     QPushButton* SpeedButton1;  // OK
     QPushButton* BitBtn1;       // Print
+    QPushButton* PreviewBtn;    // Print Preview
     QToolButton* BitBtn2;       // the help button (topic 5)
     QLineEdit* APAmount;
     QLineEdit* APInterest;

@@ -113,6 +113,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     CalMortBtn = Named(new QPushButton("Calculate", this), "CalMortBtn");
     PrintMortBtn = Named(new QPushButton("Print", this), "PrintMortBtn");
     PrintMortBtn->setIcon(Icon(Picture::Print));
+    PreviewMortBtn = PreviewButton("PreviewMortBtn", this);
     BitBtn1 = Named(new QToolButton(this), "BitBtn1");
     BitBtn1->setIcon(Icon(Picture::Help));
     BitBtn1->setToolTip("Help");
@@ -134,6 +135,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     auto* actions = new QHBoxLayout;
     actions->addWidget(CalMortBtn);
     actions->addWidget(PrintMortBtn);
+    actions->addWidget(PreviewMortBtn);
     actions->addStretch(1);
     actions->addWidget(BitBtn1);
 
@@ -152,8 +154,8 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     page->addStretch(1);
 
     ChainTabOrder({MAmount, Period, MPartyear, IRate, MPayment, MArrears, MAdvance, MCompounded,
-                   BitBtn8, CalMortBtn, PrintMortBtn, BitBtn1, MortgageGridBtn, SpeedButton2,
-                   SpeedButton3});
+                   BitBtn8, CalMortBtn, PrintMortBtn, PreviewMortBtn, BitBtn1, MortgageGridBtn,
+                   SpeedButton2, SpeedButton3});
 
     const auto unsaved = [this] { state_.LoanSaved = false; };
     for (QLineEdit* edit : {MAmount, Period, MPartyear, IRate}) {
@@ -169,7 +171,12 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     // Print calculates as Calculate does, then prints unless a check refused the loan.
     connect(PrintMortBtn, &QPushButton::clicked, this, [this] {
         if (calculate()) {
-            printReport();
+            PrintWithDialog(window(), context_, reportJob());
+        }
+    });
+    connect(PreviewMortBtn, &QPushButton::clicked, this, [this] {
+        if (calculate()) {
+            PreviewWithDialog(window(), context_, reportJob());
         }
     });
     connect(BitBtn8, &QPushButton::clicked, this, &LoanPage::BitBtn8Click);
@@ -282,7 +289,7 @@ bool LoanPage::calculate() {
     return true;
 }
 
-void LoanPage::printReport() {
+ReportJob LoanPage::reportJob() const {
     const report::LoanDetailsReport shown{
         MAmount->text().toStdString(),         Period->text().toStdString(),
         Label98->text().toStdString(),         MPartyear->text().toStdString(),
@@ -290,9 +297,10 @@ void LoanPage::printReport() {
         MPayment->currentText().toStdString(), MArrears->isChecked(),
         Panel1->caption().toStdString(),       MonthlyRepayment->text().toStdString(),
         TotalInterest->text().toStdString()};
-    PrintWithDialog(window(), context_, [&](report::PageDevice& device) {
-        return report::PrintLoanDetails(device, shown, context_.regional);
-    });
+    const Regional& regional = context_.regional;
+    return [shown, &regional](report::PageDevice& device) {
+        return report::PrintLoanDetails(device, shown, regional);
+    };
 }
 
 void LoanPage::BitBtn8Click() {

@@ -54,6 +54,8 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     BitBtn1->setIcon(Icon(Picture::Print));
     BitBtn1->setAutoDefault(false);
     frame.buttons->insertWidget(2, BitBtn1);
+    PreviewBtn = PreviewButton("PreviewBtn", this);
+    frame.buttons->insertWidget(3, PreviewBtn);
     MSAmount = InputField("MSAmount", 0, 0, this);
     MSInterest = InputField("MSInterest", 0, 0, this);
     MSPeriod = InputField("MSPeriod", 0, 0, this);
@@ -184,6 +186,7 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
 
     connect(CalculateBtn, &QPushButton::clicked, this, &TMSCHEDULE::CalculateBtnClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TMSCHEDULE::BitBtn1Click);
+    connect(PreviewBtn, &QPushButton::clicked, this, &TMSCHEDULE::PreviewBtnClick);
     // The table is redrawn when the display choice changes, not when the chosen
     // button is clicked again.
     connect(Month, &QRadioButton::toggled, this, &TMSCHEDULE::CalculateBtnClick);
@@ -256,7 +259,7 @@ void TMSCHEDULE::CalculateBtnClick() {
     updateColumnHeading();
 }
 
-void TMSCHEDULE::BitBtn1Click() {
+ReportJob TMSCHEDULE::reportJob() const {
     const LoanOptions options = options_();
     const report::LoanScheduleReport shown{
         {MSAmount->text().toStdString(), MSInterest->text().toStdString(),
@@ -266,9 +269,18 @@ void TMSCHEDULE::BitBtn1Click() {
         std::string(Label(options.compounding)),
         Label10->text().toStdString(),
         model_->rows()};
-    PrintWithDialog(this, context_, [&](report::PageDevice& device) {
-        return report::PrintLoanSchedule(device, shown, context_.regional);
-    });
+    const Regional& regional = context_.regional;
+    return [shown, &regional](report::PageDevice& device) {
+        return report::PrintLoanSchedule(device, shown, regional);
+    };
+}
+
+void TMSCHEDULE::BitBtn1Click() {
+    PrintWithDialog(this, context_, reportJob());
+}
+
+void TMSCHEDULE::PreviewBtnClick() {
+    PreviewWithDialog(this, context_, reportJob());
 }
 
 }  // namespace corbel::ui

@@ -4,6 +4,7 @@
 
 #include "calc/LoanCalculation.h"
 #include "calc/LoanSchedule.h"
+#include "platform/PrinterDevice.h"
 #include "ui/LoanPage.h"
 #include "ui/RowsTableModel.h"
 #include "ui/UiContext.h"
@@ -43,15 +44,19 @@ class TMSCHEDULE : public QDialog {
     void CalculateBtnClick();
     // The print dialog, then the schedule report of the window as it stands.
     void BitBtn1Click();
+    void PreviewBtnClick();
 
   private:
+    // The report of the window as it stands.
+    ReportJob reportJob() const;
     QLabel* HeadingLabel;
     QPushButton* CalculateBtn;
     QPushButton* OKBtn;
-    QPushButton* BitBtn1;  // Print
-    QToolButton* BitBtn2;  // the help button (topic 4)
-    QRadioButton* Year;    // the by-year display choice
-    QRadioButton* Month;   // the by-period display choice
+    QPushButton* BitBtn1;     // Print
+    QPushButton* PreviewBtn;  // Print Preview
+    QToolButton* BitBtn2;     // the help button (topic 4)
+    QRadioButton* Year;       // the by-year display choice
+    QRadioButton* Month;      // the by-period display choice
     QLineEdit* MSAmount;
     QLineEdit* MSInterest;
     QLineEdit* MSPeriod;

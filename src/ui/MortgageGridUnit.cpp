@@ -46,6 +46,8 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     BitBtn1->setIcon(Icon(Picture::Print));
     BitBtn1->setAutoDefault(false);
     frame.buttons->insertWidget(2, BitBtn1);
+    PreviewBtn = PreviewButton("PreviewBtn", this);
+    frame.buttons->insertWidget(3, PreviewBtn);
     MAmt = InputField("MAmt", 0, 0, this);
     InterestR = InputField("InterestR", 0, 0, this);
     Years = InputField("Years", 0, 0, this);
@@ -133,6 +135,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
 
     connect(SpeedButton1, &QPushButton::clicked, this, &TMORTAGEGRID::SpeedButton1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TMORTAGEGRID::BitBtn1Click);
+    connect(PreviewBtn, &QPushButton::clicked, this, &TMORTAGEGRID::PreviewBtnClick);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
@@ -226,7 +229,7 @@ void TMORTAGEGRID::SpeedButton1Click() {
     showGrid(*grid);
 }
 
-void TMORTAGEGRID::BitBtn1Click() {
+ReportJob TMORTAGEGRID::reportJob() const {
     const LoanOptions options = options_();
     const report::LoanGridReport shown{
         {MAmt->text().toStdString(), InterestR->text().toStdString(), Years->text().toStdString(),
@@ -236,9 +239,18 @@ void TMORTAGEGRID::BitBtn1Click() {
         AmountStep->currentText().toStdString(),
         InterestStep->currentText().toStdString(),
         &model_->grid()};
-    PrintWithDialog(this, context_, [&](report::PageDevice& device) {
-        return report::PrintLoanGrid(device, shown, context_.regional);
-    });
+    const Regional& regional = context_.regional;
+    return [shown, &regional](report::PageDevice& device) {
+        return report::PrintLoanGrid(device, shown, regional);
+    };
+}
+
+void TMORTAGEGRID::BitBtn1Click() {
+    PrintWithDialog(this, context_, reportJob());
+}
+
+void TMORTAGEGRID::PreviewBtnClick() {
+    PreviewWithDialog(this, context_, reportJob());
 }
 
 }  // namespace corbel::ui

@@ -52,6 +52,7 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     BitBtn3 = Named(new QPushButton("Calculate", this), "BitBtn3");
     PrintRVDetailsBtn = Named(new QPushButton("Print", this), "PrintRVDetailsBtn");
     PrintRVDetailsBtn->setIcon(Icon(Picture::Print));
+    PreviewRVDetailsBtn = PreviewButton("PreviewRVDetailsBtn", this);
 
     // The captions that name the frequency keep room for the longest word.
     QStringList noResidual, proposed, requiring;
@@ -103,6 +104,7 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn3);
     buttons->addWidget(PrintRVDetailsBtn);
+    buttons->addWidget(PreviewRVDetailsBtn);
     buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
@@ -114,7 +116,7 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     layout->addStretch(1);
 
     ChainTabOrder({RVAmount, RVInterest, RVPeriod, RVPartYear, RVPayment, RVCompounded, BitBtn3,
-                   PrintRVDetailsBtn, RVResValue, RV2Percent});
+                   PrintRVDetailsBtn, PreviewRVDetailsBtn, RVResValue, RV2Percent});
     for (QLineEdit* e : {RVAmount, RVInterest, RVPeriod, RVPartYear, RVResValue, RV2Percent}) {
         connect(e, &QLineEdit::returnPressed, BitBtn3, &QPushButton::click);
     }
@@ -123,7 +125,12 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     // Print calculates as Calculate does, then prints unless something was refused.
     connect(PrintRVDetailsBtn, &QPushButton::clicked, this, [this] {
         if (calculate()) {
-            printReport();
+            PrintWithDialog(window(), context_, reportJob());
+        }
+    });
+    connect(PreviewRVDetailsBtn, &QPushButton::clicked, this, [this] {
+        if (calculate()) {
+            PreviewWithDialog(window(), context_, reportJob());
         }
     });
 }
@@ -185,7 +192,7 @@ bool ResidualValuePage::calculate() {
     return true;
 }
 
-void ResidualValuePage::printReport() {
+ReportJob ResidualValuePage::reportJob() const {
     const auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
     const report::ResidualValueReport shown{text(RVAmount),
                                             text(RVPeriod),
@@ -201,9 +208,10 @@ void ResidualValuePage::printReport() {
                                             text(RV2Percent),
                                             text(RV2),
                                             text(RVMR)};
-    PrintWithDialog(window(), context_, [&](report::PageDevice& device) {
-        return report::PrintResidualValue(device, shown, context_.regional);
-    });
+    const Regional& regional = context_.regional;
+    return [shown, &regional](report::PageDevice& device) {
+        return report::PrintResidualValue(device, shown, regional);
+    };
 }
 
 }  // namespace corbel::ui

@@ -26,32 +26,33 @@ class PrintingTest : public QObject {
         test::Child<QAbstractButton>(root, name)->click();
     }
 
-    // Types each window's worked example and presses its Print.
-    void printFrom(const QString& window) {
+    // Types each window's worked example and presses its Print, or its Print Preview.
+    void printFrom(const QString& window, bool preview = false) {
         LoanPage* loan = p_.window->loanPage();
         if (window == "loan") {
             p_.typeLoan("100000", "30", "6", "0");
-            press(loan, "PrintMortBtn");
+            press(loan, preview ? "PreviewMortBtn" : "PrintMortBtn");
         } else if (window == "residual") {
             ResidualValuePage* page = p_.window->residualPage();
             test::Child<QLineEdit>(page, "RVResValue")->setText("150");
             test::Child<QLineEdit>(page, "RV2Percent")->setText("20");
-            press(page, "PrintRVDetailsBtn");
+            press(page, preview ? "PreviewRVDetailsBtn" : "PrintRVDetailsBtn");
         } else if (window == "grid") {
             p_.typeLoan("25000", "25", "6");
-            QVERIFY(test::OpenWith(test::Child<QPushButton>(loan, "MortgageGridBtn"),
-                                   [](QWidget* w) { press(w, "BitBtn1"); }));
+            QVERIFY(
+                test::OpenWith(test::Child<QPushButton>(loan, "MortgageGridBtn"),
+                               [=](QWidget* w) { press(w, preview ? "PreviewBtn" : "BitBtn1"); }));
         } else if (window == "schedule") {
             p_.typeLoan("1000", "0", "12", "3");
-            QVERIFY(test::OpenWith(test::Child<QPushButton>(loan, "SpeedButton2"), [](QWidget* w) {
+            QVERIFY(test::OpenWith(test::Child<QPushButton>(loan, "SpeedButton2"), [=](QWidget* w) {
                 press(w, "Month");
-                press(w, "BitBtn1");
+                press(w, preview ? "PreviewBtn" : "BitBtn1");
             }));
         } else {
             p_.typeLoan("1000", "2", "12");
             auto* table = test::Child<TAdditionalP>(p_.window.get(), "AdditionalP");
             table->setLoan(loan->loanEntry());
-            press(table, "BitBtn1");
+            press(table, preview ? "PreviewBtn" : "BitBtn1");
         }
     }
 
@@ -123,6 +124,21 @@ class PrintingTest : public QObject {
         printFrom(window);
         QCOMPARE(p_.dialogs.printDialogs, 1);
         QCOMPARE(p_.messages(), QStringList());
+        const QString text = pdfText(pdf);
+        for (const QString& figure : figures) {
+            QVERIFY2(text.contains(figure), qPrintable(figure + " not in: " + text));
+        }
+    }
+
+    void previewDrawsTheSameReport_data() { printHoldsTheWindowsFigures_data(); }
+    void previewDrawsTheSameReport() {
+        QFETCH(QString, window);
+        QFETCH(QStringList, figures);
+        const QString pdf = folder_.filePath("preview.pdf");
+        p_.dialogs.printTo = pdf;
+        printFrom(window, true);
+        QCOMPARE(p_.dialogs.previews, 1);
+        QCOMPARE(p_.dialogs.printDialogs, 0);
         const QString text = pdfText(pdf);
         for (const QString& figure : figures) {
             QVERIFY2(text.contains(figure), qPrintable(figure + " not in: " + text));

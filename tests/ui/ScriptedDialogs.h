@@ -40,9 +40,20 @@ class ScriptedDialogs : public Dialogs {
         return printer.get();
     }
 
+    // The preview draws its document once, on a PDF printer into `printTo` when
+    // there is one.
+    void showPrintPreview(QWidget* parent, const PaintDocument& paint) override {
+        ++previews;
+        if (QPrinter* target = choosePrinter(parent)) {
+            --printDialogs;
+            paint(*target);
+        }
+    }
+
     std::vector<Shown> shown;
     std::optional<QString> printTo;
     int printDialogs = 0;
+    int previews = 0;
     std::shared_ptr<QPrinter> printer;
     // Runs while the box would be open, to look at the windows behind it.
     std::function<void(const Message&)> onMessage;
