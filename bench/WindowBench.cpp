@@ -23,6 +23,8 @@ using namespace corbel::ui;
 class SilentDialogs : public Dialogs {
   public:
     void showMessage(QWidget*, const Message&) override {}
+    QPrinter* choosePrinter(QWidget*) override { return nullptr; }
+    void showPrintPreview(QWidget*, const PaintDocument&) override {}
 };
 class NoHelp : public HelpViewer {
   public:

@@ -28,6 +28,8 @@ inline constexpr int DefaultInterestStepIndex = 2;  // 0.25
 inline constexpr int GridColumns = 7;
 inline constexpr long long MaxHalfCount = 999;  // at most 2,000 rows
 inline constexpr std::string_view GridCornerText = "Amt/Int";
+// The caption beside the grid window's part-year field, whatever the frequency.
+inline constexpr std::string_view GridPartYearCaption = "Month";
 
 struct LoanGrid {
     std::array<double, GridColumns> rates{};  // annual percent; the typed rate is rates[3]

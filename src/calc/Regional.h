@@ -20,6 +20,8 @@ class Regional {
     // A plain number with at most `maxDecimals` decimals, trailing zeros dropped,
     // and grouped thousands when `grouped` (the forms "#,##0.###" and "##0.##").
     virtual std::string number(double value, int maxDecimals, bool grouped) const = 0;
+    // The currency symbol of the money texts, as UTF-8 ("$", "€").
+    virtual std::string currencySymbol() const = 0;
 };
 
 }  // namespace corbel

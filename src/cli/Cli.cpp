@@ -30,7 +30,8 @@ std::string Usage() {
            "\n"
            "loan options: --amount TEXT --rate TEXT --years TEXT --parts TEXT\n"
            "              --repayment LABEL --compounding LABEL --advance\n"
-           "output options: --json --locale NAME\n"
+           "output options: --json --locale NAME --pdf FILE (loan, schedule, grid, reduce,\n"
+           "                residual)\n"
            "see the README for each command's own options\n";
 }
 
@@ -184,6 +185,28 @@ std::string Escaped(std::string_view text) {
 
 void WriteLine(std::ostream& out, std::string_view label, std::string_view value) {
     out << label << ": " << Escaped(value) << "\n";
+}
+
+bool PrintPdf(const Invocation& call, const Output& output, const ReportJob& job) {
+    if (!call.has(PdfOption)) {
+        return true;
+    }
+    const std::string file = call.text(PdfOption);
+    if (PrintReportToPdf(file, job)) {
+        return true;
+    }
+    output.err << Fill(msg::PrinterFailed, {file}) << "\n";
+    return false;
+}
+
+report::TableLoan ReportLoan(const LoanTexts& texts) {
+    return {texts.amount,
+            texts.rate,
+            texts.years,
+            std::string(UnitLabel(texts.repayment)),
+            texts.parts,
+            std::string(Label(texts.repayment)),
+            texts.timing == PaymentTiming::InArrears};
 }
 
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {

@@ -11,6 +11,8 @@
 
 #include "calc/LoanCalculation.h"
 #include "calc/Regional.h"
+#include "platform/PrinterDevice.h"
+#include "report/Reports.h"
 
 namespace corbel::cli {
 
@@ -69,6 +71,16 @@ std::string Escaped(std::string_view text);
 
 // One "Label: value" line of the text form.
 void WriteLine(std::ostream& out, std::string_view label, std::string_view value);
+
+// `--pdf FILE`: the command's report, the one its window's Print button prints,
+// into FILE as PDF. Answers false, with the printer's message on standard error,
+// when the file could not be printed.
+inline constexpr std::string_view PdfOption = "--pdf";
+bool PrintPdf(const Invocation& call, const Output& output, const ReportJob& job);
+
+// The loan above a table report as the window shows it: its four fields, the
+// part-year unit of the repayments and the Loan page's repayment and timing.
+report::TableLoan ReportLoan(const LoanTexts& texts);
 
 // Runs `corbelwright-calc` with the arguments after the program name.
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -26,10 +26,18 @@ int RunGrid(const Invocation& call, const Output& output) {
     const double interestStep = InterestSteps[ChosenIndex(
         call, "--interest-step", InterestStepTexts, DefaultInterestStepIndex)];
     const Regional& r = output.regional;
-    const auto grid =
-        LoanGridFromTexts(call.loanTexts(), amountStep, interestStep, r.decimalSeparator());
+    const LoanTexts texts = call.loanTexts();
+    const auto grid = LoanGridFromTexts(texts, amountStep, interestStep, r.decimalSeparator());
     if (!grid) {
         return ReportFailure(output, grid.failure());
+    }
+    report::LoanGridReport printed{ReportLoan(texts), std::string(Label(texts.compounding)),
+                                   std::to_string(amountStep),
+                                   InterestStepText(interestStep, r.decimalSeparator()), &*grid};
+    printed.loan.partYearUnit = GridPartYearCaption;
+    if (!PrintPdf(call, output,
+                  [&](report::PageDevice& device) { return PrintLoanGrid(device, printed, r); })) {
+        return ExitCheckFailed;
     }
     if (call.json()) {
         std::vector<Json> payments;
@@ -59,6 +67,6 @@ int RunGrid(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command GridCommand{"grid", {"--amount-step", "--interest-step"}, {}, RunGrid};
+const Command GridCommand{"grid", {"--amount-step", "--interest-step", PdfOption}, {}, RunGrid};
 
 }  // namespace corbel::cli

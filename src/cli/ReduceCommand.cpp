@@ -17,6 +17,14 @@ int RunReduce(const Invocation& call, const Output& output) {
     if (!table) {
         return ReportFailure(output, table.failure());
     }
+    const report::ExtraPaymentsReport printed{
+        ReportLoan(texts), std::string(TermReductionWord(texts.repayment, TermTableMoment::Opened)),
+        table->rows};
+    if (!PrintPdf(call, output, [&](report::PageDevice& device) {
+            return PrintExtraPayments(device, printed, r);
+        })) {
+        return ExitCheckFailed;
+    }
     if (call.json()) {
         std::vector<Json> rows;
         rows.reserve(table->rows.size());
@@ -60,6 +68,6 @@ int RunReduce(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command ReduceCommand{"reduce", {}, {"--csv"}, RunReduce};
+const Command ReduceCommand{"reduce", {PdfOption}, {"--csv"}, RunReduce};
 
 }  // namespace corbel::cli

@@ -41,6 +41,29 @@ int RunResidual(const Invocation& call, const Output& output) {
     if (result->refusal) {
         return ReportFailure(output, *result->refusal);
     }
+    const Regional& r = output.regional;
+    const auto money = [&r](const std::optional<double>& value) {
+        return value ? FormatMoney(r, *value) : std::string();
+    };
+    const report::ResidualValueReport printed{texts.amount,
+                                              texts.years,
+                                              std::string(UnitLabel(texts.repayment)),
+                                              texts.parts,
+                                              texts.rate,
+                                              std::string(Label(texts.compounding)),
+                                              std::string(Label(texts.repayment)),
+                                              FormatMoney(r, result->noResidualRepayment),
+                                              texts.proposed,
+                                              money(result->residual),
+                                              result->residualPercentText.value_or(""),
+                                              texts.residualPercent,
+                                              money(result->residualMoney),
+                                              money(result->repaymentForResidual)};
+    if (!PrintPdf(call, output, [&](report::PageDevice& device) {
+            return PrintResidualValue(device, printed, r);
+        })) {
+        return ExitCheckFailed;
+    }
     if (call.json()) {
         output.out << Json::Object()
                           .add("no_residual_repayment", Json::number(result->noResidualRepayment))
@@ -65,6 +88,7 @@ int RunResidual(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command ResidualCommand{"residual", {"--proposed", "--residual-percent"}, {}, RunResidual};
+const Command ResidualCommand{
+    "residual", {"--proposed", "--residual-percent", PdfOption}, {}, RunResidual};
 
 }  // namespace corbel::cli

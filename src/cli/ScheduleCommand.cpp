@@ -22,6 +22,14 @@ int RunSchedule(const Invocation& call, const Output& output) {
     if (!schedule) {
         return ReportFailure(output, schedule.failure());
     }
+    const report::LoanScheduleReport printed{
+        ReportLoan(texts), std::string(Label(texts.compounding)),
+        std::string(ScheduleHeadings(display, texts.repayment)[0]), schedule->rows};
+    if (!PrintPdf(call, output, [&](report::PageDevice& device) {
+            return PrintLoanSchedule(device, printed, r);
+        })) {
+        return ExitCheckFailed;
+    }
     if (call.json()) {
         std::vector<Json> rows;
         rows.reserve(schedule->rows.size());
@@ -58,6 +66,6 @@ int RunSchedule(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command ScheduleCommand{"schedule", {"--by"}, {}, RunSchedule};
+const Command ScheduleCommand{"schedule", {"--by", PdfOption}, {}, RunSchedule};
 
 }  // namespace corbel::cli

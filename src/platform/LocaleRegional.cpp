@@ -32,6 +32,10 @@ std::string LocaleRegional::money(double value, MoneyForm form) const {
     return moneyLocale_.toCurrencyString(value, QString(), precision).toStdString();
 }
 
+std::string LocaleRegional::currencySymbol() const {
+    return moneyLocale_.currencySymbol().toStdString();
+}
+
 std::string LocaleRegional::number(double value, int maxDecimals, bool grouped) const {
     // Plain numbers follow the money format's locale, so that they group and
     // separate as the money texts beside them do.

@@ -16,6 +16,7 @@ class LocaleRegional : public Regional {
     std::string decimalSeparator() const override;
     std::string money(double value, MoneyForm form) const override;
     std::string number(double value, int maxDecimals, bool grouped) const override;
+    std::string currencySymbol() const override;
     const QLocale& locale() const { return locale_; }
 
   private:

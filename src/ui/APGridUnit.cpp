@@ -14,9 +14,11 @@
 #include <algorithm>
 
 #include "calc/ErrorChecking.h"
+#include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -59,6 +61,8 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     BitBtn1->setIcon(Icon(Picture::Print));
     BitBtn1->setAutoDefault(false);
     frame.buttons->insertWidget(2, BitBtn1);
+    PreviewBtn = PreviewButton("PreviewBtn", this);
+    frame.buttons->insertWidget(3, PreviewBtn);
 
     APAmount = InputField("APAmount", 0, 10, this);
     APInterest = InputField("APInterest", 0, 10, this);
@@ -183,12 +187,11 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     layout->addWidget(MortgageLabel);
     layout->addLayout(table, 1);
 
-    ChainTabOrder(
-        {APAmount, APInterest, APPeriod, PartYear, SpeedButton2, SpeedButton1, BitBtn1, BitBtn2});
+    ChainTabOrder({APAmount, APInterest, APPeriod, PartYear, SpeedButton2, SpeedButton1, BitBtn1,
+                   PreviewBtn, BitBtn2});
     connect(SpeedButton2, &QPushButton::clicked, this, &TAdditionalP::SpeedButton2Click);
-    // Printing the table comes with the reports; until then Print calculates as
-    // Calculate does.
-    connect(BitBtn1, &QPushButton::clicked, this, &TAdditionalP::SpeedButton2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TAdditionalP::BitBtn1Click);
+    connect(PreviewBtn, &QPushButton::clicked, this, &TAdditionalP::PreviewBtnClick);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
@@ -233,13 +236,47 @@ void TAdditionalP::showOpeningWord(PaymentFrequency repayment) {
 }
 
 void TAdditionalP::SpeedButton2Click() {
+    calculate();
+}
+
+bool TAdditionalP::calculate() {
     APAmount->setFocus();
     const auto table = computeTable();
     if (!table) {
         context_.dialogs.showMessage(this, table.failure());
-        return;
+        return false;
     }
     showTable(*table);
+    return true;
+}
+
+ReportJob TAdditionalP::reportJob() const {
+    const LoanOptions options = options_();
+    const report::ExtraPaymentsReport shown{
+        {APAmount->text().toStdString(), APInterest->text().toStdString(),
+         APPeriod->text().toStdString(), std::string(UnitLabel(options.repayment)),
+         PartYear->text().toStdString(), std::string(Label(options.repayment)),
+         options.timing == PaymentTiming::InArrears},
+        Label5->text().toStdString(),
+        model_->rows()};
+    const Regional& regional = context_.regional;
+    return [shown, &regional](report::PageDevice& device) {
+        return report::PrintExtraPayments(device, shown, regional);
+    };
+}
+
+void TAdditionalP::BitBtn1Click() {
+    if (!calculate()) {
+        return;
+    }
+    PrintWithDialog(this, context_, reportJob());
+}
+
+void TAdditionalP::PreviewBtnClick() {
+    if (!calculate()) {
+        return;
+    }
+    PreviewWithDialog(this, context_, reportJob());
 }
 
 void TAdditionalP::showEvent(QShowEvent* event) {

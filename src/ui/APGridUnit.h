@@ -5,6 +5,7 @@
 
 #include "calc/AdditionalPayments.h"
 #include "calc/LoanCalculation.h"
+#include "platform/PrinterDevice.h"
 #include "ui/LoanPage.h"
 #include "ui/RowsTableModel.h"
 #include "ui/UiContext.h"
@@ -40,15 +41,21 @@ class TAdditionalP : public QDialog {
     // The note and the first heading, set at start-up.
     void relabel();
     void SpeedButton2Click();
+    // Print: the window's Calculate, then the print dialog and the report.
+    void BitBtn1Click();
+    void PreviewBtnClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The report of the window as it stands.
+    ReportJob reportJob() const;
     QLabel* Label1;             // the heading
     QPushButton* SpeedButton2;  // Calculate
     QPushButton* SpeedButton1;  // OK
     QPushButton* BitBtn1;       // Print
+    QPushButton* PreviewBtn;    // Print Preview
     QToolButton* BitBtn2;       // the help button (topic 5)
     QLineEdit* APAmount;
     QLineEdit* APInterest;
@@ -63,6 +70,7 @@ class TAdditionalP : public QDialog {
     QTableView* APGrid;     // the table
     void showTable(const TermReductionTable& table);
     Checked<TermReductionTable> computeTable() const;
+    bool calculate();
 
     UiContext context_;
     LoanOptionsSource options_;

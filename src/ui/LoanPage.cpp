@@ -14,9 +14,11 @@
 
 #include "calc/ErrorChecking.h"
 #include "calc/Version.h"
+#include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -111,6 +113,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     CalMortBtn = Named(new QPushButton("Calculate", this), "CalMortBtn");
     PrintMortBtn = Named(new QPushButton("Print", this), "PrintMortBtn");
     PrintMortBtn->setIcon(Icon(Picture::Print));
+    PreviewMortBtn = PreviewButton("PreviewMortBtn", this);
     BitBtn1 = Named(new QToolButton(this), "BitBtn1");
     BitBtn1->setIcon(Icon(Picture::Help));
     BitBtn1->setToolTip("Help");
@@ -132,6 +135,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     auto* actions = new QHBoxLayout;
     actions->addWidget(CalMortBtn);
     actions->addWidget(PrintMortBtn);
+    actions->addWidget(PreviewMortBtn);
     actions->addStretch(1);
     actions->addWidget(BitBtn1);
 
@@ -150,8 +154,8 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     page->addStretch(1);
 
     ChainTabOrder({MAmount, Period, MPartyear, IRate, MPayment, MArrears, MAdvance, MCompounded,
-                   BitBtn8, CalMortBtn, PrintMortBtn, BitBtn1, MortgageGridBtn, SpeedButton2,
-                   SpeedButton3});
+                   BitBtn8, CalMortBtn, PrintMortBtn, PreviewMortBtn, BitBtn1, MortgageGridBtn,
+                   SpeedButton2, SpeedButton3});
 
     const auto unsaved = [this] { state_.LoanSaved = false; };
     for (QLineEdit* edit : {MAmount, Period, MPartyear, IRate}) {
@@ -164,8 +168,17 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     connect(MArrears, &QRadioButton::toggled, this, unsaved);
     connect(MPayment, &QComboBox::currentIndexChanged, this, &LoanPage::MPaymentChange);
     connect(CalMortBtn, &QPushButton::clicked, this, &LoanPage::CalMortBtnClick);
-    // Print calculates as Calculate does; the printed details come with the reports.
-    connect(PrintMortBtn, &QPushButton::clicked, this, &LoanPage::CalMortBtnClick);
+    // Print calculates as Calculate does, then prints unless a check refused the loan.
+    connect(PrintMortBtn, &QPushButton::clicked, this, [this] {
+        if (calculate()) {
+            PrintWithDialog(window(), context_, reportJob());
+        }
+    });
+    connect(PreviewMortBtn, &QPushButton::clicked, this, [this] {
+        if (calculate()) {
+            PreviewWithDialog(window(), context_, reportJob());
+        }
+    });
     connect(BitBtn8, &QPushButton::clicked, this, &LoanPage::BitBtn8Click);
     const std::pair<QAbstractButton*, Opener> openers[] = {
         {MortgageGridBtn, Opener::Grid},
@@ -256,12 +269,16 @@ void LoanPage::MPaymentChange() {
 }
 
 void LoanPage::CalMortBtnClick() {
+    calculate();
+}
+
+bool LoanPage::calculate() {
     TotalInterest->clear();
     MonthlyRepayment->clear();
     const auto loan = CalculateLoan(texts(), context_.regional);
     if (!loan) {
         context_.dialogs.showMessage(window(), loan.failure());
-        return;
+        return false;
     }
     ShowResult(MonthlyRepayment, Q(FormatMoney(context_.regional, loan->repayment)));
     state_.summary = loan->run;
@@ -269,6 +286,21 @@ void LoanPage::CalMortBtnClick() {
         context_.dialogs.showMessage(window(), *loan->notice);
     }
     ShowResult(TotalInterest, Q(FormatMoney(context_.regional, loan->totalInterest)));
+    return true;
+}
+
+ReportJob LoanPage::reportJob() const {
+    const report::LoanDetailsReport shown{
+        MAmount->text().toStdString(),         Period->text().toStdString(),
+        Label98->text().toStdString(),         MPartyear->text().toStdString(),
+        IRate->text().toStdString(),           MCompounded->currentText().toStdString(),
+        MPayment->currentText().toStdString(), MArrears->isChecked(),
+        Panel1->caption().toStdString(),       MonthlyRepayment->text().toStdString(),
+        TotalInterest->text().toStdString()};
+    const Regional& regional = context_.regional;
+    return [shown, &regional](report::PageDevice& device) {
+        return report::PrintLoanDetails(device, shown, regional);
+    };
 }
 
 void LoanPage::BitBtn8Click() {

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "calc/LoanCalculation.h"
+#include "platform/PrinterDevice.h"
 #include "ui/CaptionPanel.h"
 #include "ui/UiContext.h"
 
@@ -85,10 +86,15 @@ class LoanPage : public QWidget {
     QToolButton* BitBtn9;          // the chart button beside the total interest
     QPushButton* CalMortBtn;       // Calculate
     QPushButton* PrintMortBtn;     // Print
+    QPushButton* PreviewMortBtn;   // Print Preview
     QToolButton* BitBtn1;          // the help button (topic 2)
     QPushButton* MortgageGridBtn;  // the Loan Grid button
     QPushButton* SpeedButton2;     // the Schedule button
     QPushButton* SpeedButton3;     // the Additional Payments button
+    // Calculate's work; false when a check refused the loan.
+    bool calculate();
+    // The loan details report of the page as it stands.
+    ReportJob reportJob() const;
     UiContext context_;
     SharedState& state_;
 };

@@ -14,9 +14,11 @@
 #include <QVBoxLayout>
 
 #include "calc/ErrorChecking.h"
+#include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -48,6 +50,12 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     CalculateBtn = frame.calculate;
     OKBtn = frame.ok;
     BitBtn2 = frame.help;
+    BitBtn1 = Named(new QPushButton(" Print", this), "BitBtn1");
+    BitBtn1->setIcon(Icon(Picture::Print));
+    BitBtn1->setAutoDefault(false);
+    frame.buttons->insertWidget(2, BitBtn1);
+    PreviewBtn = PreviewButton("PreviewBtn", this);
+    frame.buttons->insertWidget(3, PreviewBtn);
     MSAmount = InputField("MSAmount", 0, 0, this);
     MSInterest = InputField("MSInterest", 0, 0, this);
     MSPeriod = InputField("MSPeriod", 0, 0, this);
@@ -177,6 +185,8 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     layout->addWidget(note);
 
     connect(CalculateBtn, &QPushButton::clicked, this, &TMSCHEDULE::CalculateBtnClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TMSCHEDULE::BitBtn1Click);
+    connect(PreviewBtn, &QPushButton::clicked, this, &TMSCHEDULE::PreviewBtnClick);
     // The table is redrawn when the display choice changes, not when the chosen
     // button is clicked again.
     connect(Month, &QRadioButton::toggled, this, &TMSCHEDULE::CalculateBtnClick);
@@ -247,6 +257,30 @@ void TMSCHEDULE::CalculateBtnClick() {
     }
     showSchedule(*schedule);
     updateColumnHeading();
+}
+
+ReportJob TMSCHEDULE::reportJob() const {
+    const LoanOptions options = options_();
+    const report::LoanScheduleReport shown{
+        {MSAmount->text().toStdString(), MSInterest->text().toStdString(),
+         MSPeriod->text().toStdString(), Label11->text().toStdString(),
+         Partyear->text().toStdString(), std::string(Label(options.repayment)),
+         options.timing == PaymentTiming::InArrears},
+        std::string(Label(options.compounding)),
+        Label10->text().toStdString(),
+        model_->rows()};
+    const Regional& regional = context_.regional;
+    return [shown, &regional](report::PageDevice& device) {
+        return report::PrintLoanSchedule(device, shown, regional);
+    };
+}
+
+void TMSCHEDULE::BitBtn1Click() {
+    PrintWithDialog(this, context_, reportJob());
+}
+
+void TMSCHEDULE::PreviewBtnClick() {
+    PreviewWithDialog(this, context_, reportJob());
 }
 
 }  // namespace corbel::ui

@@ -4,6 +4,7 @@
 
 #include "calc/LoanCalculation.h"
 #include "calc/LoanSchedule.h"
+#include "platform/PrinterDevice.h"
 #include "ui/LoanPage.h"
 #include "ui/RowsTableModel.h"
 #include "ui/UiContext.h"
@@ -41,14 +42,21 @@ class TMSCHEDULE : public QDialog {
     // The part-year field and its label are hidden for annual repayments.
     void setPartYearVisible(bool visible);
     void CalculateBtnClick();
+    // The print dialog, then the schedule report of the window as it stands.
+    void BitBtn1Click();
+    void PreviewBtnClick();
 
   private:
+    // The report of the window as it stands.
+    ReportJob reportJob() const;
     QLabel* HeadingLabel;
     QPushButton* CalculateBtn;
     QPushButton* OKBtn;
-    QToolButton* BitBtn2;  // the help button (topic 4)
-    QRadioButton* Year;    // the by-year display choice
-    QRadioButton* Month;   // the by-period display choice
+    QPushButton* BitBtn1;     // Print
+    QPushButton* PreviewBtn;  // Print Preview
+    QToolButton* BitBtn2;     // the help button (topic 4)
+    QRadioButton* Year;       // the by-year display choice
+    QRadioButton* Month;      // the by-period display choice
     QLineEdit* MSAmount;
     QLineEdit* MSInterest;
     QLineEdit* MSPeriod;

@@ -14,10 +14,12 @@
 
 #include "calc/ErrorChecking.h"
 #include "calc/LoanGrid.h"
+#include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/GridModel.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -40,11 +42,17 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     SpeedButton1 = frame.calculate;
     SpeedButton2 = frame.ok;
     BitBtn2 = frame.help;
+    BitBtn1 = Named(new QPushButton(" Print", this), "BitBtn1");
+    BitBtn1->setIcon(Icon(Picture::Print));
+    BitBtn1->setAutoDefault(false);
+    frame.buttons->insertWidget(2, BitBtn1);
+    PreviewBtn = PreviewButton("PreviewBtn", this);
+    frame.buttons->insertWidget(3, PreviewBtn);
     MAmt = InputField("MAmt", 0, 0, this);
     InterestR = InputField("InterestR", 0, 0, this);
     Years = InputField("Years", 0, 0, this);
     Partyear = InputField("Partyear", 0, 0, this);
-    Label7 = Named(new QLabel("Month", this), "Label7");
+    Label7 = Named(new QLabel(Q(GridPartYearCaption), this), "Label7");
 
     AmountStep = Named(new QComboBox(this), "AmountStep");
     for (const auto step : AmountStepTexts) {
@@ -126,6 +134,8 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     layout->addWidget(MGrid, 1);
 
     connect(SpeedButton1, &QPushButton::clicked, this, &TMORTAGEGRID::SpeedButton1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TMORTAGEGRID::BitBtn1Click);
+    connect(PreviewBtn, &QPushButton::clicked, this, &TMORTAGEGRID::PreviewBtnClick);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
@@ -217,6 +227,30 @@ void TMORTAGEGRID::SpeedButton1Click() {
         return;
     }
     showGrid(*grid);
+}
+
+ReportJob TMORTAGEGRID::reportJob() const {
+    const LoanOptions options = options_();
+    const report::LoanGridReport shown{
+        {MAmt->text().toStdString(), InterestR->text().toStdString(), Years->text().toStdString(),
+         Label7->text().toStdString(), Partyear->text().toStdString(),
+         std::string(Label(options.repayment)), options.timing == PaymentTiming::InArrears},
+        std::string(Label(options.compounding)),
+        AmountStep->currentText().toStdString(),
+        InterestStep->currentText().toStdString(),
+        &model_->grid()};
+    const Regional& regional = context_.regional;
+    return [shown, &regional](report::PageDevice& device) {
+        return report::PrintLoanGrid(device, shown, regional);
+    };
+}
+
+void TMORTAGEGRID::BitBtn1Click() {
+    PrintWithDialog(this, context_, reportJob());
+}
+
+void TMORTAGEGRID::PreviewBtnClick() {
+    PreviewWithDialog(this, context_, reportJob());
 }
 
 }  // namespace corbel::ui

@@ -5,6 +5,7 @@
 
 #include "calc/LoanCalculation.h"
 #include "calc/LoanGrid.h"
+#include "platform/PrinterDevice.h"
 #include "ui/LoanPage.h"
 #include "ui/UiContext.h"
 
@@ -34,14 +35,21 @@ class TMORTAGEGRID : public QDialog {
     // Copies the fields of `loan` whose checks passed, in the checks' order.
     void copyLoan(const LoanEntry& loan, LoanCheckStage passed);
     void SpeedButton1Click();
+    // The print dialog, then the grid report of the window as it stands.
+    void BitBtn1Click();
+    void PreviewBtnClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The report of the window as it stands.
+    ReportJob reportJob() const;
     QLabel* HeadingLabel;
     QPushButton* SpeedButton1;  // Calculate
     QPushButton* SpeedButton2;  // OK
+    QPushButton* BitBtn1;       // Print
+    QPushButton* PreviewBtn;    // Print Preview
     QToolButton* BitBtn2;       // the help button (topic 3)
     QLineEdit* MAmt;
     QLineEdit* InterestR;

@@ -10,10 +10,12 @@
 #include <QVBoxLayout>
 
 #include "calc/ErrorChecking.h"
+#include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/LoanPage.h"
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -50,6 +52,7 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     BitBtn3 = Named(new QPushButton("Calculate", this), "BitBtn3");
     PrintRVDetailsBtn = Named(new QPushButton("Print", this), "PrintRVDetailsBtn");
     PrintRVDetailsBtn->setIcon(Icon(Picture::Print));
+    PreviewRVDetailsBtn = PreviewButton("PreviewRVDetailsBtn", this);
 
     // The captions that name the frequency keep room for the longest word.
     QStringList noResidual, proposed, requiring;
@@ -101,6 +104,7 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn3);
     buttons->addWidget(PrintRVDetailsBtn);
+    buttons->addWidget(PreviewRVDetailsBtn);
     buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
@@ -112,14 +116,23 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     layout->addStretch(1);
 
     ChainTabOrder({RVAmount, RVInterest, RVPeriod, RVPartYear, RVPayment, RVCompounded, BitBtn3,
-                   PrintRVDetailsBtn, RVResValue, RV2Percent});
+                   PrintRVDetailsBtn, PreviewRVDetailsBtn, RVResValue, RV2Percent});
     for (QLineEdit* e : {RVAmount, RVInterest, RVPeriod, RVPartYear, RVResValue, RV2Percent}) {
         connect(e, &QLineEdit::returnPressed, BitBtn3, &QPushButton::click);
     }
     connect(RVPayment, &QComboBox::currentIndexChanged, this, &ResidualValuePage::RVPaymentChange);
     connect(BitBtn3, &QPushButton::clicked, this, &ResidualValuePage::BitBtn3Click);
-    // Print calculates as Calculate does; the printed report comes with the reports.
-    connect(PrintRVDetailsBtn, &QPushButton::clicked, this, &ResidualValuePage::BitBtn3Click);
+    // Print calculates as Calculate does, then prints unless something was refused.
+    connect(PrintRVDetailsBtn, &QPushButton::clicked, this, [this] {
+        if (calculate()) {
+            PrintWithDialog(window(), context_, reportJob());
+        }
+    });
+    connect(PreviewRVDetailsBtn, &QPushButton::clicked, this, [this] {
+        if (calculate()) {
+            PreviewWithDialog(window(), context_, reportJob());
+        }
+    });
 }
 
 ResidualTexts ResidualValuePage::texts() const {
@@ -148,6 +161,10 @@ void ResidualValuePage::RVPaymentChange() {
 }
 
 void ResidualValuePage::BitBtn3Click() {
+    calculate();
+}
+
+bool ResidualValuePage::calculate() {
     RVAmount->setFocus();
     for (QLineEdit* e : {RVMRepayment, RV1, RV1Percent, RV2, RVMR}) {
         ShowResult(e, QString());
@@ -155,14 +172,14 @@ void ResidualValuePage::BitBtn3Click() {
     const auto result = CalculateResidualValue(texts(), context_.regional);
     if (!result) {
         context_.dialogs.showMessage(window(), result.failure());
-        return;
+        return false;
     }
     const Regional& regional = context_.regional;
     setCaptions(result->captions);
     ShowResult(RVMRepayment, Q(FormatMoney(regional, result->noResidualRepayment)));
     if (result->refusal) {
         context_.dialogs.showMessage(window(), *result->refusal);
-        return;
+        return false;
     }
     if (result->residual) {
         ShowResult(RV1, Q(FormatMoney(regional, *result->residual)));
@@ -172,6 +189,29 @@ void ResidualValuePage::BitBtn3Click() {
         ShowResult(RVMR, Q(FormatMoney(regional, *result->repaymentForResidual)));
         ShowResult(RV2, Q(FormatMoney(regional, *result->residualMoney)));
     }
+    return true;
+}
+
+ReportJob ResidualValuePage::reportJob() const {
+    const auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
+    const report::ResidualValueReport shown{text(RVAmount),
+                                            text(RVPeriod),
+                                            Label90->text().toStdString(),
+                                            text(RVPartYear),
+                                            text(RVInterest),
+                                            RVCompounded->currentText().toStdString(),
+                                            RVPayment->currentText().toStdString(),
+                                            text(RVMRepayment),
+                                            text(RVResValue),
+                                            text(RV1),
+                                            text(RV1Percent),
+                                            text(RV2Percent),
+                                            text(RV2),
+                                            text(RVMR)};
+    const Regional& regional = context_.regional;
+    return [shown, &regional](report::PageDevice& device) {
+        return report::PrintResidualValue(device, shown, regional);
+    };
 }
 
 }  // namespace corbel::ui

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "calc/ResidualValue.h"
+#include "platform/PrinterDevice.h"
 #include "ui/CaptionPanel.h"
 #include "ui/UiContext.h"
 
@@ -34,17 +35,22 @@ class ResidualValuePage : public QWidget {
     QComboBox* RVCompounded;
     QPushButton* BitBtn3;  // Calculate
     QPushButton* PrintRVDetailsBtn;
-    CaptionPanel* Panel9;     // "Monthly Repayment with no Residual Value" and its result
-    QLineEdit* RVMRepayment;  // the repayment with no residual value
-    QLabel* Label23;          // "Proposed Monthly Repayment of"
-    QLineEdit* RVResValue;    // the proposed repayment
-    QLineEdit* RV1;           // the residual it leaves
-    QLineEdit* RV1Percent;    // the same in percent
-    QLineEdit* RV2Percent;    // the chosen residual in percent
-    QLineEdit* RV2;           // the chosen residual in money
-    QLabel* Label29;          // "and requires a Monthly Repayment of"
-    QLineEdit* RVMR;          // the repayment that leaves it
+    QPushButton* PreviewRVDetailsBtn;  // Print Preview
+    CaptionPanel* Panel9;              // "Monthly Repayment with no Residual Value" and its result
+    QLineEdit* RVMRepayment;           // the repayment with no residual value
+    QLabel* Label23;                   // "Proposed Monthly Repayment of"
+    QLineEdit* RVResValue;             // the proposed repayment
+    QLineEdit* RV1;                    // the residual it leaves
+    QLineEdit* RV1Percent;             // the same in percent
+    QLineEdit* RV2Percent;             // the chosen residual in percent
+    QLineEdit* RV2;                    // the chosen residual in money
+    QLabel* Label29;                   // "and requires a Monthly Repayment of"
+    QLineEdit* RVMR;                   // the repayment that leaves it
     ResidualTexts texts() const;
+    // Calculate's work; false when a check or the proposed repayment was refused.
+    bool calculate();
+    // The residual value report of the page as it stands.
+    ReportJob reportJob() const;
     void setCaptions(const ResidualCaptions& captions);
 
     UiContext context_;
