@@ -20,22 +20,33 @@ namespace {
 using namespace corbel;
 using namespace corbel::ui;
 
+// Boxes are passed over, and every question and file dialog is cancelled.
 class SilentDialogs : public Dialogs {
   public:
     void showMessage(QWidget*, const Message&) override {}
     QPrinter* choosePrinter(QWidget*) override { return nullptr; }
     void showPrintPreview(QWidget*, const PaintDocument&) override {}
+    Answer askYesNoCancel(QWidget*, const Message&) override { return Answer::Cancel; }
+    std::optional<QString> openFileName(QWidget*, const FileDialogSetup&) override { return {}; }
+    std::optional<QString> saveFileName(QWidget*, const FileDialogSetup&) override { return {}; }
 };
 class NoHelp : public HelpViewer {
   public:
     void showHelp(int) override {}
+};
+// Nothing remembered: no file is opened at start-up.
+class NoSettings : public SettingsStore {
+  public:
+    std::optional<std::string> readCurrentFile() const override { return {}; }
+    void writeCurrentFile(const std::string&) override {}
 };
 
 struct Program {
     LocaleRegional regional{QLocale(QLocale::English, QLocale::UnitedStates)};
     SilentDialogs dialogs;
     NoHelp help;
-    TMORTLOAN window{UiContext{regional, dialogs, help}, QString()};
+    NoSettings settings;
+    TMORTLOAN window{UiContext{regional, dialogs, help}, QString(), settings};
 };
 
 Program& TheProgram() {

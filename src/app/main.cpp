@@ -10,6 +10,7 @@
 #include "calc/Version.h"
 #include "platform/Dialogs.h"
 #include "platform/LocaleRegional.h"
+#include "platform/SettingsStore.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainUnit.h"
 
@@ -110,8 +111,10 @@ int main(int argc, char** argv) {
     const QString programFolder = QCoreApplication::applicationDirPath();
     const corbel::LocaleRegional regional = corbel::LocaleRegional::system();
     corbel::QtDialogs dialogs;
+    corbel::QtSettingsStore settings;
     corbel::ui::HelpWindow help(FindHelpFile(programFolder));
-    corbel::ui::TMORTLOAN window({regional, dialogs, help}, programFolder);
+    corbel::ui::TMORTLOAN window({regional, dialogs, help}, programFolder, settings,
+                                 QCoreApplication::arguments().mid(1));
     window.show();
     return app.exec();
 }

@@ -7,8 +7,10 @@
 namespace corbel {
 
 // Information boxes carry the information icon and the title "Information";
-// Confirm boxes the question-mark icon and the title "Confirm". Both have one "OK".
-enum class MessageKind { Information, Confirm };
+// Confirm boxes the question-mark icon and the title "Confirm"; Error boxes,
+// which report a failed file operation in the system's words, the error icon
+// and the title "Error". Each has one "OK".
+enum class MessageKind { Information, Confirm, Error };
 
 struct Message {
     std::string text;
@@ -106,6 +108,8 @@ inline constexpr std::string_view InvalidNumericInput = "Invalid numeric input";
 inline constexpr std::string_view NotValidListIndex = "'%1' is not a valid list index";
 // A name that is a device or a pipe rather than a file.
 inline constexpr std::string_view NotAFile = "Not a regular file";
+// Asked when the program closes with unsaved changes (Yes, No, Cancel).
+inline constexpr std::string_view SaveFileFirst = "Do you want to save your file first?";
 }  // namespace msg
 
 // The message `pattern` with each %1 ... %9 replaced by that argument, in one pass.
@@ -116,6 +120,9 @@ inline Message Information(std::string_view text) {
 }
 inline Message Confirm(std::string_view text) {
     return {std::string(text), MessageKind::Confirm};
+}
+inline Message Error(std::string_view text) {
+    return {std::string(text), MessageKind::Error};
 }
 
 }  // namespace corbel

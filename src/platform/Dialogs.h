@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "calc/Messages.h"
 
@@ -9,6 +11,19 @@ class QPrinter;
 class QWidget;
 
 namespace corbel {
+
+// What a file dialog opens with: the pattern it offers ("Corbelwright File
+// (*.CWS)"), the folder it starts in and the file name already filled in
+// (empty for none, or a path, which also chooses the folder).
+struct FileDialogSetup {
+    QString filter;
+    QString folder;
+    QString name;
+    bool operator==(const FileDialogSetup&) const = default;
+};
+
+// The buttons of a question with Yes, No and Cancel; closing the box is Cancel.
+enum class Answer { Yes, No, Cancel };
 
 // Every modal box the program shows goes through this interface, so that the
 // windows can be driven without a person clicking: the real one shows Qt's
@@ -25,6 +40,14 @@ class Dialogs {
     // as often as the preview needs it.
     using PaintDocument = std::function<void(QPrinter& printer)>;
     virtual void showPrintPreview(QWidget* parent, const PaintDocument& paint) = 0;
+    // A box of the question's kind with Yes, No and Cancel.
+    virtual Answer askYesNoCancel(QWidget* parent, const Message& question) = 0;
+    // The open dialog: the chosen path, or nothing when it was cancelled. The
+    // name of a file that does not exist is accepted.
+    virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogSetup& setup) = 0;
+    // The save dialog: the chosen path as typed (no extension added), or
+    // nothing when it was cancelled. It does not ask before replacing a file.
+    virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogSetup& setup) = 0;
 };
 
 // The real boxes.
@@ -35,6 +58,9 @@ class QtDialogs : public Dialogs {
     void showMessage(QWidget* parent, const Message& message) override;
     QPrinter* choosePrinter(QWidget* parent) override;
     void showPrintPreview(QWidget* parent, const PaintDocument& paint) override;
+    Answer askYesNoCancel(QWidget* parent, const Message& question) override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialogSetup& setup) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialogSetup& setup) override;
 
   private:
     // One printer for the run, so the dialog offers the settings chosen last time.

@@ -1,3 +1,4 @@
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -7,6 +8,36 @@
 #include "platform/Dialogs.h"
 
 namespace corbel {
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Confirm:
+            return QMessageBox::Question;
+        case MessageKind::Error:
+            return QMessageBox::Critical;
+        case MessageKind::Information:
+            break;
+    }
+    return QMessageBox::Information;
+}
+
+std::optional<QString> ChooseFile(QFileDialog& dialog, const FileDialogSetup& setup) {
+    dialog.setNameFilter(setup.filter);
+    dialog.setDirectory(setup.folder);
+    if (!setup.name.isEmpty()) {
+        dialog.selectFile(setup.name);
+    }
+    // Neither dialog adds an extension of its own: the program decides that.
+    dialog.setDefaultSuffix(QString());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front();
+}
+
+}  // namespace
 
 QtDialogs::QtDialogs() = default;
 QtDialogs::~QtDialogs() = default;
@@ -30,11 +61,40 @@ void QtDialogs::showPrintPreview(QWidget* parent, const PaintDocument& paint) {
 }
 
 void QtDialogs::showMessage(QWidget* parent, const Message& message) {
-    QMessageBox box(
-        message.kind == MessageKind::Confirm ? QMessageBox::Question : QMessageBox::Information,
-        QString::fromUtf8(Title(message.kind)), QString::fromStdString(message.text),
-        QMessageBox::Ok, parent);
+    QMessageBox box(IconOf(message.kind), QString::fromUtf8(Title(message.kind)),
+                    QString::fromStdString(message.text), QMessageBox::Ok, parent);
     box.exec();
+}
+
+Answer QtDialogs::askYesNoCancel(QWidget* parent, const Message& question) {
+    QMessageBox box(IconOf(question.kind), QString::fromUtf8(Title(question.kind)),
+                    QString::fromStdString(question.text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogs::openFileName(QWidget* parent, const FileDialogSetup& setup) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A name of no existing file is taken too; loading it reports why it failed.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return ChooseFile(dialog, setup);
+}
+
+std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const FileDialogSetup& setup) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return ChooseFile(dialog, setup);
 }
 
 }  // namespace corbel

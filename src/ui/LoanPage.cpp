@@ -240,20 +240,30 @@ void LoanPage::click(Opener opener) {
 }
 
 void LoanPage::setLoan(const LoanEntry& loan) {
+    setInputs(loan);
+    MPaymentChange();
+}
+
+void LoanPage::clear() {
+    setInputs({});
+    ShowResult(MonthlyRepayment, QString());
+    ShowResult(TotalInterest, QString());
+}
+
+void LoanPage::setInputs(const LoanEntry& loan) {
     // Written texts arrive whole; the checks judge them at the next calculation.
     MAmount->setText(loan.amount);
     Period->setText(loan.years);
     MPartyear->setText(loan.parts);
     IRate->setText(loan.rate);
     {
-        // The frequency change runs once, below, after every value is in place.
+        // The frequency change runs once, after every value is in place.
         const QSignalBlocker blocker(MPayment);
         MPayment->setCurrentIndex(IndexOf(loan.repayment));
     }
     MArrears->setChecked(loan.timing == PaymentTiming::InArrears);
     MAdvance->setChecked(loan.timing == PaymentTiming::InAdvance);
     MCompounded->setCurrentIndex(IndexOf(loan.compounding));
-    MPaymentChange();
 }
 
 LoanTexts LoanPage::texts() const {

@@ -45,6 +45,12 @@ class LoanPage : public QWidget {
     LoanOptions options() const;
     // Puts a loan on the page and runs the repayment frequency change once.
     void setLoan(const LoanEntry& loan);
+    // Puts a loan on the page as a load does: every text and choice with its own
+    // change handling, but the repayment frequency's change is left to the caller.
+    void setInputs(const LoanEntry& loan);
+    // Empties the inputs and results, with "Monthly" and In Arrears chosen; the
+    // repayment frequency's change is left to the caller.
+    void clear();
     // The page's loan as it stands, for the windows that copy it.
     LoanEntry loanEntry() const;
     // The caption beside the part-year field, such as "Month(s)".

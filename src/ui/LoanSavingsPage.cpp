@@ -30,6 +30,30 @@ void LoanSavingsPage::copyLoan(const QString& amount, const QString& years, cons
     minterest->setText(rate);
 }
 
+void LoanSavingsPage::record(SavedLoan& loan) const {
+    loan.savingsAmount = MSavingsAmount->text().toStdString();
+    loan.savingsPeriod = mperiod->text().toStdString();
+    loan.savingsRate = minterest->text().toStdString();
+    loan.reducedPeriod = reducedperiod->text().toStdString();
+    loan.investRate = investrate->text().toStdString();
+}
+
+void LoanSavingsPage::apply(const SavedLoan& loan) {
+    MSavingsAmount->setText(Q(loan.savingsAmount));
+    mperiod->setText(Q(loan.savingsPeriod));
+    minterest->setText(Q(loan.savingsRate));
+    reducedperiod->setText(Q(loan.reducedPeriod));
+    investrate->setText(Q(loan.investRate));
+}
+
+void LoanSavingsPage::clear() {
+    // The period goes first: while it still read "0", emptying another field
+    // would complain about it.
+    for (QLineEdit* field : {mperiod, MSavingsAmount, minterest, reducedperiod, investrate}) {
+        field->clear();
+    }
+}
+
 void LoanSavingsPage::MSavingsAmountChange(QLineEdit* sender) {
     state_.LoanSaved = false;
     const std::string text = sender->text().toStdString();

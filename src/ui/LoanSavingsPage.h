@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "storage/SavingLoading.h"
 #include "ui/UiContext.h"
 
 class QLineEdit;
@@ -18,6 +19,13 @@ class LoanSavingsPage : public QWidget {
     void MSavingsAmountChange(QLineEdit* sender);
     // Takes the Loan page's amount, years and rate (each runs the change check).
     void copyLoan(const QString& amount, const QString& years, const QString& rate);
+    // Writes the five texts into their lines of a saved loan.
+    void record(SavedLoan& loan) const;
+    // Takes the five texts of a saved loan, in file order; each change runs
+    // the check, so a stored text that is not a number shows its message.
+    void apply(const SavedLoan& loan);
+    // Empties the five fields without a message.
+    void clear();
 
   private:
     QLineEdit* MSavingsAmount;

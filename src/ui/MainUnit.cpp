@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -16,6 +17,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <string>
+#include <vector>
 
 #include "calc/ErrorChecking.h"
 #include "calc/Version.h"
@@ -41,13 +44,19 @@ constexpr QSize ClientArea(525, 401);
 
 }  // namespace
 
-TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), context_(context), programFolder_(programFolder) {
+TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& programFolder,
+                     SettingsStore& settings, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent),
+      context_(context),
+      programFolder_(programFolder),
+      settings_(settings),
+      openDialog_{QString(), programFolder, QString()},
+      saveDialog_{QString(), programFolder, QString()} {
     setObjectName("MORTLOAN");
     state_.LoanSaved = true;
     createControls();
     createSecondaryWindows();
-    // The start-up file is opened here once saved loan files exist.
+    reopenLastFile(arguments);
     setup();
 }
 
@@ -101,6 +110,8 @@ void TMORTLOAN::createToolBar() {
     connect(HelpBtn, &QToolButton::clicked, this,
             [this] { context_.help.showHelp(topic::Contents); });
     connect(ExitBtn, &QToolButton::clicked, this, &QWidget::close);
+    connect(LoadBtn, &QToolButton::clicked, this, &TMORTLOAN::LoadBtnClick);
+    connect(SaveBtn, &QToolButton::clicked, this, &TMORTLOAN::SaveBtnClick);
 }
 
 void TMORTLOAN::createMenu() {
@@ -207,8 +218,8 @@ void TMORTLOAN::setup() {
     PageControl1->setTabEnabled(PageControl1->indexOf(savings_), false);
     PageControl1->setTabVisible(PageControl1->indexOf(residual_), true);
     TrasferValuesCheckBox->hide();
-    openFilter_ = "Corbelwright Saved Files (*.CWS)";
-    saveFilter_ = "Corbelwright File (*.CWS)";
+    openDialog_.filter = "Corbelwright Saved Files (*.CWS)";
+    saveDialog_.filter = "Corbelwright File (*.CWS)";
     relabel();
     loan_->MPaymentChange();
     PageControl1->setCurrentWidget(loan_);
@@ -301,7 +312,149 @@ void TMORTLOAN::TransferBtnClick() {
     PageControl1->setCurrentWidget(loan_);
 }
 
+void TMORTLOAN::reopenLastFile(const QStringList& arguments) {
+    std::vector<std::string> texts;
+    for (const QString& argument : arguments) {
+        texts.push_back(argument.toStdString());
+    }
+    const Reopen reopen =
+        corbel::ReopenLastFile(texts, settings_, state_.CurrentFileName.toStdString());
+    state_.CurrentFileName = Q(reopen.currentFileName);
+    if (reopen.fileToLoad) {
+        const QString path = Q(*reopen.fileToLoad);
+        openDialog_.folder = saveDialog_.folder = QFileInfo(path).absolutePath();
+        openDialog_.name = saveDialog_.name = path;
+        // A file that cannot be read has shown why; the program starts all the same.
+        LoadLoanFile(path);
+    }
+}
+
+QString TMORTLOAN::fileTitle(const QString& path) const {
+    return Q(ProgramName) + " " + Q(ProgramVersion) + " -  " + path;
+}
+
+SavedLoan TMORTLOAN::record() const {
+    SavedLoan saved;
+    const LoanEntry loan = loan_->loanEntry();
+    saved.amount = loan.amount.toStdString();
+    saved.years = loan.years.toStdString();
+    saved.partYear = loan.parts.toStdString();
+    saved.rate = loan.rate.toStdString();
+    saved.repaymentIndex = IndexOf(loan.repayment);
+    saved.compoundingIndex = IndexOf(loan.compounding);
+    saved.inArrears = loan.timing == PaymentTiming::InArrears;
+    saved.inAdvance = !saved.inArrears;
+    savings_->record(saved);
+    saved.transferValues = TrasferValuesCheckBox->isChecked();
+    saved.whatIf = whatIf_->record();
+    saved.residual = residual_->record();
+    return saved;
+}
+
+void TMORTLOAN::apply(const SavedLoan& saved) {
+    loan_->setInputs({Q(saved.amount), Q(saved.rate), Q(saved.years), Q(saved.partYear),
+                      FrequencyAt(saved.repaymentIndex), FrequencyAt(saved.compoundingIndex),
+                      saved.inAdvance ? PaymentTiming::InAdvance : PaymentTiming::InArrears});
+    savings_->apply(saved);
+    TrasferValuesCheckBox->setChecked(saved.transferValues);
+    if (saved.whatIf) {
+        whatIf_->apply(*saved.whatIf);
+    }
+    if (saved.residual) {
+        residual_->apply(*saved.residual);
+    }
+    // The lists were set without their change handlers; each page's captions
+    // now follow its repayment frequency (a file without its residual section
+    // leaves that page on "Monthly").
+    residual_->RVPaymentChange();
+    loan_->MPaymentChange();
+}
+
+void TMORTLOAN::ClearLoanInputs() {
+    loan_->clear();
+    savings_->clear();
+    residual_->clear();
+}
+
+bool TMORTLOAN::SaveLoanFile(const QString& path) {
+    if (const auto error = WriteLoanFile(path.toStdString(), record())) {
+        context_.dialogs.showMessage(this, Error(*error));
+        return false;
+    }
+    setWindowTitle(fileTitle(path));
+    state_.LoanSaved = true;
+    return true;
+}
+
+bool TMORTLOAN::LoadLoanFile(const QString& path) {
+    // Read and checked whole first, so that a bad file leaves the pages alone.
+    const LoadResult read = ReadLoanFile(path.toStdString());
+    if (!read.loan) {
+        context_.dialogs.showMessage(this, Error(read.error));
+        return false;
+    }
+    ClearLoanInputs();
+    setWindowTitle(fileTitle(path));
+    apply(*read.loan);
+    state_.LoanSaved = true;
+    return true;
+}
+
+void TMORTLOAN::SaveBtnClick() {
+    const auto chosen = context_.dialogs.saveFileName(this, saveDialog_);
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    saveDialog_.name = *chosen;
+    const QString name = Q(SavedFileName(chosen->toStdString()));
+    if (!SaveLoanFile(name)) {
+        return;
+    }
+    state_.CurrentFileName = name;
+    openDialog_.folder = saveDialog_.folder;
+    openDialog_.name = *chosen;
+}
+
+void TMORTLOAN::LoadBtnClick() {
+    const auto chosen = context_.dialogs.openFileName(this, openDialog_);
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    openDialog_.name = *chosen;
+    if (!LoadLoanFile(*chosen)) {
+        return;
+    }
+    saveDialog_.folder = openDialog_.folder;
+    saveDialog_.name = *chosen;
+    state_.CurrentFileName = *chosen;
+}
+
+bool TMORTLOAN::FormCloseQuery() {
+    if (!state_.LoanSaved) {
+        switch (context_.dialogs.askYesNoCancel(this, Information(msg::SaveFileFirst))) {
+            case Answer::Cancel:
+                return false;
+            case Answer::Yes:
+                SaveBtn->click();
+                // A save that was cancelled or failed would lose the changes the
+                // user just asked to keep: the window stays open.
+                if (!state_.LoanSaved) {
+                    return false;
+                }
+                break;
+            case Answer::No:
+                break;
+        }
+    }
+    RememberCurrentFile(settings_, state_.CurrentFileName.toStdString());
+    return true;
+}
+
 void TMORTLOAN::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted()) {
         // The program ends with its main window, whatever other window is open.

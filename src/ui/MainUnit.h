@@ -2,8 +2,11 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <vector>
+#include <QStringList>
 
+#include "platform/Dialogs.h"
+#include "storage/LastFile.h"
+#include "storage/SavingLoading.h"
 #include "ui/UiContext.h"
 
 class QAction;
@@ -31,10 +34,14 @@ enum class AdditionalPaymentChoice;
 
 // The main window: it owns the start-up and shut-down, the pages, the tool bar
 // and menu, and the secondary windows (created once each, for the whole run).
+// `arguments` are the command-line arguments after the program's name: a first
+// one naming a saved loan file opens it at start-up instead of the last file
+// remembered in `settings`.
 class TMORTLOAN : public QMainWindow {
     Q_OBJECT
   public:
-    TMORTLOAN(const UiContext& context, const QString& programFolder, QWidget* parent = nullptr);
+    TMORTLOAN(const UiContext& context, const QString& programFolder, SettingsStore& settings,
+              const QStringList& arguments = {}, QWidget* parent = nullptr);
 
     SharedState& state() { return state_; }
     const QString& ProgramFolder() const { return programFolder_; }
@@ -55,6 +62,20 @@ class TMORTLOAN : public QMainWindow {
     void BitBtn9Click();
     void TransferBtnClick();
 
+    // The saved loan file. A failure is shown with the system's words and
+    // changes nothing: neither the pages, the title nor LoanSaved.
+    bool SaveLoanFile(const QString& path);
+    bool LoadLoanFile(const QString& path);
+    // Empties the Loan, loan savings and Residual Value pages before a load.
+    void ClearLoanInputs();
+    // Save and load through the file dialogs.
+    void SaveBtnClick();
+    void LoadBtnClick();
+    // Whether the window may close: unsaved changes bring the question whether
+    // to save first (Cancel, or a save that does not happen, keeps the window
+    // open); a close that goes ahead remembers the current file for the next start.
+    bool FormCloseQuery();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -70,13 +91,19 @@ class TMORTLOAN : public QMainWindow {
     void relabel();
     // The options window's OK: the chosen window, shown with the Loan page's loan.
     void openAdditionalPayments(AdditionalPaymentChoice choice);
+    void reopenLastFile(const QStringList& arguments);
+    SavedLoan record() const;
+    void apply(const SavedLoan& loan);
+    QString fileTitle(const QString& path) const;
     QToolButton* toolButton(const char* name, const char* hint, Picture picture);
 
     UiContext context_;
     SharedState state_;
     QString programFolder_;
-    QString openFilter_;
-    QString saveFilter_;
+    SettingsStore& settings_;
+    // Each file dialog keeps its own folder and file name between uses.
+    FileDialogSetup openDialog_;
+    FileDialogSetup saveDialog_;
 
     HeaderBand* header_ = nullptr;
     QCheckBox* TrasferValuesCheckBox = nullptr;  // hidden; only a loaded file ticks it

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "calc/ErrorChecking.h"
@@ -146,6 +147,41 @@ ResidualTexts ResidualValuePage::texts() const {
     texts.repayment = SelectedFrequency(RVPayment);
     texts.compounding = SelectedFrequency(RVCompounded);
     return texts;
+}
+
+ResidualInputs ResidualValuePage::record() const {
+    ResidualInputs inputs;
+    inputs.amount = RVAmount->text().toStdString();
+    inputs.years = RVPeriod->text().toStdString();
+    inputs.partYear = RVPartYear->text().toStdString();
+    inputs.rate = RVInterest->text().toStdString();
+    inputs.repaymentIndex = IndexOf(SelectedFrequency(RVPayment));
+    inputs.compoundingIndex = IndexOf(SelectedFrequency(RVCompounded));
+    inputs.proposedRepayment = RVResValue->text().toStdString();
+    inputs.residualPercent = RV2Percent->text().toStdString();
+    return inputs;
+}
+
+void ResidualValuePage::apply(const ResidualInputs& inputs) {
+    // Written texts arrive whole, whatever the typing limits.
+    RVAmount->setText(Q(inputs.amount));
+    RVPeriod->setText(Q(inputs.years));
+    RVPartYear->setText(Q(inputs.partYear));
+    RVInterest->setText(Q(inputs.rate));
+    {
+        const QSignalBlocker blocker(RVPayment);
+        RVPayment->setCurrentIndex(inputs.repaymentIndex);
+    }
+    RVCompounded->setCurrentIndex(inputs.compoundingIndex);
+    RVResValue->setText(Q(inputs.proposedRepayment));
+    RV2Percent->setText(Q(inputs.residualPercent));
+}
+
+void ResidualValuePage::clear() {
+    apply({});
+    for (QLineEdit* e : {RVMRepayment, RV1, RV1Percent, RV2, RVMR}) {
+        ShowResult(e, QString());
+    }
 }
 
 void ResidualValuePage::setCaptions(const ResidualCaptions& captions) {

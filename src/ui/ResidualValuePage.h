@@ -4,6 +4,7 @@
 
 #include "calc/ResidualValue.h"
 #include "platform/PrinterDevice.h"
+#include "storage/SavingLoading.h"
 #include "ui/CaptionPanel.h"
 #include "ui/UiContext.h"
 
@@ -20,6 +21,15 @@ class ResidualValuePage : public QWidget {
     Q_OBJECT
   public:
     ResidualValuePage(const UiContext& context, QWidget* parent = nullptr);
+
+    // The page's inputs as a saved loan file carries them.
+    ResidualInputs record() const;
+    // Puts saved inputs on the page; the repayment frequency's change is left
+    // to the caller.
+    void apply(const ResidualInputs& inputs);
+    // Empties the inputs and the results, with "Monthly" chosen in both lists;
+    // the repayment frequency's change is left to the caller.
+    void clear();
 
     void RVPaymentChange();
     // Calculate, and for Print the calculation before printing.

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -172,6 +173,56 @@ LoanEntry WhatIfPage::loanEntry() const {
             SelectedFrequency(WIPayment),
             SelectedFrequency(WICompounded),
             WIArrearsRB->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
+}
+
+std::array<QRadioButton*, 4> WhatIfPage::solveChoices() const {
+    return {AmountRB, PeriodRB, InterestRB, PaymentRB};
+}
+
+WhatIfInputs WhatIfPage::record() const {
+    WhatIfInputs inputs;
+    inputs.amount = WIPrincipal->text().toStdString();
+    inputs.years = WIPeriods->text().toStdString();
+    inputs.partYear = WIPartYear->text().toStdString();
+    inputs.rate = WIInterest->text().toStdString();
+    inputs.repayment = WIRepay->text().toStdString();
+    const auto choices = solveChoices();
+    for (std::size_t k = 0; k < choices.size(); ++k) {
+        if (choices[k]->isChecked()) {
+            inputs.solveFor = static_cast<int>(k) + 1;
+            break;
+        }
+    }
+    inputs.repaymentIndex = IndexOf(SelectedFrequency(WIPayment));
+    inputs.timing = WIArrearsRB->isChecked() ? 1 : 2;
+    inputs.compoundingIndex = IndexOf(SelectedFrequency(WICompounded));
+    return inputs;
+}
+
+void WhatIfPage::apply(const WhatIfInputs& inputs) {
+    WIPrincipal->setText(Q(inputs.amount));
+    WIPeriods->setText(Q(inputs.years));
+    WIPartYear->setText(Q(inputs.partYear));
+    WIInterest->setText(Q(inputs.rate));
+    WIRepay->setText(Q(inputs.repayment));
+    const auto choices = solveChoices();
+    if (inputs.solveFor >= 1 && inputs.solveFor <= static_cast<int>(choices.size())) {
+        choices[static_cast<std::size_t>(inputs.solveFor - 1)]->setChecked(true);
+    }
+    {
+        // The frequency change runs once, below, whether or not the choice moved.
+        const QSignalBlocker blocker(WIPayment);
+        WIPayment->setCurrentIndex(inputs.repaymentIndex);
+    }
+    if (inputs.timing == 1) {
+        WIArrearsRB->setChecked(true);
+    } else if (inputs.timing == 2) {
+        WIAdvanceRB->setChecked(true);
+    }
+    WICompounded->setCurrentIndex(inputs.compoundingIndex);
+    // Without this the part-year field and its unit would still be those of
+    // the frequency chosen before the load.
+    WIPaymentChange();
 }
 
 WhatIfVariable WhatIfPage::solving() const {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 #include "calc/WhatIf.h"
+#include "storage/SavingLoading.h"
 #include "ui/LoanPage.h"
 #include "ui/UiContext.h"
 
@@ -27,6 +29,13 @@ class WhatIfPage : public QWidget {
     LoanEntry loanEntry() const;
     // The captions that carry the program's name.
     void relabel(const QString& programName);
+    // The page's inputs as a saved loan file carries them.
+    WhatIfInputs record() const;
+    // Puts saved inputs on the page. A stored choice of the variable to solve
+    // that differs from the page's runs its change, which empties that
+    // variable's field; a choice or timing outside those offered leaves the
+    // page's own. The part-year field then follows the stored frequency.
+    void apply(const WhatIfInputs& inputs);
 
   signals:
     void transferRequested();
@@ -58,6 +67,8 @@ class WhatIfPage : public QWidget {
     QPushButton* TransferBtn;   // "Transfer to Corbelwright"
     QToolButton* BitBtn14;      // the help button (topic 8)
     QLineEdit* field(WhatIfField which) const;
+    // The "Calculate" choices in the order a saved file numbers them, from 1.
+    std::array<QRadioButton*, 4> solveChoices() const;
     WhatIfFields fields() const;
 
     UiContext context_;

@@ -103,7 +103,8 @@ class HelpWindowTest : public QObject {
         corbel::LocaleRegional regional{QLocale(QLocale::English, QLocale::UnitedStates)};
         corbel::test::ScriptedDialogs dialogs;
         HelpWindow help(CW_HELP_FILE);
-        corbel::ui::TMORTLOAN window({regional, dialogs, help}, QString("/nowhere"));
+        corbel::test::MemorySettings settings;
+        corbel::ui::TMORTLOAN window({regional, dialogs, help}, QString("/nowhere"), settings);
         window.state().LoanSaved = true;
         window.show();
         help.showHelp(0);

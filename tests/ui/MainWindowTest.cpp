@@ -462,6 +462,7 @@ class MainWindowTest : public QObject {
     }
 
     void exitEndsTheProgram() {
+        p_.dialogs.answers = {Answer::No};
         QTimer::singleShot(0, this, [this] { find<QAction>("Exit1")->trigger(); });
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);

@@ -90,14 +90,16 @@ struct ProgramUnderTest {
     LocaleRegional regional{QLocale(QLocale::English, QLocale::UnitedStates)};
     ScriptedDialogs dialogs;
     RecordingHelp help;
+    MemorySettings settings;
     std::unique_ptr<ui::TMORTLOAN> window;
 
-    // A fresh, shown main window; false when it never appeared.
-    bool start() {
+    // A fresh, shown main window started with `arguments` and the settings as
+    // they stand; false when it never appeared.
+    bool start(const QStringList& arguments = {}) {
         dialogs = {};
         help.topics.clear();
         window = std::make_unique<ui::TMORTLOAN>(ui::UiContext{regional, dialogs, help},
-                                                 QString("/nowhere"));
+                                                 QString("/nowhere"), settings, arguments);
         window->show();
         return QTest::qWaitForWindowExposed(window.get());
     }

@@ -2,22 +2,33 @@
 
 #include <QPrinter>
 #include <QString>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
+#include "storage/LastFile.h"
 
 namespace corbel::test {
 
-// Records every message box instead of showing it.
+// Records every box and file dialog instead of showing it, and answers as the
+// test has told it, in order. A question nobody scripted is cancelled, and so
+// is a file dialog.
 class ScriptedDialogs : public Dialogs {
   public:
     struct Shown {
         Message message;
         std::string title;
+    };
+    enum class FileDialog { Open, Save };
+    struct FileDialogShown {
+        FileDialog which;
+        FileDialogSetup setup;
     };
 
     void showMessage(QWidget*, const Message& message) override {
@@ -25,6 +36,18 @@ class ScriptedDialogs : public Dialogs {
         if (onMessage) {
             onMessage(message);
         }
+    }
+    Answer askYesNoCancel(QWidget* parent, const Message& question) override {
+        showMessage(parent, question);
+        return next(answers, Answer::Cancel);
+    }
+    std::optional<QString> openFileName(QWidget*, const FileDialogSetup& setup) override {
+        fileDialogs.push_back({FileDialog::Open, setup});
+        return next(openChoices, std::optional<QString>());
+    }
+    std::optional<QString> saveFileName(QWidget*, const FileDialogSetup& setup) override {
+        fileDialogs.push_back({FileDialog::Save, setup});
+        return next(saveChoices, std::optional<QString>());
     }
 
     // The print dialog answers OK with a PDF printer into `printTo`, or Cancel
@@ -57,6 +80,21 @@ class ScriptedDialogs : public Dialogs {
     std::shared_ptr<QPrinter> printer;
     // Runs while the box would be open, to look at the windows behind it.
     std::function<void(const Message&)> onMessage;
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> openChoices;  // nothing: cancelled
+    std::deque<std::optional<QString>> saveChoices;
+    std::vector<FileDialogShown> fileDialogs;
+
+  private:
+    // The script's next answer, or `answer` when the script has run out.
+    template <typename T>
+    static T next(std::deque<T>& script, T answer) {
+        if (!script.empty()) {
+            std::swap(answer, script.front());
+            script.pop_front();
+        }
+        return answer;
+    }
 };
 
 // Records the help topics asked for.
@@ -64,6 +102,14 @@ class RecordingHelp : public HelpViewer {
   public:
     void showHelp(int topic) override { topics.push_back(topic); }
     std::vector<int> topics;
+};
+
+// The last-file memory held in memory; nothing stored at first.
+class MemorySettings : public SettingsStore {
+  public:
+    std::optional<std::string> readCurrentFile() const override { return currentFile; }
+    void writeCurrentFile(const std::string& path) override { currentFile = path; }
+    std::optional<std::string> currentFile;
 };
 
 }  // namespace corbel::test
