@@ -220,7 +220,13 @@ void TMORTLOAN::setup() {
     TrasferValuesCheckBox->hide();
     openDialog_.filter = "Corbelwright Saved Files (*.CWS)";
     saveDialog_.filter = "Corbelwright File (*.CWS)";
+    // A file opened at start keeps its name in the title, which the relabelling
+    // would otherwise drop: the user sees which file the pages hold.
+    const QString opened = windowTitle();
     relabel();
+    if (!opened.isEmpty()) {
+        setWindowTitle(opened);
+    }
     loan_->MPaymentChange();
     PageControl1->setCurrentWidget(loan_);
     // Fixed size: the given client area, or more where the texts need it.

@@ -499,10 +499,14 @@ class SavedFilesTest : public QObject {
         QCOMPARE(messages(), shown);
         QCOMPARE(find<QLineEdit>("MAmount")->text(), amountShown);
         // The loaded annual repayments reach the schedule window, which exists by
-        // then; the set-up that follows sets the title and leaves the loan unsaved.
+        // then; the set-up that follows leaves the loan unsaved, and the title
+        // still names the file that was opened.
         QCOMPARE(test::Child<QLineEdit>(p_.window->schedule(), "Partyear")->isHidden(),
                  !amountShown.isEmpty());
-        QCOMPARE(title(), ProgramTitle);
+        const QString opened = amountShown == "111"   ? path(argument)
+                               : amountShown == "222" ? path(remembered)
+                                                      : QString();
+        QCOMPARE(title(), opened.isEmpty() ? ProgramTitle : ProgramTitle + " -  " + opened);
         QVERIFY(!saved());
         QCOMPARE(current(), path(remembered));
         // Closing without a save or a load keeps the remembered file.
