@@ -46,6 +46,16 @@ int RunExtra(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command ExtraCommand{"extra", {"--extra", "--start-year", "--start-period"}, {}, RunExtra};
+const Command ExtraCommand{
+    "extra",
+    "The specific additional payment window: the total interest without and with an additional "
+    "payment on every repayment, the interest it saves and when the loan is paid off.",
+    {{"--extra", "TEXT", "The additional payment."},
+     {"--start-year", "TEXT",
+      "The year the additional payments start in; without it, from the start of the loan."},
+     {"--start-period", "TEXT",
+      "The repayment period of that year they start in (not with annual repayments)."}},
+    "--amount 1000 --rate 12 --years 2 --extra 10",
+    RunExtra};
 
 }  // namespace corbel::cli

@@ -20,11 +20,17 @@ std::size_t ChosenIndex(const Invocation& call, std::string_view option, const T
     return fallback;  // not reached: choice() admits only the offered texts
 }
 
+constexpr OptionSpec AmountStepOption{"--amount-step", "STEP", "The step between the amounts.",
+                                      AmountStepTexts, AmountStepTexts[DefaultAmountStepIndex]};
+constexpr OptionSpec InterestStepOption{"--interest-step", "STEP", "The step between the rates.",
+                                        InterestStepTexts,
+                                        InterestStepTexts[DefaultInterestStepIndex]};
+
 int RunGrid(const Invocation& call, const Output& output) {
-    const int amountStep =
-        AmountSteps[ChosenIndex(call, "--amount-step", AmountStepTexts, DefaultAmountStepIndex)];
+    const int amountStep = AmountSteps[ChosenIndex(call, AmountStepOption.name, AmountStepTexts,
+                                                   DefaultAmountStepIndex)];
     const double interestStep = InterestSteps[ChosenIndex(
-        call, "--interest-step", InterestStepTexts, DefaultInterestStepIndex)];
+        call, InterestStepOption.name, InterestStepTexts, DefaultInterestStepIndex)];
     const Regional& r = output.regional;
     const LoanTexts texts = call.loanTexts();
     const auto grid = LoanGridFromTexts(texts, amountStep, interestStep, r.decimalSeparator());
@@ -67,6 +73,12 @@ int RunGrid(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command GridCommand{"grid", {"--amount-step", "--interest-step", PdfOption}, {}, RunGrid};
+const Command GridCommand{
+    "grid",
+    "The loan grid window: the repayments for a run of amounts around the loan at seven rates "
+    "around its rate; the marked row is the typed amount's.",
+    {AmountStepOption, InterestStepOption, CsvOption, PdfOption},
+    "--amount 25000 --rate 6 --years 25 --amount-step 10000",
+    RunGrid};
 
 }  // namespace corbel::cli

@@ -63,6 +63,12 @@ int RunLoan(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command LoanCommand{"loan", {PdfOption}, {}, RunLoan};
+const Command LoanCommand{
+    "loan",
+    "The Loan page's Calculate: the repayment, the total interest, the payment count and the last "
+    "payment, and the two slices of the cost breakdown chart.",
+    {PdfOption},
+    "--amount 100000 --rate 6 --years 30",
+    RunLoan};
 
 }  // namespace corbel::cli

@@ -47,7 +47,7 @@ int RunReduce(const Invocation& call, const Output& output) {
     std::vector<std::vector<std::string>> lines;
     lines.reserve(table->rows.size() + 1);
     lines.emplace_back(headings.begin(), headings.end());
-    const bool csv = call.flag("--csv");
+    const bool csv = call.csv();
     for (const TermReductionRow& row : table->rows) {
         std::vector<std::string>& cells = lines.emplace_back();
         for (int c = 0; c < TermReductionColumnCount; ++c) {
@@ -68,6 +68,13 @@ int RunReduce(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command ReduceCommand{"reduce", {PdfOption}, {"--csv"}, RunReduce};
+const Command ReduceCommand{
+    "reduce",
+    "The additional payments table window: the repayment that clears the loan in each whole "
+    "number of years from its term down to one, what that adds to the current repayment, its "
+    "total interest and the interest it saves.",
+    {CsvOption, PdfOption},
+    "--amount 1000 --rate 12 --years 2",
+    RunReduce};
 
 }  // namespace corbel::cli

@@ -20,10 +20,6 @@ void WriteMoney(const Output& output, std::string_view label, const std::optiona
 }
 
 int RunResidual(const Invocation& call, const Output& output) {
-    // The page's repayments always fall in arrears.
-    if (call.flag("--advance")) {
-        throw UsageError("option --advance is not offered for residual");
-    }
     const LoanTexts loan = call.loanTexts();
     ResidualTexts texts;
     texts.amount = loan.amount;
@@ -88,7 +84,16 @@ int RunResidual(const Invocation& call, const Output& output) {
 
 }  // namespace
 
+// The page's repayments always fall in arrears, so it offers no --advance.
 const Command ResidualCommand{
-    "residual", {"--proposed", "--residual-percent", PdfOption}, {}, RunResidual};
+    "residual",
+    "The Residual Value page: the repayment that leaves no residual value, the residual value "
+    "that a smaller proposed repayment leaves, and the repayment that leaves a chosen one.",
+    {{"--proposed", "TEXT", "A proposed repayment."},
+     {"--residual-percent", "TEXT", "A residual value in percent of the loan amount."},
+     PdfOption},
+    "--amount 10000 --rate 10 --years 5 --proposed 150 --residual-percent 20",
+    RunResidual,
+    false};
 
 }  // namespace corbel::cli

@@ -11,11 +11,14 @@ namespace corbel::cli {
 namespace {
 
 constexpr std::array<std::string_view, 2> Layouts{"year", "period"};
+constexpr OptionSpec ByOption{"--by", "ROWS", "One row a year or one row a repayment.", Layouts,
+                              Layouts[0]};
 
 int RunSchedule(const Invocation& call, const Output& output) {
-    const ScheduleDisplay display = call.choice("--by", Layouts, "year") == "year"
-                                        ? ScheduleDisplay::ByYear
-                                        : ScheduleDisplay::ByPeriod;
+    const ScheduleDisplay display =
+        call.choice(ByOption.name, Layouts, ByOption.fallback) == Layouts[0]
+            ? ScheduleDisplay::ByYear
+            : ScheduleDisplay::ByPeriod;
     const LoanTexts texts = call.loanTexts();
     const Regional& r = output.regional;
     const auto schedule = ScheduleFromTexts(texts, display, r.decimalSeparator());
@@ -66,6 +69,12 @@ int RunSchedule(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command ScheduleCommand{"schedule", {"--by", PdfOption}, {}, RunSchedule};
+const Command ScheduleCommand{
+    "schedule",
+    "The loan schedule window: the repayment and the table of interest, capital reduction, "
+    "outstanding balance and running totals.",
+    {ByOption, CsvOption, PdfOption},
+    "--amount 1000 --rate 12 --parts 3 --by period",
+    RunSchedule};
 
 }  // namespace corbel::cli
