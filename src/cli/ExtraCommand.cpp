@@ -27,14 +27,11 @@ int RunExtra(const Invocation& call, const Output& output) {
     }
     if (call.json()) {
         // The interest without the extra as the window shows it, in cents.
-        output.out << Json::Object()
-                          .add("total_interest",
-                               Json::number(CellValue(result->totalInterest, CellForm::Money)))
-                          .add("new_interest", Json::number(result->newInterest))
-                          .add("interest_saved", Json::number(result->interestSaved))
-                          .add("sentence", Json::string(result->sentence))
-                          .text()
-                   << "\n";
+        WriteJson(output.out,
+                  {{"total_interest", Number(CellValue(result->totalInterest, CellForm::Money))},
+                   {"new_interest", Number(result->newInterest)},
+                   {"interest_saved", Number(result->interestSaved)},
+                   {"sentence", result->sentence}});
         return ExitOk;
     }
     WriteLine(output.out, TotalInterestCaption, FormatMoney(r, result->totalInterest));

@@ -46,18 +46,14 @@ int RunGrid(const Invocation& call, const Output& output) {
         return ExitCheckFailed;
     }
     if (call.json()) {
-        std::vector<Json> payments;
-        payments.reserve(grid->payments.size());
+        Json payments = Json::array();
         for (const auto& row : grid->payments) {
-            payments.push_back(Json::numbers({row.begin(), row.end()}));
+            payments.push_back(Numbers(row));
         }
-        output.out << Json::Object()
-                          .add("rates", Json::numbers({grid->rates.begin(), grid->rates.end()}))
-                          .add("amounts", Json::numbers(grid->amounts))
-                          .add("marked_row", Json::integer(grid->markedRow))
-                          .add("payments", Json::array(payments))
-                          .text()
-                   << "\n";
+        WriteJson(output.out, {{"rates", Numbers(grid->rates)},
+                               {"amounts", Numbers(grid->amounts)},
+                               {"marked_row", grid->markedRow},
+                               {"payments", payments}});
         return ExitOk;
     }
     std::vector<std::vector<std::string>> table(static_cast<std::size_t>(grid->rowCount()));

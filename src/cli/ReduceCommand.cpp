@@ -26,20 +26,14 @@ int RunReduce(const Invocation& call, const Output& output) {
         return ExitCheckFailed;
     }
     if (call.json()) {
-        std::vector<Json> rows;
-        rows.reserve(table->rows.size());
+        Json rows = Json::array();
         for (const TermReductionRow& row : table->rows) {
-            std::vector<double> values;
+            Json& cells = rows.emplace_back(Json::array());
             for (int c = 0; c < TermReductionColumnCount; ++c) {
-                values.push_back(TermReductionCellValue(row, c));
+                cells.push_back(Number(TermReductionCellValue(row, c)));
             }
-            rows.push_back(Json::numbers(values));
         }
-        output.out << Json::Object()
-                          .add("repayment", Json::number(table->repayment))
-                          .add("rows", Json::array(rows))
-                          .text()
-                   << "\n";
+        WriteJson(output.out, {{"repayment", Number(table->repayment)}, {"rows", rows}});
         return ExitOk;
     }
     const std::string_view word = TermReductionWord(texts.repayment, TermTableMoment::Opened);

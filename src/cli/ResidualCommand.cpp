@@ -9,10 +9,6 @@ namespace corbel::cli {
 
 namespace {
 
-Json OptionalNumber(const std::optional<double>& value) {
-    return value ? Json::number(*value) : Json::null();
-}
-
 void WriteMoney(const Output& output, std::string_view label, const std::optional<double>& value) {
     if (value) {
         WriteLine(output.out, label, FormatMoney(output.regional, *value));
@@ -61,15 +57,12 @@ int RunResidual(const Invocation& call, const Output& output) {
         return ExitCheckFailed;
     }
     if (call.json()) {
-        output.out << Json::Object()
-                          .add("no_residual_repayment", Json::number(result->noResidualRepayment))
-                          .add("residual", OptionalNumber(result->residual))
-                          .add("residual_percent", OptionalNumber(result->residualPercent))
-                          .add("residual_money", OptionalNumber(result->residualMoney))
-                          .add("repayment_for_residual",
-                               OptionalNumber(result->repaymentForResidual))
-                          .text()
-                   << "\n";
+        WriteJson(output.out,
+                  {{"no_residual_repayment", Number(result->noResidualRepayment)},
+                   {"residual", OptionalNumber(result->residual)},
+                   {"residual_percent", OptionalNumber(result->residualPercent)},
+                   {"residual_money", OptionalNumber(result->residualMoney)},
+                   {"repayment_for_residual", OptionalNumber(result->repaymentForResidual)}});
         return ExitOk;
     }
     WriteMoney(output, "Repayment with no residual value", result->noResidualRepayment);

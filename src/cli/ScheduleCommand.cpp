@@ -34,21 +34,16 @@ int RunSchedule(const Invocation& call, const Output& output) {
         return ExitCheckFailed;
     }
     if (call.json()) {
-        std::vector<Json> rows;
-        rows.reserve(schedule->rows.size());
+        Json rows = Json::array();
         for (const ScheduleRow& row : schedule->rows) {
-            std::vector<double> values;
+            Json& cells = rows.emplace_back(Json::array());
             for (int c = 0; c < ScheduleColumnCount; ++c) {
-                values.push_back(ScheduleCellValue(row, c));
+                cells.push_back(Number(ScheduleCellValue(row, c)));
             }
-            rows.push_back(Json::numbers(values));
         }
-        output.out << Json::Object()
-                          .add("repayment", Json::number(schedule->repayment))
-                          .add("repayment_text", Json::string(FormatMoney(r, schedule->repayment)))
-                          .add("rows", Json::array(rows))
-                          .text()
-                   << "\n";
+        WriteJson(output.out, {{"repayment", Number(schedule->repayment)},
+                               {"repayment_text", FormatMoney(r, schedule->repayment)},
+                               {"rows", rows}});
         return ExitOk;
     }
     const auto headings = ScheduleHeadings(display, texts.repayment);

@@ -44,14 +44,11 @@ int RunWhatIf(const Invocation& call, const Output& output) {
         return ReportFailure(output, solved.failure());
     }
     if (call.json()) {
-        output.out << Json::Object()
-                          .add("amount", Json::string(solved->principal))
-                          .add("rate", Json::string(solved->interest))
-                          .add("years", Json::string(solved->periods))
-                          .add("parts", Json::string(solved->partYear))
-                          .add("repay", Json::string(solved->repay))
-                          .text()
-                   << "\n";
+        WriteJson(output.out, {{"amount", solved->principal},
+                               {"rate", solved->interest},
+                               {"years", solved->periods},
+                               {"parts", solved->partYear},
+                               {"repay", solved->repay}});
         return ExitOk;
     }
     WriteLine(output.out, "Loan amount", solved->principal);

@@ -1,7 +1,9 @@
 #include "CliRun.h"
+#include "cli/Json.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 namespace corbel::cli {
@@ -140,6 +142,23 @@ TEST(CliTextFormTest, EchoedControlCharactersAreEscaped) {
     r = Call({"mortgage\n\r"});
     EXPECT_EQ(r.status, 64);
     EXPECT_NE(r.err.find("unknown command 'mortgage\\n\\x0d'\n"), std::string::npos) << r.err;
+}
+
+TEST(CliJsonTest, NumbersAreTheShortestTextsThatReadBack) {
+    const std::pair<double, std::string> cases[] = {
+        {599.56, "599.56"}, {3.86, "3.86"}, {0.1 + 0.2, "0.30000000000000004"},
+        {100000, "100000"}, {-0.0, "0"},    {-41.5, "-41.5"},
+        {1e300, "1e+300"},  {NAN, "null"},  {INFINITY, "null"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(Number(value).dump(), text) << value;
+    }
+}
+
+TEST(CliJsonTest, TextThatIsNotUtf8StaysValidJson) {
+    std::ostringstream out;
+    WriteJson(out, {{"sentence", "6\xff\n"}});
+    EXPECT_EQ(out.str(), "{\"sentence\":\"6\xef\xbf\xbd\\n\"}\n");
 }
 
 struct HelpCase {
