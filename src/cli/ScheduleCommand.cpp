@@ -3,6 +3,7 @@
 #include "calc/ErrorChecking.h"
 #include "calc/LoanSchedule.h"
 #include "cli/Cli.h"
+#include "cli/Csv.h"
 #include "cli/Json.h"
 #include "cli/TextTable.h"
 
@@ -50,11 +51,18 @@ int RunSchedule(const Invocation& call, const Output& output) {
     std::vector<std::vector<std::string>> table;
     table.reserve(schedule->rows.size() + 1);
     table.emplace_back(headings.begin(), headings.end());
+    const bool csv = call.csv();
     for (const ScheduleRow& row : schedule->rows) {
         std::vector<std::string>& cells = table.emplace_back();
         for (int c = 0; c < ScheduleColumnCount; ++c) {
-            cells.push_back(ScheduleCellText(row, c, r));
+            const auto& column = ScheduleColumns[c];
+            cells.push_back(csv ? CsvNumber(column.value(row), column.form)
+                                : ScheduleCellText(row, c, r));
         }
+    }
+    if (csv) {
+        WriteCsv(output.out, table);
+        return ExitOk;
     }
     WriteLine(output.out, Info(texts.repayment).scheduleRepaymentLabel,
               FormatMoney(r, schedule->repayment));
