@@ -147,8 +147,9 @@ TEST(CliTablesTest, CsvNumbersUseAFullStopInAnyLocale) {
               "3,3.37,336.64,0.00,20.07,1000.00\n");
     const std::vector<std::string> grid = {
         "--amount", "25000", "--rate", "6", "--years", "25", "--interest-step", "0.125", "--csv"};
-    r = Call({"grid", "--locale", "de_DE", "--amount", "25000", "--rate", "6", "--years", "25",
-              "--interest-step", "0.125", "--csv"});
+    std::vector<std::string> gridInGerman = {"grid", "--locale", "de_DE"};
+    gridInGerman.insert(gridInGerman.end(), grid.begin(), grid.end());
+    r = Call(gridInGerman);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("Amt/Int,5.625%,5.75%,5.875%,6%,6.125%,6.25%,6.375%\n", 0), 0u) << r.out;
     EXPECT_EQ(r.out, Call("grid", grid).out);
