@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation poppler-utils locales
+          libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev fonts-liberation poppler-utils locales
           desktop-file-utils appstream shared-mime-info dpkg-dev)
 case "${1:-}" in
     --x11) packages+=(xvfb xauth xdotool imagemagick) ;;

@@ -26,6 +26,25 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitCheckFailed = 2;
 inline constexpr int ExitUsage = 64;
 
+// One option of a command as the parser and the help know it.
+struct OptionSpec {
+    std::string_view name;       // with its dashes: "--amount"
+    std::string_view valueName;  // what its value is, as the help shows it; empty for a switch
+    std::string_view description;
+    std::span<const std::string_view> choices = {};  // the values offered, listed in the help
+    std::string_view fallback = {};                  // the value when the option is left out
+};
+
+// `--pdf FILE`: the command's report, the one its window's Print button prints,
+// into FILE as PDF.
+inline constexpr OptionSpec PdfOption{
+    "--pdf", "FILE", "Also print the report of the window's Print button into FILE as PDF."};
+// `--csv`: the command's table as comma-separated lines instead of the text form.
+inline constexpr OptionSpec CsvOption{
+    "--csv", "",
+    "The table as CSV instead of the text form: a heading line, then one line a row; money as "
+    "plain numbers with a full stop and two decimals whatever the locale."};
+
 // The options of one call, after the command name.
 class Invocation {
   public:
@@ -41,6 +60,7 @@ class Invocation {
     std::string choice(std::string_view option, std::span<const std::string_view> choices,
                        std::string_view fallback) const;
     bool json() const { return flag("--json"); }
+    bool csv() const { return flag(CsvOption.name); }
 
     // The loan options as the fields they stand for. With annual repayments the
     // windows hide the part-year field, so a part-year text is wrong usage
@@ -57,9 +77,11 @@ struct Output {
 
 struct Command {
     std::string_view name;
-    std::vector<std::string_view> valueOptions;  // besides the loan and output options
-    std::vector<std::string_view> flagOptions;
+    std::string_view summary;         // what it stands for, as its help says
+    std::vector<OptionSpec> options;  // besides the loan and output options
+    std::string_view example;         // the arguments after the command name
     int (*run)(const Invocation&, const Output&);
+    bool inAdvance = true;  // whether --advance is offered
 };
 
 // Prints a failed check's message alone on standard error.
@@ -72,10 +94,8 @@ std::string Escaped(std::string_view text);
 // One "Label: value" line of the text form.
 void WriteLine(std::ostream& out, std::string_view label, std::string_view value);
 
-// `--pdf FILE`: the command's report, the one its window's Print button prints,
-// into FILE as PDF. Answers false, with the printer's message on standard error,
-// when the file could not be printed.
-inline constexpr std::string_view PdfOption = "--pdf";
+// Prints the report for `--pdf`, if asked. Answers false, with the printer's
+// message on standard error, when the file could not be printed.
 bool PrintPdf(const Invocation& call, const Output& output, const ReportJob& job);
 
 // The loan above a table report as the window shows it: its four fields, the

@@ -27,14 +27,11 @@ int RunExtra(const Invocation& call, const Output& output) {
     }
     if (call.json()) {
         // The interest without the extra as the window shows it, in cents.
-        output.out << Json::Object()
-                          .add("total_interest",
-                               Json::number(CellValue(result->totalInterest, CellForm::Money)))
-                          .add("new_interest", Json::number(result->newInterest))
-                          .add("interest_saved", Json::number(result->interestSaved))
-                          .add("sentence", Json::string(result->sentence))
-                          .text()
-                   << "\n";
+        WriteJson(output.out,
+                  {{"total_interest", Number(CellValue(result->totalInterest, CellForm::Money))},
+                   {"new_interest", Number(result->newInterest)},
+                   {"interest_saved", Number(result->interestSaved)},
+                   {"sentence", result->sentence}});
         return ExitOk;
     }
     WriteLine(output.out, TotalInterestCaption, FormatMoney(r, result->totalInterest));
@@ -46,6 +43,16 @@ int RunExtra(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command ExtraCommand{"extra", {"--extra", "--start-year", "--start-period"}, {}, RunExtra};
+const Command ExtraCommand{
+    "extra",
+    "The specific additional payment window: the total interest without and with an additional "
+    "payment on every repayment, the interest it saves and when the loan is paid off.",
+    {{"--extra", "TEXT", "The additional payment."},
+     {"--start-year", "TEXT",
+      "The year the additional payments start in; without it, from the start of the loan."},
+     {"--start-period", "TEXT",
+      "The repayment period of that year they start in (not with annual repayments)."}},
+    "--amount 1000 --rate 12 --years 2 --extra 10",
+    RunExtra};
 
 }  // namespace corbel::cli

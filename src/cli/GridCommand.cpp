@@ -1,6 +1,7 @@
 #include "calc/ErrorChecking.h"
 #include "calc/LoanGrid.h"
 #include "cli/Cli.h"
+#include "cli/Csv.h"
 #include "cli/Json.h"
 #include "cli/TextTable.h"
 
@@ -20,11 +21,17 @@ std::size_t ChosenIndex(const Invocation& call, std::string_view option, const T
     return fallback;  // not reached: choice() admits only the offered texts
 }
 
+constexpr OptionSpec AmountStepOption{"--amount-step", "STEP", "The step between the amounts.",
+                                      AmountStepTexts, AmountStepTexts[DefaultAmountStepIndex]};
+constexpr OptionSpec InterestStepOption{"--interest-step", "STEP", "The step between the rates.",
+                                        InterestStepTexts,
+                                        InterestStepTexts[DefaultInterestStepIndex]};
+
 int RunGrid(const Invocation& call, const Output& output) {
-    const int amountStep =
-        AmountSteps[ChosenIndex(call, "--amount-step", AmountStepTexts, DefaultAmountStepIndex)];
+    const int amountStep = AmountSteps[ChosenIndex(call, AmountStepOption.name, AmountStepTexts,
+                                                   DefaultAmountStepIndex)];
     const double interestStep = InterestSteps[ChosenIndex(
-        call, "--interest-step", InterestStepTexts, DefaultInterestStepIndex)];
+        call, InterestStepOption.name, InterestStepTexts, DefaultInterestStepIndex)];
     const Regional& r = output.regional;
     const LoanTexts texts = call.loanTexts();
     const auto grid = LoanGridFromTexts(texts, amountStep, interestStep, r.decimalSeparator());
@@ -40,21 +47,34 @@ int RunGrid(const Invocation& call, const Output& output) {
         return ExitCheckFailed;
     }
     if (call.json()) {
-        std::vector<Json> payments;
-        payments.reserve(grid->payments.size());
+        Json payments = Json::array();
         for (const auto& row : grid->payments) {
-            payments.push_back(Json::numbers({row.begin(), row.end()}));
+            payments.push_back(Numbers(row));
         }
-        output.out << Json::Object()
-                          .add("rates", Json::numbers({grid->rates.begin(), grid->rates.end()}))
-                          .add("amounts", Json::numbers(grid->amounts))
-                          .add("marked_row", Json::integer(grid->markedRow))
-                          .add("payments", Json::array(payments))
-                          .text()
-                   << "\n";
+        WriteJson(output.out, {{"rates", Numbers(grid->rates)},
+                               {"amounts", Numbers(grid->amounts)},
+                               {"marked_row", grid->markedRow},
+                               {"payments", payments}});
         return ExitOk;
     }
     std::vector<std::vector<std::string>> table(static_cast<std::size_t>(grid->rowCount()));
+    if (call.csv()) {
+        // The rate headings with a full stop too, so that every number in the
+        // file reads the same in any locale.
+        table[0].emplace_back(GridCornerText);
+        for (const double rate : grid->rates) {
+            table[0].push_back(RateHeadingText(rate, "."));
+        }
+        for (int gridRow = 1; gridRow < grid->rowCount(); ++gridRow) {
+            for (int c = 0; c < GridTableColumns; ++c) {
+                table[gridRow].push_back(
+                    CsvNumber(GridCellValue(*grid, gridRow, c),
+                              c == 0 ? CellForm::WholeMoney : CellForm::CentMoney));
+            }
+        }
+        WriteCsv(output.out, table);
+        return ExitOk;
+    }
     for (int gridRow = 0; gridRow < grid->rowCount(); ++gridRow) {
         for (int c = 0; c < GridTableColumns; ++c) {
             table[gridRow].push_back(GridCellText(*grid, gridRow, c, r));
@@ -67,6 +87,12 @@ int RunGrid(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command GridCommand{"grid", {"--amount-step", "--interest-step", PdfOption}, {}, RunGrid};
+const Command GridCommand{
+    "grid",
+    "The loan grid window: the repayments for a run of amounts around the loan at seven rates "
+    "around its rate; the marked row is the typed amount's.",
+    {AmountStepOption, InterestStepOption, CsvOption, PdfOption},
+    "--amount 25000 --rate 6 --years 25 --amount-step 10000",
+    RunGrid};
 
 }  // namespace corbel::cli

@@ -1,95 +1,36 @@
 #include "cli/Json.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 
 namespace corbel::cli {
 
-namespace {
-
-std::string Quote(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += c;
-                }
-        }
-    }
-    return out + "\"";
-}
-
-}  // namespace
-
-Json Json::number(double value) {
+Json Number(double value) {
     if (!std::isfinite(value)) {
-        return null();
+        return nullptr;
     }
-    // The shortest text that reads back to the same double (599.56, not
-    // 599.55999999999995), without an exponent where the digits stay few.
-    const double magnitude = std::fabs(value);
-    const auto form = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21)
-                          ? std::chars_format::fixed
-                          : std::chars_format::general;
-    char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, form);
-    return Json(std::string(buf, ec == std::errc() ? end : buf));
+    // Every whole double below 2^53 is exactly a 64-bit integer.
+    constexpr double ExactIntegers = 9007199254740992.0;
+    if (value == std::trunc(value) && std::fabs(value) < ExactIntegers) {
+        return static_cast<std::int64_t>(value);
+    }
+    return value;
 }
 
-Json Json::integer(long long value) {
-    return Json(std::to_string(value));
-}
-Json Json::string(std::string_view text) {
-    return Json(Quote(text));
-}
-Json Json::optionalString(const std::optional<std::string>& text) {
-    return text ? string(*text) : null();
-}
-Json Json::null() {
-    return Json("null");
+Json Numbers(std::span<const double> values) {
+    Json array = Json::array();
+    for (const double value : values) {
+        array.push_back(Number(value));
+    }
+    return array;
 }
 
-Json Json::array(const std::vector<Json>& items) {
-    std::string text = "[";
-    for (std::size_t k = 0; k < items.size(); ++k) {
-        text += (k ? "," : "") + items[k].text();
-    }
-    return Json(text + "]");
+Json OptionalNumber(const std::optional<double>& value) {
+    return value ? Number(*value) : Json(nullptr);
 }
 
-Json Json::numbers(const std::vector<double>& values) {
-    std::vector<Json> items;
-    items.reserve(values.size());
-    for (const double v : values) {
-        items.push_back(number(v));
-    }
-    return array(items);
-}
-
-Json::Object& Json::Object::add(std::string_view key, const Json& value) {
-    if (!body_.empty()) {
-        body_ += ",";
-    }
-    body_ += Quote(key) + ":" + value.text();
-    return *this;
+void WriteJson(std::ostream& out, const Json& value) {
+    out << value.dump(-1, ' ', false, Json::error_handler_t::replace) << "\n";
 }
 
 }  // namespace corbel::cli

@@ -1,39 +1,24 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
+#include <ostream>
+#include <span>
 
 namespace corbel::cli {
 
-// A JSON value written as text as it is built; a number is the shortest text
-// that reads back to the same double.
-class Json {
-  public:
-    static Json number(double value);
-    static Json integer(long long value);
-    static Json string(std::string_view text);
-    static Json optionalString(const std::optional<std::string>& text);
-    static Json null();
-    static Json array(const std::vector<Json>& items);
-    static Json numbers(const std::vector<double>& values);
+// A JSON value whose object members keep the order they are added in.
+using Json = nlohmann::ordered_json;
 
-    // An object in the order the members are added.
-    class Object {
-      public:
-        Object& add(std::string_view key, const Json& value);
-        std::string text() const { return "{" + body_ + "}"; }
+// A number as the program holds it, written as the shortest text that reads
+// back to the same double; a whole value as a whole number (100000, not
+// 100000.0), a value that is not finite as null.
+Json Number(double value);
+Json Numbers(std::span<const double> values);
+Json OptionalNumber(const std::optional<double>& value);
 
-      private:
-        std::string body_;
-    };
-
-    const std::string& text() const { return text_; }
-
-  private:
-    explicit Json(std::string text) : text_(std::move(text)) {}
-    std::string text_;
-};
+// Writes `value` on one line. A text that is not valid UTF-8 shows U+FFFD in
+// the bytes' place, so the output stays valid JSON.
+void WriteJson(std::ostream& out, const Json& value);
 
 }  // namespace corbel::cli

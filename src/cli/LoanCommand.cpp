@@ -32,21 +32,16 @@ int RunLoan(const Invocation& call, const Output& output) {
         return ExitCheckFailed;
     }
     if (call.json()) {
-        output.out << Json::Object()
-                          .add("repayment", Json::number(loan->repayment))
-                          .add("repayment_text", Json::string(FormatMoney(r, loan->repayment)))
-                          .add("total_interest", Json::number(loan->totalInterest))
-                          .add("total_interest_text",
-                               Json::string(FormatMoney(r, loan->totalInterest)))
-                          .add("payment_count", Json::integer(loan->run.PaymentCount))
-                          .add("last_payment", Json::number(loan->run.LastPayment))
-                          .add("last_payment_text", Json::string(loan->run.LastPaymentText))
-                          .add("message",
-                               loan->notice ? Json::string(loan->notice->text) : Json::null())
-                          .add("chart_principal", Json::number(slices->principal))
-                          .add("chart_interest", Json::number(slices->interest))
-                          .text()
-                   << "\n";
+        WriteJson(output.out, {{"repayment", Number(loan->repayment)},
+                               {"repayment_text", FormatMoney(r, loan->repayment)},
+                               {"total_interest", Number(loan->totalInterest)},
+                               {"total_interest_text", FormatMoney(r, loan->totalInterest)},
+                               {"payment_count", loan->run.PaymentCount},
+                               {"last_payment", Number(loan->run.LastPayment)},
+                               {"last_payment_text", loan->run.LastPaymentText},
+                               {"message", loan->notice ? Json(loan->notice->text) : Json(nullptr)},
+                               {"chart_principal", Number(slices->principal)},
+                               {"chart_interest", Number(slices->interest)}});
         return ExitOk;
     }
     WriteLine(output.out, "Repayment", FormatMoney(r, loan->repayment));
@@ -63,6 +58,12 @@ int RunLoan(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command LoanCommand{"loan", {PdfOption}, {}, RunLoan};
+const Command LoanCommand{
+    "loan",
+    "The Loan page's Calculate: the repayment, the total interest, the payment count and the last "
+    "payment, and the two slices of the cost breakdown chart.",
+    {PdfOption},
+    "--amount 100000 --rate 6 --years 30",
+    RunLoan};
 
 }  // namespace corbel::cli

@@ -26,20 +26,14 @@ int RunReduce(const Invocation& call, const Output& output) {
         return ExitCheckFailed;
     }
     if (call.json()) {
-        std::vector<Json> rows;
-        rows.reserve(table->rows.size());
+        Json rows = Json::array();
         for (const TermReductionRow& row : table->rows) {
-            std::vector<double> values;
+            Json& cells = rows.emplace_back(Json::array());
             for (int c = 0; c < TermReductionColumnCount; ++c) {
-                values.push_back(TermReductionCellValue(row, c));
+                cells.push_back(Number(TermReductionCellValue(row, c)));
             }
-            rows.push_back(Json::numbers(values));
         }
-        output.out << Json::Object()
-                          .add("repayment", Json::number(table->repayment))
-                          .add("rows", Json::array(rows))
-                          .text()
-                   << "\n";
+        WriteJson(output.out, {{"repayment", Number(table->repayment)}, {"rows", rows}});
         return ExitOk;
     }
     const std::string_view word = TermReductionWord(texts.repayment, TermTableMoment::Opened);
@@ -47,7 +41,7 @@ int RunReduce(const Invocation& call, const Output& output) {
     std::vector<std::vector<std::string>> lines;
     lines.reserve(table->rows.size() + 1);
     lines.emplace_back(headings.begin(), headings.end());
-    const bool csv = call.flag("--csv");
+    const bool csv = call.csv();
     for (const TermReductionRow& row : table->rows) {
         std::vector<std::string>& cells = lines.emplace_back();
         for (int c = 0; c < TermReductionColumnCount; ++c) {
@@ -68,6 +62,13 @@ int RunReduce(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command ReduceCommand{"reduce", {PdfOption}, {"--csv"}, RunReduce};
+const Command ReduceCommand{
+    "reduce",
+    "The additional payments table window: the repayment that clears the loan in each whole "
+    "number of years from its term down to one, what that adds to the current repayment, its "
+    "total interest and the interest it saves.",
+    {CsvOption, PdfOption},
+    "--amount 1000 --rate 12 --years 2",
+    RunReduce};
 
 }  // namespace corbel::cli

@@ -9,10 +9,6 @@ namespace corbel::cli {
 
 namespace {
 
-Json OptionalNumber(const std::optional<double>& value) {
-    return value ? Json::number(*value) : Json::null();
-}
-
 void WriteMoney(const Output& output, std::string_view label, const std::optional<double>& value) {
     if (value) {
         WriteLine(output.out, label, FormatMoney(output.regional, *value));
@@ -20,10 +16,6 @@ void WriteMoney(const Output& output, std::string_view label, const std::optiona
 }
 
 int RunResidual(const Invocation& call, const Output& output) {
-    // The page's repayments always fall in arrears.
-    if (call.flag("--advance")) {
-        throw UsageError("option --advance is not offered for residual");
-    }
     const LoanTexts loan = call.loanTexts();
     ResidualTexts texts;
     texts.amount = loan.amount;
@@ -65,15 +57,12 @@ int RunResidual(const Invocation& call, const Output& output) {
         return ExitCheckFailed;
     }
     if (call.json()) {
-        output.out << Json::Object()
-                          .add("no_residual_repayment", Json::number(result->noResidualRepayment))
-                          .add("residual", OptionalNumber(result->residual))
-                          .add("residual_percent", OptionalNumber(result->residualPercent))
-                          .add("residual_money", OptionalNumber(result->residualMoney))
-                          .add("repayment_for_residual",
-                               OptionalNumber(result->repaymentForResidual))
-                          .text()
-                   << "\n";
+        WriteJson(output.out,
+                  {{"no_residual_repayment", Number(result->noResidualRepayment)},
+                   {"residual", OptionalNumber(result->residual)},
+                   {"residual_percent", OptionalNumber(result->residualPercent)},
+                   {"residual_money", OptionalNumber(result->residualMoney)},
+                   {"repayment_for_residual", OptionalNumber(result->repaymentForResidual)}});
         return ExitOk;
     }
     WriteMoney(output, "Repayment with no residual value", result->noResidualRepayment);
@@ -88,7 +77,16 @@ int RunResidual(const Invocation& call, const Output& output) {
 
 }  // namespace
 
+// The page's repayments always fall in arrears, so it offers no --advance.
 const Command ResidualCommand{
-    "residual", {"--proposed", "--residual-percent", PdfOption}, {}, RunResidual};
+    "residual",
+    "The Residual Value page: the repayment that leaves no residual value, the residual value "
+    "that a smaller proposed repayment leaves, and the repayment that leaves a chosen one.",
+    {{"--proposed", "TEXT", "A proposed repayment."},
+     {"--residual-percent", "TEXT", "A residual value in percent of the loan amount."},
+     PdfOption},
+    "--amount 10000 --rate 10 --years 5 --proposed 150 --residual-percent 20",
+    RunResidual,
+    false};
 
 }  // namespace corbel::cli

@@ -3,6 +3,7 @@
 #include "calc/ErrorChecking.h"
 #include "calc/LoanSchedule.h"
 #include "cli/Cli.h"
+#include "cli/Csv.h"
 #include "cli/Json.h"
 #include "cli/TextTable.h"
 
@@ -11,11 +12,14 @@ namespace corbel::cli {
 namespace {
 
 constexpr std::array<std::string_view, 2> Layouts{"year", "period"};
+constexpr OptionSpec ByOption{"--by", "ROWS", "One row a year or one row a repayment.", Layouts,
+                              Layouts[0]};
 
 int RunSchedule(const Invocation& call, const Output& output) {
-    const ScheduleDisplay display = call.choice("--by", Layouts, "year") == "year"
-                                        ? ScheduleDisplay::ByYear
-                                        : ScheduleDisplay::ByPeriod;
+    const ScheduleDisplay display =
+        call.choice(ByOption.name, Layouts, ByOption.fallback) == Layouts[0]
+            ? ScheduleDisplay::ByYear
+            : ScheduleDisplay::ByPeriod;
     const LoanTexts texts = call.loanTexts();
     const Regional& r = output.regional;
     const auto schedule = ScheduleFromTexts(texts, display, r.decimalSeparator());
@@ -31,32 +35,34 @@ int RunSchedule(const Invocation& call, const Output& output) {
         return ExitCheckFailed;
     }
     if (call.json()) {
-        std::vector<Json> rows;
-        rows.reserve(schedule->rows.size());
+        Json rows = Json::array();
         for (const ScheduleRow& row : schedule->rows) {
-            std::vector<double> values;
+            Json& cells = rows.emplace_back(Json::array());
             for (int c = 0; c < ScheduleColumnCount; ++c) {
-                values.push_back(ScheduleCellValue(row, c));
+                cells.push_back(Number(ScheduleCellValue(row, c)));
             }
-            rows.push_back(Json::numbers(values));
         }
-        output.out << Json::Object()
-                          .add("repayment", Json::number(schedule->repayment))
-                          .add("repayment_text", Json::string(FormatMoney(r, schedule->repayment)))
-                          .add("rows", Json::array(rows))
-                          .text()
-                   << "\n";
+        WriteJson(output.out, {{"repayment", Number(schedule->repayment)},
+                               {"repayment_text", FormatMoney(r, schedule->repayment)},
+                               {"rows", rows}});
         return ExitOk;
     }
     const auto headings = ScheduleHeadings(display, texts.repayment);
     std::vector<std::vector<std::string>> table;
     table.reserve(schedule->rows.size() + 1);
     table.emplace_back(headings.begin(), headings.end());
+    const bool csv = call.csv();
     for (const ScheduleRow& row : schedule->rows) {
         std::vector<std::string>& cells = table.emplace_back();
         for (int c = 0; c < ScheduleColumnCount; ++c) {
-            cells.push_back(ScheduleCellText(row, c, r));
+            const auto& column = ScheduleColumns[c];
+            cells.push_back(csv ? CsvNumber(column.value(row), column.form)
+                                : ScheduleCellText(row, c, r));
         }
+    }
+    if (csv) {
+        WriteCsv(output.out, table);
+        return ExitOk;
     }
     WriteLine(output.out, Info(texts.repayment).scheduleRepaymentLabel,
               FormatMoney(r, schedule->repayment));
@@ -66,6 +72,12 @@ int RunSchedule(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command ScheduleCommand{"schedule", {"--by", PdfOption}, {}, RunSchedule};
+const Command ScheduleCommand{
+    "schedule",
+    "The loan schedule window: the repayment and the table of interest, capital reduction, "
+    "outstanding balance and running totals.",
+    {ByOption, CsvOption, PdfOption},
+    "--amount 1000 --rate 12 --parts 3 --by period",
+    RunSchedule};
 
 }  // namespace corbel::cli

@@ -10,9 +10,12 @@ namespace {
 
 constexpr std::array<std::string_view, 4> SolveChoices = {"payment", "amount", "periods",
                                                           "interest"};
+constexpr OptionSpec SolveOption{"--solve", "FIELD",
+                                 "The field to solve from the others; its own option is ignored.",
+                                 SolveChoices, SolveChoices[1]};
 
-WhatIfVariable SolveOption(const Invocation& call) {
-    const std::string solve = call.choice("--solve", SolveChoices, "amount");
+WhatIfVariable Solved(const Invocation& call) {
+    const std::string solve = call.choice(SolveOption.name, SolveChoices, SolveOption.fallback);
     if (solve == "payment") {
         return WhatIfVariable::Payment;
     }
@@ -26,7 +29,7 @@ WhatIfVariable SolveOption(const Invocation& call) {
 }
 
 int RunWhatIf(const Invocation& call, const Output& output) {
-    const WhatIfVariable solve = SolveOption(call);
+    const WhatIfVariable solve = Solved(call);
     // Solving the periods writes the part-year field, whatever the repayments.
     const LoanTexts loan =
         call.loanTexts(solve == WhatIfVariable::Periods ? Invocation::PartYear::Ignored
@@ -41,14 +44,11 @@ int RunWhatIf(const Invocation& call, const Output& output) {
         return ReportFailure(output, solved.failure());
     }
     if (call.json()) {
-        output.out << Json::Object()
-                          .add("amount", Json::string(solved->principal))
-                          .add("rate", Json::string(solved->interest))
-                          .add("years", Json::string(solved->periods))
-                          .add("parts", Json::string(solved->partYear))
-                          .add("repay", Json::string(solved->repay))
-                          .text()
-                   << "\n";
+        WriteJson(output.out, {{"amount", solved->principal},
+                               {"rate", solved->interest},
+                               {"years", solved->periods},
+                               {"parts", solved->partYear},
+                               {"repay", solved->repay}});
         return ExitOk;
     }
     WriteLine(output.out, "Loan amount", solved->principal);
@@ -61,6 +61,12 @@ int RunWhatIf(const Invocation& call, const Output& output) {
 
 }  // namespace
 
-const Command WhatIfCommand{"whatif", {"--solve", "--repay"}, {}, RunWhatIf};
+const Command WhatIfCommand{
+    "whatif",
+    "The What If? page: solves the repayment, the amount, the periods or the interest rate from "
+    "the other three.",
+    {SolveOption, {"--repay", "TEXT", "The repayment field."}},
+    "--solve interest --amount 100000 --years 30 --repay 599.5506",
+    RunWhatIf};
 
 }  // namespace corbel::cli

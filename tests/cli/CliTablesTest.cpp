@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdio>
 #include <sstream>
 
 #include "CliRun.h"
 #include "TestRegional.h"
 #include "calc/ErrorChecking.h"
+#include "calc/LoanSchedule.h"
 
 namespace corbel::cli {
 namespace {
@@ -24,6 +26,20 @@ std::string Row(int number, std::initializer_list<double> money) {
         text.append(",").append(Num(v));
     }
     return text.append("]");
+}
+
+// The fields of each line of a CSV text whose fields need no quotes.
+std::vector<std::vector<std::string>> CsvFields(const std::string& text) {
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        auto& cells = lines.emplace_back();
+        for (std::string field; std::getline(fields, field, ',');) {
+            cells.push_back(field);
+        }
+    }
+    return lines;
 }
 
 TEST(CliScheduleTest, WorkedExampleByPeriodAsJson) {
@@ -76,6 +92,67 @@ TEST(CliScheduleTest, TextFormIsAlignedColumns) {
     r = Call("schedule", {"--amount", "1000", "--rate", "12", "--years", "2", "--repayment",
                           "Bi-Monthly", "--by", "period"});
     EXPECT_NE(r.out.find("\n1/2 Month  Interest"), std::string::npos) << r.out;
+}
+
+TEST(CliScheduleTest, CsvByYearReadsBackAsTheRowsCentValues) {
+    const CliRun r =
+        Call("schedule", {"--amount", "100000", "--rate", "6", "--years", "30", "--csv"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    const LoanSchedule schedule =
+        ComputeSchedule({100000, 6, 30, 0, PaymentFrequency::Monthly, PaymentFrequency::Monthly,
+                         PaymentTiming::InArrears},
+                        ScheduleDisplay::ByYear);
+    const auto lines = CsvFields(r.out);
+    ASSERT_EQ(lines.size(), 31u);
+    ASSERT_EQ(schedule.rows.size(), 30u);
+    EXPECT_EQ(lines[0], (std::vector<std::string>{"Year", "Interest", "Capital Reduction",
+                                                  "Outstanding Balance", "Accumulated Interest",
+                                                  "Accumulated Capital"}));
+    for (std::size_t k = 0; k < schedule.rows.size(); ++k) {
+        ASSERT_EQ(lines[k + 1].size(), std::size_t{ScheduleColumnCount});
+        for (int c = 0; c < ScheduleColumnCount; ++c) {
+            const std::string& field = lines[k + 1][c];
+            double value = -1;
+            std::from_chars(field.data(), field.data() + field.size(), value);
+            EXPECT_EQ(value, ScheduleCellValue(schedule.rows[k], c)) << field;
+            // Money with exactly two decimals, the year as a whole number.
+            EXPECT_EQ(field.find('.'), c == 0 ? std::string::npos : field.size() - 3) << field;
+        }
+    }
+    EXPECT_EQ(lines[30][3], "0.00");
+    EXPECT_EQ(lines[30][5], "100000.00");
+}
+
+TEST(CliGridTest, CsvHeadingAndRows) {
+    const CliRun r = Call("grid", {"--amount", "25000", "--rate", "6", "--years", "25",
+                                   "--amount-step", "10000", "--csv"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "Amt/Int,5.25%,5.5%,5.75%,6%,6.25%,6.5%,6.75%\n"
+              "25000.00,149.82,153.53,157.28,161.08,164.92,168.81,172.73\n"
+              "35000.00,209.74,214.94,220.19,225.51,230.89,236.33,241.82\n"
+              "45000.00,269.67,276.34,283.10,289.94,296.86,303.85,310.92\n");
+}
+
+TEST(CliTablesTest, CsvNumbersUseAFullStopInAnyLocale) {
+    CliRun r = Call({"schedule", "--locale", "de_DE", "--amount", "1000", "--rate", "12", "--parts",
+                     "3", "--by", "period", "--csv"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "Month,Interest,Capital Reduction,Outstanding Balance,Accumulated Interest,"
+              "Accumulated Capital\n"
+              "1,10.00,330.03,669.97,10.00,330.03\n"
+              "2,6.70,333.33,336.64,16.70,663.36\n"
+              "3,3.37,336.64,0.00,20.07,1000.00\n");
+    const std::vector<std::string> grid = {
+        "--amount", "25000", "--rate", "6", "--years", "25", "--interest-step", "0.125", "--csv"};
+    std::vector<std::string> gridInGerman = {"grid", "--locale", "de_DE"};
+    gridInGerman.insert(gridInGerman.end(), grid.begin(), grid.end());
+    r = Call(gridInGerman);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Amt/Int,5.625%,5.75%,5.875%,6%,6.125%,6.25%,6.375%\n", 0), 0u) << r.out;
+    EXPECT_EQ(r.out, Call("grid", grid).out);
 }
 
 TEST(CliGridTest, HundredThousandAsJson) {

@@ -1,6 +1,10 @@
 #include "CliRun.h"
+#include "cli/Json.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
 
 namespace corbel::cli {
 namespace {
@@ -75,6 +79,12 @@ TEST(CliUsageTest, WrongUsageIsStatusSixtyFour) {
         {"loan", "--repayment", "monthly"},
         {"loan", "--compounding", "Yearly"},
         {"loan", "--locale", "xx_YY"},
+        {"--bogus"},
+        {"--help", "mortgage"},
+        {"--version", "loan"},
+        {"loan", "extra"},
+        {"loan", "--json=1"},
+        {"reduce", "--json", "--csv"},
     };
     for (const auto& args : calls) {
         const CliRun r = Call(args);
@@ -132,6 +142,85 @@ TEST(CliTextFormTest, EchoedControlCharactersAreEscaped) {
     r = Call({"mortgage\n\r"});
     EXPECT_EQ(r.status, 64);
     EXPECT_NE(r.err.find("unknown command 'mortgage\\n\\x0d'\n"), std::string::npos) << r.err;
+}
+
+TEST(CliJsonTest, NumbersAreTheShortestTextsThatReadBack) {
+    const std::pair<double, std::string> cases[] = {
+        {599.56, "599.56"}, {3.86, "3.86"}, {0.1 + 0.2, "0.30000000000000004"},
+        {100000, "100000"}, {-0.0, "0"},    {-41.5, "-41.5"},
+        {1e300, "1e+300"},  {NAN, "null"},  {INFINITY, "null"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(Number(value).dump(), text) << value;
+    }
+}
+
+TEST(CliJsonTest, TextThatIsNotUtf8StaysValidJson) {
+    std::ostringstream out;
+    WriteJson(out, {{"sentence", "6\xff\n"}});
+    EXPECT_EQ(out.str(), "{\"sentence\":\"6\xef\xbf\xbd\\n\"}\n");
+}
+
+struct HelpCase {
+    std::string command;
+    std::vector<std::string> offered;  // its own options
+    std::vector<std::string> notOffered;
+};
+
+TEST(CliHelpTest, CommandHelpListsItsOptionsAndAnExampleThatRuns) {
+    const HelpCase cases[] = {
+        {"loan", {"--pdf", "--amount", "--advance", "--json", "--locale"}, {"--csv", "--by"}},
+        {"schedule", {"--by", "--csv", "--pdf"}, {"--amount-step"}},
+        {"grid", {"--amount-step", "--interest-step", "--csv", "--pdf"}, {"--by"}},
+        {"reduce", {"--csv", "--pdf"}, {"--extra"}},
+        {"extra", {"--extra", "--start-year", "--start-period"}, {"--csv", "--pdf"}},
+        {"whatif", {"--solve", "--repay"}, {"--csv", "--pdf"}},
+        {"residual", {"--proposed", "--residual-percent", "--pdf"}, {"--advance", "--csv"}},
+    };
+    for (const HelpCase& c : cases) {
+        const CliRun r = Call({c.command, "--help"});
+        EXPECT_EQ(r.status, 0) << c.command;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.out.rfind("Usage: corbelwright-calc " + c.command + " [OPTIONS]\n", 0), 0u)
+            << r.out;
+        for (const std::string& option : c.offered) {
+            EXPECT_NE(r.out.find("\n  " + option + " "), std::string::npos) << c.command << option;
+        }
+        for (const std::string& option : c.notOffered) {
+            EXPECT_EQ(r.out.find("\n  " + option + " "), std::string::npos) << c.command << option;
+        }
+        const std::string tag = "\nExample:\n  corbelwright-calc ";
+        const auto at = r.out.find(tag);
+        ASSERT_NE(at, std::string::npos) << r.out;
+        const auto from = at + tag.size();
+        std::istringstream line(r.out.substr(from, r.out.find('\n', from) - from));
+        std::vector<std::string> example{"--locale", "en_US"};
+        for (std::string word; line >> word;) {
+            example.insert(example.end() - 2, word);
+        }
+        const CliRun run = Call(example);
+        EXPECT_EQ(run.status, 0) << c.command << ": " << run.err;
+    }
+}
+
+TEST(CliHelpTest, ProgramHelpListsTheCommandsAndTheSharedOptions) {
+    const CliRun r = Call({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    for (const std::string name :
+         {"loan", "schedule", "grid", "reduce", "extra", "whatif", "residual", "--amount", "--rate",
+          "--years", "--parts", "--repayment", "--compounding", "--advance", "--json", "--locale",
+          "--help", "--version"}) {
+        EXPECT_NE(r.out.find("\n  " + name + " "), std::string::npos) << name;
+    }
+    EXPECT_EQ(Call({"--help", "grid"}).out, Call({"grid", "--help"}).out);
+}
+
+TEST(CliHelpTest, VersionNamesTheProgramAndItsVersion) {
+    const CliRun r = Call({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "corbelwright-calc (Corbelwright) 1.07\n");
 }
 
 }  // namespace
