@@ -1,7 +1,7 @@
 #include "calc/ErrorChecking.h"
 #include "calc/LoanGrid.h"
+#include "calc/PlainTable.h"
 #include "cli/Cli.h"
-#include "cli/Csv.h"
 #include "cli/Json.h"
 #include "cli/TextTable.h"
 
@@ -57,24 +57,11 @@ int RunGrid(const Invocation& call, const Output& output) {
                                {"payments", payments}});
         return ExitOk;
     }
-    std::vector<std::vector<std::string>> table(static_cast<std::size_t>(grid->rowCount()));
     if (call.csv()) {
-        // The rate headings with a full stop too, so that every number in the
-        // file reads the same in any locale.
-        table[0].emplace_back(GridCornerText);
-        for (const double rate : grid->rates) {
-            table[0].push_back(RateHeadingText(rate, "."));
-        }
-        for (int gridRow = 1; gridRow < grid->rowCount(); ++gridRow) {
-            for (int c = 0; c < GridTableColumns; ++c) {
-                table[gridRow].push_back(
-                    CsvNumber(GridCellValue(*grid, gridRow, c),
-                              c == 0 ? CellForm::WholeMoney : CellForm::CentMoney));
-            }
-        }
-        WriteCsv(output.out, table);
+        output.out << CsvText(GridPlainRows(*grid));
         return ExitOk;
     }
+    std::vector<std::vector<std::string>> table(static_cast<std::size_t>(grid->rowCount()));
     for (int gridRow = 0; gridRow < grid->rowCount(); ++gridRow) {
         for (int c = 0; c < GridTableColumns; ++c) {
             table[gridRow].push_back(GridCellText(*grid, gridRow, c, r));

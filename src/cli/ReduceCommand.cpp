@@ -1,7 +1,7 @@
 #include "calc/AdditionalPayments.h"
 #include "calc/ErrorChecking.h"
+#include "calc/PlainTable.h"
 #include "cli/Cli.h"
-#include "cli/Csv.h"
 #include "cli/Json.h"
 #include "cli/TextTable.h"
 
@@ -37,22 +37,19 @@ int RunReduce(const Invocation& call, const Output& output) {
         return ExitOk;
     }
     const std::string_view word = TermReductionWord(texts.repayment, TermTableMoment::Opened);
+    if (call.csv()) {
+        output.out << CsvText(TermReductionPlainRows(table->rows, word));
+        return ExitOk;
+    }
     const auto headings = TermReductionHeadings(word);
     std::vector<std::vector<std::string>> lines;
     lines.reserve(table->rows.size() + 1);
     lines.emplace_back(headings.begin(), headings.end());
-    const bool csv = call.csv();
     for (const TermReductionRow& row : table->rows) {
         std::vector<std::string>& cells = lines.emplace_back();
         for (int c = 0; c < TermReductionColumnCount; ++c) {
-            const auto& column = TermReductionColumns[c];
-            cells.push_back(csv ? CsvNumber(column.value(row), column.form)
-                                : TermReductionCellText(row, c, r));
+            cells.push_back(TermReductionCellText(row, c, r));
         }
-    }
-    if (csv) {
-        WriteCsv(output.out, lines);
-        return ExitOk;
     }
     WriteLine(output.out, std::string(word) + " " + std::string(TermReductionRepaymentCaption),
               FormatMoney(r, table->repayment));

@@ -2,8 +2,8 @@
 
 #include "calc/ErrorChecking.h"
 #include "calc/LoanSchedule.h"
+#include "calc/PlainTable.h"
 #include "cli/Cli.h"
-#include "cli/Csv.h"
 #include "cli/Json.h"
 #include "cli/TextTable.h"
 
@@ -47,22 +47,19 @@ int RunSchedule(const Invocation& call, const Output& output) {
                                {"rows", rows}});
         return ExitOk;
     }
+    if (call.csv()) {
+        output.out << CsvText(SchedulePlainRows(schedule->rows, display, texts.repayment));
+        return ExitOk;
+    }
     const auto headings = ScheduleHeadings(display, texts.repayment);
     std::vector<std::vector<std::string>> table;
     table.reserve(schedule->rows.size() + 1);
     table.emplace_back(headings.begin(), headings.end());
-    const bool csv = call.csv();
     for (const ScheduleRow& row : schedule->rows) {
         std::vector<std::string>& cells = table.emplace_back();
         for (int c = 0; c < ScheduleColumnCount; ++c) {
-            const auto& column = ScheduleColumns[c];
-            cells.push_back(csv ? CsvNumber(column.value(row), column.form)
-                                : ScheduleCellText(row, c, r));
+            cells.push_back(ScheduleCellText(row, c, r));
         }
-    }
-    if (csv) {
-        WriteCsv(output.out, table);
-        return ExitOk;
     }
     WriteLine(output.out, Info(texts.repayment).scheduleRepaymentLabel,
               FormatMoney(r, schedule->repayment));

@@ -19,6 +19,7 @@
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
 #include "ui/ReportPrinting.h"
+#include "ui/TableCopy.h"
 
 namespace corbel::ui {
 
@@ -63,6 +64,10 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     frame.buttons->insertWidget(2, BitBtn1);
     PreviewBtn = PreviewButton("PreviewBtn", this);
     frame.buttons->insertWidget(3, PreviewBtn);
+    const PlainRowsSource plain = [this] {
+        return TermReductionPlainRows(model_->rows(), headingWord_);
+    };
+    frame.buttons->insertWidget(4, ExportButton(this, context_, plain));
 
     APAmount = InputField("APAmount", 0, 10, this);
     APInterest = InputField("APInterest", 0, 10, this);
@@ -112,7 +117,7 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     APGrid->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 2));
     APGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     APGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    APGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    AllowCopy(APGrid, plain);
     APGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Repayments of the dearest one-year loan reach ten digits and the interest
     // of the longest eleven; each money column is wide enough for its largest.
@@ -229,6 +234,7 @@ void TAdditionalP::FillTermReductionTable() {
 
 void TAdditionalP::showOpeningWord(PaymentFrequency repayment) {
     const std::string_view word = TermReductionWord(repayment, TermTableMoment::Opened);
+    headingWord_ = word;
     const auto texts = TermReductionHeadings(word);
     Label5->setText(Q(word));
     Label7->setText(Q(texts[1]));

@@ -75,6 +75,8 @@ class TAdditionalP : public QDialog {
     UiContext context_;
     LoanOptionsSource options_;
     TermReductionModel* model_;
+    // The frequency word in the table's headings, for Export and Copy.
+    std::string headingWord_{TermReductionWord(DefaultFrequency, TermTableMoment::Opened)};
 };
 
 }  // namespace corbel::ui

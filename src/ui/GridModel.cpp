@@ -86,6 +86,11 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                   ? FillFor(gridRow, index.column(), model->markedRow())
                                   : GridCellFill::Ordinary;
     const QString text = index.data().toString();
+    // A selected cell shows as selected, whatever its fill, so a copy shows what it takes.
+    if (option.state & QStyle::State_Selected && fill != GridCellFill::Heading) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
     switch (fill) {
         case GridCellFill::Heading:
             PaintFilled(painter, option.rect, Silver, true, option.font, text);

@@ -19,6 +19,7 @@
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
 #include "ui/ReportPrinting.h"
+#include "ui/TableCopy.h"
 
 namespace corbel::ui {
 
@@ -56,6 +57,7 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     frame.buttons->insertWidget(2, BitBtn1);
     PreviewBtn = PreviewButton("PreviewBtn", this);
     frame.buttons->insertWidget(3, PreviewBtn);
+    frame.buttons->insertWidget(4, ExportButton(this, context_, [this] { return plainRows(); }));
     MSAmount = InputField("MSAmount", 0, 0, this);
     MSInterest = InputField("MSInterest", 0, 0, this);
     MSPeriod = InputField("MSPeriod", 0, 0, this);
@@ -112,7 +114,7 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     MSGrid->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 2));
     MSGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MSGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    AllowCopy(MSGrid, [this] { return plainRows(); });
     MSGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Money columns are at least wide enough for the largest amount.
     // Balances and yearly figures stay within ten digits; accumulated interest can
@@ -240,6 +242,12 @@ void TMSCHEDULE::setFrequencyCaptions(PaymentFrequency repayment, const QString&
 void TMSCHEDULE::setPartYearVisible(bool visible) {
     Partyear->setVisible(visible);
     Label11->setVisible(visible);
+}
+
+PlainRows TMSCHEDULE::plainRows() const {
+    const ScheduleDisplay display =
+        Month->isChecked() ? ScheduleDisplay::ByPeriod : ScheduleDisplay::ByYear;
+    return SchedulePlainRows(model_->rows(), display, repayment_);
 }
 
 void TMSCHEDULE::updateColumnHeading() {

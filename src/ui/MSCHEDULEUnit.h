@@ -4,6 +4,7 @@
 
 #include "calc/LoanCalculation.h"
 #include "calc/LoanSchedule.h"
+#include "calc/PlainTable.h"
 #include "platform/PrinterDevice.h"
 #include "ui/LoanPage.h"
 #include "ui/RowsTableModel.h"
@@ -70,6 +71,8 @@ class TMSCHEDULE : public QDialog {
     Checked<LoanSchedule> computeSchedule() const;
     void showSchedule(const LoanSchedule& schedule);
     void updateColumnHeading();
+    // The table as shown, for Export and Copy.
+    PlainRows plainRows() const;
 
     UiContext context_;
     LoanOptionsSource options_;

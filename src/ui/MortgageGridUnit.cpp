@@ -20,6 +20,7 @@
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
 #include "ui/ReportPrinting.h"
+#include "ui/TableCopy.h"
 
 namespace corbel::ui {
 
@@ -48,6 +49,10 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     frame.buttons->insertWidget(2, BitBtn1);
     PreviewBtn = PreviewButton("PreviewBtn", this);
     frame.buttons->insertWidget(3, PreviewBtn);
+    const PlainRowsSource plain = [this] {
+        return model_->filled() ? GridPlainRows(model_->grid()) : PlainRows();
+    };
+    frame.buttons->insertWidget(4, ExportButton(this, context_, plain));
     MAmt = InputField("MAmt", 0, 0, this);
     InterestR = InputField("InterestR", 0, 0, this);
     Years = InputField("Years", 0, 0, this);
@@ -105,7 +110,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     // Only an extreme loan widens the columns past the view; it then scrolls sideways.
     MGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    AllowCopy(MGrid, plain);
     MGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The view is wide enough for the largest amount that can be typed and for
     // repayments of up to seven digits; fitColumns widens a column for more.

@@ -1,11 +1,17 @@
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -413,6 +419,51 @@ class TableWindowsTest : public QObject {
             static QList<QRect> monthly = places;
             QCOMPARE(places, monthly);
         }
+    }
+
+    void copyAndExportGiveTheShownFiguresAsPlainNumbers() {
+        // A shown money text as a spreadsheet wants it: no symbol, no grouping.
+        auto plain = [](QString shown) { return shown.remove('$').remove(','); };
+        p_.typeLoan("100000", "30", "6");
+        QTemporaryDir folder;
+        p_.dialogs.saveChoices = {folder.filePath("schedule"), std::nullopt};
+        QString copied;
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget* w) {
+            auto* grid = test::Child<QTableView>(w, "MSGrid");
+            grid->selectionModel()->select(
+                QItemSelection(grid->model()->index(1, 0), grid->model()->index(2, 3)),
+                QItemSelectionModel::Select);
+            test::Child<QAction>(grid, "CopyAction")->trigger();
+            copied = QApplication::clipboard()->text();
+            QTest::mouseClick(test::Child<QPushButton>(w, "ExportBtn"), Qt::LeftButton);
+            QTest::mouseClick(test::Child<QPushButton>(w, "ExportBtn"),
+                              Qt::LeftButton);  // cancelled
+        }));
+        const ScheduleModel* model = schedule()->model();
+        QStringList expected;
+        for (int row = 1; row <= 2; ++row) {
+            QStringList cells;
+            for (int c = 0; c < 4; ++c) {
+                cells << plain(model->cellText(row, c));
+            }
+            expected << cells.join('\t');
+        }
+        QCOMPARE(copied, expected.join('\n') + '\n');
+
+        QFile file(folder.filePath("schedule.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), model->rowCount() + 1);
+        QCOMPARE(lines[0], QString("Year,Interest,Capital Reduction,Outstanding Balance,"
+                                   "Accumulated Interest,Accumulated Capital"));
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList cells;
+            for (int c = 0; c < ScheduleColumnCount; ++c) {
+                cells << plain(model->cellText(row, c));
+            }
+            QCOMPARE(lines[row + 1], cells.join(','));
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"schedule.csv"}));
     }
 
     void helpTopicsOfTheWindows() {

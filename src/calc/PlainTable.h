@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/AdditionalPayments.h"
+#include "calc/LoanGrid.h"
+#include "calc/LoanSchedule.h"
+#include "calc/TableCells.h"
+
+namespace corbel {
+
+// A table as plain texts for a spreadsheet: the heading line first, then one
+// line a row, numbers with a full stop and money with two decimals in any locale.
+// The CSV file, the command line's CSV and the clipboard all take it from here.
+using PlainRows = std::vector<std::vector<std::string>>;
+
+// A cell's value as a plain number: counts as they are, money with two decimals.
+std::string PlainNumber(double value, CellForm form);
+
+PlainRows SchedulePlainRows(const std::vector<ScheduleRow>& rows, ScheduleDisplay display,
+                            PaymentFrequency repayment);
+PlainRows GridPlainRows(const LoanGrid& grid);
+PlainRows TermReductionPlainRows(const std::vector<TermReductionRow>& rows,
+                                 std::string_view frequencyWord);
+
+// Comma-separated lines; a field holding a comma, a quote or a line end is quoted.
+std::string CsvText(const PlainRows& rows);
+
+// Tab-separated lines, as spreadsheets take pasted cells.
+std::string TabText(const PlainRows& rows);
+
+}  // namespace corbel

@@ -1,0 +1,94 @@
+#include "ui/TableCopy.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableView>
+#include <algorithm>
+
+#include "ui/Controls.h"
+
+namespace corbel::ui {
+
+namespace {
+
+constexpr const char* CsvFilter = "CSV Files (*.csv)";
+
+}  // namespace
+
+QString SelectedCellsText(const QTableView* view, const PlainRows& rows) {
+    const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        return QString();
+    }
+    int top = selected.front().row(), bottom = top;
+    int left = selected.front().column(), right = left;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    PlainRows block(static_cast<std::size_t>(bottom - top + 1),
+                    std::vector<std::string>(static_cast<std::size_t>(right - left + 1)));
+    for (const QModelIndex& index : selected) {
+        // Model row r is the plain table's row r + 1: its first line is the heading.
+        const auto row = static_cast<std::size_t>(index.row() + 1);
+        const auto column = static_cast<std::size_t>(index.column());
+        if (row < rows.size() && column < rows[row].size()) {
+            block[static_cast<std::size_t>(index.row() - top)]
+                 [static_cast<std::size_t>(index.column() - left)] = rows[row][column];
+        }
+    }
+    return QString::fromStdString(TabText(block));
+}
+
+void AllowCopy(QTableView* view, PlainRowsSource rows) {
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    auto* copy = new QAction("Copy", view);
+    copy->setObjectName("CopyAction");
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    QObject::connect(copy, &QAction::triggered, view, [view, rows = std::move(rows)] {
+        const QString text = SelectedCellsText(view, rows());
+        if (!text.isEmpty()) {
+            QApplication::clipboard()->setText(text);
+        }
+    });
+    view->addAction(copy);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QPushButton* ExportButton(QWidget* window, const UiContext& context, PlainRowsSource rows) {
+    auto* button = Named(new QPushButton("Export...", window), "ExportBtn");
+    button->setAutoDefault(false);
+    QObject::connect(
+        button, &QPushButton::clicked, window, [window, context, rows = std::move(rows)] {
+            const auto chosen =
+                context.dialogs.saveFileName(window, {CsvFilter, QString(), QString()});
+            if (!chosen) {
+                return;
+            }
+            QString path = *chosen;
+            if (QFileInfo(path).suffix().isEmpty()) {
+                path += ".csv";
+            }
+            // Written whole or not at all: a failed export leaves an earlier file as it was.
+            QSaveFile file(path);
+            const std::string text = CsvText(rows());
+            if (!file.open(QIODevice::WriteOnly) ||
+                file.write(text.data(), static_cast<qint64>(text.size())) !=
+                    static_cast<qint64>(text.size()) ||
+                !file.commit()) {
+                context.dialogs.showMessage(window, Error(file.errorString().toStdString()));
+            }
+        });
+    return button;
+}
+
+}  // namespace corbel::ui
