@@ -233,12 +233,22 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     BitBtn1->setToolTip("Print");
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn1, &QToolButton::clicked, this, &TMortChartForm::BitBtn1Click);
+    // A look at the landscape page first; its own print button offers every
+    // printer, PDF included.
+    PreviewBtn = new QToolButton(this);
+    PreviewBtn->setObjectName("PreviewBtn");
+    PreviewBtn->setText("Preview");
+    PreviewBtn->setToolTip("Print Preview");
+    connect(PreviewBtn, &QToolButton::clicked, this, [this] {
+        context_.dialogs.showPrintPreview(this, [this](QPrinter& printer) { printOrSay(printer); });
+    });
 
     // The buttons stand over the chart's top right corner.
     auto* buttons = new QVBoxLayout;
     buttons->setContentsMargins(0, Gap, Gap, 0);
     buttons->addWidget(BitBtn2, 0, Qt::AlignRight);
     buttons->addWidget(BitBtn1, 0, Qt::AlignRight);
+    buttons->addWidget(PreviewBtn, 0, Qt::AlignRight);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(MortgageChart, 0, 0);
@@ -306,10 +316,14 @@ void TMortChartForm::BitBtn1Click() {
         context_.dialogs.showMessage(this, Information(msg::NoPrinter));
         return;
     }
-    if (!PrintChart(*printer)) {
-        const QString name = printer->outputFormat() == QPrinter::PdfFormat
-                                 ? printer->outputFileName()
-                                 : printer->printerName();
+    printOrSay(*printer);
+}
+
+void TMortChartForm::printOrSay(QPrinter& printer) {
+    if (!PrintChart(printer)) {
+        const QString name = printer.outputFormat() == QPrinter::PdfFormat
+                                 ? printer.outputFileName()
+                                 : printer.printerName();
         context_.dialogs.showMessage(this,
                                      Information(Fill(msg::PrinterFailed, {name.toStdString()})));
     }

@@ -56,11 +56,14 @@ class TMortChartForm : public QDialog {
     QPieSeries* Series1;
     QPushButton* BitBtn2;
     QToolButton* BitBtn1;
+    QToolButton* PreviewBtn;  // the print preview, beside the print button
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Prints the chart on `printer`, and says so when the printer fails.
+    void printOrSay(QPrinter& printer);
     QPrinter* currentPrinter();
 
     UiContext context_;

@@ -341,6 +341,28 @@ class ChartWindowTest : public QObject {
         QVERIFY(qAbs(title.center().x() - width / 2) < width / 10);
     }
 
+    void previewShowsTheLandscapePage() {
+        QTemporaryDir dir;
+        p_.dialogs.printTo = dir.filePath("preview.pdf");
+        chart()->showBreakdown(100000, WorkedInterest);
+        QTest::mouseClick(test::Child<QToolButton>(chart(), "PreviewBtn"), Qt::LeftButton);
+        QCOMPARE(p_.dialogs.previews, 1);
+        QVERIFY(p_.dialogs.shown.empty());
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty()) {
+            QSKIP("pdftotext is not installed");
+        }
+        QProcess reader;
+        reader.start(pdftotext, {"-bbox", dir.filePath("preview.pdf"), "-"});
+        QVERIFY(reader.waitForFinished());
+        const QString page = QString::fromUtf8(reader.readAllStandardOutput());
+        const auto size =
+            QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)")re").match(page);
+        QVERIFY(size.hasMatch());
+        QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
+        QVERIFY(page.contains("115,832.082"));
+    }
+
     void printerFailuresAreShownAndTheWindowStaysUsable_data() {
         QTest::addColumn<bool>("printerExists");
         QTest::addColumn<QString>("message");
