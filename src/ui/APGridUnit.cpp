@@ -33,14 +33,6 @@ const char* const Note =
     "of years indicated. It also shows the saving on interest charges achieved by paying off the "
     "Loan in a shorter period.";
 
-QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = Caption(name, text, parent);
-    label->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    return label;
-}
-
 }  // namespace
 
 TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, QWidget* parent)
@@ -51,19 +43,15 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
                                     TermReductionCellText, this)) {
     setObjectName("AdditionalP");
     const TableWindowFrame frame = MakeTableWindowFrame(
-        this, "Additional Payments", {"SpeedButton2", "SpeedButton1", "BitBtn2"},
+        this, "Additional Payments", {"SpeedButton2", "SpeedButton1", "BitBtn1", "BitBtn2"},
         topic::AdditionalPaymentsTable, context.help);
     Label1 = frame.heading;
     Label1->setObjectName("Label1");
     SpeedButton2 = frame.calculate;
     SpeedButton1 = frame.ok;
     BitBtn2 = frame.help;
-    BitBtn1 = Named(new QPushButton(" Print", this), "BitBtn1");
-    BitBtn1->setIcon(Icon(Picture::Print));
-    BitBtn1->setAutoDefault(false);
-    frame.buttons->insertWidget(2, BitBtn1);
-    PreviewBtn = PreviewButton("PreviewBtn", this);
-    frame.buttons->insertWidget(3, PreviewBtn);
+    BitBtn1 = frame.print;
+    PreviewBtn = frame.preview;
     const PlainRowsSource plain = [this] {
         return TermReductionPlainRows(model_->rows(), headingWord_);
     };

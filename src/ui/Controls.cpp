@@ -16,6 +16,7 @@
 
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 #include "ui/UiContext.h"
 
 namespace corbel::ui {
@@ -136,12 +137,28 @@ TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
     frame.buttons = new QVBoxLayout;
     frame.buttons->addWidget(frame.calculate);
     frame.buttons->addWidget(frame.ok);
+    if (names.print) {
+        frame.print = Named(new QPushButton(" Print", window), names.print);
+        frame.print->setIcon(Icon(Picture::Print));
+        frame.print->setAutoDefault(false);
+        frame.preview = PreviewButton("PreviewBtn", window);
+        frame.buttons->addWidget(frame.print);
+        frame.buttons->addWidget(frame.preview);
+    }
     frame.buttons->addWidget(frame.help, 0, Qt::AlignHCenter);
     frame.buttons->addStretch(1);
     QObject::connect(frame.ok, &QPushButton::clicked, window, &QDialog::accept);
     QObject::connect(frame.help, &QToolButton::clicked, window,
                      [&help, helpTopic] { help.showHelp(helpTopic); });
     return frame;
+}
+
+QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = Caption(name, text, parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
 }
 
 void ChainTabOrder(std::initializer_list<QWidget*> widgets) {

@@ -59,17 +59,23 @@ struct TableWindowFrame {
     QLabel* heading;
     QPushButton* calculate;
     QPushButton* ok;
+    QPushButton* print = nullptr;  // " Print" and "Print Preview", when named
+    QPushButton* preview = nullptr;
     QToolButton* help;
     QVBoxLayout* buttons;  // the button column, to place beside the fields
 };
 struct TableWindowNames {
     const char* calculate;
     const char* ok;
+    const char* print;  // nullptr: a window that prints nothing
     const char* help;
 };
 TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
                                       const TableWindowNames& names, int helpTopic,
                                       HelpViewer& help);
+
+// A raised panel over a table column, its caption centred and wrapped.
+QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent);
 
 // Keyboard focus moves through `widgets` in this order.
 void ChainTabOrder(std::initializer_list<QWidget*> widgets);

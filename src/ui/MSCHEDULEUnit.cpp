@@ -28,14 +28,6 @@ namespace {
 constexpr int ColumnWidths[ScheduleColumnCount] = {65, 77, 84, 87, 98, 93};
 constexpr QSize ClientArea(534, 377);
 
-QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = Named(new QLabel(text, parent), name);
-    label->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    return label;
-}
-
 }  // namespace
 
 TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWidget* parent)
@@ -45,18 +37,14 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
       model_(new ScheduleModel(context.regional, ScheduleColumnCount, ScheduleCellText, this)) {
     setObjectName("MSCHEDULE");
     const TableWindowFrame frame =
-        MakeTableWindowFrame(this, "Loan Schedule", {"CalculateBtn", "OKBtn", "BitBtn2"},
+        MakeTableWindowFrame(this, "Loan Schedule", {"CalculateBtn", "OKBtn", "BitBtn1", "BitBtn2"},
                              topic::LoanSchedule, context.help);
     HeadingLabel = frame.heading;
     CalculateBtn = frame.calculate;
     OKBtn = frame.ok;
     BitBtn2 = frame.help;
-    BitBtn1 = Named(new QPushButton(" Print", this), "BitBtn1");
-    BitBtn1->setIcon(Icon(Picture::Print));
-    BitBtn1->setAutoDefault(false);
-    frame.buttons->insertWidget(2, BitBtn1);
-    PreviewBtn = PreviewButton("PreviewBtn", this);
-    frame.buttons->insertWidget(3, PreviewBtn);
+    BitBtn1 = frame.print;
+    PreviewBtn = frame.preview;
     frame.buttons->insertWidget(4, ExportButton(this, context_, [this] { return plainRows(); }));
     MSAmount = InputField("MSAmount", 0, 0, this);
     MSInterest = InputField("MSInterest", 0, 0, this);

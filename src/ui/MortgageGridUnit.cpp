@@ -36,19 +36,15 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
       options_(std::move(options)),
       model_(new GridModel(context.regional, this)) {
     setObjectName("MORTAGEGRID");
-    const TableWindowFrame frame =
-        MakeTableWindowFrame(this, "Loan Grid", {"SpeedButton1", "SpeedButton2", "BitBtn2"},
-                             topic::LoanGrid, context.help);
+    const TableWindowFrame frame = MakeTableWindowFrame(
+        this, "Loan Grid", {"SpeedButton1", "SpeedButton2", "BitBtn1", "BitBtn2"}, topic::LoanGrid,
+        context.help);
     HeadingLabel = frame.heading;
     SpeedButton1 = frame.calculate;
     SpeedButton2 = frame.ok;
     BitBtn2 = frame.help;
-    BitBtn1 = Named(new QPushButton(" Print", this), "BitBtn1");
-    BitBtn1->setIcon(Icon(Picture::Print));
-    BitBtn1->setAutoDefault(false);
-    frame.buttons->insertWidget(2, BitBtn1);
-    PreviewBtn = PreviewButton("PreviewBtn", this);
-    frame.buttons->insertWidget(3, PreviewBtn);
+    BitBtn1 = frame.print;
+    PreviewBtn = frame.preview;
     const PlainRowsSource plain = [this] {
         return model_->filled() ? GridPlainRows(model_->grid()) : PlainRows();
     };

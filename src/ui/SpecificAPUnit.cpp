@@ -28,9 +28,9 @@ const char* const FromTheStart = "From the start of the Loan";
 TADDMONTHLYR::TADDMONTHLYR(const UiContext& context, LoanTextsSource loan, QWidget* parent)
     : QDialog(parent), context_(context), loan_(std::move(loan)) {
     setObjectName("ADDMONTHLYR");
-    const TableWindowFrame frame =
-        MakeTableWindowFrame(this, "Additional Payments", {"BitBtn1", "BitBtn2", "BitBtn3"},
-                             topic::SpecificAdditionalPayment, context.help);
+    const TableWindowFrame frame = MakeTableWindowFrame(
+        this, "Additional Payments", {"BitBtn1", "BitBtn2", nullptr, "BitBtn3"},
+        topic::SpecificAdditionalPayment, context.help);
     Label7 = frame.heading;
     Label7->setObjectName("Label7");
     BitBtn1 = frame.calculate;
