@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the saved loan file fuzz target with clang (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer) into build-fuzz/ and runs it for a bounded time
-# over the seed files in fuzz/corpus/. New inputs go to build-fuzz/corpus/, and
+# over the starting files in fuzz/corpus/. New inputs go to build-fuzz/corpus/, and
 # a crashing input to build-fuzz/crash-*.
 # Usage: scripts/fuzz.sh [seconds]   (default 60)
 set -euo pipefail

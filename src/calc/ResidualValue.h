@@ -20,7 +20,6 @@ double ResidualValue(double amount, double annualPercent, double count, double r
 double PaymentForResidual(double amount, double annualPercent, double count, double residualPercent,
                           double paymentsPerYear);
 
-
 // The three captions that carry the frequency word.
 struct ResidualCaptions {
     std::string noResidual;         // Panel9

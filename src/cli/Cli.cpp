@@ -60,28 +60,28 @@ std::string Bytes(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
-QString QtName(const OptionSpec& spec) {
-    return Q(spec.name.substr(2));
+QString QtName(const OptionSpec& option) {
+    return Q(option.name.substr(2));
 }
 
-QCommandLineOption QtOption(const OptionSpec& spec) {
-    QString description = Q(spec.description);
-    if (!spec.choices.empty()) {
+QCommandLineOption QtOption(const OptionSpec& option) {
+    QString description = Q(option.description);
+    if (!option.choices.empty()) {
         QStringList offered;
-        for (const std::string_view choice : spec.choices) {
+        for (const std::string_view choice : option.choices) {
             offered << Q(choice);
         }
         description += " One of " + offered.join(", ");
-        if (!spec.fallback.empty()) {
-            description += "; default " + Q(spec.fallback);
+        if (!option.fallback.empty()) {
+            description += "; default " + Q(option.fallback);
         }
         description += ".";
     }
-    QCommandLineOption option(QtName(spec), description);
-    if (!spec.valueName.empty()) {
-        option.setValueName(Q(spec.valueName));
+    QCommandLineOption qtOption(QtName(option), description);
+    if (!option.valueName.empty()) {
+        qtOption.setValueName(Q(option.valueName));
     }
-    return option;
+    return qtOption;
 }
 
 // The command's own options, the loan and output options, and --help.
