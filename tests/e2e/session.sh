@@ -19,6 +19,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# The X display, whatever platform the tests around it chose.
+unset QT_QPA_PLATFORM
 export XDG_CONFIG_HOME=$work/config CW_DUMP_WIDGETS=$work/widgets.txt
 # Money texts in the en_US format; Qt reads LANG itself, no glibc locale is needed.
 export LANG=en_US.UTF-8 LC_ALL=

@@ -27,7 +27,7 @@ using namespace corbel;
 namespace {
 
 #ifdef CW_SANITIZE
-constexpr int Rounds = 1500;  // the sanitizers make each round many times slower
+constexpr int Rounds = 5000;  // the sanitizers make each round many times slower
 #else
 constexpr int Rounds = 20000;
 #endif
