@@ -1,9 +1,15 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLineEdit>
+#include <QSaveFile>
 #include <QStringList>
+#include <QTextStream>
+#include <QTimer>
 #include <iostream>
 #include <string_view>
 
@@ -75,6 +81,49 @@ QStringList Arguments(int argc, char** argv) {
     return arguments;
 }
 
+// A debugging aid for scripts that drive the program under X: with
+// CW_DUMP_WIDGETS=<file> set, the fields and buttons of the shown windows are
+// written to that file, one a line (window title, object name, accessible name,
+// text, centre on the screen), every quarter second and once more on exit.
+void DumpWidgets(const QString& file, bool exiting) {
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        return;
+    }
+    QTextStream text(&out);
+    const auto oneLine = [](QString s) { return s.replace('\t', ' ').replace('\n', ' '); };
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!exiting && !top->isVisible()) {
+            continue;
+        }
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            const auto* field = qobject_cast<QLineEdit*>(w);
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            if ((!field && !button) || !w->isVisibleTo(top)) {
+                continue;
+            }
+            const QPoint centre = w->mapToGlobal(w->rect().center());
+            text << oneLine(top->windowTitle()) << '\t' << w->objectName() << '\t'
+                 << oneLine(w->accessibleName()) << '\t'
+                 << oneLine(field ? field->text() : button->text()) << '\t' << centre.x() << ' '
+                 << centre.y() << '\n';
+        }
+    }
+    text.flush();
+    out.commit();
+}
+
+void DumpWidgetsIfAsked(QApplication& app) {
+    const QString file = qEnvironmentVariable("CW_DUMP_WIDGETS");
+    if (file.isEmpty()) {
+        return;
+    }
+    auto* timer = new QTimer(&app);
+    QObject::connect(timer, &QTimer::timeout, [file] { DumpWidgets(file, false); });
+    timer->start(250);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [file] { DumpWidgets(file, true); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,5 +165,6 @@ int main(int argc, char** argv) {
     corbel::ui::TMORTLOAN window({regional, dialogs, help}, programFolder, settings,
                                  QCoreApplication::arguments().mid(1));
     window.show();
+    DumpWidgetsIfAsked(app);
     return app.exec();
 }

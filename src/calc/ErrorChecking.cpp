@@ -271,13 +271,14 @@ std::optional<int> ReadWhole(std::string_view text) {
         base = 16;
         pos += 2;
     }
-    if (pos == text.size()) {
+    // from_chars takes a sign of its own: "--0" and "$-0" are not numbers.
+    if (pos == text.size() || text[pos] == '-') {
         return std::nullopt;
     }
     long long magnitude = 0;
     const auto [end, ec] =
         std::from_chars(text.data() + pos, text.data() + text.size(), magnitude, base);
-    if (ec != std::errc() || end != text.data() + text.size() || magnitude < 0) {
+    if (ec != std::errc() || end != text.data() + text.size()) {
         return std::nullopt;
     }
     const long long value = negative ? -magnitude : magnitude;

@@ -108,8 +108,16 @@ void ShowResult(QLineEdit* field, const QString& text) {
 void AddRow(QGridLayout* form, int row, QWidget* caption,
             std::initializer_list<QWidget*> controls) {
     form->addWidget(caption, row, 0);
+    auto* label = qobject_cast<QLabel*>(caption);
+    if (label && controls.size() > 0) {
+        label->setBuddy(*controls.begin());
+    }
     auto* line = new QHBoxLayout;
     for (QWidget* control : controls) {
+        // Screen readers and test tools name a field by the caption beside it.
+        if (label && !qobject_cast<QLabel*>(control) && control->accessibleName().isEmpty()) {
+            control->setAccessibleName(label->text().trimmed());
+        }
         line->addWidget(control);
     }
     line->addStretch(1);

@@ -68,6 +68,7 @@ QToolButton* TMORTLOAN::toolButton(const char* name, const char* hint, Picture p
     auto* button = new QToolButton(header_->toolBar());
     button->setObjectName(name);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);  // the button shows only its picture
     button->setIcon(Icon(picture));
     button->setAutoRaise(true);
     header_->toolBar()->addWidget(button);

@@ -116,7 +116,8 @@ TEST(ReadWholeTest, DecimalAndHexadecimalFormsThatFitThirtyTwoBits) {
     EXPECT_EQ(ReadWhole("0x10"), 16);
     EXPECT_EQ(ReadWhole("x10"), 16);
     EXPECT_EQ(ReadWhole("-2147483648"), -2147483648);
-    for (const char* bad : {"", "2.5", "2147483648", "12 ", "1e2", "x", "$", "0x", "abc", "-"}) {
+    for (const char* bad : {"", "2.5", "2147483648", "12 ", "1e2", "x", "$", "0x", "abc", "-",
+                            "--0", "+-0", "$-0", "0x-0", "x-1"}) {
         EXPECT_FALSE(ReadWhole(bad).has_value()) << bad;
     }
     EXPECT_TRUE(IsWholeNumber(" 12 "));
@@ -176,6 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
         TermCase{"51", "", PF::Monthly, "You must enter a period  between 0 and 50"},
         TermCase{"-1", "", PF::Monthly, "You must enter a period  between 0 and 50"},
         TermCase{"2.5", "", PF::Monthly, "You must enter a valid Year"},
+        TermCase{"--0", "5", PF::Monthly, "You must enter a valid Year"},
+        TermCase{"1", "$-0", PF::Monthly, "You must enter a valid Month"},
         // The years are checked before the part-year periods.
         TermCase{"2.5", "x", PF::Monthly, "You must enter a valid Year"},
         TermCase{"51", "13", PF::Monthly, "You must enter a period  between 0 and 50"},
