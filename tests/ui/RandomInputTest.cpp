@@ -32,7 +32,7 @@ constexpr int Rounds = 5000;  // the sanitizers make each round many times slowe
 constexpr int Rounds = 20000;
 #endif
 constexpr int RoundsInAWindow = 25;  // actions in each modal window before it is closed
-constexpr quint32 Seed = 20240607;
+constexpr quint32 StartingValue = 20240607;
 
 // Pieces of what people type: numbers at and past every limit, the
 // hexadecimal forms, exponents, blanks, control characters and other scripts.
@@ -103,7 +103,7 @@ class RandomInputTest : public QObject {
     Q_OBJECT
 
     test::ProgramUnderTest p_;
-    QRandomGenerator random_{Seed};
+    QRandomGenerator random_{StartingValue};
     QStringList faults_;
     QStringList lastActions_;
     int pressed_ = 0;
