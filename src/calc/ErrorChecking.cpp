@@ -133,44 +133,6 @@ std::optional<double> IntegerPart(long double x) {
     return TextIntegerPart(x);
 }
 
-// Cent fractions as the general path makes them: the whole number of cents
-// over 100 in extended precision, stored as a double.
-const std::array<double, 201> CentFractions = [] {
-    std::array<double, 201> fractions{};
-    for (std::size_t k = 0; k < fractions.size(); ++k) {
-        fractions[k] = static_cast<double>(static_cast<long double>(k) / 100);
-    }
-    return fractions;
-}();
-
-// RoundMoney to cents for the values the runs round most, 1.001 up to 10^13, in
-// exact double and integer steps instead of an extended-precision chain. With x
-// = value - 1 and I its integer part, value - I is below 2 and a double, so
-// (value - I) x 100 is exact (53 + 5 bits) and its rounding to even is an integer
-// shift. nullopt near the carry that the text decides.
-std::optional<double> RoundToCents(double value) {
-    if (!(value >= 1.001 && value < 1e13)) {
-        return std::nullopt;
-    }
-    const double whole = static_cast<double>(static_cast<std::int64_t>(value));
-    const double fraction = value - whole;  // exact
-    double intPart = whole - 1;             // of x, unless rounding carries into it
-    if (fraction >= 0.94) {
-        const double toNext = 1 - fraction;  // exact
-        const auto half = static_cast<double>(HalfLastDigit(intPart));
-        if (toNext <= half * (1 + 1e-6) && toNext >= half * (1 - 1e-6)) {
-            return std::nullopt;
-        }
-        if (toNext < half) {
-            intPart = whole;
-        }
-    }
-    const double kept = value - intPart;  // exact: below 2, with no bits under 2^-52
-    const auto units = static_cast<std::uint64_t>(kept * 0x1p52) * 100;
-    const std::uint64_t cents = (units + (std::uint64_t{1} << 51) - 1 + ((units >> 52) & 1)) >> 52;
-    return static_cast<double>(static_cast<long double>(intPart) + CentFractions[cents]);
-}
-
 std::int64_t Scale(double digits) {
     std::int64_t scale = 1;
     for (int k = 0; k < static_cast<int>(digits); ++k) {
@@ -198,15 +160,16 @@ bool IsBlank(char c) {
 
 }  // namespace
 
+namespace detail {
+
+double HalfUnitOfLastDigit(double whole) {
+    return static_cast<double>(HalfLastDigit(whole));
+}
+
 // RoundMoneyWith with IntegerPart, the powers of ten from a table and the
 // rounding of the scaled fraction without llrintl (the same whole number while
 // it is below 2^62, as it is for any digits up to 18).
-double RoundMoney(double value, double digits) {
-    if (digits == 2) {
-        if (const auto cents = RoundToCents(value)) {
-            return *cents;
-        }
-    }
+double RoundMoneyInGeneral(double value, double digits) {
     static constexpr auto Powers = [] {
         std::array<std::int64_t, 19> powers{1};
         for (std::size_t k = 1; k < powers.size(); ++k) {
@@ -229,6 +192,8 @@ double RoundMoney(double value, double digits) {
     const double frac = static_cast<double>(scaled / scale);
     return static_cast<double>(static_cast<long double>(*intPart) + frac);
 }
+
+}  // namespace detail
 
 double RoundMoneyByText(double value, double digits) {
     return RoundMoneyWith(value, digits, TextIntegerPart);

@@ -97,7 +97,9 @@ TEST(RoundMoneyEquivalenceTest, HundredMillionValuesOverTheWholeRange) {
                 const double digits = digitsChoice[(k / 8) % 8];
                 const double fast = RoundMoney(value, digits);
                 const double text = RoundMoneyByText(value, digits);
-                if (!(fast == text && std::signbit(fast) == std::signbit(text))) {
+                // And the test that ends a run, where the digits are those of cents.
+                const bool ends = digits != 2 || RoundsToNoMoney(value) == (text <= 0);
+                if (!(fast == text && std::signbit(fast) == std::signbit(text)) || !ends) {
                     mine.push_back({value, digits, fast, text});
                 }
             }
