@@ -43,7 +43,7 @@ for bench in "${benches[@]}"; do
                 scale = $3 == "ns" ? 1e-6 : $3 == "us" ? 1e-3 : $3 == "s" ? 1e3 : 1
                 peak = "-"
                 for (k = 7; k <= NF; ++k) if ($k ~ /^peak_MB=/) { peak = $k; sub(/^peak_MB=/, "", peak) }
-                printf "%s/%s %.3f %s\n", bench, name, $2 * scale, peak
+                printf "%s/%s %.6g %s\n", bench, name, $2 * scale, peak
             }' >>"$results" || echo "$bench did not finish" >&2
 done
 
