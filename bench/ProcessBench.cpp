@@ -26,14 +26,26 @@ struct ChildRun {
     bool ok = false;
 };
 
-// A folder of its own for the settings, so that no remembered file is reopened.
-std::string SettingsFolder() {
-    static const std::string folder = [] {
+// A folder of its own for the settings, so that no remembered file is reopened;
+// removed when the benchmarks end.
+struct SettingsFolderOwner {
+    std::string path;
+    SettingsFolderOwner() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "corbelwright-bench-XXXXXX").string();
-        return std::string(mkdtemp(pattern.data()));
-    }();
-    return folder;
+        if (const char* made = mkdtemp(pattern.data())) {
+            path = made;
+        }
+    }
+    ~SettingsFolderOwner() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+std::string SettingsFolder() {
+    static const SettingsFolderOwner folder;
+    return folder.path;
 }
 
 // Runs `argv` with `env` added to the environment. The clock stops when the
