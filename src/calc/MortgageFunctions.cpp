@@ -139,7 +139,7 @@ std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
         payment = step.payment;
         balance = step.balance;
         total += step.interest;
-        if (RoundMoney(balance, 2) <= 0) {
+        if (RoundsToNoMoney(balance)) {
             return AmortisationSummary{FormatMoney(regional, payment), static_cast<int>(k),
                                        RoundMoney(total, 2), payment};
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
@@ -20,5 +22,14 @@ Json OptionalNumber(const std::optional<double>& value);
 // Writes `value` on one line. A text that is not valid UTF-8 shows U+FFFD in
 // the bytes' place, so the output stays valid JSON.
 void WriteJson(std::ostream& out, const Json& value);
+
+// Writes the object `head` with one more member `key` after its own: an array
+// of `rowCount` arrays of `columnCount` numbers, cell(row, column) each written
+// as Number writes it. The bytes are those of WriteJson of the whole object; the
+// rows go straight into the text, since a tree of a long schedule's hundred
+// thousand numbers costs more than writing them.
+void WriteJsonWithRows(std::ostream& out, const Json& head, std::string_view key,
+                       std::size_t rowCount, std::size_t columnCount,
+                       const std::function<double(std::size_t, std::size_t)>& cell);
 
 }  // namespace corbel::cli

@@ -35,16 +35,14 @@ int RunSchedule(const Invocation& call, const Output& output) {
         return ExitCheckFailed;
     }
     if (call.json()) {
-        Json rows = Json::array();
-        for (const ScheduleRow& row : schedule->rows) {
-            Json& cells = rows.emplace_back(Json::array());
-            for (int c = 0; c < ScheduleColumnCount; ++c) {
-                cells.push_back(Number(ScheduleCellValue(row, c)));
-            }
-        }
-        WriteJson(output.out, {{"repayment", Number(schedule->repayment)},
-                               {"repayment_text", FormatMoney(r, schedule->repayment)},
-                               {"rows", rows}});
+        const std::vector<ScheduleRow>& rows = schedule->rows;
+        WriteJsonWithRows(output.out,
+                          {{"repayment", Number(schedule->repayment)},
+                           {"repayment_text", FormatMoney(r, schedule->repayment)}},
+                          "rows", rows.size(), ScheduleColumnCount,
+                          [&](std::size_t row, std::size_t column) {
+                              return ScheduleCellValue(rows[row], static_cast<int>(column));
+                          });
         return ExitOk;
     }
     if (call.csv()) {
