@@ -60,10 +60,6 @@ TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& programFolder,
     setup();
 }
 
-QString TMORTLOAN::helpFile() const {
-    return programFolder_ + "/CWHelp.Hlp";
-}
-
 QToolButton* TMORTLOAN::toolButton(const char* name, const char* hint, Picture picture) {
     auto* button = new QToolButton(header_->toolBar());
     button->setObjectName(name);

@@ -45,7 +45,6 @@ class TMORTLOAN : public QMainWindow {
 
     SharedState& state() { return state_; }
     const QString& ProgramFolder() const { return programFolder_; }
-    QString helpFile() const;
 
     LoanPage* loanPage() const { return loan_; }
     WhatIfPage* whatIfPage() const { return whatIf_; }
