@@ -2,7 +2,6 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
