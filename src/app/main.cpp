@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -81,10 +82,17 @@ QStringList Arguments(int argc, char** argv) {
     return arguments;
 }
 
+// The name screen readers announce a control by.
+QString ReaderName(QWidget* widget) {
+    const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+    return reader ? reader->text(QAccessible::Name).trimmed() : widget->accessibleName();
+}
+
 // A debugging aid for scripts that drive the program under X: with
 // CW_DUMP_WIDGETS=<file> set, the fields and buttons of the shown windows are
 // written to that file, one a line (window title, object name, accessible name,
-// text, centre on the screen), every quarter second and once more on exit.
+// text, centre on the screen), every quarter second and once more on exit. The
+// accessible name is the one screen readers get, captions and button texts included.
 void DumpWidgets(const QString& file, bool exiting) {
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) {
@@ -104,7 +112,7 @@ void DumpWidgets(const QString& file, bool exiting) {
             }
             const QPoint centre = w->mapToGlobal(w->rect().center());
             text << oneLine(top->windowTitle()) << '\t' << w->objectName() << '\t'
-                 << oneLine(w->accessibleName()) << '\t'
+                 << oneLine(ReaderName(w)) << '\t'
                  << oneLine(field ? field->text() : button->text()) << '\t' << centre.x() << ' '
                  << centre.y() << '\n';
         }

@@ -63,8 +63,7 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     PartYear = InputField("PartYear", 0, 4, this);
 
     // The current repayment: the frequency word over "Repayment", then the amount.
-    Label5 =
-        Caption("Label5", Q(TermReductionWord(DefaultFrequency, TermTableMoment::Opened)), this);
+    Label5 = Caption("Label5", QString(), this);
     QStringList words;
     for (const auto& info : Frequencies) {
         words << Q(info.termTableWordOpened) << Q(info.termTableWordCalculated);
@@ -72,6 +71,8 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     ReserveWidth(Label5, words);
     auto* label12 = Caption("Label12", Q(TermReductionRepaymentCaption), this);
     APMonthlyR = ResultField("APMonthlyR", Q(FormatMoney(context_.regional, -9999999999.99)), this);
+    showRepaymentWord(Q(TermReductionWord(DefaultFrequency, TermTableMoment::Opened)));
+    PartYear->setAccessibleName(Q(UnitLabel(DefaultFrequency)));
 
     auto* fields = new QGridLayout;
     AddRow(fields, 0, Caption("Label2", "Amount", this), {APAmount});
@@ -98,6 +99,7 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     MortgageLabel->setPalette(green);
 
     APGrid = Named(new QTableView(this), "APGrid");
+    APGrid->setAccessibleName(windowTitle());
     APGrid->setModel(model_);
     APGrid->horizontalHeader()->hide();
     APGrid->verticalHeader()->hide();
@@ -210,7 +212,7 @@ Checked<TermReductionTable> TAdditionalP::computeTable() const {
 void TAdditionalP::showTable(const TermReductionTable& table) {
     model_->setRows(table.rows);
     ShowResult(APMonthlyR, Q(FormatMoney(context_.regional, table.repayment)));
-    Label5->setText(Q(TermReductionWord(options_().repayment, TermTableMoment::Calculated)));
+    showRepaymentWord(Q(TermReductionWord(options_().repayment, TermTableMoment::Calculated)));
     APGrid->scrollToTop();
 }
 
@@ -224,9 +226,17 @@ void TAdditionalP::showOpeningWord(PaymentFrequency repayment) {
     const std::string_view word = TermReductionWord(repayment, TermTableMoment::Opened);
     headingWord_ = word;
     const auto texts = TermReductionHeadings(word);
-    Label5->setText(Q(word));
+    showRepaymentWord(Q(word));
+    // The part-year field has no unit label; readers name it by the unit.
+    PartYear->setAccessibleName(Q(UnitLabel(repayment)));
     Label7->setText(Q(texts[1]));
     Label8->setText(Q(texts[2]));
+}
+
+void TAdditionalP::showRepaymentWord(const QString& word) {
+    Label5->setText(word);
+    // The two captions stacked beside the repayment name it together.
+    APMonthlyR->setAccessibleName(word + ' ' + Q(TermReductionRepaymentCaption));
 }
 
 void TAdditionalP::SpeedButton2Click() {

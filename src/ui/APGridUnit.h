@@ -69,6 +69,8 @@ class TAdditionalP : public QDialog {
     QLabel* Label8;         // heading of the repayment column
     QTableView* APGrid;     // the table
     void showTable(const TermReductionTable& table);
+    // The frequency word above "Repayment", which with it names the repayment.
+    void showRepaymentWord(const QString& word);
     Checked<TermReductionTable> computeTable() const;
     bool calculate();
 

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "ui/Controls.h"
 
@@ -22,12 +23,24 @@ QString CaptionPanel::caption() const {
 }
 void CaptionPanel::setCaption(const QString& caption) {
     caption_->setText(caption);
+    nameFields();
 }
 void CaptionPanel::reserveCaptionWidth(const QStringList& captions) {
     ReserveWidth(caption_, captions);
 }
 void CaptionPanel::addWidget(QWidget* widget, int stretch) {
     layout_->addWidget(widget, stretch);
+    if (qobject_cast<QLineEdit*>(widget)) {
+        fields_ << widget;
+        nameFields();
+    }
+}
+
+void CaptionPanel::nameFields() {
+    // Screen readers name the fields by the caption, without its leading blanks.
+    for (QWidget* field : fields_) {
+        field->setAccessibleName(caption_->text().trimmed());
+    }
 }
 
 }  // namespace corbel::ui

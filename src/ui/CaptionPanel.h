@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,11 +20,15 @@ class CaptionPanel : public QFrame {
     void setCaption(const QString& caption);
     // Keeps room for the widest of the captions the panel can show.
     void reserveCaptionWidth(const QStringList& captions);
+    // Adds a control after the caption; a field is named by the caption.
     void addWidget(QWidget* widget, int stretch = 0);
 
   private:
+    void nameFields();
+
     QLabel* caption_;
     QHBoxLayout* layout_;
+    QList<QWidget*> fields_;
 };
 
 }  // namespace corbel::ui

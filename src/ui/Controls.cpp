@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
+#include <vector>
 
 #include "ui/Palette.h"
 #include "ui/Pictures.h"
@@ -112,19 +114,48 @@ void AddRow(QGridLayout* form, int row, QWidget* caption,
     if (label && controls.size() > 0) {
         label->setBuddy(*controls.begin());
     }
-    auto* line = new QHBoxLayout;
-    for (QWidget* control : controls) {
-        // Screen readers and test tools name a field by the caption beside it.
-        if (label && !qobject_cast<QLabel*>(control) && control->accessibleName().isEmpty()) {
-            control->setAccessibleName(label->text().trimmed());
+    const std::vector<QWidget*> line(controls);
+    const auto labelAt = [&](std::size_t k) {
+        return k < line.size() ? qobject_cast<QLabel*>(line[k]) : nullptr;
+    };
+    auto* packed = new QHBoxLayout;
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        QWidget* control = line[k];
+        if (k > 0 && !labelAt(k) && !HasReaderName(control)) {
+            QLabel* beside = labelAt(k + 1)   ? labelAt(k + 1)
+                             : labelAt(k - 1) ? labelAt(k - 1)
+                                              : label;
+            if (beside) {
+                control->setAccessibleName(beside->text().trimmed());
+            }
         }
-        line->addWidget(control);
+        packed->addWidget(control);
     }
-    line->addStretch(1);
-    form->addLayout(line, row, 1);
+    packed->addStretch(1);
+    form->addLayout(packed, row, 1);
     // Rows stand together at the top; any height to spare goes below the last.
     form->setRowStretch(row, 0);
     form->setRowStretch(row + 1, 1);
+}
+
+void AddCaptioned(QGridLayout* form, int row, int column, QLabel* caption, QWidget* control) {
+    form->addWidget(caption, row, column);
+    form->addWidget(control, row, column + 1);
+    caption->setBuddy(control);
+}
+
+QToolButton* PictureButton(const char* name, Picture picture, const QString& hint,
+                           QWidget* parent) {
+    auto* button = Named(new QToolButton(parent), name);
+    button->setIcon(Icon(picture));
+    button->setToolTip(hint);
+    button->setAccessibleName(hint.simplified());
+    return button;
+}
+
+bool HasReaderName(QWidget* widget) {
+    const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+    return reader && !reader->text(QAccessible::Name).trimmed().isEmpty();
 }
 
 TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
@@ -137,9 +168,7 @@ TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
     MakeHeading(frame.heading);
     frame.calculate = Named(new QPushButton("Calculate", window), names.calculate);
     frame.ok = Named(new QPushButton("OK", window), names.ok);
-    frame.help = Named(new QToolButton(window), names.help);
-    frame.help->setIcon(Icon(Picture::Help));
-    frame.help->setToolTip("Help");
+    frame.help = PictureButton(names.help, Picture::Help, "Help", window);
     frame.calculate->setDefault(true);
     frame.ok->setAutoDefault(false);
     frame.buttons = new QVBoxLayout;
@@ -147,6 +176,7 @@ TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
     frame.buttons->addWidget(frame.ok);
     if (names.print) {
         frame.print = Named(new QPushButton(" Print", window), names.print);
+        frame.print->setAccessibleName("Print");  // the blank only sets the text off the icon
         frame.print->setIcon(Icon(Picture::Print));
         frame.print->setAutoDefault(false);
         frame.preview = PreviewButton("PreviewBtn", window);
@@ -213,6 +243,8 @@ void ReservePartYearRoom(QLineEdit* field, QLabel* unitLabel) {
     }
     ReserveWidth(unitLabel, units);
     KeepRoomWhenHidden(field);
+    // Named by its unit, which follows the repayment frequency.
+    unitLabel->setBuddy(field);
 }
 
 LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,

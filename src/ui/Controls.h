@@ -18,6 +18,8 @@ class QWidget;
 
 namespace corbel::ui {
 
+enum class Picture;
+
 // Gives a new control its name, so that tests and accessibility tools find it.
 template <typename T>
 T* Named(T* widget, const char* name) {
@@ -49,8 +51,22 @@ int TypingLimit(const QLineEdit* field);
 void ShowResult(QLineEdit* field, const QString& text);
 
 // A row of a form: its caption in the first column, then the controls that
-// follow it on the same line, packed to the left.
+// follow it on the same line, packed to the left. Screen readers name the first
+// control by the row's caption and each later one by the caption just after it
+// (its unit), else the one just before it, else the row's caption.
 void AddRow(QGridLayout* form, int row, QWidget* caption, std::initializer_list<QWidget*> controls);
+
+// Places `caption` at `row`, `column` of `form` and `control` in the next
+// column; screen readers name the control by the caption, whatever it comes to say.
+void AddCaptioned(QGridLayout* form, int row, int column, QLabel* caption, QWidget* control);
+
+// A button that shows only a picture; `hint` is its tool tip and its name for
+// screen readers.
+QToolButton* PictureButton(const char* name, Picture picture, const QString& hint, QWidget* parent);
+
+// Whether a screen reader finds a name for `widget` (its text, its caption, its
+// accessible name).
+bool HasReaderName(QWidget* widget);
 
 // What every table window has: its title and modality, the large heading, and
 // a column of Calculate (the default button, so that Enter in any field
@@ -89,7 +105,8 @@ void KeepRoomWhenHidden(QWidget* widget);
 // Shows a part-year field with its unit label for `frequency`; for annual
 // repayments hides both and empties the field. Returns whether they are shown.
 bool ShowPartYearFor(PaymentFrequency frequency, QLineEdit* field, QLabel* unitLabel);
-// Reserves room for every unit label a part-year field can have.
+// Reserves room for every unit label a part-year field can have; the field
+// takes its unit as its name for screen readers.
 void ReservePartYearRoom(QLineEdit* field, QLabel* unitLabel);
 
 // A loan as four typed fields with the Loan page's frequencies and timing.

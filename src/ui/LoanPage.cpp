@@ -102,9 +102,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     Panel6 = new CaptionPanel("Panel6", "   Total Interest Charges are:", this);
     TotalInterest = ResultField("TotalInterest", widestMoney, Panel6);
     Panel6->addWidget(TotalInterest);
-    BitBtn9 = Named(new QToolButton(this), "BitBtn9");
-    BitBtn9->setIcon(Icon(Picture::Chart));
-    BitBtn9->setToolTip("View a  graph of your Loan");
+    BitBtn9 = PictureButton("BitBtn9", Picture::Chart, "View a  graph of your Loan", this);
 
     auto* panel6Row = new QHBoxLayout;
     panel6Row->addWidget(Panel6, 1);
@@ -114,9 +112,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     PrintMortBtn = Named(new QPushButton("Print", this), "PrintMortBtn");
     PrintMortBtn->setIcon(Icon(Picture::Print));
     PreviewMortBtn = PreviewButton("PreviewMortBtn", this);
-    BitBtn1 = Named(new QToolButton(this), "BitBtn1");
-    BitBtn1->setIcon(Icon(Picture::Help));
-    BitBtn1->setToolTip("Help");
+    BitBtn1 = PictureButton("BitBtn1", Picture::Help, "Help", this);
     CalMortBtn->setDefault(false);
     CalMortBtn->setAutoDefault(false);
 

@@ -79,22 +79,20 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
 
     MSMonthlyRepayment = Named(new QLabel(this), "MSMonthlyRepayment");
     MSMonthlyRepayment->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    MSMonthlyRepayment->setAccessibleDescription(Label4->text());
     MSMonthlyRepayment->setMinimumWidth(
         fontMetrics().horizontalAdvance(Q(FormatMoney(context_.regional, -999999999.99))) + 8);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(Named(new QLabel("Amount", this), "Label2"), 0, 0);
-    fields->addWidget(MSAmount, 0, 1);
-    fields->addWidget(Named(new QLabel("Interest", this), "Label3"), 0, 2);
-    fields->addWidget(MSInterest, 0, 3);
-    fields->addWidget(Named(new QLabel("Years", this), "Label5"), 1, 0);
-    fields->addWidget(MSPeriod, 1, 1);
-    fields->addWidget(Label11, 1, 2);
-    fields->addWidget(Partyear, 1, 3);
+    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label2"), MSAmount);
+    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label3"), MSInterest);
+    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label5"), MSPeriod);
+    AddCaptioned(fields, 1, 2, Label11, Partyear);
     fields->addWidget(Label4, 2, 0, 1, 2);
     fields->addWidget(MSMonthlyRepayment, 2, 2, 1, 2);
 
     MSGrid = Named(new QTableView(this), "MSGrid");
+    MSGrid->setAccessibleName(windowTitle());
     MSGrid->setModel(model_);
     MSGrid->horizontalHeader()->hide();
     MSGrid->verticalHeader()->hide();
@@ -223,6 +221,8 @@ void TMSCHEDULE::setFrequencyCaptions(PaymentFrequency repayment, const QString&
         Month->setText(Q(info.scheduleButton));
     }
     Label4->setText(Q(info.scheduleRepaymentLabel));
+    // The amount is the label's own text; its caption tells readers what it is.
+    MSMonthlyRepayment->setAccessibleDescription(Label4->text());
     updateColumnHeading();
     Label11->setText(partYearUnit);
 }

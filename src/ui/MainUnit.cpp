@@ -25,6 +25,7 @@
 #include "ui/APGridUnit.h"
 #include "ui/APOptionsUnit.h"
 #include "ui/AboutFormUnit.h"
+#include "ui/Controls.h"
 #include "ui/HeaderBand.h"
 #include "ui/LoanPage.h"
 #include "ui/LoanSavingsPage.h"
@@ -61,11 +62,7 @@ TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& programFolder,
 }
 
 QToolButton* TMORTLOAN::toolButton(const char* name, const char* hint, Picture picture) {
-    auto* button = new QToolButton(header_->toolBar());
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);  // the button shows only its picture
-    button->setIcon(Icon(picture));
+    QToolButton* button = PictureButton(name, picture, hint, header_->toolBar());
     button->setAutoRaise(true);
     header_->toolBar()->addWidget(button);
     return button;

@@ -22,6 +22,7 @@
 #include <cmath>
 
 #include "calc/Messages.h"
+#include "ui/Controls.h"
 #include "ui/Pictures.h"
 
 namespace corbel::ui {
@@ -221,16 +222,14 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     Series1 = chart_->series();
     MortgageChart = new QChartView(chart_, this);
     MortgageChart->setObjectName("MortgageChart");
+    MortgageChart->setAccessibleName(chart_->title());
     MortgageChart->setFrameShape(QFrame::NoFrame);
     MortgageChart->setRenderHint(QPainter::Antialiasing);
 
     BitBtn2 = new QPushButton("OK", this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setDefault(true);
-    BitBtn1 = new QToolButton(this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setIcon(Icon(Picture::Print));
-    BitBtn1->setToolTip("Print");
+    BitBtn1 = PictureButton("BitBtn1", Picture::Print, "Print", this);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn1, &QToolButton::clicked, this, &TMortChartForm::BitBtn1Click);
     // A look at the landscape page first; its own print button offers every

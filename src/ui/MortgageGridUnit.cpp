@@ -69,18 +69,12 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     InterestStep->setCurrentIndex(DefaultInterestStepIndex);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(Named(new QLabel("Amount", this), "Label4"), 0, 0);
-    fields->addWidget(MAmt, 0, 1);
-    fields->addWidget(Named(new QLabel("Interest", this), "Label5"), 0, 2);
-    fields->addWidget(InterestR, 0, 3);
-    fields->addWidget(Named(new QLabel("Years", this), "Label6"), 1, 0);
-    fields->addWidget(Years, 1, 1);
-    fields->addWidget(Label7, 1, 2);
-    fields->addWidget(Partyear, 1, 3);
-    fields->addWidget(Named(new QLabel("Amount Step", this), "Label2"), 2, 0);
-    fields->addWidget(AmountStep, 2, 1);
-    fields->addWidget(Named(new QLabel("Interest Step", this), "Label3"), 2, 2);
-    fields->addWidget(InterestStep, 2, 3);
+    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label4"), MAmt);
+    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label5"), InterestR);
+    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label6"), Years);
+    AddCaptioned(fields, 1, 2, Label7, Partyear);
+    AddCaptioned(fields, 2, 0, Named(new QLabel("Amount Step", this), "Label2"), AmountStep);
+    AddCaptioned(fields, 2, 2, Named(new QLabel("Interest Step", this), "Label3"), InterestStep);
 
     Label8 =
         Named(new QLabel("This screen allows you to easily see the effect of changes in interest "
@@ -96,6 +90,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     Label8->setPalette(green);
 
     MGrid = Named(new QTableView(this), "MGrid");
+    MGrid->setAccessibleName(windowTitle());
     MGrid->setHorizontalHeader(new GridHeading(MGrid));
     MGrid->setModel(model_);
     MGrid->setItemDelegate(new GridDelegate(MGrid));

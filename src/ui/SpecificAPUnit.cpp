@@ -49,8 +49,11 @@ TADDMONTHLYR::TADDMONTHLYR(const UiContext& context, LoanTextsSource loan, QWidg
     Now->setChecked(true);
     Year = InputField("Year", 2, 3, this);
     Year->setEnabled(false);
+    // The year field has no label of its own: the choice before it names it.
+    Year->setAccessibleName(RadioButton2->text());
     Label6 = Caption("Label6", Q(monthly.startPeriodLabel), this);
     StartMonth = InputField("StartMonth", 3, 4, this);
+    Label6->setBuddy(StartMonth);
     // Captions that follow the frequency keep room for the longest, so nothing moves.
     QStringList extraLabels;
     QStringList startLabels;

@@ -90,9 +90,7 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
 
     SpeedButton4 = Named(new QPushButton("Calculate", this), "SpeedButton4");
     TransferBtn = Named(new QPushButton("Transfer to Corbelwright", this), "TransferBtn");
-    BitBtn14 = Named(new QToolButton(this), "BitBtn14");
-    BitBtn14->setIcon(Icon(Picture::Help));
-    BitBtn14->setToolTip("Help");
+    BitBtn14 = PictureButton("BitBtn14", Picture::Help, "Help", this);
 
     auto* options = new QVBoxLayout;
     options->addWidget(payment);
