@@ -170,7 +170,8 @@ int main(int argc, char** argv) {
     corbel::QtDialogs dialogs;
     corbel::QtSettingsStore settings;
     corbel::ui::HelpWindow help(FindHelpFile(programFolder));
-    corbel::ui::TMORTLOAN window({regional, dialogs, help}, programFolder, settings,
+    corbel::ui::TMORTLOAN window({regional, dialogs, help},
+                                 corbel::FileDialogStartFolder(programFolder), settings,
                                  QCoreApplication::arguments().mid(1));
     window.show();
     DumpWidgetsIfAsked(app);

@@ -22,6 +22,12 @@ struct FileDialogSetup {
     bool operator==(const FileDialogSetup&) const = default;
 };
 
+// Where the open and save dialogs first start: the program's folder, as on a
+// computer where programs live in a folder of the user's; when the user cannot
+// write there (an installed program under /usr/bin), the user's documents
+// folder, or the home folder when there is none.
+QString FileDialogStartFolder(const QString& programFolder);
+
 // The buttons of a question with Yes, No and Cancel; closing the box is Cancel.
 enum class Answer { Yes, No, Cancel };
 

@@ -1,8 +1,11 @@
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QString>
 
 #include "platform/Dialogs.h"
@@ -95,6 +98,14 @@ std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const FileDialog
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     return ChooseFile(dialog, setup);
+}
+
+QString FileDialogStartFolder(const QString& programFolder) {
+    const QFileInfo program(programFolder);
+    if (program.isDir() && program.isWritable())
+        return programFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 }  // namespace corbel

@@ -45,14 +45,13 @@ constexpr QSize ClientArea(525, 401);
 
 }  // namespace
 
-TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& programFolder,
+TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
                      SettingsStore& settings, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
-      programFolder_(programFolder),
       settings_(settings),
-      openDialog_{QString(), programFolder, QString()},
-      saveDialog_{QString(), programFolder, QString()} {
+      openDialog_{QString(), fileDialogFolder, QString()},
+      saveDialog_{QString(), fileDialogFolder, QString()} {
     setObjectName("MORTLOAN");
     state_.LoanSaved = true;
     createControls();

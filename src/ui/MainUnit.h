@@ -36,15 +36,15 @@ enum class AdditionalPaymentChoice;
 // and menu, and the secondary windows (created once each, for the whole run).
 // `arguments` are the command-line arguments after the program's name: a first
 // one naming a saved loan file opens it at start-up instead of the last file
-// remembered in `settings`.
+// remembered in `settings`. The open and save dialogs first start in
+// `fileDialogFolder`.
 class TMORTLOAN : public QMainWindow {
     Q_OBJECT
   public:
-    TMORTLOAN(const UiContext& context, const QString& programFolder, SettingsStore& settings,
+    TMORTLOAN(const UiContext& context, const QString& fileDialogFolder, SettingsStore& settings,
               const QStringList& arguments = {}, QWidget* parent = nullptr);
 
     SharedState& state() { return state_; }
-    const QString& ProgramFolder() const { return programFolder_; }
 
     LoanPage* loanPage() const { return loan_; }
     WhatIfPage* whatIfPage() const { return whatIf_; }
@@ -98,7 +98,6 @@ class TMORTLOAN : public QMainWindow {
 
     UiContext context_;
     SharedState state_;
-    QString programFolder_;
     SettingsStore& settings_;
     // Each file dialog keeps its own folder and file name between uses.
     FileDialogSetup openDialog_;

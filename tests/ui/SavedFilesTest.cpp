@@ -3,9 +3,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -513,6 +515,14 @@ class SavedFilesTest : public QObject {
         p_.dialogs.answers = {Answer::No};
         QVERIFY(p_.window->close());
         QCOMPARE(p_.settings.currentFile, std::optional(path(remembered).toStdString()));
+    }
+
+    void dialogsFirstStartWhereTheUserCanWrite() {
+        QCOMPARE(FileDialogStartFolder(dir_->path()), dir_->path());
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(FileDialogStartFolder(dir_->path() + "/gone"),
+                 QFileInfo(documents).isDir() ? documents : QDir::homePath());
     }
 
     void startUpFilePresetsBothDialogs() {
