@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace corbel {
+
+// Money texts of one locale, the same characters as QLocale::toCurrencyString,
+// written directly. The locale's currency form (symbol and its place, the
+// negative form, digits, decimal point, where group separators fall for each
+// length of the whole part, the currency's own decimals) is learnt once from
+// QLocale itself and checked against it; a locale whose form does not check
+// out, and any value outside the learnt range, goes to QLocale.
+class MoneyTexts {
+  public:
+    // toCurrencyString(value, QString(), precision) of some locale.
+    using CurrencyText = std::function<QString(double value, int precision)>;
+
+    explicit MoneyTexts(const QLocale& locale);
+    // The form learnt from, checked against and falling back on `reference`
+    // instead of the locale's own currency texts; the locale gives the digits,
+    // decimal point and groups of plain numbers.
+    MoneyTexts(const QLocale& locale, CurrencyText reference);
+
+    // toCurrencyString(value, QString(), precision) as UTF-8; precision -1 is
+    // the currency's own number of decimals.
+    std::string text(double value, int precision) const;
+
+    // Whether the texts are written directly (false: every text from QLocale).
+    bool learnt() const { return form_.has_value(); }
+
+  private:
+    // Whole parts up to this many digits are written directly.
+    static constexpr int MaxWholeDigits = 15;
+    static constexpr int MaxPrecision = 4;
+
+    // A piece of text as UTF-8 in a fixed room, copied whole and then counted
+    // by its size, so that writing it takes no loop.
+    template <std::size_t Room>
+    struct Piece {
+        std::array<char, Room> bytes{};
+        std::uint8_t size = 0;
+        bool assign(const QString& text);
+    };
+    using Affix = Piece<48>;
+    struct Form {
+        std::array<Piece<4>, 10> digits;
+        Piece<8> decimalPoint;
+        Piece<8> group;
+        Affix positivePrefix, positiveSuffix, negativePrefix, negativeSuffix;
+        // Bit k set: a group separator follows the (k+1)-th digit from the left,
+        // for a whole part of n digits (index n).
+        std::array<std::uint32_t, MaxWholeDigits + 1> groupsAfter{};
+        int currencyDigits = 2;
+    };
+
+    static std::optional<Form> learn(const QLocale& locale, const CurrencyText& reference);
+    // The text written from `form`, or nothing where the reference must write it.
+    static std::optional<std::string> write(const Form& form, double value, int precision);
+
+    CurrencyText reference_;
+    std::optional<Form> form_;
+};
+
+}  // namespace corbel
