@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <random>
+#include <span>
+#include <vector>
+
 #include "TestRegional.h"
 #include "calc/ErrorChecking.h"
 
@@ -132,6 +138,36 @@ TEST(RunAmortisationTest, LongestDailyLoanCompletes) {
     EXPECT_GT(run->PaymentCount, 18000);
     EXPECT_LE(run->PaymentCount, 18615);
     EXPECT_LE(run->LastPayment, Instalment(terms));
+}
+
+// Runs side by side, on two threads, give each loan's own run's total, bit for
+// bit, whatever their lengths, timings and frequencies.
+TEST(RunInterestTotalsTest, EqualEachLoansOwnRun) {
+    std::mt19937 random(5);
+    std::vector<LoanTerms> loans;
+    for (int k = 0; k < 41; ++k) {
+        const PaymentFrequency repayment = FrequencyAt(static_cast<int>(random() % FrequencyCount));
+        const int periods = static_cast<int>(PeriodsPerYear(repayment));
+        loans.push_back({1000.0 + static_cast<double>(random() % 100'000'000) / 100,
+                         static_cast<double>(random() % 2500) / 100,
+                         static_cast<int>(random() % 51),
+                         periods > 1 ? static_cast<int>(random() % periods) : 0, repayment,
+                         FrequencyAt(static_cast<int>(random() % FrequencyCount)),
+                         random() % 2 == 0 ? PaymentTiming::InArrears : PaymentTiming::InAdvance});
+        if (loans.back().paymentCount() == 0) {
+            loans.back().years = 1;
+        }
+    }
+    for (const std::size_t count : {std::size_t{1}, std::size_t{5}, loans.size()}) {
+        const std::span<const LoanTerms> some(loans.data(), count);
+        const std::vector<double> totals = RunInterestTotals(some);
+        ASSERT_EQ(totals.size(), count);
+        for (std::size_t k = 0; k < count; ++k) {
+            const double own = RunAmortisation(loans[k], test::EnUs())->InterestTotal;
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(totals[k]), std::bit_cast<std::uint64_t>(own))
+                << k;
+        }
+    }
 }
 
 TEST(TotalInterestTest, ClosedFormUnlessItsLastPaymentIsNegative) {
