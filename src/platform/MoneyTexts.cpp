@@ -147,10 +147,12 @@ std::optional<MoneyTexts::Form> MoneyTexts::learn(const QLocale& locale,
         return std::nullopt;
     }
     // The form holds only if it writes the reference's very texts.
+    char text[TextRoom];
     for (const double value : CheckedValues()) {
         for (const int precision : {-1, 0, 2}) {
-            const auto written = write(form, value, precision);
-            if (written && *written != reference(value, precision).toStdString()) {
+            const std::size_t size = write(form, value, precision, text);
+            if (size != 0 &&
+                std::string_view(text, size) != reference(value, precision).toStdString()) {
                 return std::nullopt;
             }
         }
@@ -158,19 +160,22 @@ std::optional<MoneyTexts::Form> MoneyTexts::learn(const QLocale& locale,
     return form;
 }
 
-std::optional<std::string> MoneyTexts::write(const Form& form, double value, int precision) {
+std::size_t MoneyTexts::write(const Form& form, double value, int precision, char* text) {
     const int digits = precision < 0 ? form.currencyDigits : precision;
     if (!(std::fabs(value) < Largest) ||
         (digits != 0 && digits != 2 && digits != form.currencyDigits)) {
-        return std::nullopt;
+        return 0;
     }
     const std::uint64_t scaled = ScaledMagnitude(value, digits);
     // Negative zero and negatives that round to nothing keep QLocale's own sign rules.
     if (scaled == 0 && std::signbit(value)) {
-        return std::nullopt;
+        return 0;
     }
-    std::uint64_t whole = scaled / PowersOfTen[digits];
-    std::uint64_t cents = scaled % PowersOfTen[digits];
+    // Constant divisors for the usual decimals: a multiplication, not a division.
+    std::uint64_t whole = digits == 2   ? scaled / 100
+                          : digits == 0 ? scaled
+                                        : scaled / PowersOfTen[digits];
+    const std::uint64_t cents = scaled - whole * PowersOfTen[digits];
     int wholeDigits[20];
     int count = 0;
     do {
@@ -178,12 +183,9 @@ std::optional<std::string> MoneyTexts::write(const Form& form, double value, int
         whole /= 10;
     } while (whole != 0);
     if (count > MaxWholeDigits) {
-        return std::nullopt;
+        return 0;
     }
 
-    // The longest text: affixes of 48 bytes, 15 digits of 4, 14 separators and a
-    // decimal point of 8, 4 decimals; and room for the last piece's whole copy.
-    char text[2 * 48 + 15 * 4 + 15 * 8 + 4 * 4 + 48];
     char* end = text;
     const auto put = [&end](const auto& piece) {
         std::memcpy(end, piece.bytes.data(), piece.bytes.size());
@@ -205,13 +207,14 @@ std::optional<std::string> MoneyTexts::write(const Form& form, double value, int
         }
     }
     put(negative ? form.negativeSuffix : form.positiveSuffix);
-    return std::string(text, end);
+    return static_cast<std::size_t>(end - text);
 }
 
 std::string MoneyTexts::text(double value, int precision) const {
     if (form_) {
-        if (auto written = write(*form_, value, precision)) {
-            return std::move(*written);
+        char text[TextRoom];
+        if (const std::size_t size = write(*form_, value, precision, text)) {
+            return std::string(text, size);
         }
     }
     return reference_(value, precision).toStdString();

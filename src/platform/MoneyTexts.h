@@ -60,8 +60,13 @@ class MoneyTexts {
     };
 
     static std::optional<Form> learn(const QLocale& locale, const CurrencyText& reference);
-    // The text written from `form`, or nothing where the reference must write it.
-    static std::optional<std::string> write(const Form& form, double value, int precision);
+    // The longest text write makes, with room for its last piece's whole copy:
+    // affixes of 48 bytes, 15 digits of 4, 14 separators and a decimal point of
+    // 8, 4 decimals.
+    static constexpr std::size_t TextRoom = 2 * 48 + 15 * 4 + 15 * 8 + 4 * 4 + 48;
+    // Writes the text from `form` into `text` and answers its size; 0 where the
+    // reference must write it.
+    static std::size_t write(const Form& form, double value, int precision, char* text);
 
     CurrencyText reference_;
     std::optional<Form> form_;
