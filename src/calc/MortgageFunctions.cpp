@@ -1,7 +1,9 @@
 #include "calc/MortgageFunctions.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <thread>
 
@@ -101,6 +103,55 @@ double Instalment(const LoanTerms& terms) {
 
 namespace {
 
+// Whether `rounded`, a computed value, is also the exact value + `error`
+// rounded to 64 bits and then to 53 (see SumsAsExtended).
+[[gnu::always_inline]] inline bool RoundsAsExtended(double rounded, double error) {
+    const auto bits = std::bit_cast<std::uint64_t>(rounded);
+    const auto exponent = static_cast<int>((bits >> 52) & 0x7ff);
+    constexpr std::uint64_t Fraction = (std::uint64_t{1} << 52) - 1;
+    if (exponent <= 200 || exponent >= 0x7ff - 200 || (bits & Fraction) == 0) {
+        return false;
+    }
+    const double spacing = std::bit_cast<double>(static_cast<std::uint64_t>(exponent - 52) << 52);
+    return std::fabs(error) < spacing * (0.5 - 0x1p-10);
+}
+
+// Whether `product`, a x b in doubles, is also (double)((long double)a * b); its
+// exact error by Dekker's product of halves (split at 2^27 + 1), exact while
+// the magnitudes stay well inside the exponent range, which RoundsAsExtended
+// checks on the product and the split checks on the factors.
+[[gnu::always_inline]] inline bool MultipliesAsExtended(double a, double b, double product) {
+    constexpr double Split = 134217729.0;  // 2^27 + 1
+    const double aSize = std::fabs(a);
+    const double bSize = std::fabs(b);
+    if (!(aSize > 0x1p-900 && aSize < 0x1p900 && bSize > 0x1p-900 && bSize < 0x1p900)) {
+        return false;
+    }
+    const double aScaled = Split * a;
+    const double aHigh = aScaled - (aScaled - a);
+    const double aLow = a - aHigh;
+    const double bScaled = Split * b;
+    const double bHigh = bScaled - (bScaled - b);
+    const double bLow = b - bHigh;
+    const double error = ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+    return RoundsAsExtended(product, error);
+}
+
+// Whether `sum`, a + b in doubles, is also (double)((long double)a + b): the
+// exact sum rounded to 64 bits and then to 53, in which the first rounding can
+// move a sum onto a midpoint of doubles. With e the exact error of `sum` (a + b
+// = sum + e, found exactly by Knuth's two-sum) and u the spacing of doubles
+// above |sum|, the 64-bit sum lies within |e| + u/2^12 of `sum`; below u/2 -
+// u/2^10 it rounds back to `sum`. A power of two has half that room below it,
+// so it, values near the ends of the exponent range and the rest go the
+// extended way. Then also the extended sum is below a double p exactly when
+// `sum` is, unless sum == p: rounding to doubles keeps order.
+[[gnu::always_inline]] inline bool SumsAsExtended(double a, double b, double sum) {
+    const double bPart = sum - a;
+    const double error = (a - (sum - bPart)) + (b - bPart);
+    return RoundsAsExtended(sum, error);
+}
+
 // Drawing code that leaves the upper halves of the 256-bit vector registers in
 // use (Qt's, in the windows) made the runs' scalar SSE instructions wait on
 // them: a run in a window took twice its time. Clearing them (vzeroupper) first
@@ -120,15 +171,24 @@ void ClearUpperVectorHalves() {
     const long double b = balance;
     double interest = 0;
     if (timing == PaymentTiming::InArrears) {
-        interest = RoundMoney(static_cast<double>(b * rate), 2);
+        double product = balance * rate;
+        if (!MultipliesAsExtended(balance, rate, product)) [[unlikely]] {
+            product = static_cast<double>(b * rate);
+        }
+        interest = RoundMoney(product, 2);
     } else if (balance > payment && !finalPeriod) {
         // The payment at the start of the period reduces the balance before interest runs.
         interest = RoundMoney(static_cast<double>((b - payment) * rate), 2);
     }
     // The balance plus interest is stored before the payment comes off it, so a
     // final payment leaves exactly nothing.
-    const double owing = static_cast<double>(b + interest);
-    if (b + interest < payment || finalPeriod) {
+    double owing = balance + interest;
+    bool below = owing < payment;
+    if (!SumsAsExtended(balance, interest, owing) || owing == payment) [[unlikely]] {
+        owing = static_cast<double>(b + interest);
+        below = b + interest < payment;
+    }
+    if (below || finalPeriod) {
         payment = owing;
     }
     return {interest, payment, owing - payment};
