@@ -62,17 +62,6 @@ std::vector<double> CheckedValues() {
 
 }  // namespace
 
-template <std::size_t Room>
-bool MoneyTexts::Piece<Room>::assign(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    if (static_cast<std::size_t>(utf8.size()) > bytes.size()) {
-        return false;
-    }
-    std::memcpy(bytes.data(), utf8.constData(), static_cast<std::size_t>(utf8.size()));
-    size = static_cast<std::uint8_t>(utf8.size());
-    return true;
-}
-
 MoneyTexts::MoneyTexts(const QLocale& locale)
     : MoneyTexts(locale, [locale](double value, int precision) {
           return locale.toCurrencyString(value, QString(), precision);
@@ -87,7 +76,7 @@ std::optional<MoneyTexts::Form> MoneyTexts::learn(const QLocale& locale,
     std::array<QString, 10> digits;
     for (int d = 0; d < 10; ++d) {
         digits[d] = locale.toString(static_cast<double>(d), 'f', 0);
-        if (digits[d].isEmpty() || !form.digits[d].assign(digits[d])) {
+        if (digits[d].isEmpty() || !form.digits[d].assign(digits[d], LongestDigit)) {
             return std::nullopt;
         }
     }
@@ -95,13 +84,15 @@ std::optional<MoneyTexts::Form> MoneyTexts::learn(const QLocale& locale,
     const QString oneAndHalf = locale.toString(1.5, 'f', 1);
     if (!oneAndHalf.startsWith(digits[1]) || !oneAndHalf.endsWith(digits[5]) ||
         oneAndHalf.size() <= digits[1].size() + digits[5].size() ||
-        !form.decimalPoint.assign(oneAndHalf.sliced(
-            digits[1].size(), oneAndHalf.size() - digits[1].size() - digits[5].size()))) {
+        !form.decimalPoint.assign(
+            oneAndHalf.sliced(digits[1].size(),
+                              oneAndHalf.size() - digits[1].size() - digits[5].size()),
+            LongestMark)) {
         return std::nullopt;
     }
     // Where separators fall in a whole part of each length: read from 10^(n-1).
     const QString group = locale.groupSeparator();
-    if (!form.group.assign(group)) {
+    if (!form.group.assign(group, LongestMark)) {
         return std::nullopt;
     }
     for (int n = 1; n <= MaxWholeDigits; ++n) {
@@ -136,11 +127,11 @@ std::optional<MoneyTexts::Form> MoneyTexts::learn(const QLocale& locale,
     }
     // What stands before and after the plain number, for each sign.
     const QString number = locale.toString(1234.5, 'f', 2);
-    const auto affixes = [&](double value, Affix& prefix, Affix& suffix) {
+    const auto affixes = [&](double value, Piece& prefix, Piece& suffix) {
         const QString text = reference(value, 2);
         const qsizetype at = text.indexOf(number);
-        return at >= 0 && prefix.assign(text.first(at)) &&
-               suffix.assign(text.sliced(at + number.size()));
+        return at >= 0 && prefix.assign(text.first(at), LongestAffix) &&
+               suffix.assign(text.sliced(at + number.size()), LongestAffix);
     };
     if (!affixes(1234.5, form.positivePrefix, form.positiveSuffix) ||
         !affixes(-1234.5, form.negativePrefix, form.negativeSuffix)) {
@@ -187,26 +178,22 @@ std::size_t MoneyTexts::write(const Form& form, double value, int precision, cha
     }
 
     char* end = text;
-    const auto put = [&end](const auto& piece) {
-        std::memcpy(end, piece.bytes.data(), piece.bytes.size());
-        end += piece.size;
-    };
     const bool negative = value < 0;
-    put(negative ? form.negativePrefix : form.positivePrefix);
+    (negative ? form.negativePrefix : form.positivePrefix).put(end);
     const std::uint32_t groups = form.groupsAfter[count];
     for (int k = 0; k < count; ++k) {
-        put(form.digits[wholeDigits[count - 1 - k]]);
+        form.digits[wholeDigits[count - 1 - k]].put(end);
         if ((groups >> k) & 1) {
-            put(form.group);
+            form.group.put(end);
         }
     }
     if (digits > 0) {
-        put(form.decimalPoint);
+        form.decimalPoint.put(end);
         for (int k = digits - 1; k >= 0; --k) {
-            put(form.digits[(cents / PowersOfTen[k]) % 10]);
+            form.digits[(cents / PowersOfTen[k]) % 10].put(end);
         }
     }
-    put(negative ? form.negativeSuffix : form.positiveSuffix);
+    (negative ? form.negativeSuffix : form.positiveSuffix).put(end);
     return static_cast<std::size_t>(end - text);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -39,20 +41,42 @@ class MoneyTexts {
     static constexpr int MaxWholeDigits = 15;
     static constexpr int MaxPrecision = 4;
 
-    // A piece of text as UTF-8 in a fixed room, copied whole and then counted
-    // by its size, so that writing it takes no loop.
-    template <std::size_t Room>
+    // A piece of text as UTF-8 in a fixed room, copied in one or a few fixed
+    // moves and then counted by its size, so that writing it takes no loop.
     struct Piece {
-        std::array<char, Room> bytes{};
+        std::array<char, 48> bytes{};
         std::uint8_t size = 0;
-        bool assign(const QString& text);
+
+        // False when the text is longer than `longest` bytes.
+        bool assign(const QString& text, std::size_t longest) {
+            const QByteArray utf8 = text.toUtf8();
+            if (static_cast<std::size_t>(utf8.size()) > longest) {
+                return false;
+            }
+            std::memcpy(bytes.data(), utf8.constData(), static_cast<std::size_t>(utf8.size()));
+            size = static_cast<std::uint8_t>(utf8.size());
+            return true;
+        }
+        // Copies the piece to `end` (and up to 48 bytes after it), which then
+        // moves on by its size.
+        void put(char*& end) const {
+            if (size <= 8) {
+                std::memcpy(end, bytes.data(), 8);
+            } else {
+                std::memcpy(end, bytes.data(), bytes.size());
+            }
+            end += size;
+        }
     };
-    using Affix = Piece<48>;
+    // The longest digit, separator and affix, in bytes.
+    static constexpr std::size_t LongestDigit = 4;
+    static constexpr std::size_t LongestMark = 8;
+    static constexpr std::size_t LongestAffix = 48;
     struct Form {
-        std::array<Piece<4>, 10> digits;
-        Piece<8> decimalPoint;
-        Piece<8> group;
-        Affix positivePrefix, positiveSuffix, negativePrefix, negativeSuffix;
+        std::array<Piece, 10> digits;
+        Piece decimalPoint;
+        Piece group;
+        Piece positivePrefix, positiveSuffix, negativePrefix, negativeSuffix;
         // Bit k set: a group separator follows the (k+1)-th digit from the left,
         // for a whole part of n digits (index n).
         std::array<std::uint32_t, MaxWholeDigits + 1> groupsAfter{};
@@ -63,7 +87,8 @@ class MoneyTexts {
     // The longest text write makes, with room for its last piece's whole copy:
     // affixes of 48 bytes, 15 digits of 4, 14 separators and a decimal point of
     // 8, 4 decimals.
-    static constexpr std::size_t TextRoom = 2 * 48 + 15 * 4 + 15 * 8 + 4 * 4 + 48;
+    static constexpr std::size_t TextRoom =
+        2 * LongestAffix + 15 * LongestDigit + 15 * LongestMark + 4 * LongestDigit + 48;
     // Writes the text from `form` into `text` and answers its size; 0 where the
     // reference must write it.
     static std::size_t write(const Form& form, double value, int precision, char* text);
