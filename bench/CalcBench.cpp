@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "calc/AdditionalPayments.h"
 #include "calc/ErrorChecking.h"
 #include "calc/MortgageFunctions.h"
 #include "platform/LocaleRegional.h"
@@ -26,6 +27,16 @@ void BM_RunAmortisationLongest(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RunAmortisationLongest)->Unit(benchmark::kMillisecond);
+
+// The term-reduction table's arithmetic for the longest loan (the window's
+// BM_TermReductionTable adds filling and drawing the table).
+void BM_TermReductionTableLongest(benchmark::State& state) {
+    const LocaleRegional regional(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeTermReductionTable(LongestLoan, regional));
+    }
+}
+BENCHMARK(BM_TermReductionTableLongest)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_RoundMoney(benchmark::State& state) {
     double v = 1234.5678;

@@ -153,6 +153,13 @@ void BM_CalcScheduleLongestText(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcScheduleLongestText)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// What every run of corbelwright-calc pays before its work: loading the program
+// and its shared libraries, and starting.
+void BM_CalcVersion(benchmark::State& state) {
+    Measure(state, {CW_CALC_PROGRAM, "--version"}, {"LANG=C.UTF-8"});
+}
+BENCHMARK(BM_CalcVersion)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 // corbelwright from exec to its main window drawn and flushed to the (offscreen)
 // screen: Qt's painting log names the window at its first flush.
 void BM_AppStartup(benchmark::State& state) {

@@ -90,6 +90,9 @@ inline constexpr std::string_view ProposedTooHigh =
 // Printing; %1 of a failure is the printer's name.
 inline constexpr std::string_view NoPrinter = "There is no printer to print on.";
 inline constexpr std::string_view PrinterFailed = "The printer \"%1\" could not print.";
+// %1 is the reason the loader gives.
+inline constexpr std::string_view PdfModuleMissing =
+    "The PDF printing module could not be loaded: %1";
 
 // Loan savings fields.
 inline constexpr std::string_view SavingsAmountNumeric = "This Loan Amount must be Numeric only";

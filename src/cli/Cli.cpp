@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "calc/Version.h"
+#include "cli/PdfModule.h"
 #include "platform/LocaleRegional.h"
 
 namespace corbel::cli {
@@ -408,7 +409,13 @@ bool PrintPdf(const Invocation& call, const Output& output, const ReportJob& job
         return true;
     }
     const std::string file = call.text(PdfOption.name);
-    if (PrintReportToPdf(file, job)) {
+    std::string why;
+    const PdfPrinter print = LoadPdfPrinter(why);
+    if (!print) {
+        output.err << Fill(msg::PdfModuleMissing, {why}) << "\n";
+        return false;
+    }
+    if (print(file, job)) {
         return true;
     }
     output.err << Fill(msg::PrinterFailed, {file}) << "\n";

@@ -11,7 +11,7 @@
 
 #include "calc/LoanCalculation.h"
 #include "calc/Regional.h"
-#include "platform/PrinterDevice.h"
+#include "report/PageDevice.h"
 #include "report/Reports.h"
 
 namespace corbel::cli {

@@ -1,17 +1,86 @@
 #include "cli/Json.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
 namespace corbel::cli {
 
+namespace {
+
+constexpr auto Replace = Json::error_handler_t::replace;
+
+// Every whole double below 2^53 is exactly a 64-bit integer.
+constexpr double ExactIntegers = 9007199254740992.0;
+
+bool IsExactInteger(double value) {
+    return value == std::trunc(value) && std::fabs(value) < ExactIntegers;
+}
+
+// Number's text of `value`. std::to_chars gives the shortest text that reads
+// back to the same double; the library's own writer is sometimes a digit longer.
+void AppendNumber(std::string& text, double value) {
+    char buffer[32];
+    std::to_chars_result end{};
+    if (!std::isfinite(value)) {
+        text += "null";
+        return;
+    }
+    if (IsExactInteger(value)) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value));
+    } else {
+        end = std::to_chars(buffer, buffer + sizeof buffer, value);
+    }
+    text.append(buffer, end.ptr);
+}
+
+// The compact text of `value`, as the library writes it but with every
+// floating-point number written by AppendNumber.
+void AppendJson(std::string& text, const Json& value) {
+    switch (value.type()) {
+        case Json::value_t::object: {
+            text += '{';
+            bool first = true;
+            for (auto member = value.begin(); member != value.end(); ++member) {
+                if (!first) {
+                    text += ',';
+                }
+                first = false;
+                text += Json(member.key()).dump(-1, ' ', false, Replace);
+                text += ':';
+                AppendJson(text, member.value());
+            }
+            text += '}';
+            break;
+        }
+        case Json::value_t::array: {
+            text += '[';
+            bool first = true;
+            for (const Json& element : value) {
+                if (!first) {
+                    text += ',';
+                }
+                first = false;
+                AppendJson(text, element);
+            }
+            text += ']';
+            break;
+        }
+        case Json::value_t::number_float:
+            AppendNumber(text, value.get<double>());
+            break;
+        default:
+            text += value.dump(-1, ' ', false, Replace);
+    }
+}
+
+}  // namespace
+
 Json Number(double value) {
     if (!std::isfinite(value)) {
         return nullptr;
     }
-    // Every whole double below 2^53 is exactly a 64-bit integer.
-    constexpr double ExactIntegers = 9007199254740992.0;
-    if (value == std::trunc(value) && std::fabs(value) < ExactIntegers) {
+    if (IsExactInteger(value)) {
         return static_cast<std::int64_t>(value);
     }
     return value;
@@ -30,30 +99,30 @@ Json OptionalNumber(const std::optional<double>& value) {
 }
 
 void WriteJson(std::ostream& out, const Json& value) {
-    out << value.dump(-1, ' ', false, Json::error_handler_t::replace) << "\n";
+    std::string text;
+    AppendJson(text, value);
+    text += '\n';
+    out << text;
 }
 
 void WriteJsonWithRows(std::ostream& out, const Json& head, std::string_view key,
                        std::size_t rowCount, std::size_t columnCount,
                        const std::function<double(std::size_t, std::size_t)>& cell) {
-    constexpr auto Replace = Json::error_handler_t::replace;
-    std::string text = head.dump(-1, ' ', false, Replace);
+    std::string text;
+    AppendJson(text, head);
     text.pop_back();  // the closing brace, written after the rows
     if (!head.empty()) {
         text += ',';
     }
     text += Json(key).dump(-1, ' ', false, Replace);
     text += ":[";
-    // The library's own writer, one number at a time, appending to `text`.
-    nlohmann::detail::serializer<Json> numbers(nlohmann::detail::output_adapter<char>(text), ' ',
-                                               Replace);
     for (std::size_t r = 0; r < rowCount; ++r) {
         text += r == 0 ? "[" : ",[";
         for (std::size_t c = 0; c < columnCount; ++c) {
             if (c != 0) {
                 text += ',';
             }
-            numbers.dump(Number(cell(r, c)), false, false, 0);
+            AppendNumber(text, cell(r, c));
         }
         text += ']';
     }

@@ -19,13 +19,15 @@ Json Number(double value);
 Json Numbers(std::span<const double> values);
 Json OptionalNumber(const std::optional<double>& value);
 
-// Writes `value` on one line. A text that is not valid UTF-8 shows U+FFFD in
-// the bytes' place, so the output stays valid JSON.
+// Writes `value` on one line, compact, members in the order they were added;
+// each floating-point number as the shortest text that reads back to it
+// (std::to_chars). A text that is not valid UTF-8 shows U+FFFD in the bytes'
+// place, so the output stays valid JSON.
 void WriteJson(std::ostream& out, const Json& value);
 
 // Writes the object `head` with one more member `key` after its own: an array
 // of `rowCount` arrays of `columnCount` numbers, cell(row, column) each written
-// as Number writes it. The bytes are those of WriteJson of the whole object; the
+// as WriteJson writes Number(cell). The bytes are those of WriteJson of the whole object; the
 // rows go straight into the text, since a tree of a long schedule's hundred
 // thousand numbers costs more than writing them.
 void WriteJsonWithRows(std::ostream& out, const Json& head, std::string_view key,

@@ -49,19 +49,20 @@ int RunSchedule(const Invocation& call, const Output& output) {
         output.out << CsvText(SchedulePlainRows(schedule->rows, display, texts.repayment));
         return ExitOk;
     }
-    const auto headings = ScheduleHeadings(display, texts.repayment);
-    std::vector<std::vector<std::string>> table;
-    table.reserve(schedule->rows.size() + 1);
-    table.emplace_back(headings.begin(), headings.end());
+    TextTable table;
+    for (const std::string_view heading : ScheduleHeadings(display, texts.repayment)) {
+        table.add(heading);
+    }
+    table.endRow();
     for (const ScheduleRow& row : schedule->rows) {
-        std::vector<std::string>& cells = table.emplace_back();
         for (int c = 0; c < ScheduleColumnCount; ++c) {
-            cells.push_back(ScheduleCellText(row, c, r));
+            table.add(ScheduleCellText(row, c, r));
         }
+        table.endRow();
     }
     WriteLine(output.out, Info(texts.repayment).scheduleRepaymentLabel,
               FormatMoney(r, schedule->repayment));
-    WriteTable(output.out, table);
+    table.write(output.out);
     return ExitOk;
 }
 

@@ -6,7 +6,7 @@ namespace corbel::cli {
 
 namespace {
 
-std::size_t Width(const std::string& text) {
+std::size_t Width(std::string_view text) {
     // UTF-8: every byte that does not continue a character starts one.
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
@@ -15,25 +15,57 @@ std::size_t Width(const std::string& text) {
 
 }  // namespace
 
-void WriteTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
-    std::vector<std::size_t> widths;
-    for (const auto& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()), 0);
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], Width(row[c]));
-        }
+void TextTable::add(std::string_view cell) {
+    const std::size_t column = ends_.size() - (rowEnds_.empty() ? 0 : rowEnds_.back());
+    const std::size_t width = Width(cell);
+    if (column >= columnWidths_.size()) {
+        columnWidths_.resize(column + 1, 0);
     }
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            if (c != 0) {
-                line += "  ";
+    columnWidths_[column] = std::max(columnWidths_[column], width);
+    cells_ += cell;
+    ends_.push_back(static_cast<std::uint32_t>(cells_.size()));
+    widths_.push_back(static_cast<std::uint32_t>(width));
+}
+
+void TextTable::endRow() {
+    rowEnds_.push_back(ends_.size());
+}
+
+void TextTable::write(std::ostream& out) const {
+    // Written a block at a time: the whole text of a long table would be as
+    // large again as its cells.
+    constexpr std::size_t Block = 1 << 16;
+    std::string text;
+    text.reserve(Block + 1024);
+    std::size_t cell = 0;
+    std::size_t start = 0;  // of the cell in cells_
+    for (const std::size_t rowEnd : rowEnds_) {
+        for (std::size_t column = 0; cell < rowEnd; ++cell, ++column) {
+            if (column != 0) {
+                text += "  ";
             }
-            line.append(widths[c] - Width(row[c]), ' ');
-            line += row[c];
+            text.append(columnWidths_[column] - widths_[cell], ' ');
+            text.append(cells_, start, ends_[cell] - start);
+            start = ends_[cell];
         }
-        out << line << "\n";
+        text += '\n';
+        if (text.size() >= Block) {
+            out << text;
+            text.clear();
+        }
     }
+    out << text;
+}
+
+void WriteTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
+    TextTable table;
+    for (const auto& row : rows) {
+        for (const std::string& cell : row) {
+            table.add(cell);
+        }
+        table.endRow();
+    }
+    table.write(out);
 }
 
 }  // namespace corbel::cli

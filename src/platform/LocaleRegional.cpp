@@ -14,8 +14,8 @@ bool HasCurrency(const QLocale& locale) {
 
 LocaleRegional::LocaleRegional(const QLocale& locale)
     : locale_(locale),
-      moneyLocale_(HasCurrency(locale) ? locale
-                                       : QLocale(QLocale::English, QLocale::UnitedStates)) {}
+      moneyLocale_(HasCurrency(locale) ? locale : QLocale(QLocale::English, QLocale::UnitedStates)),
+      moneyTexts_(moneyLocale_) {}
 
 LocaleRegional LocaleRegional::system() {
     return LocaleRegional(QLocale::system());
@@ -29,7 +29,7 @@ std::string LocaleRegional::money(double value, MoneyForm form) const {
     const int precision = form == MoneyForm::TwoDecimals  ? 2
                           : form == MoneyForm::NoDecimals ? 0
                                                           : -1;
-    return moneyLocale_.toCurrencyString(value, QString(), precision).toStdString();
+    return moneyTexts_.text(value, precision);
 }
 
 std::string LocaleRegional::currencySymbol() const {

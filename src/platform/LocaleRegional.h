@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "calc/Regional.h"
+#include "platform/MoneyTexts.h"
 
 namespace corbel {
 
@@ -22,6 +23,7 @@ class LocaleRegional : public Regional {
   private:
     QLocale locale_;
     QLocale moneyLocale_;
+    MoneyTexts moneyTexts_;  // moneyLocale_'s money texts
 };
 
 }  // namespace corbel

@@ -44,9 +44,6 @@ class PrinterPageDevice : public report::PageDevice {
     const Face* drawing_ = nullptr;  // the painter's current font
 };
 
-// A report written onto a page device; false when the device failed.
-using ReportJob = std::function<bool(report::PageDevice&)>;
-
 // Prints the report on the printer; false when the printer failed.
 bool PrintReport(QPrinter& printer, const ReportJob& job);
 

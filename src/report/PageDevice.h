@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 namespace corbel::report {
@@ -37,3 +38,10 @@ class PageDevice {
 };
 
 }  // namespace corbel::report
+
+namespace corbel {
+
+// A report written onto a page device; false when the device failed.
+using ReportJob = std::function<bool(report::PageDevice&)>;
+
+}  // namespace corbel

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 #include <sstream>
+#include <string>
 #include <vector>
 
 namespace corbel::cli {
@@ -46,6 +51,29 @@ TEST(JsonRowsTest, WritesTheBytesOfTheWholeTree) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Streamed(c.head, c.rows), AsTree(c.head, c.rows));
+    }
+}
+
+// Any double that is not a whole number is written as std::to_chars's shortest
+// text, which reads back to the same double.
+TEST(JsonNumberTest, RandomDoublesComeOutShortestAndReadBackEqual) {
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> money(-1e13, 1e13);
+    for (int k = 0; k < 200000; ++k) {
+        // Half any bit pattern, half amounts as the program holds them.
+        double value = k % 2 == 0 ? std::bit_cast<double>(random()) : money(random) / 1000;
+        if (!std::isfinite(value) || value == std::trunc(value)) {
+            continue;
+        }
+        std::ostringstream out;
+        WriteJson(out, Json::array({Number(value)}));
+        char expected[32];
+        const auto end = std::to_chars(expected, expected + sizeof expected, value);
+        ASSERT_EQ(out.str(), "[" + std::string(expected, end.ptr) + "]\n");
+        double back = 0;
+        const std::string text = out.str().substr(1, out.str().size() - 3);
+        std::from_chars(text.data(), text.data() + text.size(), back);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(back), std::bit_cast<std::uint64_t>(value)) << text;
     }
 }
 

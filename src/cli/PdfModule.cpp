@@ -1,0 +1,16 @@
+// The PDF module itself: the platform's printer behind one exported function.
+#include "cli/PdfModule.h"
+
+#include <string_view>
+#include <type_traits>
+
+#include "platform/PrinterDevice.h"
+
+extern "C" bool corbelwright_print_report_to_pdf(const std::string& fileName,
+                                                 const corbel::ReportJob& job) {
+    return corbel::PrintReportToPdf(fileName, job);
+}
+
+// The program checks the name it looks up against the function it exports.
+static_assert(std::string_view(corbel::cli::PdfEntryName) == "corbelwright_print_report_to_pdf");
+static_assert(std::is_same_v<decltype(&corbelwright_print_report_to_pdf), corbel::cli::PdfPrinter>);
