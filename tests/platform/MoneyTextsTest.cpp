@@ -15,8 +15,8 @@ namespace {
 // Money values as the program holds them, of every size up to 10^13 cents:
 // cent values, values between cents, exact binary halves at 0, 2 and 3
 // decimals (the rounding ties), and each negated.
-std::vector<double> MoneyValues(int count, std::uint64_t seed) {
-    std::mt19937_64 random(seed);
+std::vector<double> MoneyValues(int count, std::uint64_t start) {
+    std::mt19937_64 random(start);
     std::uniform_int_distribution<std::int64_t> cents(0, 10'000'000'000'000);
     std::uniform_int_distribution<int> shift(0, 43);
     std::uniform_real_distribution<double> within(0, 1);
