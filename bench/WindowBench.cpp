@@ -30,7 +30,7 @@ class SilentDialogs : public Dialogs {
   public:
     void showMessage(QWidget*, const Message&) override {}
     QPrinter* choosePrinter(QWidget*) override { return nullptr; }
-    void showPrintPreview(QWidget*, const PaintDocument&) override {}
+    void showPrintPreview(QWidget*, QPageLayout::Orientation, const PaintDocument&) override {}
     Answer askYesNoCancel(QWidget*, const Message&) override { return Answer::Cancel; }
     std::optional<QString> openFileName(QWidget*, const FileDialogSetup&) override { return {}; }
     std::optional<QString> saveFileName(QWidget*, const FileDialogSetup&) override { return {}; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -43,9 +44,11 @@ class Dialogs {
     // nothing when cancelled. The printer stays the adapter's.
     virtual QPrinter* choosePrinter(QWidget* parent) = 0;
     // The print preview: `paint` draws the document on the printer it is given,
-    // as often as the preview needs it.
+    // as often as the preview needs it; the pages are shown in `orientation`,
+    // whatever orientation the drawing leaves on the printer.
     using PaintDocument = std::function<void(QPrinter& printer)>;
-    virtual void showPrintPreview(QWidget* parent, const PaintDocument& paint) = 0;
+    virtual void showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
+                                  const PaintDocument& paint) = 0;
     // A box of the question's kind with Yes, No and Cancel.
     virtual Answer askYesNoCancel(QWidget* parent, const Message& question) = 0;
     // The open dialog: the chosen path, or nothing when it was cancelled. The
@@ -63,7 +66,8 @@ class QtDialogs : public Dialogs {
     ~QtDialogs() override;
     void showMessage(QWidget* parent, const Message& message) override;
     QPrinter* choosePrinter(QWidget* parent) override;
-    void showPrintPreview(QWidget* parent, const PaintDocument& paint) override;
+    void showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
+                          const PaintDocument& paint) override;
     Answer askYesNoCancel(QWidget* parent, const Message& question) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialogSetup& setup) override;
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogSetup& setup) override;

@@ -53,13 +53,20 @@ QPrinter* QtDialogs::choosePrinter(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted ? printer_.get() : nullptr;
 }
 
-void QtDialogs::showPrintPreview(QWidget* parent, const PaintDocument& paint) {
+void QtDialogs::showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
+                                 const PaintDocument& paint) {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
+    printer_->setPageOrientation(orientation);
     QPrintPreviewDialog dialog(printer_.get(), parent);
+    // The preview frames its pages by the printer's layout after the drawing,
+    // which may have put back an orientation of its own.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&paint](QPrinter* printer) { paint(*printer); });
+                     [&paint, orientation](QPrinter* printer) {
+                         paint(*printer);
+                         printer->setPageOrientation(orientation);
+                     });
     dialog.exec();
 }
 

@@ -98,7 +98,7 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     green.setColor(QPalette::WindowText, BoldGreen);
     MortgageLabel->setPalette(green);
 
-    APGrid = Named(new QTableView(this), "APGrid");
+    APGrid = TableView("APGrid", this);
     APGrid->setAccessibleName(windowTitle());
     APGrid->setModel(model_);
     APGrid->horizontalHeader()->hide();

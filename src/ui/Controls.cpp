@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -142,6 +143,12 @@ void AddCaptioned(QGridLayout* form, int row, int column, QLabel* caption, QWidg
     form->addWidget(caption, row, column);
     form->addWidget(control, row, column + 1);
     caption->setBuddy(control);
+}
+
+QTableView* TableView(const char* name, QWidget* parent) {
+    auto* view = Named(new QTableView(parent), name);
+    view->setTabKeyNavigation(false);
+    return view;
 }
 
 QToolButton* PictureButton(const char* name, Picture picture, const QString& hint,

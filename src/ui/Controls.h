@@ -10,6 +10,7 @@
 class QDialog;
 class QGridLayout;
 class QPushButton;
+class QTableView;
 class QToolButton;
 class QVBoxLayout;
 class QLabel;
@@ -55,6 +56,10 @@ void ShowResult(QLineEdit* field, const QString& text);
 // control by the row's caption and each later one by the caption just after it
 // (its unit), else the one just before it, else the row's caption.
 void AddRow(QGridLayout* form, int row, QWidget* caption, std::initializer_list<QWidget*> controls);
+
+// A table for a table window: Tab leaves it for the next control, as in any
+// form, and the arrow keys move between its cells.
+QTableView* TableView(const char* name, QWidget* parent);
 
 // Places `caption` at `row`, `column` of `form` and `control` in the next
 // column; screen readers name the control by the caption, whatever it comes to say.

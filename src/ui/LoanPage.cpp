@@ -150,8 +150,8 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     page->addStretch(1);
 
     ChainTabOrder({MAmount, Period, MPartyear, IRate, MPayment, MArrears, MAdvance, MCompounded,
-                   BitBtn8, CalMortBtn, PrintMortBtn, PreviewMortBtn, BitBtn1, MortgageGridBtn,
-                   SpeedButton2, SpeedButton3});
+                   BitBtn8, BitBtn9, CalMortBtn, PrintMortBtn, PreviewMortBtn, BitBtn1,
+                   MortgageGridBtn, SpeedButton2, SpeedButton3});
 
     const auto unsaved = [this] { state_.LoanSaved = false; };
     for (QLineEdit* edit : {MAmount, Period, MPartyear, IRate}) {

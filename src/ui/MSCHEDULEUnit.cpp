@@ -91,7 +91,7 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     fields->addWidget(Label4, 2, 0, 1, 2);
     fields->addWidget(MSMonthlyRepayment, 2, 2, 1, 2);
 
-    MSGrid = Named(new QTableView(this), "MSGrid");
+    MSGrid = TableView("MSGrid", this);
     MSGrid->setAccessibleName(windowTitle());
     MSGrid->setModel(model_);
     MSGrid->horizontalHeader()->hide();

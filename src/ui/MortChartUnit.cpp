@@ -157,7 +157,11 @@ class CostChart : public QChart {
                 point.label, QString::fromStdString(regional_.number(share, 2, false)));
             QPieSlice* slice = series_->append(mark, point.value);
             slice->setColor(point.colour);
-            slice->setLabelVisible(true);
+            // With nothing to share out there is no pie to mark or outline.
+            slice->setLabelVisible(total > 0);
+            if (total <= 0) {
+                slice->setPen(Qt::NoPen);
+            }
             slice->setLabelPosition(QPieSlice::LabelOutside);
             slice->setLabelFont(ChartFont(12));
             slice->setLabelColor(Qt::black);
@@ -239,7 +243,8 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     PreviewBtn->setText("Preview");
     PreviewBtn->setToolTip("Print Preview");
     connect(PreviewBtn, &QToolButton::clicked, this, [this] {
-        context_.dialogs.showPrintPreview(this, [this](QPrinter& printer) { printOrSay(printer); });
+        context_.dialogs.showPrintPreview(this, QPageLayout::Landscape,
+                                          [this](QPrinter& printer) { printOrSay(printer); });
     });
 
     // The buttons stand over the chart's top right corner.

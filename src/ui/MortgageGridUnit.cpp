@@ -89,7 +89,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     green.setColor(QPalette::WindowText, BoldGreen);
     Label8->setPalette(green);
 
-    MGrid = Named(new QTableView(this), "MGrid");
+    MGrid = TableView("MGrid", this);
     MGrid->setAccessibleName(windowTitle());
     MGrid->setHorizontalHeader(new GridHeading(MGrid));
     MGrid->setModel(model_);
@@ -186,6 +186,10 @@ void TMORTAGEGRID::scrollToTopRow() {
         // The view lays out a refilled model later; its scroll range must know the
         // new rows now, or the scroll stops at the old grid's end.
         MGrid->doItemsLayout();
+        // Keyboard focus enters the grid at the typed amount's row, not at its first row.
+        const int marked = model_->markedRow();  // counted from the headings' row
+        MGrid->selectionModel()->setCurrentIndex(
+            model_->index(marked > 0 ? marked - 1 : topRow_, 0), QItemSelectionModel::NoUpdate);
         MGrid->scrollTo(model_->index(topRow_, 0), QAbstractItemView::PositionAtTop);
     }
 }

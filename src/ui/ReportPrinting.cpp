@@ -25,8 +25,9 @@ void PrintWithDialog(QWidget* window, const UiContext& context, const ReportJob&
 }
 
 void PreviewWithDialog(QWidget* window, const UiContext& context, const ReportJob& job) {
-    context.dialogs.showPrintPreview(
-        window, [&](QPrinter& printer) { PrintOn(printer, window, context, job); });
+    context.dialogs.showPrintPreview(window, QPageLayout::Portrait, [&](QPrinter& printer) {
+        PrintOn(printer, window, context, job);
+    });
 }
 
 QPushButton* PreviewButton(const char* name, QWidget* parent) {

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
+#include <optional>
 
 #include "ProgramUnderTest.h"
 #include "ui/LoanPage.h"
@@ -139,7 +141,8 @@ class ChartWindowTest : public QObject {
         for (int k = 0; k < 2; ++k) {
             QCOMPARE(series->slices()[k]->isExploded(), k == exploded);
             QCOMPARE(series->slices()[k]->explodeDistanceFactor(), 0.15);
-            QVERIFY(series->slices()[k]->isLabelVisible());
+            // An empty loan has no pie to mark: its marks would pile up on one another.
+            QCOMPARE(series->slices()[k]->isLabelVisible(), amount.toDouble() > 0);
             QCOMPARE(series->slices()[k]->labelPosition(), QPieSlice::LabelOutside);
         }
         const QList<LegendLine> legend = chart()->legendLines();
@@ -341,26 +344,23 @@ class ChartWindowTest : public QObject {
         QVERIFY(qAbs(title.center().x() - width / 2) < width / 10);
     }
 
+    // Qt's own preview window, which frames the pages by the printer's layout
+    // after the chart has drawn and put its orientation back.
     void previewShowsTheLandscapePage() {
-        QTemporaryDir dir;
-        p_.dialogs.printTo = dir.filePath("preview.pdf");
-        chart()->showBreakdown(100000, WorkedInterest);
-        QTest::mouseClick(test::Child<QToolButton>(chart(), "PreviewBtn"), Qt::LeftButton);
-        QCOMPARE(p_.dialogs.previews, 1);
-        QVERIFY(p_.dialogs.shown.empty());
-        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-        if (pdftotext.isEmpty()) {
-            QSKIP("pdftotext is not installed");
-        }
-        QProcess reader;
-        reader.start(pdftotext, {"-bbox", dir.filePath("preview.pdf"), "-"});
-        QVERIFY(reader.waitForFinished());
-        const QString page = QString::fromUtf8(reader.readAllStandardOutput());
-        const auto size =
-            QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)")re").match(page);
-        QVERIFY(size.hasMatch());
-        QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
-        QVERIFY(page.contains("115,832.082"));
+        QtDialogs dialogs;
+        TMortChartForm form({p_.regional, dialogs, p_.help});
+        form.showBreakdown(100000, WorkedInterest);
+        std::optional<QPageLayout::Orientation> shown;
+        int pages = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto* preview = QApplication::activeModalWidget()->findChild<QPrintPreviewWidget*>();
+            shown = preview->orientation();
+            pages = preview->pageCount();
+            QApplication::activeModalWidget()->close();
+        });
+        QTest::mouseClick(test::Child<QToolButton>(&form, "PreviewBtn"), Qt::LeftButton);
+        QCOMPARE(shown, std::optional(QPageLayout::Landscape));
+        QCOMPARE(pages, 1);
     }
 
     void printerFailuresAreShownAndTheWindowStaysUsable_data() {

@@ -65,10 +65,12 @@ class ScriptedDialogs : public Dialogs {
 
     // The preview draws its document once, on a PDF printer into `printTo` when
     // there is one.
-    void showPrintPreview(QWidget* parent, const PaintDocument& paint) override {
+    void showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
+                          const PaintDocument& paint) override {
         ++previews;
         if (QPrinter* target = choosePrinter(parent)) {
             --printDialogs;
+            target->setPageOrientation(orientation);
             paint(*target);
         }
     }

@@ -319,18 +319,49 @@ class TableWindowsTest : public QObject {
             ->setCurrentIndex(test::Child<QComboBox>(grid(), "AmountStep")->findText(step));
         int topRow = -1;
         int topEdge = -1;
+        int focusRow = -1;
         QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&](QWidget*) {
             test::Retype(test::Child<QLineEdit>(grid(), "MAmt"), then);
             QTest::mouseClick(test::Child<QPushButton>(grid(), "SpeedButton1"), Qt::LeftButton);
-            topRow = test::Child<QTableView>(grid(), "MGrid")->rowAt(0);
-            topEdge = test::Child<QTableView>(grid(), "MGrid")
-                          ->visualRect(grid()->model()->index(topRow, 0))
-                          .top();
+            auto* view = test::Child<QTableView>(grid(), "MGrid");
+            topRow = view->rowAt(0);
+            topEdge = view->visualRect(grid()->model()->index(topRow, 0)).top();
+            // Tabbing into the grid lands on the typed amount and keeps the scroll.
+            view->setFocus(Qt::TabFocusReason);
+            focusRow = view->currentIndex().row();
+            QCOMPARE(view->rowAt(0), topRow);
         }));
         QCOMPARE(grid()->model()->markedRow(), halfCount + 1);
         // Grid row k - 2 (model row k - 3) stands whole at the top.
         QCOMPARE(topRow, halfCount - 3);
         QCOMPARE(topEdge, 0);
+        QCOMPARE(focusRow, halfCount);
+    }
+
+    void tabLeavesTheTable_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("table");
+        QTest::newRow("grid") << "MortgageGridBtn"
+                              << "MGrid";
+        QTest::newRow("schedule") << "SpeedButton2"
+                                  << "MSGrid";
+    }
+    void tabLeavesTheTable() {
+        QFETCH(QString, opener);
+        QFETCH(QString, table);
+        p_.typeLoan("100000", "30", "6");
+        QString before;
+        QString after;
+        QVERIFY(test::OpenWith(loan()->findChild<QPushButton*>(opener), [&](QWidget* window) {
+            auto* view = window->findChild<QTableView*>(table);
+            // The window's own focus: offscreen, the dialog need not be the active window.
+            view->setFocus(Qt::TabFocusReason);
+            before = window->focusWidget()->objectName();
+            QTest::keyClick(view, Qt::Key_Tab);
+            after = window->focusWidget()->objectName();
+        }));
+        QCOMPARE(before, table);
+        QVERIFY2(after != table, qPrintable(after));
     }
 
     void enterInAFieldCalculatesOnce_data() {
