@@ -103,7 +103,14 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
             break;
         case GridCellFill::Ordinary:
             QStyledItemDelegate::paint(painter, option, index);
-            break;
+            return;
+    }
+    // The filled cells are painted here, so they draw the keyboard's place too.
+    if (option.state & QStyle::State_HasFocus) {
+        painter->save();
+        painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+        painter->restore();
     }
 }
 

@@ -338,6 +338,23 @@ class TableWindowsTest : public QObject {
         QCOMPARE(focusRow, halfCount);
     }
 
+    void focusedGridCellIsMarked() {
+        p_.typeLoan("100000", "30", "6");
+        QImage unfocused;
+        QImage focused;
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&] {
+            auto* view = test::Child<QTableView>(grid(), "MGrid");
+            const QRect cell = view->visualRect(view->currentIndex());
+            unfocused = view->viewport()->grab(cell).toImage();
+            QApplication::setActiveWindow(grid());
+            view->setFocus(Qt::TabFocusReason);
+            QVERIFY(view->hasFocus());
+            focused = view->viewport()->grab(cell).toImage();
+        }));
+        QVERIFY(!unfocused.isNull());
+        QVERIFY(focused != unfocused);
+    }
+
     void tabLeavesTheTable_data() {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("table");
