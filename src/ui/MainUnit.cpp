@@ -26,6 +26,7 @@
 #include "ui/APOptionsUnit.h"
 #include "ui/AboutFormUnit.h"
 #include "ui/Controls.h"
+#include "ui/ExtraPaymentUnit.h"
 #include "ui/HeaderBand.h"
 #include "ui/LoanPage.h"
 #include "ui/LoanSavingsPage.h"
@@ -34,7 +35,6 @@
 #include "ui/MortgageGridUnit.h"
 #include "ui/Pictures.h"
 #include "ui/ResidualValuePage.h"
-#include "ui/SpecificAPUnit.h"
 #include "ui/WhatIfPage.h"
 
 namespace corbel::ui {

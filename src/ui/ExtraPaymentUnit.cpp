@@ -1,4 +1,4 @@
-#include "ui/SpecificAPUnit.h"
+#include "ui/ExtraPaymentUnit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
