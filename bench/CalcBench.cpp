@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "LongestLoan.h"
 #include "calc/AdditionalPayments.h"
 #include "calc/ErrorChecking.h"
 #include "calc/MortgageFunctions.h"
@@ -11,15 +12,9 @@ namespace {
 
 using namespace corbel;
 
-const LoanTerms LongestLoan{250000,
-                            7.5,
-                            50,
-                            365,
-                            PaymentFrequency::Daily,
-                            PaymentFrequency::Monthly,
-                            PaymentTiming::InArrears};
+const LoanTerms LongestLoan = bench::LongestLoan(250000);
 
-// The longest loan the checks admit: 50 years and 365 daily part-year periods, 18,615 periods.
+// One run over every period of the longest loan.
 void BM_RunAmortisationLongest(benchmark::State& state) {
     const LocaleRegional regional(QLocale(QLocale::English, QLocale::UnitedStates));
     for (auto _ : state) {

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 
+#include "LongestLoan.h"
 #include "calc/ErrorChecking.h"
 #include "calc/LoanSchedule.h"
 #include "platform/LocaleRegional.h"
@@ -17,13 +18,7 @@ using namespace corbel;
 // The longest schedule report: 50 years and 365 daily periods, 18,615 rows, into
 // a PDF file, from the rows to the closed file.
 void BM_LongestSchedulePdf(benchmark::State& state) {
-    const LoanTerms terms{999999999,
-                          7.5,
-                          50,
-                          365,
-                          PaymentFrequency::Daily,
-                          PaymentFrequency::Monthly,
-                          PaymentTiming::InArrears};
+    const LoanTerms terms = bench::LongestLoan();
     const LoanSchedule schedule = ComputeSchedule(terms, ScheduleDisplay::ByPeriod);
     const LocaleRegional regional(QLocale(QLocale::English, QLocale::UnitedStates));
     const report::LoanScheduleReport printed{

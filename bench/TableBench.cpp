@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "LongestLoan.h"
 #include "calc/LoanGrid.h"
 #include "calc/LoanSchedule.h"
 
@@ -7,15 +8,7 @@ namespace {
 
 using namespace corbel;
 
-// The longest loan the checks admit: 50 years and 365 daily part-year periods; at
-// this amount no repayment comes early, so by period it has all 18,615 rows.
-const LoanTerms LongestLoan{999999999,
-                            7.5,
-                            50,
-                            365,
-                            PaymentFrequency::Daily,
-                            PaymentFrequency::Monthly,
-                            PaymentTiming::InArrears};
+const LoanTerms LongestLoan = bench::LongestLoan();
 
 void BM_ScheduleLongestByPeriod(benchmark::State& state) {
     for (auto _ : state) {
