@@ -422,16 +422,6 @@ bool PrintPdf(const Invocation& call, const Output& output, const ReportJob& job
     return false;
 }
 
-report::TableLoan ReportLoan(const LoanTexts& texts) {
-    return {texts.amount,
-            texts.rate,
-            texts.years,
-            std::string(UnitLabel(texts.repayment)),
-            texts.parts,
-            std::string(Label(texts.repayment)),
-            texts.timing == PaymentTiming::InArrears};
-}
-
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     try {
         if (args.empty()) {

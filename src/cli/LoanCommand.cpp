@@ -15,17 +15,10 @@ int RunLoan(const Invocation& call, const Output& output) {
     // Calculate's checks are the strictest, so the chart's pass whenever its do.
     const auto slices = CostBreakdown(texts, output.regional);
     const Regional& r = output.regional;
-    const report::LoanDetailsReport details{texts.amount,
-                                            texts.years,
-                                            std::string(UnitLabel(texts.repayment)),
-                                            texts.parts,
-                                            texts.rate,
-                                            std::string(Label(texts.compounding)),
-                                            std::string(Label(texts.repayment)),
-                                            texts.timing == PaymentTiming::InArrears,
-                                            LoanPaymentCaption(texts.repayment),
-                                            FormatMoney(r, loan->repayment),
-                                            FormatMoney(r, loan->totalInterest)};
+    const report::LoanDetailsReport details{
+        ReportLoan(texts), std::string(Label(texts.compounding)),
+        LoanPaymentCaption(texts.repayment), FormatMoney(r, loan->repayment),
+        FormatMoney(r, loan->totalInterest)};
     if (!PrintPdf(call, output, [&](report::PageDevice& device) {
             return PrintLoanDetails(device, details, r);
         })) {

@@ -37,13 +37,8 @@ int RunResidual(const Invocation& call, const Output& output) {
     const auto money = [&r](const std::optional<double>& value) {
         return value ? FormatMoney(r, *value) : std::string();
     };
-    const report::ResidualValueReport printed{texts.amount,
-                                              texts.years,
-                                              std::string(UnitLabel(texts.repayment)),
-                                              texts.parts,
-                                              texts.rate,
+    const report::ResidualValueReport printed{ReportLoan(texts),
                                               std::string(Label(texts.compounding)),
-                                              std::string(Label(texts.repayment)),
                                               FormatMoney(r, result->noResidualRepayment),
                                               texts.proposed,
                                               money(result->residual),

@@ -104,15 +104,15 @@ bool PrintLoanDetails(PageDevice& device, const LoanDetailsReport& report,
     for (int i = 0; i < 3; ++i) {
         w.EndLine();
     }
-    w.Write("Loan Amount:     " + FormatMoneyText(report.amount, regional));
+    w.Write("Loan Amount:     " + FormatMoneyText(report.loan.amount, regional));
     w.EndLine();
-    w.Write("Period:              Years: " + report.years + "     " + report.partYearUnit + ": " +
-            report.parts);
+    w.Write("Period:              Years: " + report.loan.years + "     " +
+            report.loan.partYearUnit + ": " + report.loan.parts);
     w.EndLine();
     w.Write("Interest Rate:       ");
-    w.Write(report.rate + "%" + " Compounded " + report.compounding, 8);
+    w.Write(report.loan.rate + "%" + " Compounded " + report.compounding, 8);
     w.EndLine();
-    w.Write("Payment:             " + report.repayment + Timing(report.inArrears));
+    w.Write("Payment:             " + report.loan.repayment + Timing(report.loan.inArrears));
     w.EndLine();
     w.EndLine();
     w.Write(PadText(report.repaymentCaption, "L", 33), 33);
@@ -285,16 +285,17 @@ bool PrintResidualValue(PageDevice& device, const ResidualValueReport& report,
         w.Write(PadText(label, "L", 40) + value);
         w.EndLine();
     };
-    line("Loan Amount:", FormatMoneyText(report.amount, regional));
-    line("Period:", "Years: " + report.years + "     " + report.partYearUnit + ": " + report.parts);
-    line("Interest Rate:", report.rate + "%    " + "Compounded" + ": " + report.compounding);
+    line("Loan Amount:", FormatMoneyText(report.loan.amount, regional));
+    line("Period:", "Years: " + report.loan.years + "     " + report.loan.partYearUnit + ": " +
+                        report.loan.parts);
+    line("Interest Rate:", report.loan.rate + "%    " + "Compounded" + ": " + report.compounding);
     w.EndLine();
     line("Payment with no residual value:",
-         report.noResidualRepayment + "  (" + report.repayment + ")");
+         report.noResidualRepayment + "  (" + report.loan.repayment + ")");
     w.EndLine();
     if (!report.proposed.empty()) {
         line("Proposed Payment of:",
-             FormatMoneyText(report.proposed, regional) + "  (" + report.repayment + ")");
+             FormatMoneyText(report.proposed, regional) + "  (" + report.loan.repayment + ")");
         w.Write(FillPlaceholders("This payment will leave a residual value of %S1 or %S2",
                                  {report.residual, report.residualPercent + "%"}));
         w.EndLine();
@@ -306,7 +307,7 @@ bool PrintResidualValue(PageDevice& device, const ResidualValueReport& report,
                 "A Residual Value of %S1 leaves a Residual Value of %S2 and "
                 "requires a payment of %S3",
                 {report.chosenPercent + "%", report.chosenResidual, report.repaymentForResidual}) +
-                " (" + report.repayment + ")",
+                " (" + report.loan.repayment + ")",
             70, regional.currencySymbol());
         w.EndLine();
     }

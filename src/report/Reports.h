@@ -15,24 +15,7 @@ namespace corbel::report {
 // texts as they stand, and the tables' cells come from their column definitions.
 // Every report answers false when the printer failed.
 
-// The Loan page.
-struct LoanDetailsReport {
-    std::string amount;            // MAmount
-    std::string years;             // Period
-    std::string partYearUnit;      // Label98, "Month(s)"
-    std::string parts;             // MPartyear
-    std::string rate;              // IRate
-    std::string compounding;       // MCompounded
-    std::string repayment;         // MPayment
-    bool inArrears = true;         // MArrears
-    std::string repaymentCaption;  // Panel1, "   Monthly Loan Payment is"
-    std::string repaymentResult;   // MonthlyRepayment
-    std::string totalInterest;     // TotalInterest
-};
-bool PrintLoanDetails(PageDevice& device, const LoanDetailsReport& report,
-                      const Regional& regional);
-
-// The loan and options that the table reports print above their tables.
+// The loan and options that every report prints at its top.
 struct TableLoan {
     std::string amount;
     std::string rate;
@@ -42,6 +25,17 @@ struct TableLoan {
     std::string repayment;  // the Loan page's MPayment
     bool inArrears = true;  // the Loan page's MArrears
 };
+
+// The Loan page.
+struct LoanDetailsReport {
+    TableLoan loan;                // MAmount, IRate, Period, Label98, MPartyear, MPayment, MArrears
+    std::string compounding;       // MCompounded
+    std::string repaymentCaption;  // Panel1, "   Monthly Loan Payment is"
+    std::string repaymentResult;   // MonthlyRepayment
+    std::string totalInterest;     // TotalInterest
+};
+bool PrintLoanDetails(PageDevice& device, const LoanDetailsReport& report,
+                      const Regional& regional);
 
 // The loan grid window.
 struct LoanGridReport {
@@ -75,13 +69,8 @@ bool PrintExtraPayments(PageDevice& device, const ExtraPaymentsReport& report,
 // The Residual Value page; an empty proposed repayment or residual percentage
 // leaves its lines out.
 struct ResidualValueReport {
-    std::string amount;                // RVAmount
-    std::string years;                 // RVPeriod
-    std::string partYearUnit;          // Label90
-    std::string parts;                 // RVPartYear
-    std::string rate;                  // RVInterest
+    TableLoan loan;  // RVAmount, RVInterest, RVPeriod, Label90, RVPartYear, RVPayment; in arrears
     std::string compounding;           // RVCompounded
-    std::string repayment;             // RVPayment
     std::string noResidualRepayment;   // RVMRepayment
     std::string proposed;              // RVResValue
     std::string residual;              // RV1

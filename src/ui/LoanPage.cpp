@@ -297,11 +297,12 @@ bool LoanPage::calculate() {
 
 ReportJob LoanPage::reportJob() const {
     const report::LoanDetailsReport shown{
-        MAmount->text().toStdString(),         Period->text().toStdString(),
-        Label98->text().toStdString(),         MPartyear->text().toStdString(),
-        IRate->text().toStdString(),           MCompounded->currentText().toStdString(),
-        MPayment->currentText().toStdString(), MArrears->isChecked(),
-        Panel1->caption().toStdString(),       MonthlyRepayment->text().toStdString(),
+        {MAmount->text().toStdString(), IRate->text().toStdString(), Period->text().toStdString(),
+         Label98->text().toStdString(), MPartyear->text().toStdString(),
+         MPayment->currentText().toStdString(), MArrears->isChecked()},
+        MCompounded->currentText().toStdString(),
+        Panel1->caption().toStdString(),
+        MonthlyRepayment->text().toStdString(),
         TotalInterest->text().toStdString()};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {

@@ -34,10 +34,11 @@ LoanTerms Terms(double amount, double rate, int years, int parts,
 }
 
 TEST(LoanDetailsReportTest, HundredThousandAtSixPercentOverThirtyYears) {
-    LoanDetailsReport report{"100000",  "30",         "Month(s)",
-                             "0",       "6",          "Monthly",
-                             "Monthly", true,         LoanPaymentCaption(PaymentFrequency::Monthly),
-                             "$599.56", "$115,832.08"};
+    LoanDetailsReport report{{"100000", "6", "30", "Month(s)", "0", "Monthly", true},
+                             "Monthly",
+                             LoanPaymentCaption(PaymentFrequency::Monthly),
+                             "$599.56",
+                             "$115,832.08"};
     RecordingDevice device;
     ASSERT_TRUE(PrintLoanDetails(device, report, EnUs()));
     EXPECT_TRUE(device.ended);
@@ -62,7 +63,7 @@ TEST(LoanDetailsReportTest, HundredThousandAtSixPercentOverThirtyYears) {
 
 TEST(LoanDetailsReportTest, AmountTheRegionalReadingRejectsPrintsEmpty) {
     LoanDetailsReport report;
-    report.amount = "100,000";
+    report.loan.amount = "100,000";
     RecordingDevice device;
     ASSERT_TRUE(PrintLoanDetails(device, report, EnUs()));
     EXPECT_EQ(device.lines().at(1), "Loan Amount:     ");
@@ -194,12 +195,12 @@ TEST(ExtraPaymentsReportTest, WorkedExampleWithoutPageNumbers) {
 
 ResidualValueReport ResidualExample() {
     ResidualValueReport r;
-    r.amount = "10000";
-    r.years = "5";
-    r.partYearUnit = "Months";
-    r.rate = "10";
+    r.loan.amount = "10000";
+    r.loan.years = "5";
+    r.loan.partYearUnit = "Months";
+    r.loan.rate = "10";
     r.compounding = "Monthly";
-    r.repayment = "Monthly";
+    r.loan.repayment = "Monthly";
     r.noResidualRepayment = "$212.47";
     return r;
 }
