@@ -16,7 +16,9 @@ set(expected
     share/mime/packages/${APP_ID}.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/man/man1/corbelwright.1.gz
-    share/man/man1/corbelwright-calc.1.gz)
+    share/man/man1/corbelwright-calc.1.gz
+    share/doc/corbelwright/copyright
+    share/doc/corbelwright/changelog.gz)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

@@ -5,11 +5,14 @@ set(CPACK_PACKAGE_NAME corbelwright)
 set(CPACK_PACKAGE_VENDOR Wendle)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop calculator for repayment loans")
+# Debian shows the description as it is: lines of at most 79 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Corbelwright works out the level repayment, total interest, schedule, a grid of\n"
-    "repayments over amounts and rates, what-if answers, residual (balloon) values and\n"
-    "a cost breakdown chart of a repayment loan. corbelwright-calc does the same\n"
-    "arithmetic on the command line.")
+    "Corbelwright works out the level repayment, total interest, schedule,\n"
+    "a grid of repayments over amounts and rates, what-if answers, residual\n"
+    "(balloon) values and a cost breakdown chart of a repayment loan.\n"
+    "corbelwright-calc does the same arithmetic on the command line.\n"
+    "\n"
+    "The program is distributed under the GNU GPL version 3 or later.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CW_PACKAGE_MAINTAINER "Wendle <packages@wendle.invalid>"
     CACHE STRING "The Debian package's Maintainer field")
