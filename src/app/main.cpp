@@ -144,10 +144,12 @@ int main(int argc, char** argv) {
     // are unknown until QApplication takes them out; mistakes are judged below.
     (void)parser.parse(Arguments(argc, argv));
     if (parser.isSet("help") || parser.isSet("help-all") || parser.isSet("version")) {
-        QCoreApplication core(argc, argv);
         if (parser.isSet("version")) {
-            parser.showVersion();
+            std::cout << corbel::ProgramName << ' ' << corbel::ProgramVersion << '\n'
+                      << corbel::ProgramLicence << '\n';
+            return 0;
         }
+        QCoreApplication core(argc, argv);
         parser.showHelp(0);
     }
     if (!HasDisplay(argc, argv)) {

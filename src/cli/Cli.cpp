@@ -41,7 +41,7 @@ const std::vector<OptionSpec> OutputOptions = {
 };
 constexpr OptionSpec HelpOption{"--help", "", "Show the options and exit."};
 constexpr OptionSpec VersionOption{"--version", "",
-                                   "Print the program's name and version and exit."};
+                                   "Print the program's name, version and licence and exit."};
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -267,7 +267,7 @@ std::string ProgramHelp() {
 
 std::string VersionText() {
     return std::string(Program) + " (" + std::string(ProgramName) + ") " +
-           std::string(ProgramVersion) + "\n";
+           std::string(ProgramVersion) + "\n" + std::string(ProgramLicence) + "\n";
 }
 
 // --help or --version before any command.

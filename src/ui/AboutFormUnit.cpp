@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "calc/Version.h"
@@ -23,6 +24,15 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     MakeHeading(HeadingLabel, 8);
     VersionLabel = new QLabel("Version " + Q(ProgramVersion), this);
     VersionLabel->setObjectName("VersionLabel");
+    // The licence line of --version, its address a link the desktop opens.
+    auto* licenceLabel = new QLabel(Q(ProgramLicence)
+                                        .toHtmlEscaped()
+                                        .replace(QRegularExpression("&lt;(https://[^&]+)&gt;"),
+                                                 R"(&lt;<a href="\1">\1</a>&gt;)"),
+                                    this);
+    licenceLabel->setObjectName("LicenceLabel");
+    licenceLabel->setTextFormat(Qt::RichText);
+    licenceLabel->setOpenExternalLinks(true);
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKButton");
     ok->setDefault(true);
@@ -31,6 +41,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     auto* texts = new QVBoxLayout;
     texts->addWidget(HeadingLabel);
     texts->addWidget(VersionLabel);
+    texts->addWidget(licenceLabel);
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
     top->addLayout(texts, 1);

@@ -216,11 +216,14 @@ TEST(CliHelpTest, ProgramHelpListsTheCommandsAndTheSharedOptions) {
     EXPECT_EQ(Call({"--help", "grid"}).out, Call({"grid", "--help"}).out);
 }
 
-TEST(CliHelpTest, VersionNamesTheProgramAndItsVersion) {
+TEST(CliHelpTest, VersionNamesTheProgramItsVersionAndItsLicence) {
     const CliRun r = Call({"--version"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, "corbelwright-calc (Corbelwright) 1.07\n");
+    EXPECT_EQ(r.out,
+              "corbelwright-calc (Corbelwright) 1.07\n"
+              "License GPL-3.0-or-later: GNU GPL version 3 or later "
+              "<https://gnu.org/licenses/gpl.html>\n");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolButton>
 
@@ -450,6 +451,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(about->windowTitle(), QString("About Harrowmede"));
         QCOMPARE(test::Child<QLabel>(about, "VersionLabel")->text(), QString("Version 1.07"));
         QCOMPARE(test::Child<QLabel>(about, "HeadingLabel")->text(), QString("Corbelwright"));
+        // The licence line as --version says it, whole, its address a link.
+        auto* licence = test::Child<QLabel>(about, "LicenceLabel");
+        QCOMPARE(QTextDocumentFragment::fromHtml(licence->text()).toPlainText(),
+                 QString("License GPL-3.0-or-later: GNU GPL version 3 or later "
+                         "<https://gnu.org/licenses/gpl.html>"));
+        QVERIFY(licence->text().contains(R"(<a href="https://gnu.org/licenses/gpl.html">)"));
+        QVERIFY(licence->width() >= licence->sizeHint().width());
     }
 
     void menusCarryMnemonics() {
