@@ -12,6 +12,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <iostream>
+#include <string>
 #include <string_view>
 
 #include "calc/Version.h"
@@ -30,10 +31,32 @@ constexpr char HelpFileName[] = "CWHelp.Hlp";
 constexpr int UsageStatus = 64;
 constexpr int NoDisplayStatus = 1;
 
-constexpr std::string_view NoDisplay =
-    "corbelwright: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset); "
-    "start it under a virtual one with 'xvfb-run -a corbelwright', or use corbelwright-calc, "
-    "which needs no display.";
+// A word a shell reads back as it is: plain words bare, others in double quotes.
+// Control characters show as '?' so that the message stays one harmless line.
+std::string ShellWord(std::string_view word) {
+    constexpr std::string_view Plain =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/._+-,=:@%";
+    if (!word.empty() && word.find_first_not_of(Plain) == std::string_view::npos) {
+        return std::string(word);
+    }
+    std::string quoted = "\"";
+    for (const char c : word) {
+        if (c == '"' || c == '\\' || c == '$' || c == '`') {
+            quoted += '\\';
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        quoted += byte < 0x20 || byte == 0x7f ? '?' : c;
+    }
+    return quoted + '"';
+}
+
+// Names the program as it was started: a source build is not on PATH.
+std::string NoDisplayMessage(int argc, char** argv) {
+    const std::string_view program = argc > 0 && argv[0][0] != '\0' ? argv[0] : "corbelwright";
+    return "corbelwright: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are "
+           "unset); start it under a virtual one with 'xvfb-run -a " +
+           ShellWord(program) + "', or use corbelwright-calc, which needs no display.";
+}
 
 // Without a display Qt aborts with its own "could not connect to display"; say
 // what to do instead. An explicit platform (QT_QPA_PLATFORM, -platform) needs none.
@@ -153,7 +176,7 @@ int main(int argc, char** argv) {
         parser.showHelp(0);
     }
     if (!HasDisplay(argc, argv)) {
-        std::cerr << NoDisplay << '\n';
+        std::cerr << NoDisplayMessage(argc, argv) << '\n';
         return NoDisplayStatus;
     }
 
