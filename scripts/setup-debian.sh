@@ -7,6 +7,9 @@ set -euo pipefail
 packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev fonts-liberation poppler-utils locales
           desktop-file-utils appstream shared-mime-info dpkg-dev)
+# The Debian package and the licence check: cpack needs file; lintian judges
+# the package and reuse the copyright and licence of every source file.
+packages+=(file lintian reuse)
 case "${1:-}" in
     --x11) packages+=(xvfb xauth xdotool imagemagick) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
@@ -22,9 +25,18 @@ if [[ ${#missing[@]} -gt 0 ]]; then
         echo "Run this script as root to install them." >&2
         exit 1
     fi
+    # apt-get and dpkg talk a lot even when asked to be quiet; their log is
+    # shown only when something fails.
+    echo "Installing the missing Debian packages: ${missing[*]}"
+    log=$(mktemp)
+    trap 'rm -f "$log"' EXIT
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    if ! { apt-get update -q && apt-get install -y -q --no-install-recommends "${missing[@]}"; } \
+        >"$log" 2>&1; then
+        cat "$log" >&2
+        echo "setup-debian.sh: installing the packages failed; apt-get's log is above." >&2
+        exit 1
+    fi
 fi
 
 # The tests run number texts under a decimal-comma C locale as a desktop might.
