@@ -33,6 +33,9 @@ program=$prefix/bin/corbelwright
 # The X display, whatever platform the tests around it chose.
 unset QT_QPA_PLATFORM
 export XDG_CONFIG_HOME=$work/config CW_DUMP_WIDGETS=$work/widgets.txt
+# Qt's runtime folder, private as Qt wants it; xvfb-run as root sets none.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 # Money texts in the en_US format; Qt reads LANG itself, no glibc locale is needed.
 export LANG=en_US.UTF-8 LC_ALL=
 dump=$work/widgets.txt
