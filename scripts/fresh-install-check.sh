@@ -11,11 +11,18 @@ shot=$(realpath -m "${3:-fresh-install.png}")
 display=:77
 
 command -v debootstrap >/dev/null || apt-get install -y -q debootstrap
-command -v Xvfb >/dev/null || apt-get install -y -q xvfb x11-utils xdotool imagemagick
+command -v Xvfb >/dev/null && command -v xdpyinfo >/dev/null && command -v xdotool >/dev/null &&
+    command -v import >/dev/null || apt-get install -y -q xvfb x11-utils xdotool imagemagick
 
 mounted=()
+xvfb=
+# Ends what this script started, by process id: Xvfb, and whatever still runs
+# inside the bootstrapped system (the program, if its window never showed).
 cleanup() {
-    pkill -f "Xvfb $display" 2>/dev/null || true
+    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null
+    for proc in /proc/[0-9]*; do
+        [[ $(readlink "$proc/root" 2>/dev/null) == "$root" ]] && kill "${proc#/proc/}" 2>/dev/null
+    done
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount "${mounted[i]}" || true; done
 }
 trap cleanup EXIT
@@ -37,13 +44,16 @@ chroot "$root" env DEBIAN_FRONTEND=noninteractive bash -c \
     "apt-get update -q && apt-get install -y -q /tmp/$(basename "$package")"
 
 Xvfb $display -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
 for _ in $(seq 50); do
     xdpyinfo -display $display >/dev/null 2>&1 && break
     sleep 0.2
 done
 bind /tmp/.X11-unix tmp/.X11-unix --bind
-# gtk-launch starts the entry's Exec line as a desktop's launcher would.
-chroot "$root" env DISPLAY=$display HOME=/root XDG_RUNTIME_DIR=/tmp \
+# gtk-launch starts the entry's Exec line as a desktop's launcher would, in a
+# runtime folder as private as a desktop session's.
+install -d -m 0700 "$root/run/user/0"
+chroot "$root" env DISPLAY=$display HOME=/root XDG_RUNTIME_DIR=/run/user/0 \
     gtk-launch org.wendle.Corbelwright
 for _ in $(seq 50); do
     window=$(DISPLAY=$display xdotool search --onlyvisible --name '^Corbelwright' 2>/dev/null | head -n 1) || true
