@@ -456,7 +456,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(QTextDocumentFragment::fromHtml(licence->text()).toPlainText(),
                  QString("License GPL-3.0-or-later: GNU GPL version 3 or later "
                          "<https://gnu.org/licenses/gpl.html>"));
-        QVERIFY(licence->text().contains(R"(<a href="https://gnu.org/licenses/gpl.html">)"));
+        QVERIFY(licence->text().contains("<a href=\"https://gnu.org/licenses/gpl.html\">"));
         QVERIFY(licence->width() >= licence->sizeHint().width());
     }
 
