@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Corbelwright developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole processes as a user meets them: each iteration starts the built program,
 // reads what it writes and waits for it, so loading, start-up and output all
 // count. The peak memory is the child's own maximum resident set (wait4).

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Corbelwright developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into PREFIX and checks that each file is in the place a
 # desktop, man and a package manager look for it.
 file(REMOVE_RECURSE ${PREFIX})

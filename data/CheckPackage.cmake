@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Corbelwright developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package of the build in BUILD_DIR into OUT with cpack and
 # has lintian judge it: an error or a warning fails.
 file(REMOVE_RECURSE ${OUT})

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Corbelwright developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cpack -G DEB` in the build folder: a Debian package of the install rules,
 # its dependencies read from the programs' libraries by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)

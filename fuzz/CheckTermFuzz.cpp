@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Corbelwright developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any years and part-year texts given to the term check every window shares:
 // no crash, no undefined behaviour, a complete message for every refusal, and a
 // pass exactly for a term of 0 to 50 years plus 0 to a year's periods, not

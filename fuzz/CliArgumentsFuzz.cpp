@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Corbelwright developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any arguments given to corbelwright-calc (the input split at NUL bytes): no
 // crash, no hang, no undefined behaviour, and the documented exit statuses,
 // with a result on standard output or a reason on standard error.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Corbelwright developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any text given to the typed-number readers: no crash, no undefined
 // behaviour, only finite values, nothing accepted outside the documented forms,
 // and the same value whichever decimal separator spells it.

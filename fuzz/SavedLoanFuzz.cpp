@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Corbelwright developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes given to the saved loan file reader: no crash, no undefined
 // behaviour, either a whole record or a failure text, and a record read back
 // from its own save unchanged.

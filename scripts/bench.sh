@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Corbelwright developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the benchmarks (RelWithDebInfo) and runs them with repetitions, then
 # prints one table: each benchmark's median wall time (and peak memory where it
 # is measured) against its target.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Corbelwright developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian package on a freshly bootstrapped Debian 12 (minbase, in a
 # folder, through chroot), then starts the program from its desktop entry on a
 # virtual X display and checks that the main window appears. Needs root, the

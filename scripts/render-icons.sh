@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Corbelwright developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the icon's PNG sizes from its SVG after the drawing changes; the PNGs
 # are kept in the repository so building needs no SVG renderer.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Corbelwright developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building and testing need on Debian 12; does nothing when all is there.
 # Usage: scripts/setup-debian.sh [--x11 | --fuzz]
 #   --x11 adds what running under Xvfb needs, --fuzz the clang fuzzing tool chain.

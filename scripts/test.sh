@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Corbelwright developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds everything and runs every test through ctest.
 # Usage: scripts/test.sh [BUILD_DIR] [extra cmake arguments...]
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Corbelwright developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A real session of the installed corbelwright under X with real key and mouse
 # events: the build installed into a temporary prefix, the help opened from the
 # installed help file, a loan typed and calculated, the schedule and its print

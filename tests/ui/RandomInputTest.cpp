@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Corbelwright developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of random actions on every page and window, as an impatient person
 // might: texts of every kind typed or pasted into the fields, list entries and
 // radio buttons chosen, buttons pressed, the modal windows they open used in
