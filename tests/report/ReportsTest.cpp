@@ -182,7 +182,7 @@ TEST(ExtraPaymentsReportTest, WorkedExampleWithoutPageNumbers) {
         "Interest Rate:       12%",
         "Period               Years:   2   Month(s):  ",
         "Payment:             Monthly (In Arrears)",
-        F("Additional Paymenmts Schedule", 51),
+        F("Additional Payments Schedule", 51),
         F("------------------------", 55),
         F("Years to Pay", 26) + F("Additional Monthly", 20) + F("Total Monthly", 18) +
             F("Total Interest", 20) + F("Interest Saved", 20),

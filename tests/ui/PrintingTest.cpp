@@ -111,7 +111,7 @@ class PrintingTest : public QObject {
                            "3 $3.37 $336.64 $0.00 $20.07 $1,000.00"};
         QTest::newRow("additional payments")
             << "additional"
-            << QStringList{"Additional Paymenmts Schedule",
+            << QStringList{"Additional Payments Schedule",
                            "Years to Pay Additional Monthly Total Monthly",
                            "2 $0.00 $47.08 $129.74 $0.00", "1 $41.77 $88.85 $66.18 $63.56"};
     }
