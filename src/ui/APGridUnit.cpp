@@ -255,14 +255,9 @@ bool TAdditionalP::calculate() {
 }
 
 ReportJob TAdditionalP::reportJob() const {
-    const LoanOptions options = options_();
     const report::ExtraPaymentsReport shown{
-        {APAmount->text().toStdString(), APInterest->text().toStdString(),
-         APPeriod->text().toStdString(), std::string(UnitLabel(options.repayment)),
-         PartYear->text().toStdString(), std::string(Label(options.repayment)),
-         options.timing == PaymentTiming::InArrears},
-        Label5->text().toStdString(),
-        model_->rows()};
+        report::ReportLoan(LoanFieldTexts(APAmount, APInterest, APPeriod, PartYear, options_())),
+        Label5->text().toStdString(), model_->rows()};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintExtraPayments(device, shown, regional);

@@ -297,13 +297,8 @@ bool LoanPage::calculate() {
 
 ReportJob LoanPage::reportJob() const {
     const report::LoanDetailsReport shown{
-        {MAmount->text().toStdString(), IRate->text().toStdString(), Period->text().toStdString(),
-         Label98->text().toStdString(), MPartyear->text().toStdString(),
-         MPayment->currentText().toStdString(), MArrears->isChecked()},
-        MCompounded->currentText().toStdString(),
-        Panel1->caption().toStdString(),
-        MonthlyRepayment->text().toStdString(),
-        TotalInterest->text().toStdString()};
+        report::ReportLoan(texts()), Panel1->caption().toStdString(),
+        MonthlyRepayment->text().toStdString(), TotalInterest->text().toStdString()};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintLoanDetails(device, shown, regional);

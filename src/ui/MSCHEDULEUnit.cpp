@@ -256,15 +256,8 @@ void TMSCHEDULE::CalculateBtnClick() {
 }
 
 ReportJob TMSCHEDULE::reportJob() const {
-    const LoanOptions options = options_();
-    const report::LoanScheduleReport shown{
-        {MSAmount->text().toStdString(), MSInterest->text().toStdString(),
-         MSPeriod->text().toStdString(), Label11->text().toStdString(),
-         Partyear->text().toStdString(), std::string(Label(options.repayment)),
-         options.timing == PaymentTiming::InArrears},
-        std::string(Label(options.compounding)),
-        Label10->text().toStdString(),
-        model_->rows()};
+    const report::LoanScheduleReport shown{report::ReportLoan(fieldTexts()),
+                                           Label10->text().toStdString(), model_->rows()};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintLoanSchedule(device, shown, regional);

@@ -230,15 +230,9 @@ void TMORTAGEGRID::SpeedButton1Click() {
 }
 
 ReportJob TMORTAGEGRID::reportJob() const {
-    const LoanOptions options = options_();
-    const report::LoanGridReport shown{
-        {MAmt->text().toStdString(), InterestR->text().toStdString(), Years->text().toStdString(),
-         Label7->text().toStdString(), Partyear->text().toStdString(),
-         std::string(Label(options.repayment)), options.timing == PaymentTiming::InArrears},
-        std::string(Label(options.compounding)),
-        AmountStep->currentText().toStdString(),
-        InterestStep->currentText().toStdString(),
-        &model_->grid()};
+    const report::LoanGridReport shown{report::ReportLoan(fieldTexts()),
+                                       AmountStep->currentText().toStdString(),
+                                       InterestStep->currentText().toStdString(), &model_->grid()};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintLoanGrid(device, shown, regional);

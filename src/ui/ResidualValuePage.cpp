@@ -230,17 +230,14 @@ bool ResidualValuePage::calculate() {
 
 ReportJob ResidualValuePage::reportJob() const {
     const auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
-    const report::ResidualValueReport shown{
-        {text(RVAmount), text(RVInterest), text(RVPeriod), Label90->text().toStdString(),
-         text(RVPartYear), RVPayment->currentText().toStdString()},
-        RVCompounded->currentText().toStdString(),
-        text(RVMRepayment),
-        text(RVResValue),
-        text(RV1),
-        text(RV1Percent),
-        text(RV2Percent),
-        text(RV2),
-        text(RVMR)};
+    const report::ResidualValueReport shown{report::ReportLoan(texts()),
+                                            text(RVMRepayment),
+                                            text(RVResValue),
+                                            text(RV1),
+                                            text(RV1Percent),
+                                            text(RV2Percent),
+                                            text(RV2),
+                                            text(RVMR)};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintResidualValue(device, shown, regional);

@@ -91,8 +91,9 @@ class PrintingTest : public QObject {
                                              "Total Interest: $115,832.08"};
         QTest::newRow("residual")
             << "residual"
-            << QStringList{"Residual Value Details",
-                           "Loan Amount: $10,000.00",
+            << QStringList{"Residual Value Details", "Loan Amount: $10,000.00",
+                           // As the command line prints it, whatever the page's label reads.
+                           "Period: Years: 5 Month(s):",
                            "Payment with no residual value: $212.47 (Monthly)",
                            "Proposed Payment of: $150.00 (Monthly)",
                            "leave a residual value of $4,837.53 or 48.38%",
