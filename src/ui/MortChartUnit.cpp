@@ -157,9 +157,10 @@ class CostChart : public QChart {
                 point.label, QString::fromStdString(regional_.number(share, 2, false)));
             QPieSlice* slice = series_->append(mark, point.value);
             slice->setColor(point.colour);
-            // With nothing to share out there is no pie to mark or outline.
+            // With nothing to share out there is no pie to mark; a slice of
+            // nothing has no outline, which would stand as a line from the centre.
             slice->setLabelVisible(total > 0);
-            if (total <= 0) {
+            if (point.value <= 0) {
                 slice->setPen(Qt::NoPen);
             }
             slice->setLabelPosition(QPieSlice::LabelOutside);

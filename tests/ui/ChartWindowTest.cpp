@@ -88,6 +88,14 @@ class ChartWindowTest : public QObject {
             << ""
             << "6" << true << 114762.88 << "114,762.88"
             << QStringList{"Principal 46.56 %", "Interest 53.44 %"} << 1;
+        // The larger slice is pulled out, whichever it is.
+        QTest::newRow("5 years, the principal larger")
+            << "BitBtn9"
+            << "100000"
+            << "5"
+            << ""
+            << "6" << false << 15996.712971 << "15,996.713"
+            << QStringList{"Principal 86.21 %", "Interest 13.79 %"} << 0;
         // One repayment at 1 percent a month: one period's interest in arrears, none in advance.
         QTest::newRow("one repayment in arrears")
             << "BitBtn9"
@@ -144,6 +152,9 @@ class ChartWindowTest : public QObject {
             // An empty loan has no pie to mark: its marks would pile up on one another.
             QCOMPARE(series->slices()[k]->isLabelVisible(), amount.toDouble() > 0);
             QCOMPARE(series->slices()[k]->labelPosition(), QPieSlice::LabelOutside);
+            // A slice of nothing is not outlined: no line from the centre.
+            QCOMPARE(series->slices()[k]->pen().style() == Qt::NoPen,
+                     series->slices()[k]->value() == 0);
         }
         const QList<LegendLine> legend = chart()->legendLines();
         QCOMPARE(legend.size(), 2);
