@@ -270,7 +270,12 @@ void LoanPage::MPaymentChange() {
     state_.LoanSaved = false;
     const PaymentFrequency frequency = repayment();
     const bool shown = ShowPartYearFor(frequency, MPartyear, Label98);
-    Panel1->setCaption(PaymentCaption(frequency));
+    const QString caption = PaymentCaption(frequency);
+    if (Panel1->caption() != caption) {
+        // The repayment shown was worked out for the frequency its old caption named.
+        ShowResult(MonthlyRepayment, QString());
+        Panel1->setCaption(caption);
+    }
     emit partYearShown(shown);
 }
 

@@ -192,7 +192,14 @@ void ResidualValuePage::setCaptions(const ResidualCaptions& captions) {
 
 void ResidualValuePage::RVPaymentChange() {
     const PaymentFrequency frequency = SelectedFrequency(RVPayment);
-    setCaptions(ResidualCaptionsFor(frequency));
+    const ResidualCaptions captions = ResidualCaptionsFor(frequency);
+    if (Panel9->caption() != Q(captions.noResidual)) {
+        // Every result was worked out for the frequency the old captions named.
+        for (QLineEdit* e : {RVMRepayment, RV1, RV1Percent, RV2, RVMR}) {
+            ShowResult(e, QString());
+        }
+    }
+    setCaptions(captions);
     ShowPartYearFor(frequency, RVPartYear, Label90);
 }
 

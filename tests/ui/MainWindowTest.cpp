@@ -322,6 +322,18 @@ class MainWindowTest : public QObject {
         QCOMPARE(edit("TotalInterest")->text(), QString("$114,762.88"));
     }
 
+    void relabelledRepaymentIsEmptied() {
+        typeLoan("100000", "30", "6");
+        QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
+        // A change that keeps the caption keeps the results.
+        choose("MCompounded", "Daily");
+        QCOMPARE(edit("MonthlyRepayment")->text(), QString("$599.56"));
+        // A caption never names a frequency its value was not worked out for.
+        choose("MPayment", "Quarterly");
+        QVERIFY(edit("MonthlyRepayment")->text().isEmpty());
+        QCOMPARE(edit("TotalInterest")->text(), QString("$115,832.08"));
+    }
+
     void printCalculatesLikeCalculate() {
         typeLoan("100000", "30", "6");
         QTest::mouseClick(find<QPushButton>("PrintMortBtn"), Qt::LeftButton);
