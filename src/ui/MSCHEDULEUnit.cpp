@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -219,6 +220,11 @@ void TMSCHEDULE::setFrequencyCaptions(PaymentFrequency repayment, const QString&
     Month->setVisible(!info.scheduleButton.empty());
     if (!info.scheduleButton.empty()) {
         Month->setText(Q(info.scheduleButton));
+    } else if (Month->isChecked()) {
+        // A hidden choice cannot stay chosen: "Year" takes its place. The
+        // opening fills the table afterwards.
+        const QSignalBlocker blocker(Month);
+        Year->setChecked(true);
     }
     Label4->setText(Q(info.scheduleRepaymentLabel));
     // The amount is the label's own text; its caption tells readers what it is.

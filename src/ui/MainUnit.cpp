@@ -270,8 +270,8 @@ void TMORTLOAN::SpeedButton2Click() {
         return;
     }
     schedule_->setLoan(loan_->loanEntry());
-    schedule_->FillLoanSchedule();
     schedule_->setFrequencyCaptions(loan_->repayment(), loan_->partYearUnit());
+    schedule_->FillLoanSchedule();
     schedule_->exec();
 }
 

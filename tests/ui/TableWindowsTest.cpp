@@ -133,7 +133,9 @@ class TableWindowsTest : public QObject {
     void scheduleCaptionsByFrequency() {
         p_.typeLoan("1000", "2", "6", "1");
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Bi-Monthly");
-        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
+            QTest::mouseClick(test::Child<QRadioButton>(schedule(), "Month"), Qt::LeftButton);
+        }));
         QCOMPARE(test::Child<QRadioButton>(schedule(), "Month")->text(), QString("1/2 Month"));
         QCOMPARE(test::Child<QLabel>(schedule(), "Label4")->text(), QString("Half Month Payment"));
         QCOMPARE(test::Child<QLabel>(schedule(), "Label11")->text(), QString("Half-Month(s)"));
@@ -143,6 +145,10 @@ class TableWindowsTest : public QObject {
         QVERIFY(test::Child<QLabel>(schedule(), "Label11")->isHidden());
         QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QVERIFY(test::Child<QRadioButton>(schedule(), "Month")->isHidden());
+        // The hidden choice gives way to "Year", selected, and the table follows it.
+        QVERIFY(test::Child<QRadioButton>(schedule(), "Year")->isChecked());
+        QCOMPARE(test::Child<QLabel>(schedule(), "Label10")->text(), QString("Year"));
+        QCOMPARE(schedule()->model()->rowCount(), 2);
         QCOMPARE(test::Child<QLabel>(schedule(), "Label4")->text(), QString("Annual Payment"));
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Weekly");
         QVERIFY(!test::Child<QLineEdit>(schedule(), "Partyear")->isHidden());
