@@ -27,6 +27,9 @@ namespace corbel::ui {
 namespace {
 
 constexpr QSize ClientArea(575, 400);
+// The rows the grid shows at once: its view holds whole rows only, so that no
+// scroll leaves a sliver of a row at its top.
+constexpr int RowsShown = 9;
 
 }  // namespace
 
@@ -101,6 +104,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     // Only an extreme loan widens the columns past the view; it then scrolls sideways.
     MGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     AllowCopy(MGrid, plain);
     MGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The view is wide enough for the largest amount that can be typed and for
@@ -127,7 +131,10 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(MGrid, 1);
+    layout->addWidget(MGrid);
+    layout->addStretch(1);
+    // The window keeps room for the sideways scroll bar that an extreme loan needs.
+    fitGridHeight(true);
 
     connect(SpeedButton1, &QPushButton::clicked, this, &TMORTAGEGRID::SpeedButton1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TMORTAGEGRID::BitBtn1Click);
@@ -135,6 +142,14 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
+    fitGridHeight(false);
+}
+
+void TMORTAGEGRID::fitGridHeight(bool sidewaysScrollBar) {
+    const int rows = MGrid->horizontalHeader()->height() +
+                     RowsShown * MGrid->verticalHeader()->defaultSectionSize();
+    const int bar = sidewaysScrollBar ? MGrid->horizontalScrollBar()->sizeHint().height() : 0;
+    MGrid->setFixedHeight(rows + bar + 2 * MGrid->frameWidth());
 }
 
 LoanTexts TMORTAGEGRID::fieldTexts() const {
@@ -165,13 +180,16 @@ void TMORTAGEGRID::fitColumns() {
     // Amounts and repayments grow down the rows and repayments along them: the
     // first and last rows hold every column's widest text.
     const int last = model_->rowCount();
+    bool wider = false;
     for (int c = 0; c < GridTableColumns; ++c) {
         int width = usualWidths_[c];
         for (const int row : {0, 1, last}) {
             width = std::max(width, cellWidth(model_->cellText(row, c)));
         }
+        wider = wider || width > usualWidths_[c];
         MGrid->setColumnWidth(c, width);
     }
+    fitGridHeight(wider);
 }
 
 void TMORTAGEGRID::showGrid(const LoanGrid& grid) {

@@ -65,6 +65,8 @@ class TMORTAGEGRID : public QDialog {
     void showGrid(const LoanGrid& grid);
     void scrollToTopRow();
     void fitColumns();
+    // The grid's height for its rows, and for the sideways scroll bar when asked.
+    void fitGridHeight(bool sidewaysScrollBar);
     int cellWidth(const QString& text) const;
     int amountStep() const;
     double interestStep() const;
