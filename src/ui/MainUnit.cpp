@@ -53,6 +53,11 @@ TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
       openDialog_{QString(), fileDialogFolder, QString()},
       saveDialog_{QString(), fileDialogFolder, QString()} {
     setObjectName("MORTLOAN");
+    // Fixed size: minimise and close only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    KeepModalWindowsInSight(qApp);
     state_.LoanSaved = true;
     createControls();
     createSecondaryWindows();

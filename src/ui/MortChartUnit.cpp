@@ -220,8 +220,8 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("MortChartForm");
     setWindowTitle("Cost Breakdown Graph");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
+    // A dialog border without title-bar buttons.
+    MakeModalWindow(this, {});
 
     chart_ = new CostChart(context_.regional);
     Series1 = chart_->series();

@@ -132,9 +132,11 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(MGrid);
+    // Room for the sideways scroll bar that an extreme loan needs, while it is hidden.
+    barRoom_ = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    layout->addItem(barRoom_);
     layout->addStretch(1);
-    // The window keeps room for the sideways scroll bar that an extreme loan needs.
-    fitGridHeight(true);
+    fitGridHeight(false);
 
     connect(SpeedButton1, &QPushButton::clicked, this, &TMORTAGEGRID::SpeedButton1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TMORTAGEGRID::BitBtn1Click);
@@ -142,14 +144,16 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
-    fitGridHeight(false);
 }
 
 void TMORTAGEGRID::fitGridHeight(bool sidewaysScrollBar) {
     const int rows = MGrid->horizontalHeader()->height() +
                      RowsShown * MGrid->verticalHeader()->defaultSectionSize();
-    const int bar = sidewaysScrollBar ? MGrid->horizontalScrollBar()->sizeHint().height() : 0;
-    MGrid->setFixedHeight(rows + bar + 2 * MGrid->frameWidth());
+    const int bar = MGrid->horizontalScrollBar()->sizeHint().height();
+    MGrid->setFixedHeight(rows + (sidewaysScrollBar ? bar : 0) + 2 * MGrid->frameWidth());
+    // The grid and the room below it keep one height: the window's size stays.
+    barRoom_->changeSize(0, sidewaysScrollBar ? 0 : bar, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    layout()->invalidate();
 }
 
 LoanTexts TMORTAGEGRID::fieldTexts() const {

@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpacerItem;
 class QTableView;
 class QToolButton;
 
@@ -75,7 +76,8 @@ class TMORTAGEGRID : public QDialog {
     LoanOptionsSource options_;
     GridModel* model_;
     std::array<int, GridTableColumns> usualWidths_{};
-    int topRow_ = -1;  // the model row the fill scrolled to the top, if any
+    int topRow_ = -1;                 // the model row the fill scrolled to the top, if any
+    QSpacerItem* barRoom_ = nullptr;  // below the grid, as high as its hidden scroll bar
 };
 
 }  // namespace corbel::ui

@@ -103,6 +103,37 @@ class MainWindowTest : public QObject {
                                      "AdditionalP", "MortChartForm", "AboutForm"}));
     }
 
+    void bordersOfTheWindows() {
+        const Qt::WindowFlags main = p_.window->windowFlags();
+        QVERIFY(main & Qt::WindowMinimizeButtonHint);
+        QVERIFY(main & Qt::WindowCloseButtonHint);
+        QVERIFY(!(main & Qt::WindowMaximizeButtonHint));
+        // Modal windows are dialogs of the main window that cannot be minimised;
+        // the chart has no title-bar buttons at all.
+        for (QDialog* w : p_.window->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+            if (w->objectName() == "AboutForm") {
+                continue;
+            }
+            const Qt::WindowFlags flags = w->windowFlags();
+            QVERIFY2(w->isModal() && (flags & Qt::WindowType_Mask) == Qt::Dialog,
+                     qPrintable(w->objectName()));
+            QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+            QCOMPARE(bool(flags & Qt::WindowCloseButtonHint), w->objectName() != "MortChartForm");
+        }
+        // One minimised anyway by a window manager comes straight back.
+        typeLoan("100000", "30", "6");
+        bool minimised = true;
+        bool fixed = false;
+        QVERIFY(test::OpenWith(find<QPushButton>("MortgageGridBtn"), [&](QWidget* grid) {
+            fixed = grid->minimumSize() == grid->maximumSize();
+            grid->setWindowState(Qt::WindowMinimized);
+            QCoreApplication::processEvents();
+            minimised = grid->isMinimized();
+        }));
+        QVERIFY(!minimised);
+        QVERIFY(fixed);
+    }
+
     void typingStopsAtTheFieldLimits_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("field");
