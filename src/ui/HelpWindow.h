@@ -24,6 +24,8 @@ class HelpWindow : public QDialog, public HelpViewer {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Shows the help file's section, as a link to it would.
+    void goTo(const QString& section);
     void leaveRoomAfterTheLastSection();
 
     QString helpFile_;
