@@ -264,6 +264,23 @@ class MainWindowTest : public QObject {
         }
     }
 
+    void focusedToolBarButtonIsMarked() {
+        // The button's edge, where the mark stands, in gold on the navy band.
+        auto goldEdge = [this] {
+            const QImage shot = p_.window->grab().toImage();
+            const QRect r = test::PlaceInWindow(find<QToolButton>("HelpBtn"));
+            int gold = 0;
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = shot.pixelColor(x, r.top() + 1);
+                gold += c.red() > 200 && c.green() > 170 && c.blue() < 130;
+            }
+            return gold > r.width() / 2;
+        };
+        QVERIFY(!goldEdge());
+        find<QToolButton>("HelpBtn")->setFocus(Qt::TabFocusReason);
+        QVERIFY(goldEdge());
+    }
+
     void partYearFieldFollowsTheFrequency() {
         type("MPartyear", "5");
         choose("MPayment", "Annualy");
