@@ -1,12 +1,16 @@
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QString>
+#include <algorithm>
 
 #include "platform/Dialogs.h"
 
@@ -60,6 +64,16 @@ void QtDialogs::showPrintPreview(QWidget* parent, QPageLayout::Orientation orien
     }
     printer_->setPageOrientation(orientation);
     QPrintPreviewDialog dialog(printer_.get(), parent);
+    // Large enough to read a page at once: most of the screen's height, as wide
+    // as an upright page needs, the page's width fitted to the view.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const int height = area.height() * 9 / 10;
+        dialog.resize(std::min(area.width() * 9 / 10, height * 17 / 20), height);
+    }
+    if (auto* fitWidth = dialog.findChild<QAction*>("fitWidthAction")) {
+        fitWidth->trigger();
+    }
     // The preview frames its pages by the printer's layout after the drawing,
     // which may have put back an orientation of its own.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
