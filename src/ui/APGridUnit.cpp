@@ -55,7 +55,7 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     const PlainRowsSource plain = [this] {
         return TermReductionPlainRows(model_->rows(), headingWord_);
     };
-    frame.buttons->insertWidget(4, ExportButton(this, context_, plain));
+    frame.buttons->insertWidget(4, ExportButton(this, context_, "Additional Payments.csv", plain));
 
     APAmount = InputField("APAmount", 0, 10, this);
     APInterest = InputField("APInterest", 0, 10, this);
@@ -268,14 +268,14 @@ void TAdditionalP::BitBtn1Click() {
     if (!calculate()) {
         return;
     }
-    PrintWithDialog(this, context_, reportJob());
+    PrintWithDialog(this, context_, "Additional Payments", reportJob());
 }
 
 void TAdditionalP::PreviewBtnClick() {
     if (!calculate()) {
         return;
     }
-    PreviewWithDialog(this, context_, reportJob());
+    PreviewWithDialog(this, context_, "Additional Payments", reportJob());
 }
 
 void TAdditionalP::showEvent(QShowEvent* event) {

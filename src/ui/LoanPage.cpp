@@ -167,12 +167,12 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     // Print calculates as Calculate does, then prints unless a check refused the loan.
     connect(PrintMortBtn, &QPushButton::clicked, this, [this] {
         if (calculate()) {
-            PrintWithDialog(window(), context_, reportJob());
+            PrintWithDialog(window(), context_, "Loan Details", reportJob());
         }
     });
     connect(PreviewMortBtn, &QPushButton::clicked, this, [this] {
         if (calculate()) {
-            PreviewWithDialog(window(), context_, reportJob());
+            PreviewWithDialog(window(), context_, "Loan Details", reportJob());
         }
     });
     connect(BitBtn8, &QPushButton::clicked, this, &LoanPage::BitBtn8Click);

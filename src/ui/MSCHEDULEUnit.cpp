@@ -46,7 +46,8 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     BitBtn2 = frame.help;
     BitBtn1 = frame.print;
     PreviewBtn = frame.preview;
-    frame.buttons->insertWidget(4, ExportButton(this, context_, [this] { return plainRows(); }));
+    frame.buttons->insertWidget(
+        4, ExportButton(this, context_, "Loan Schedule.csv", [this] { return plainRows(); }));
     MSAmount = InputField("MSAmount", 0, 0, this);
     MSInterest = InputField("MSInterest", 0, 0, this);
     MSPeriod = InputField("MSPeriod", 0, 0, this);
@@ -271,11 +272,11 @@ ReportJob TMSCHEDULE::reportJob() const {
 }
 
 void TMSCHEDULE::BitBtn1Click() {
-    PrintWithDialog(this, context_, reportJob());
+    PrintWithDialog(this, context_, "Loan Schedule", reportJob());
 }
 
 void TMSCHEDULE::PreviewBtnClick() {
-    PreviewWithDialog(this, context_, reportJob());
+    PreviewWithDialog(this, context_, "Loan Schedule", reportJob());
 }
 
 }  // namespace corbel::ui

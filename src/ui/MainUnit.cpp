@@ -46,13 +46,14 @@ constexpr QSize ClientArea(525, 401);
 }  // namespace
 
 TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
-                     SettingsStore& settings, const QStringList& arguments, QWidget* parent)
+                     ProgramSettings& settings, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       settings_(settings),
       openDialog_{QString(), fileDialogFolder, QString()},
       saveDialog_{QString(), fileDialogFolder, QString()} {
     setObjectName("MORTLOAN");
+    context_.settings = &settings;
     // Fixed size: minimise and close only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

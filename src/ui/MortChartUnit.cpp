@@ -24,6 +24,7 @@
 #include "calc/Messages.h"
 #include "ui/Controls.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -244,8 +245,8 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     PreviewBtn->setText("Preview");
     PreviewBtn->setToolTip("Print Preview");
     connect(PreviewBtn, &QToolButton::clicked, this, [this] {
-        context_.dialogs.showPrintPreview(this, QPageLayout::Landscape,
-                                          [this](QPrinter& printer) { printOrSay(printer); });
+        PreviewDocument(this, context_, "Cost Breakdown Graph", QPageLayout::Landscape,
+                        [this](QPrinter& printer) { printOrSay(printer); });
     });
 
     // The buttons stand over the chart's top right corner.

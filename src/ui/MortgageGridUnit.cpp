@@ -51,7 +51,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     const PlainRowsSource plain = [this] {
         return model_->filled() ? GridPlainRows(model_->grid()) : PlainRows();
     };
-    frame.buttons->insertWidget(4, ExportButton(this, context_, plain));
+    frame.buttons->insertWidget(4, ExportButton(this, context_, "Loan Grid.csv", plain));
     MAmt = InputField("MAmt", 0, 0, this);
     InterestR = InputField("InterestR", 0, 0, this);
     Years = InputField("Years", 0, 0, this);
@@ -262,11 +262,11 @@ ReportJob TMORTAGEGRID::reportJob() const {
 }
 
 void TMORTAGEGRID::BitBtn1Click() {
-    PrintWithDialog(this, context_, reportJob());
+    PrintWithDialog(this, context_, "Loan Grid", reportJob());
 }
 
 void TMORTAGEGRID::PreviewBtnClick() {
-    PreviewWithDialog(this, context_, reportJob());
+    PreviewWithDialog(this, context_, "Loan Grid", reportJob());
 }
 
 }  // namespace corbel::ui

@@ -126,12 +126,12 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     // Print calculates as Calculate does, then prints unless something was refused.
     connect(PrintRVDetailsBtn, &QPushButton::clicked, this, [this] {
         if (calculate()) {
-            PrintWithDialog(window(), context_, reportJob());
+            PrintWithDialog(window(), context_, "Residual Value", reportJob());
         }
     });
     connect(PreviewRVDetailsBtn, &QPushButton::clicked, this, [this] {
         if (calculate()) {
-            PreviewWithDialog(window(), context_, reportJob());
+            PreviewWithDialog(window(), context_, "Residual Value", reportJob());
         }
     });
 }

@@ -68,6 +68,7 @@ class PrintingTest : public QObject {
 
   private slots:
     void init() {
+        p_.settings = {};  // no report printed before
         QVERIFY(folder_.isValid());
         QVERIFY(p_.start());
     }
@@ -154,6 +155,19 @@ class PrintingTest : public QObject {
         QCOMPARE(p_.messages(), QStringList());
         QVERIFY(!p_.dialogs.printer);
         QVERIFY(QDir(folder_.path()).isEmpty());
+    }
+
+    void eachReportOffersItsOwnFile() {
+        const QString mine = folder_.filePath("grid-gui.pdf");
+        p_.dialogs.printTo = mine;
+        printFrom("grid");
+        p_.dialogs.printTo.reset();  // cancelled from here on
+        printFrom("schedule");
+        printFrom("grid", true);
+        const QDir documents(DocumentsFolder());
+        QCOMPARE(p_.dialogs.pdfFiles,
+                 std::vector<QString>({documents.filePath("Loan Grid.pdf"),
+                                       documents.filePath("Loan Schedule.pdf"), mine}));
     }
 
     void refusedLoanOffersNoPrintDialog() {

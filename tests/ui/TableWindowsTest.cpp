@@ -530,6 +530,35 @@ class TableWindowsTest : public QObject {
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"schedule.csv"}));
     }
 
+    void exportSuggestsTheWindowsFileInTheLastFolder() {
+        QTemporaryDir folder;
+        const std::pair<const char*, QString> windows[] = {
+            {"MORTAGEGRID", "Loan Grid.csv"},
+            {"MSCHEDULE", "Loan Schedule.csv"},
+            {"AdditionalP", "Additional Payments.csv"}};
+        const auto exportFrom = [this](const char* window) {
+            test::Child<QPushButton>(test::Child<QWidget>(p_.window.get(), window), "ExportBtn")
+                ->click();
+        };
+        p_.dialogs.saveChoices = {folder.filePath("first"), std::nullopt, std::nullopt};
+        for (const auto& [window, name] : windows) {
+            exportFrom(window);
+        }
+        const auto& shown = p_.dialogs.fileDialogs;
+        QCOMPARE(shown.size(), std::size(windows));
+        for (std::size_t k = 0; k < shown.size(); ++k) {
+            QCOMPARE(shown[k].setup.name, windows[k].second);
+            QCOMPARE(shown[k].setup.suffix, QString("csv"));
+            QVERIFY(shown[k].setup.confirmReplace);
+            QCOMPARE(shown[k].setup.folder, k == 0 ? DocumentsFolder() : folder.path());
+        }
+        // The folder is remembered for the next start.
+        p_.stop();
+        QVERIFY(p_.start());
+        exportFrom("MORTAGEGRID");
+        QCOMPARE(p_.dialogs.fileDialogs.at(0).setup.folder, folder.path());
+    }
+
     void helpTopicsOfTheWindows() {
         QTest::mouseClick(test::Child<QToolButton>(grid(), "BitBtn2"), Qt::LeftButton);
         QTest::mouseClick(test::Child<QToolButton>(schedule(), "BitBtn2"), Qt::LeftButton);
