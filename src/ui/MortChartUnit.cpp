@@ -158,10 +158,11 @@ class CostChart : public QChart {
                 point.label, QString::fromStdString(regional_.number(share, 2, false)));
             QPieSlice* slice = series_->append(mark, point.value);
             slice->setColor(point.colour);
-            // With nothing to share out there is no pie to mark; a slice of
-            // nothing has no outline, which would stand as a line from the centre.
+            // With nothing to share out there is no pie to mark. A pie that is
+            // one slice whole has no outlines: the slice of nothing and the
+            // whole one's edges would stand as a line from the centre.
             slice->setLabelVisible(total > 0);
-            if (point.value <= 0) {
+            if (point.value <= 0 || point.value >= total) {
                 slice->setPen(Qt::NoPen);
             }
             slice->setLabelPosition(QPieSlice::LabelOutside);
