@@ -1,11 +1,13 @@
 #include "ui/HelpWindow.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -41,7 +43,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
         leaveRoomAfterTheLastSection();
         if (url.hasFragment()) {
-            browser_->scrollToAnchor(url.fragment());
+            showSectionAtTop(url.fragment());
         }
     });
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this), &QShortcut::activated,
@@ -89,6 +91,22 @@ void HelpWindow::goTo(const QString& section) {
     QUrl url = QUrl::fromLocalFile(helpFile_);
     url.setFragment(section);
     browser_->setSource(url, QTextDocument::HtmlResource);
+}
+
+void HelpWindow::showSectionAtTop(const QString& section) {
+    // The top of the block that holds the anchor, heading and all: the
+    // browser's own scroll stops at the anchor's text, below a heading's top.
+    QTextDocument* document = browser_->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorNames().contains(section)) {
+                browser_->verticalScrollBar()->setValue(
+                    qRound(document->documentLayout()->blockBoundingRect(block).top()));
+                return;
+            }
+        }
+    }
+    browser_->scrollToAnchor(section);
 }
 
 void HelpWindow::resizeEvent(QResizeEvent* event) {

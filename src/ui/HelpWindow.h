@@ -26,6 +26,7 @@ class HelpWindow : public QDialog, public HelpViewer {
   private:
     // Shows the help file's section, as a link to it would.
     void goTo(const QString& section);
+    void showSectionAtTop(const QString& section);
     void leaveRoomAfterTheLastSection();
 
     QString helpFile_;
