@@ -68,7 +68,6 @@ TEST(QtSettingsStoreTest, RemembersTheCurrentFileUnderWendleCWIni) {
     // The windows' choices stand beside it, in a group of their own.
     QtSettingsStore().remember("ExportFolder", "/home/ann/Exports");
     EXPECT_EQ(QtSettingsStore().recall("ExportFolder"), "/home/ann/Exports");
-    EXPECT_EQ(QtSettingsStore().recall("PdfFile/Loan Grid"), "");
     EXPECT_EQ(QtSettingsStore().readCurrentFile(), "");
     const std::string text = test::ReadBytes(file);
     EXPECT_NE(text.find("[CWIni]\nCurrentFile="), std::string::npos) << text;

@@ -88,14 +88,6 @@ class ChartWindowTest : public QObject {
             << ""
             << "6" << true << 114762.88 << "114,762.88"
             << QStringList{"Principal 46.56 %", "Interest 53.44 %"} << 1;
-        // The larger slice is pulled out, whichever it is.
-        QTest::newRow("5 years, the principal larger")
-            << "BitBtn9"
-            << "100000"
-            << "5"
-            << ""
-            << "6" << false << 15996.712971 << "15,996.713"
-            << QStringList{"Principal 86.21 %", "Interest 13.79 %"} << 0;
         // One repayment at 1 percent a month: one period's interest in arrears, none in advance.
         QTest::newRow("one repayment in arrears")
             << "BitBtn9"
