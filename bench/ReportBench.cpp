@@ -26,8 +26,7 @@ void BM_LongestSchedulePdf(benchmark::State& state) {
     const LoanSchedule schedule = ComputeSchedule(terms, ScheduleDisplay::ByPeriod);
     const LocaleRegional regional(QLocale(QLocale::English, QLocale::UnitedStates));
     const report::LoanScheduleReport printed{
-        {"999999999", "7.5", "50", "Day(s)", "365", "Daily", true},
-        "Monthly",
+        {"999999999", "7.5", "50", "Day(s)", "365", "Daily", true, "Monthly"},
         "Day",
         schedule.rows};
     const std::string file = QDir::temp().filePath("corbelwright-bench-schedule.pdf").toStdString();

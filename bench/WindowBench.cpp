@@ -33,8 +33,11 @@ using namespace corbel::ui;
 class SilentDialogs : public Dialogs {
   public:
     void showMessage(QWidget*, const Message&) override {}
-    QPrinter* choosePrinter(QWidget*) override { return nullptr; }
-    void showPrintPreview(QWidget*, QPageLayout::Orientation, const PaintDocument&) override {}
+    QPrinter* choosePrinter(QWidget*, const QString&) override { return nullptr; }
+    QString showPrintPreview(QWidget*, QPageLayout::Orientation, const QString&,
+                             const PaintDocument&) override {
+        return {};
+    }
     Answer askYesNoCancel(QWidget*, const Message&) override { return Answer::Cancel; }
     std::optional<QString> openFileName(QWidget*, const FileDialogSetup&) override { return {}; }
     std::optional<QString> saveFileName(QWidget*, const FileDialogSetup&) override { return {}; }
@@ -44,10 +47,12 @@ class NoHelp : public HelpViewer {
     void showHelp(int) override {}
 };
 // Nothing remembered: no file is opened at start-up.
-class NoSettings : public SettingsStore {
+class NoSettings : public ProgramSettings {
   public:
     std::optional<std::string> readCurrentFile() const override { return {}; }
     void writeCurrentFile(const std::string&) override {}
+    QString recall(const QString&) const override { return {}; }
+    void remember(const QString&, const QString&) override {}
 };
 
 struct Program {

@@ -103,21 +103,6 @@ void WriteLine(std::ostream& out, std::string_view label, std::string_view value
 // message on standard error, when the file could not be printed.
 bool PrintPdf(const Invocation& call, const Output& output, const ReportJob& job);
 
-// The loan at the top of a report as the window shows it: its four fields, the
-// part-year unit of the repayments, the repayment and its timing (in arrears
-// for loans that have no timing, as on the Residual Value page).
-template <typename Texts>
-report::TableLoan ReportLoan(const Texts& texts) {
-    bool inArrears = true;
-    if constexpr (requires { texts.timing; }) {
-        inArrears = texts.timing == PaymentTiming::InArrears;
-    }
-    return {texts.amount, texts.rate,
-            texts.years,  std::string(UnitLabel(texts.repayment)),
-            texts.parts,  std::string(Label(texts.repayment)),
-            inArrears};
-}
-
 // Runs `corbelwright-calc` with the arguments after the program name.
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 

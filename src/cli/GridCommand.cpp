@@ -42,10 +42,9 @@ int RunGrid(const Invocation& call, const Output& output) {
     if (!grid) {
         return ReportFailure(output, grid.failure());
     }
-    report::LoanGridReport printed{ReportLoan(texts), std::string(Label(texts.compounding)),
-                                   std::to_string(amountStep),
-                                   InterestStepText(interestStep, r.decimalSeparator()), &*grid};
-    printed.loan.partYearUnit = GridPartYearCaption;
+    const report::LoanGridReport printed{report::ReportLoan(texts), std::to_string(amountStep),
+                                         InterestStepText(interestStep, r.decimalSeparator()),
+                                         &*grid};
     if (!PrintPdf(call, output,
                   [&](report::PageDevice& device) { return PrintLoanGrid(device, printed, r); })) {
         return ExitCheckFailed;

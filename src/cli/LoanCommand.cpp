@@ -20,9 +20,8 @@ int RunLoan(const Invocation& call, const Output& output) {
     const auto slices = CostBreakdown(texts, output.regional);
     const Regional& r = output.regional;
     const report::LoanDetailsReport details{
-        ReportLoan(texts), std::string(Label(texts.compounding)),
-        LoanPaymentCaption(texts.repayment), FormatMoney(r, loan->repayment),
-        FormatMoney(r, loan->totalInterest)};
+        report::ReportLoan(texts), LoanPaymentCaption(texts.repayment),
+        FormatMoney(r, loan->repayment), FormatMoney(r, loan->totalInterest)};
     if (!PrintPdf(call, output, [&](report::PageDevice& device) {
             return PrintLoanDetails(device, details, r);
         })) {

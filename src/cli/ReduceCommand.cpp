@@ -22,8 +22,8 @@ int RunReduce(const Invocation& call, const Output& output) {
         return ReportFailure(output, table.failure());
     }
     const report::ExtraPaymentsReport printed{
-        ReportLoan(texts), std::string(TermReductionWord(texts.repayment, TermTableMoment::Opened)),
-        table->rows};
+        report::ReportLoan(texts),
+        std::string(TermReductionWord(texts.repayment, TermTableMoment::Opened)), table->rows};
     if (!PrintPdf(call, output, [&](report::PageDevice& device) {
             return PrintExtraPayments(device, printed, r);
         })) {

@@ -41,8 +41,7 @@ int RunResidual(const Invocation& call, const Output& output) {
     const auto money = [&r](const std::optional<double>& value) {
         return value ? FormatMoney(r, *value) : std::string();
     };
-    const report::ResidualValueReport printed{ReportLoan(texts),
-                                              std::string(Label(texts.compounding)),
+    const report::ResidualValueReport printed{report::ReportLoan(texts),
                                               FormatMoney(r, result->noResidualRepayment),
                                               texts.proposed,
                                               money(result->residual),

@@ -31,8 +31,8 @@ int RunSchedule(const Invocation& call, const Output& output) {
         return ReportFailure(output, schedule.failure());
     }
     const report::LoanScheduleReport printed{
-        ReportLoan(texts), std::string(Label(texts.compounding)),
-        std::string(ScheduleHeadings(display, texts.repayment)[0]), schedule->rows};
+        report::ReportLoan(texts), std::string(ScheduleHeadings(display, texts.repayment)[0]),
+        schedule->rows};
     if (!PrintPdf(call, output, [&](report::PageDevice& device) {
             return PrintLoanSchedule(device, printed, r);
         })) {

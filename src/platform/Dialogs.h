@@ -19,13 +19,20 @@ namespace corbel {
 
 // What a file dialog opens with: the pattern it offers ("Corbelwright File
 // (*.CWS)"), the folder it starts in and the file name already filled in
-// (empty for none, or a path, which also chooses the folder).
+// (empty for none, or a path, which also chooses the folder). A save dialog
+// adds `suffix` to a name typed without an extension, and asks before
+// replacing a file when `confirmReplace` says so.
 struct FileDialogSetup {
     QString filter;
     QString folder;
     QString name;
+    QString suffix = {};
+    bool confirmReplace = false;
     bool operator==(const FileDialogSetup&) const = default;
 };
+
+// The user's documents folder, or the home folder when there is none.
+QString DocumentsFolder();
 
 // Where the open and save dialogs first start: the program's folder, as on a
 // computer where programs live in a folder of the user's; when the user cannot
@@ -45,21 +52,24 @@ class Dialogs {
     // A message box of the message's kind (icon and title) with one "OK".
     virtual void showMessage(QWidget* parent, const Message& message) = 0;
     // The print dialog: the printer chosen there with its settings when confirmed,
-    // nothing when cancelled. The printer stays the adapter's.
-    virtual QPrinter* choosePrinter(QWidget* parent) = 0;
+    // nothing when cancelled. The printer stays the adapter's. Printing to a
+    // file offers `pdfFile`, the file of the report about to be printed.
+    virtual QPrinter* choosePrinter(QWidget* parent, const QString& pdfFile) = 0;
     // The print preview: `paint` draws the document on the printer it is given,
     // as often as the preview needs it; the pages are shown in `orientation`,
-    // whatever orientation the drawing leaves on the printer.
+    // whatever orientation the drawing leaves on the printer. Its own printing
+    // to a file offers `pdfFile`. Answers the PDF file printed from it, if any.
     using PaintDocument = std::function<void(QPrinter& printer)>;
-    virtual void showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
-                                  const PaintDocument& paint) = 0;
+    virtual QString showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
+                                     const QString& pdfFile, const PaintDocument& paint) = 0;
     // A box of the question's kind with Yes, No and Cancel.
     virtual Answer askYesNoCancel(QWidget* parent, const Message& question) = 0;
     // The open dialog: the chosen path, or nothing when it was cancelled. The
     // name of a file that does not exist is accepted.
     virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogSetup& setup) = 0;
-    // The save dialog: the chosen path as typed (no extension added), or
-    // nothing when it was cancelled. It does not ask before replacing a file.
+    // The save dialog: the chosen path as typed, or nothing when it was
+    // cancelled; only the setup's suffix is added, and it asks before replacing
+    // a file only when the setup says so.
     virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogSetup& setup) = 0;
 };
 
@@ -69,14 +79,17 @@ class QtDialogs : public Dialogs {
     QtDialogs();
     ~QtDialogs() override;
     void showMessage(QWidget* parent, const Message& message) override;
-    QPrinter* choosePrinter(QWidget* parent) override;
-    void showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
-                          const PaintDocument& paint) override;
+    QPrinter* choosePrinter(QWidget* parent, const QString& pdfFile) override;
+    QString showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
+                             const QString& pdfFile, const PaintDocument& paint) override;
     Answer askYesNoCancel(QWidget* parent, const Message& question) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialogSetup& setup) override;
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogSetup& setup) override;
 
   private:
+    // The run's one printer (made on first use), offering the report's own
+    // file when it prints to files.
+    QPrinter& printer(const QString& pdfFile);
     // One printer for the run, so the dialog offers the settings chosen last time.
     std::unique_ptr<QPrinter> printer_;
 };

@@ -2,15 +2,20 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QString>
+#include <algorithm>
 
 #include "platform/Dialogs.h"
 
@@ -36,8 +41,8 @@ std::optional<QString> ChooseFile(QFileDialog& dialog, const FileDialogSetup& se
     if (!setup.name.isEmpty()) {
         dialog.selectFile(setup.name);
     }
-    // Neither dialog adds an extension of its own: the program decides that.
-    dialog.setDefaultSuffix(QString());
+    // The extension the program asks for, and no other.
+    dialog.setDefaultSuffix(setup.suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -49,21 +54,40 @@ std::optional<QString> ChooseFile(QFileDialog& dialog, const FileDialogSetup& se
 QtDialogs::QtDialogs() = default;
 QtDialogs::~QtDialogs() = default;
 
-QPrinter* QtDialogs::choosePrinter(QWidget* parent) {
+QPrinter& QtDialogs::printer(const QString& pdfFile) {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
-    QPrintDialog dialog(printer_.get(), parent);
+    // A printer chosen last time stays chosen; printing to a file offers the
+    // report's own file, never the one the last report went to.
+    const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat ||
+                        QPrinterInfo::availablePrinterNames().isEmpty();
+    if (toFile && !pdfFile.isEmpty()) {
+        printer_->setOutputFileName(pdfFile);
+    }
+    return *printer_;
+}
+
+QPrinter* QtDialogs::choosePrinter(QWidget* parent, const QString& pdfFile) {
+    QPrintDialog dialog(&printer(pdfFile), parent);
     return dialog.exec() == QDialog::Accepted ? printer_.get() : nullptr;
 }
 
-void QtDialogs::showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
-                                 const PaintDocument& paint) {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    }
+QString QtDialogs::showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
+                                    const QString& pdfFile, const PaintDocument& paint) {
+    printer(pdfFile);
     printer_->setPageOrientation(orientation);
     QPrintPreviewDialog dialog(printer_.get(), parent);
+    // Large enough to read a page at once: most of the screen's height, as wide
+    // as an upright page needs, the page's width fitted to the view.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const int height = area.height() * 9 / 10;
+        dialog.resize(std::min(area.width() * 9 / 10, height * 17 / 20), height);
+    }
+    if (auto* fitWidth = dialog.findChild<QAction*>("fitWidthAction")) {
+        fitWidth->trigger();
+    }
     // The preview frames its pages by the printer's layout after the drawing,
     // which may have put back an orientation of its own.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
@@ -71,7 +95,10 @@ void QtDialogs::showPrintPreview(QWidget* parent, QPageLayout::Orientation orien
                          paint(*printer);
                          printer->setPageOrientation(orientation);
                      });
-    dialog.exec();
+    // The preview closes itself as accepted once its own Print has printed.
+    const bool printed = dialog.exec() == QDialog::Accepted;
+    return printed && printer_->outputFormat() == QPrinter::PdfFormat ? printer_->outputFileName()
+                                                                      : QString();
 }
 
 void QtDialogs::showMessage(QWidget* parent, const Message& message) {
@@ -107,16 +134,20 @@ std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const FileDialog
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.confirmReplace);
     return ChooseFile(dialog, setup);
+}
+
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString FileDialogStartFolder(const QString& programFolder) {
     const QFileInfo program(programFolder);
     if (program.isDir() && program.isWritable())
         return programFolder;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    return DocumentsFolder();
 }
 
 }  // namespace corbel

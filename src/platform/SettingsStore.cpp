@@ -12,6 +12,7 @@ namespace corbel {
 namespace {
 const QString Organisation = QStringLiteral("Wendle");
 const QString Key = QStringLiteral("CWIni/CurrentFile");
+const QString Remembered = QStringLiteral("Remembered/");
 }  // namespace
 
 std::optional<std::string> QtSettingsStore::readCurrentFile() const {
@@ -25,6 +26,16 @@ std::optional<std::string> QtSettingsStore::readCurrentFile() const {
 void QtSettingsStore::writeCurrentFile(const std::string& path) {
     QSettings settings(Organisation);
     settings.setValue(Key, QString::fromStdString(path));
+    settings.sync();
+}
+
+QString QtSettingsStore::recall(const QString& key) const {
+    return QSettings(Organisation).value(Remembered + key).toString();
+}
+
+void QtSettingsStore::remember(const QString& key, const QString& value) {
+    QSettings settings(Organisation);
+    settings.setValue(Remembered + key, value);
     settings.sync();
 }
 

@@ -4,17 +4,32 @@
 
 #pragma once
 
+#include <QString>
+
 #include "storage/LastFile.h"
 
 namespace corbel {
 
-// The last-file memory in QSettings: organisation "Wendle", group "CWIni",
-// value "CurrentFile" (the registry under HKEY_CURRENT_USER on Windows, an
-// INI file under the user's configuration folder elsewhere).
-class QtSettingsStore : public SettingsStore {
+// The per-user settings of the program: the last-file memory, and the choices
+// the windows remember from one run to the next (the folder of the last export,
+// the file each report was last printed to).
+class ProgramSettings : public SettingsStore {
+  public:
+    // The value remembered under `key`; empty when there is none.
+    virtual QString recall(const QString& key) const = 0;
+    virtual void remember(const QString& key, const QString& value) = 0;
+};
+
+// The settings in QSettings, organisation "Wendle": the last-file memory as the
+// value "CurrentFile" of group "CWIni" (the registry under HKEY_CURRENT_USER on
+// Windows, an INI file under the user's configuration folder elsewhere), the
+// windows' choices in group "Remembered".
+class QtSettingsStore : public ProgramSettings {
   public:
     std::optional<std::string> readCurrentFile() const override;
     void writeCurrentFile(const std::string& path) override;
+    QString recall(const QString& key) const override;
+    void remember(const QString& key, const QString& value) override;
 };
 
 }  // namespace corbel

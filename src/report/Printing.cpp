@@ -233,7 +233,7 @@ void ReportWriter::PrintScheduleHeading() {
 
 void ReportWriter::PrintExtraPaymentsHeading() {
     SetReportFont(12, true);
-    PrintHeading("Additional Paymenmts Schedule", 51);
+    PrintHeading("Additional Payments Schedule", 51);
 }
 
 void ReportWriter::PrintWrapped(std::string_view text, int width, std::string_view currencySymbol) {

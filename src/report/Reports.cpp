@@ -21,7 +21,7 @@ std::string Timing(bool inArrears) {
 // Lines 2 to 7 of the first page of the grid and schedule reports: the title,
 // its underline and three lines of the loan in fields of 25, 23, 25 and 8.
 void PrintTableLoan(ReportWriter& w, const TableLoan& loan, std::string_view underline,
-                    std::string_view compounding) {
+                    std::string_view partYearUnit) {
     w.SetReportFont(12, true);
     w.EndLine();
     w.Write(Title, 42);
@@ -40,9 +40,9 @@ void PrintTableLoan(ReportWriter& w, const TableLoan& loan, std::string_view und
         w.EndLine();
     };
     line("Loan Amount:", loan.amount, "Interest Rate:", loan.rate);
-    line("Years:", loan.years, loan.partYearUnit + ":", loan.parts);
+    line("Years:", loan.years, std::string(partYearUnit) + ":", loan.parts);
     line("Repayment:", loan.repayment + Timing(loan.inArrears),
-         "Interest Compounded:", compounding);
+         "Interest Compounded:", loan.compounding);
 }
 
 // A line of fields in the current font, flushed after the fields listed.
@@ -93,6 +93,22 @@ void PrintRow(ReportWriter& w, std::span<const int> widths, const CellText& cell
 
 }  // namespace
 
+TableLoan ReportLoan(const LoanTexts& loan) {
+    return {loan.amount,
+            loan.rate,
+            loan.years,
+            std::string(UnitLabel(loan.repayment)),
+            loan.parts,
+            std::string(Label(loan.repayment)),
+            loan.timing == PaymentTiming::InArrears,
+            std::string(Label(loan.compounding))};
+}
+
+TableLoan ReportLoan(const ResidualTexts& loan) {
+    return ReportLoan(LoanTexts{loan.amount, loan.rate, loan.years, loan.parts, loan.repayment,
+                                loan.compounding, PaymentTiming::InArrears});
+}
+
 bool PrintLoanDetails(PageDevice& device, const LoanDetailsReport& report,
                       const Regional& regional) {
     ReportWriter w(device);
@@ -114,7 +130,7 @@ bool PrintLoanDetails(PageDevice& device, const LoanDetailsReport& report,
             report.loan.partYearUnit + ": " + report.loan.parts);
     w.EndLine();
     w.Write("Interest Rate:       ");
-    w.Write(report.loan.rate + "%" + " Compounded " + report.compounding, 8);
+    w.Write(report.loan.rate + "%" + " Compounded " + report.loan.compounding, 8);
     w.EndLine();
     w.Write("Payment:             " + report.loan.repayment + Timing(report.loan.inArrears));
     w.EndLine();
@@ -134,7 +150,7 @@ bool PrintLoanGrid(PageDevice& device, const LoanGridReport& report, const Regio
     }
     w.SetReportFont(8, true);
     w.PrintPageNumber();
-    PrintTableLoan(w, report.loan, "--------------------", report.compounding);
+    PrintTableLoan(w, report.loan, "--------------------", GridPartYearCaption);
     PrintFields(w, {{"Amount Step:", 25},
                     {report.amountStep, 23},
                     {"Interest Step:", 25},
@@ -179,7 +195,7 @@ bool PrintLoanSchedule(PageDevice& device, const LoanScheduleReport& report,
     }
     w.SetReportFont(8, true);
     w.PrintPageNumber();
-    PrintTableLoan(w, report.loan, "------------------------", report.compounding);
+    PrintTableLoan(w, report.loan, "------------------------", report.loan.partYearUnit);
     w.EndLine();
     w.EndLine();
     w.LineCount += 8;
@@ -292,7 +308,8 @@ bool PrintResidualValue(PageDevice& device, const ResidualValueReport& report,
     line("Loan Amount:", FormatMoneyText(report.loan.amount, regional));
     line("Period:", "Years: " + report.loan.years + "     " + report.loan.partYearUnit + ": " +
                         report.loan.parts);
-    line("Interest Rate:", report.loan.rate + "%    " + "Compounded" + ": " + report.compounding);
+    line("Interest Rate:",
+         report.loan.rate + "%    " + "Compounded" + ": " + report.loan.compounding);
     w.EndLine();
     line("Payment with no residual value:",
          report.noResidualRepayment + "  (" + report.loan.repayment + ")");

@@ -8,9 +8,11 @@
 #include <string>
 
 #include "calc/AdditionalPayments.h"
+#include "calc/LoanCalculation.h"
 #include "calc/LoanGrid.h"
 #include "calc/LoanSchedule.h"
 #include "calc/Regional.h"
+#include "calc/ResidualValue.h"
 #include "report/PageDevice.h"
 
 namespace corbel::report {
@@ -24,16 +26,22 @@ struct TableLoan {
     std::string amount;
     std::string rate;
     std::string years;
-    std::string partYearUnit;  // the caption beside the part-year field
+    std::string partYearUnit;  // the unit of the part-year periods, "Month(s)"
     std::string parts;
-    std::string repayment;  // the Loan page's MPayment
-    bool inArrears = true;  // the Loan page's MArrears
+    std::string repayment;  // the repayment frequency, "Monthly"
+    bool inArrears = true;
+    std::string compounding;  // the compounding frequency
 };
+
+// The loan lines of a report, worded here alone: the windows and the command
+// line hand over the loan as typed, so that their reports cannot differ.
+TableLoan ReportLoan(const LoanTexts& loan);
+// The Residual Value page's loan, whose repayments fall in arrears.
+TableLoan ReportLoan(const ResidualTexts& loan);
 
 // The Loan page.
 struct LoanDetailsReport {
-    TableLoan loan;                // MAmount, IRate, Period, Label98, MPartyear, MPayment, MArrears
-    std::string compounding;       // MCompounded
+    TableLoan loan;
     std::string repaymentCaption;  // Panel1, "   Monthly Loan Payment is"
     std::string repaymentResult;   // MonthlyRepayment
     std::string totalInterest;     // TotalInterest
@@ -41,11 +49,10 @@ struct LoanDetailsReport {
 bool PrintLoanDetails(PageDevice& device, const LoanDetailsReport& report,
                       const Regional& regional);
 
-// The loan grid window.
+// The loan grid window; its part-year caption is the fixed "Month" of Label7.
 struct LoanGridReport {
-    TableLoan loan;           // MAmt, InterestR, Years, Label7, Partyear
-    std::string compounding;  // the Loan page's MCompounded
-    std::string amountStep;   // AmountStep
+    TableLoan loan;          // MAmt, InterestR, Years, Partyear
+    std::string amountStep;  // AmountStep
     std::string interestStep;
     const LoanGrid* grid = nullptr;  // MGrid
 };
@@ -53,17 +60,16 @@ bool PrintLoanGrid(PageDevice& device, const LoanGridReport& report, const Regio
 
 // The loan schedule window.
 struct LoanScheduleReport {
-    TableLoan loan;                     // MSAmount, MSInterest, MSPeriod, Label11, Partyear
-    std::string compounding;            // the Loan page's MCompounded
+    TableLoan loan;                     // MSAmount, MSInterest, MSPeriod, Partyear
     std::string firstHeading;           // Label10: "Year" or the period
     std::span<const ScheduleRow> rows;  // MSGrid
 };
 bool PrintLoanSchedule(PageDevice& device, const LoanScheduleReport& report,
                        const Regional& regional);
 
-// The additional payments table window; its part-year unit is the Loan page's Label98.
+// The additional payments table window.
 struct ExtraPaymentsReport {
-    TableLoan loan;                          // APAmount, APInterest, APPeriod, Label98, PartYear
+    TableLoan loan;                          // APAmount, APInterest, APPeriod, PartYear
     std::string word;                        // Label5, the frequency word
     std::span<const TermReductionRow> rows;  // APGrid
 };
@@ -73,8 +79,7 @@ bool PrintExtraPayments(PageDevice& device, const ExtraPaymentsReport& report,
 // The Residual Value page; an empty proposed repayment or residual percentage
 // leaves its lines out.
 struct ResidualValueReport {
-    TableLoan loan;  // RVAmount, RVInterest, RVPeriod, Label90, RVPartYear, RVPayment; in arrears
-    std::string compounding;           // RVCompounded
+    TableLoan loan;                    // RVAmount, RVInterest, RVPeriod, RVPartYear; in arrears
     std::string noResidualRepayment;   // RVMRepayment
     std::string proposed;              // RVResValue
     std::string residual;              // RV1

@@ -59,7 +59,7 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     const PlainRowsSource plain = [this] {
         return TermReductionPlainRows(model_->rows(), headingWord_);
     };
-    frame.buttons->insertWidget(4, ExportButton(this, context_, plain));
+    frame.buttons->insertWidget(4, ExportButton(this, context_, "Additional Payments.csv", plain));
 
     APAmount = InputField("APAmount", 0, 10, this);
     APInterest = InputField("APInterest", 0, 10, this);
@@ -259,14 +259,9 @@ bool TAdditionalP::calculate() {
 }
 
 ReportJob TAdditionalP::reportJob() const {
-    const LoanOptions options = options_();
     const report::ExtraPaymentsReport shown{
-        {APAmount->text().toStdString(), APInterest->text().toStdString(),
-         APPeriod->text().toStdString(), std::string(UnitLabel(options.repayment)),
-         PartYear->text().toStdString(), std::string(Label(options.repayment)),
-         options.timing == PaymentTiming::InArrears},
-        Label5->text().toStdString(),
-        model_->rows()};
+        report::ReportLoan(LoanFieldTexts(APAmount, APInterest, APPeriod, PartYear, options_())),
+        Label5->text().toStdString(), model_->rows()};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintExtraPayments(device, shown, regional);
@@ -277,14 +272,14 @@ void TAdditionalP::BitBtn1Click() {
     if (!calculate()) {
         return;
     }
-    PrintWithDialog(this, context_, reportJob());
+    PrintWithDialog(this, context_, "Additional Payments", reportJob());
 }
 
 void TAdditionalP::PreviewBtnClick() {
     if (!calculate()) {
         return;
     }
-    PreviewWithDialog(this, context_, reportJob());
+    PreviewWithDialog(this, context_, "Additional Payments", reportJob());
 }
 
 void TAdditionalP::showEvent(QShowEvent* event) {

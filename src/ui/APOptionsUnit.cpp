@@ -49,7 +49,7 @@ QLabel* ChoiceCaption(const char* name, const QString& text, QRadioButton* choic
 TAPOPTIONS::TAPOPTIONS(QWidget* parent) : QDialog(parent) {
     setObjectName("APOPTIONS");
     setWindowTitle("Additional Payment Options");
-    setModal(true);
+    MakeModalWindow(this);
     Specific = Named(new QRadioButton(this), "Specific");
     Grid = Named(new QRadioButton(this), "Grid");
     Specific->setChecked(true);

@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -65,7 +67,43 @@ int FieldWidthFor(const QLineEdit* field, const QString& text) {
         .width();
 }
 
+// See KeepModalWindowsInSight.
+class ModalWindowKeeper : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->isWindow() && window->isModal() && window->isMinimized()) {
+                // After the window manager has finished minimising; the main
+                // window behind comes back with it.
+                QTimer::singleShot(0, window, [window] {
+                    if (QWidget* owner = window->parentWidget()) {
+                        owner->window()->showNormal();
+                    }
+                    window->showNormal();
+                });
+            }
+        }
+        return false;
+    }
+};
+
 }  // namespace
+
+void MakeModalWindow(QDialog* window, Qt::WindowFlags buttons) {
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | buttons);
+    window->setModal(true);
+}
+
+void KeepModalWindowsInSight(QApplication* application) {
+    constexpr const char* name = "ModalWindowKeeper";
+    if (!application->findChild<QObject*>(name, Qt::FindDirectChildrenOnly)) {
+        auto* keeper = new ModalWindowKeeper(application);
+        keeper->setObjectName(name);
+        application->installEventFilter(keeper);
+    }
+}
 
 QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
     auto* label = Named(new QLabel(text, parent), name);
@@ -173,7 +211,7 @@ TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
                                       const TableWindowNames& names, int helpTopic,
                                       HelpViewer& help) {
     window->setWindowTitle(title);
-    window->setModal(true);
+    MakeModalWindow(window);
     TableWindowFrame frame;
     frame.heading = Named(new QLabel(title, window), "HeadingLabel");
     MakeHeading(frame.heading);

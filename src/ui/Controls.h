@@ -11,6 +11,7 @@
 #include "calc/LoanCalculation.h"
 #include "ui/UiContext.h"
 
+class QApplication;
 class QDialog;
 class QGridLayout;
 class QPushButton;
@@ -31,6 +32,16 @@ T* Named(T* widget, const char* name) {
     widget->setObjectName(name);
     return widget;
 }
+
+// A modal window of the main window: a dialog with its title and, of the
+// title-bar buttons, `buttons` only (the close button unless told otherwise);
+// never one to minimise or maximise.
+void MakeModalWindow(QDialog* window, Qt::WindowFlags buttons = Qt::WindowCloseButtonHint);
+
+// Brings back at once a modal window that a window manager minimised anyway
+// (one that offers minimise on every window would hide the program with it,
+// with nothing on screen to bring it back).
+void KeepModalWindowsInSight(QApplication* application);
 
 // A named label whose text is shown as it stands, leading blanks and all.
 QLabel* Caption(const char* name, const QString& text, QWidget* parent);

@@ -68,7 +68,11 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
     toolBar_->setObjectName("ToolBar1");
     toolBar_->setIconSize(QSize(24, 24));
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    toolBar_->setStyleSheet("QToolBar { background: transparent; border: none; }");
+    // The style's own focus mark is a dark dotted line, lost on the navy band:
+    // the button the keyboard is on gets a gold frame instead.
+    toolBar_->setStyleSheet(
+        "QToolBar { background: transparent; border: none; }"
+        "QToolButton:focus { border: 2px solid rgb(255, 215, 90); border-radius: 3px; }");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 2);

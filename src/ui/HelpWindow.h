@@ -28,6 +28,9 @@ class HelpWindow : public QDialog, public HelpViewer {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Shows the help file's section, as a link to it would.
+    void goTo(const QString& section);
+    void showSectionAtTop(const QString& section);
     void leaveRoomAfterTheLastSection();
 
     QString helpFile_;

@@ -171,12 +171,12 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     // Print calculates as Calculate does, then prints unless a check refused the loan.
     connect(PrintMortBtn, &QPushButton::clicked, this, [this] {
         if (calculate()) {
-            PrintWithDialog(window(), context_, reportJob());
+            PrintWithDialog(window(), context_, "Loan Details", reportJob());
         }
     });
     connect(PreviewMortBtn, &QPushButton::clicked, this, [this] {
         if (calculate()) {
-            PreviewWithDialog(window(), context_, reportJob());
+            PreviewWithDialog(window(), context_, "Loan Details", reportJob());
         }
     });
     connect(BitBtn8, &QPushButton::clicked, this, &LoanPage::BitBtn8Click);
@@ -274,7 +274,12 @@ void LoanPage::MPaymentChange() {
     state_.LoanSaved = false;
     const PaymentFrequency frequency = repayment();
     const bool shown = ShowPartYearFor(frequency, MPartyear, Label98);
-    Panel1->setCaption(PaymentCaption(frequency));
+    const QString caption = PaymentCaption(frequency);
+    if (Panel1->caption() != caption) {
+        // The repayment shown was worked out for the frequency its old caption named.
+        ShowResult(MonthlyRepayment, QString());
+        Panel1->setCaption(caption);
+    }
     emit partYearShown(shown);
 }
 
@@ -301,13 +306,8 @@ bool LoanPage::calculate() {
 
 ReportJob LoanPage::reportJob() const {
     const report::LoanDetailsReport shown{
-        {MAmount->text().toStdString(), IRate->text().toStdString(), Period->text().toStdString(),
-         Label98->text().toStdString(), MPartyear->text().toStdString(),
-         MPayment->currentText().toStdString(), MArrears->isChecked()},
-        MCompounded->currentText().toStdString(),
-        Panel1->caption().toStdString(),
-        MonthlyRepayment->text().toStdString(),
-        TotalInterest->text().toStdString()};
+        report::ReportLoan(texts()), Panel1->caption().toStdString(),
+        MonthlyRepayment->text().toStdString(), TotalInterest->text().toStdString()};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintLoanDetails(device, shown, regional);

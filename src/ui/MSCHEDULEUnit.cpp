@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -49,7 +50,8 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     BitBtn2 = frame.help;
     BitBtn1 = frame.print;
     PreviewBtn = frame.preview;
-    frame.buttons->insertWidget(4, ExportButton(this, context_, [this] { return plainRows(); }));
+    frame.buttons->insertWidget(
+        4, ExportButton(this, context_, "Loan Schedule.csv", [this] { return plainRows(); }));
     MSAmount = InputField("MSAmount", 0, 0, this);
     MSInterest = InputField("MSInterest", 0, 0, this);
     MSPeriod = InputField("MSPeriod", 0, 0, this);
@@ -223,6 +225,11 @@ void TMSCHEDULE::setFrequencyCaptions(PaymentFrequency repayment, const QString&
     Month->setVisible(!info.scheduleButton.empty());
     if (!info.scheduleButton.empty()) {
         Month->setText(Q(info.scheduleButton));
+    } else if (Month->isChecked()) {
+        // A hidden choice cannot stay chosen: "Year" takes its place. The
+        // opening fills the table afterwards.
+        const QSignalBlocker blocker(Month);
+        Year->setChecked(true);
     }
     Label4->setText(Q(info.scheduleRepaymentLabel));
     // The amount is the label's own text; its caption tells readers what it is.
@@ -260,15 +267,8 @@ void TMSCHEDULE::CalculateBtnClick() {
 }
 
 ReportJob TMSCHEDULE::reportJob() const {
-    const LoanOptions options = options_();
-    const report::LoanScheduleReport shown{
-        {MSAmount->text().toStdString(), MSInterest->text().toStdString(),
-         MSPeriod->text().toStdString(), Label11->text().toStdString(),
-         Partyear->text().toStdString(), std::string(Label(options.repayment)),
-         options.timing == PaymentTiming::InArrears},
-        std::string(Label(options.compounding)),
-        Label10->text().toStdString(),
-        model_->rows()};
+    const report::LoanScheduleReport shown{report::ReportLoan(fieldTexts()),
+                                           Label10->text().toStdString(), model_->rows()};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintLoanSchedule(device, shown, regional);
@@ -276,11 +276,11 @@ ReportJob TMSCHEDULE::reportJob() const {
 }
 
 void TMSCHEDULE::BitBtn1Click() {
-    PrintWithDialog(this, context_, reportJob());
+    PrintWithDialog(this, context_, "Loan Schedule", reportJob());
 }
 
 void TMSCHEDULE::PreviewBtnClick() {
-    PreviewWithDialog(this, context_, reportJob());
+    PreviewWithDialog(this, context_, "Loan Schedule", reportJob());
 }
 
 }  // namespace corbel::ui

@@ -42,7 +42,8 @@ class TMSCHEDULE : public QDialog {
     // Reads the window's fields and the Loan page's options, and refills the grid
     // and the repayment; the fields must have passed their checks.
     void FillLoanSchedule();
-    // The captions that follow the repayment frequency, set on each opening.
+    // The captions that follow the repayment frequency, set on each opening
+    // before the fill; for annual repayments the display is by year.
     void setFrequencyCaptions(PaymentFrequency repayment, const QString& partYearUnit);
     // The part-year field and its label are hidden for annual repayments.
     void setPartYearVisible(bool visible);

@@ -50,13 +50,19 @@ constexpr QSize ClientArea(525, 401);
 }  // namespace
 
 TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
-                     SettingsStore& settings, const QStringList& arguments, QWidget* parent)
+                     ProgramSettings& settings, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       settings_(settings),
       openDialog_{QString(), fileDialogFolder, QString()},
       saveDialog_{QString(), fileDialogFolder, QString()} {
     setObjectName("MORTLOAN");
+    context_.settings = &settings;
+    // Fixed size: minimise and close only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    KeepModalWindowsInSight(qApp);
     state_.LoanSaved = true;
     createControls();
     createSecondaryWindows();
@@ -274,8 +280,8 @@ void TMORTLOAN::SpeedButton2Click() {
         return;
     }
     schedule_->setLoan(loan_->loanEntry());
-    schedule_->FillLoanSchedule();
     schedule_->setFrequencyCaptions(loan_->repayment(), loan_->partYearUnit());
+    schedule_->FillLoanSchedule();
     schedule_->exec();
 }
 

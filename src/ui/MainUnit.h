@@ -40,12 +40,12 @@ enum class AdditionalPaymentChoice;
 // and menu, and the secondary windows (created once each, for the whole run).
 // `arguments` are the command-line arguments after the program's name: a first
 // one naming a saved loan file opens it at start-up instead of the last file
-// remembered in `settings`. The open and save dialogs first start in
-// `fileDialogFolder`.
+// remembered in `settings`, where the windows keep their choices too. The open
+// and save dialogs first start in `fileDialogFolder`.
 class TMORTLOAN : public QMainWindow {
     Q_OBJECT
   public:
-    TMORTLOAN(const UiContext& context, const QString& fileDialogFolder, SettingsStore& settings,
+    TMORTLOAN(const UiContext& context, const QString& fileDialogFolder, ProgramSettings& settings,
               const QStringList& arguments = {}, QWidget* parent = nullptr);
 
     SharedState& state() { return state_; }

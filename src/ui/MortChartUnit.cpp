@@ -28,6 +28,7 @@
 #include "calc/Messages.h"
 #include "ui/Controls.h"
 #include "ui/Pictures.h"
+#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -161,9 +162,11 @@ class CostChart : public QChart {
                 point.label, QString::fromStdString(regional_.number(share, 2, false)));
             QPieSlice* slice = series_->append(mark, point.value);
             slice->setColor(point.colour);
-            // With nothing to share out there is no pie to mark or outline.
+            // With nothing to share out there is no pie to mark. A pie that is
+            // one slice whole has no outlines: the slice of nothing and the
+            // whole one's edges would stand as a line from the centre.
             slice->setLabelVisible(total > 0);
-            if (total <= 0) {
+            if (point.value <= 0 || point.value >= total) {
                 slice->setPen(Qt::NoPen);
             }
             slice->setLabelPosition(QPieSlice::LabelOutside);
@@ -223,8 +226,8 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("MortChartForm");
     setWindowTitle("Cost Breakdown Graph");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
+    // A dialog border without title-bar buttons.
+    MakeModalWindow(this, {});
 
     chart_ = new CostChart(context_.regional);
     Series1 = chart_->series();
@@ -247,8 +250,8 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     PreviewBtn->setText("Preview");
     PreviewBtn->setToolTip("Print Preview");
     connect(PreviewBtn, &QToolButton::clicked, this, [this] {
-        context_.dialogs.showPrintPreview(this, QPageLayout::Landscape,
-                                          [this](QPrinter& printer) { printOrSay(printer); });
+        PreviewDocument(this, context_, "Cost Breakdown Graph", QPageLayout::Landscape,
+                        [this](QPrinter& printer) { printOrSay(printer); });
     });
 
     // The buttons stand over the chart's top right corner.

@@ -31,6 +31,9 @@ namespace corbel::ui {
 namespace {
 
 constexpr QSize ClientArea(575, 400);
+// The rows the grid shows at once: its view holds whole rows only, so that no
+// scroll leaves a sliver of a row at its top.
+constexpr int RowsShown = 9;
 
 }  // namespace
 
@@ -52,7 +55,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     const PlainRowsSource plain = [this] {
         return model_->filled() ? GridPlainRows(model_->grid()) : PlainRows();
     };
-    frame.buttons->insertWidget(4, ExportButton(this, context_, plain));
+    frame.buttons->insertWidget(4, ExportButton(this, context_, "Loan Grid.csv", plain));
     MAmt = InputField("MAmt", 0, 0, this);
     InterestR = InputField("InterestR", 0, 0, this);
     Years = InputField("Years", 0, 0, this);
@@ -105,6 +108,7 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     // Only an extreme loan widens the columns past the view; it then scrolls sideways.
     MGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     AllowCopy(MGrid, plain);
     MGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The view is wide enough for the largest amount that can be typed and for
@@ -131,7 +135,12 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(MGrid, 1);
+    layout->addWidget(MGrid);
+    // Room for the sideways scroll bar that an extreme loan needs, while it is hidden.
+    barRoom_ = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    layout->addItem(barRoom_);
+    layout->addStretch(1);
+    fitGridHeight(false);
 
     connect(SpeedButton1, &QPushButton::clicked, this, &TMORTAGEGRID::SpeedButton1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TMORTAGEGRID::BitBtn1Click);
@@ -139,6 +148,16 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
+}
+
+void TMORTAGEGRID::fitGridHeight(bool sidewaysScrollBar) {
+    const int rows = MGrid->horizontalHeader()->height() +
+                     RowsShown * MGrid->verticalHeader()->defaultSectionSize();
+    const int bar = MGrid->horizontalScrollBar()->sizeHint().height();
+    MGrid->setFixedHeight(rows + (sidewaysScrollBar ? bar : 0) + 2 * MGrid->frameWidth());
+    // The grid and the room below it keep one height: the window's size stays.
+    barRoom_->changeSize(0, sidewaysScrollBar ? 0 : bar, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    layout()->invalidate();
 }
 
 LoanTexts TMORTAGEGRID::fieldTexts() const {
@@ -169,13 +188,16 @@ void TMORTAGEGRID::fitColumns() {
     // Amounts and repayments grow down the rows and repayments along them: the
     // first and last rows hold every column's widest text.
     const int last = model_->rowCount();
+    bool wider = false;
     for (int c = 0; c < GridTableColumns; ++c) {
         int width = usualWidths_[c];
         for (const int row : {0, 1, last}) {
             width = std::max(width, cellWidth(model_->cellText(row, c)));
         }
+        wider = wider || width > usualWidths_[c];
         MGrid->setColumnWidth(c, width);
     }
+    fitGridHeight(wider);
 }
 
 void TMORTAGEGRID::showGrid(const LoanGrid& grid) {
@@ -234,15 +256,9 @@ void TMORTAGEGRID::SpeedButton1Click() {
 }
 
 ReportJob TMORTAGEGRID::reportJob() const {
-    const LoanOptions options = options_();
-    const report::LoanGridReport shown{
-        {MAmt->text().toStdString(), InterestR->text().toStdString(), Years->text().toStdString(),
-         Label7->text().toStdString(), Partyear->text().toStdString(),
-         std::string(Label(options.repayment)), options.timing == PaymentTiming::InArrears},
-        std::string(Label(options.compounding)),
-        AmountStep->currentText().toStdString(),
-        InterestStep->currentText().toStdString(),
-        &model_->grid()};
+    const report::LoanGridReport shown{report::ReportLoan(fieldTexts()),
+                                       AmountStep->currentText().toStdString(),
+                                       InterestStep->currentText().toStdString(), &model_->grid()};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintLoanGrid(device, shown, regional);
@@ -250,11 +266,11 @@ ReportJob TMORTAGEGRID::reportJob() const {
 }
 
 void TMORTAGEGRID::BitBtn1Click() {
-    PrintWithDialog(this, context_, reportJob());
+    PrintWithDialog(this, context_, "Loan Grid", reportJob());
 }
 
 void TMORTAGEGRID::PreviewBtnClick() {
-    PreviewWithDialog(this, context_, reportJob());
+    PreviewWithDialog(this, context_, "Loan Grid", reportJob());
 }
 
 }  // namespace corbel::ui

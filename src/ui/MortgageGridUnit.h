@@ -17,6 +17,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpacerItem;
 class QTableView;
 class QToolButton;
 
@@ -69,6 +70,8 @@ class TMORTAGEGRID : public QDialog {
     void showGrid(const LoanGrid& grid);
     void scrollToTopRow();
     void fitColumns();
+    // The grid's height for its rows, and for the sideways scroll bar when asked.
+    void fitGridHeight(bool sidewaysScrollBar);
     int cellWidth(const QString& text) const;
     int amountStep() const;
     double interestStep() const;
@@ -77,7 +80,8 @@ class TMORTAGEGRID : public QDialog {
     LoanOptionsSource options_;
     GridModel* model_;
     std::array<int, GridTableColumns> usualWidths_{};
-    int topRow_ = -1;  // the model row the fill scrolled to the top, if any
+    int topRow_ = -1;                 // the model row the fill scrolled to the top, if any
+    QSpacerItem* barRoom_ = nullptr;  // below the grid, as high as its hidden scroll bar
 };
 
 }  // namespace corbel::ui

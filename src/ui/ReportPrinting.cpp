@@ -4,6 +4,8 @@
 
 #include "ui/ReportPrinting.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -13,25 +15,51 @@ namespace corbel::ui {
 
 namespace {
 
-void PrintOn(QPrinter& printer, QWidget* window, const UiContext& context, const ReportJob& job) {
+QString PdfFileKey(const QString& report) {
+    return "PdfFile/" + report;
+}
+
+bool PrintOn(QPrinter& printer, QWidget* window, const UiContext& context, const ReportJob& job) {
     if (!PrintReport(printer, job)) {
         context.dialogs.showMessage(
             window, Information(Fill(msg::PrinterFailed, {PrinterName(printer).toStdString()})));
+        return false;
     }
+    return true;
 }
 
 }  // namespace
 
-void PrintWithDialog(QWidget* window, const UiContext& context, const ReportJob& job) {
-    if (QPrinter* printer = context.dialogs.choosePrinter(window)) {
-        PrintOn(*printer, window, context, job);
+QString ReportPdfFile(const UiContext& context, const QString& report) {
+    const QString last = Recall(context, PdfFileKey(report));
+    if (!last.isEmpty() && QFileInfo(last).absoluteDir().exists()) {
+        return last;
+    }
+    return QDir(DocumentsFolder()).filePath(report + ".pdf");
+}
+
+void PrintWithDialog(QWidget* window, const UiContext& context, const QString& report,
+                     const ReportJob& job) {
+    QPrinter* printer = context.dialogs.choosePrinter(window, ReportPdfFile(context, report));
+    if (printer && PrintOn(*printer, window, context, job) &&
+        printer->outputFormat() == QPrinter::PdfFormat) {
+        Remember(context, PdfFileKey(report), printer->outputFileName());
     }
 }
 
-void PreviewWithDialog(QWidget* window, const UiContext& context, const ReportJob& job) {
-    context.dialogs.showPrintPreview(window, QPageLayout::Portrait, [&](QPrinter& printer) {
-        PrintOn(printer, window, context, job);
-    });
+void PreviewDocument(QWidget* window, const UiContext& context, const QString& report,
+                     QPageLayout::Orientation orientation, const Dialogs::PaintDocument& paint) {
+    const QString printed = context.dialogs.showPrintPreview(window, orientation,
+                                                             ReportPdfFile(context, report), paint);
+    if (!printed.isEmpty()) {
+        Remember(context, PdfFileKey(report), printed);
+    }
+}
+
+void PreviewWithDialog(QWidget* window, const UiContext& context, const QString& report,
+                       const ReportJob& job) {
+    PreviewDocument(window, context, report, QPageLayout::Portrait,
+                    [&](QPrinter& printer) { PrintOn(printer, window, context, job); });
 }
 
 QPushButton* PreviewButton(const char* name, QWidget* parent) {

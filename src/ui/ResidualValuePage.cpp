@@ -130,12 +130,12 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     // Print calculates as Calculate does, then prints unless something was refused.
     connect(PrintRVDetailsBtn, &QPushButton::clicked, this, [this] {
         if (calculate()) {
-            PrintWithDialog(window(), context_, reportJob());
+            PrintWithDialog(window(), context_, "Residual Value", reportJob());
         }
     });
     connect(PreviewRVDetailsBtn, &QPushButton::clicked, this, [this] {
         if (calculate()) {
-            PreviewWithDialog(window(), context_, reportJob());
+            PreviewWithDialog(window(), context_, "Residual Value", reportJob());
         }
     });
 }
@@ -196,7 +196,14 @@ void ResidualValuePage::setCaptions(const ResidualCaptions& captions) {
 
 void ResidualValuePage::RVPaymentChange() {
     const PaymentFrequency frequency = SelectedFrequency(RVPayment);
-    setCaptions(ResidualCaptionsFor(frequency));
+    const ResidualCaptions captions = ResidualCaptionsFor(frequency);
+    if (Panel9->caption() != Q(captions.noResidual)) {
+        // Every result was worked out for the frequency the old captions named.
+        for (QLineEdit* e : {RVMRepayment, RV1, RV1Percent, RV2, RVMR}) {
+            ShowResult(e, QString());
+        }
+    }
+    setCaptions(captions);
     ShowPartYearFor(frequency, RVPartYear, Label90);
 }
 
@@ -234,17 +241,14 @@ bool ResidualValuePage::calculate() {
 
 ReportJob ResidualValuePage::reportJob() const {
     const auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
-    const report::ResidualValueReport shown{
-        {text(RVAmount), text(RVInterest), text(RVPeriod), Label90->text().toStdString(),
-         text(RVPartYear), RVPayment->currentText().toStdString()},
-        RVCompounded->currentText().toStdString(),
-        text(RVMRepayment),
-        text(RVResValue),
-        text(RV1),
-        text(RV1Percent),
-        text(RV2Percent),
-        text(RV2),
-        text(RVMR)};
+    const report::ResidualValueReport shown{report::ReportLoan(texts()),
+                                            text(RVMRepayment),
+                                            text(RVResValue),
+                                            text(RV1),
+                                            text(RV1Percent),
+                                            text(RV2Percent),
+                                            text(RV2),
+                                            text(RVMR)};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintResidualValue(device, shown, regional);

@@ -21,6 +21,14 @@ namespace corbel::ui {
 namespace {
 
 constexpr const char* CsvFilter = "CSV Files (*.csv)";
+constexpr const char* ExportFolderKey = "ExportFolder";
+
+// Where an export starts: the folder of the last one while it is there, else
+// the documents folder.
+QString ExportFolder(const UiContext& context) {
+    const QString last = Recall(context, ExportFolderKey);
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : DocumentsFolder();
+}
 
 }  // namespace
 
@@ -68,16 +76,18 @@ void AllowCopy(QTableView* view, PlainRowsSource rows) {
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-QPushButton* ExportButton(QWidget* window, const UiContext& context, PlainRowsSource rows) {
+QPushButton* ExportButton(QWidget* window, const UiContext& context, const QString& name,
+                          PlainRowsSource rows) {
     auto* button = Named(new QPushButton("Export...", window), "ExportBtn");
     button->setAutoDefault(false);
     QObject::connect(
-        button, &QPushButton::clicked, window, [window, context, rows = std::move(rows)] {
-            const auto chosen =
-                context.dialogs.saveFileName(window, {CsvFilter, QString(), QString()});
+        button, &QPushButton::clicked, window, [window, context, name, rows = std::move(rows)] {
+            const auto chosen = context.dialogs.saveFileName(
+                window, {CsvFilter, ExportFolder(context), name, "csv", true});
             if (!chosen) {
                 return;
             }
+            Remember(context, ExportFolderKey, QFileInfo(*chosen).absolutePath());
             QString path = *chosen;
             if (QFileInfo(path).suffix().isEmpty()) {
                 path += ".csv";

@@ -30,6 +30,9 @@ QString SelectedCellsText(const QTableView* view, const PlainRows& rows);
 
 // "Export..." beside a table's Print: writes the whole table as a CSV file the
 // user names; a file that cannot be written is shown and nothing else changes.
-QPushButton* ExportButton(QWidget* window, const UiContext& context, PlainRowsSource rows);
+// The dialog suggests `name` ("Loan Grid.csv") in the folder of the last
+// export, else in the documents folder, and asks before replacing a file.
+QPushButton* ExportButton(QWidget* window, const UiContext& context, const QString& name,
+                          PlainRowsSource rows);
 
 }  // namespace corbel::ui

@@ -11,16 +11,29 @@
 #include "calc/Regional.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
+#include "platform/SettingsStore.h"
 
 namespace corbel::ui {
 
 // What every window needs of the platform: regional settings, the message
-// boxes and the help viewer.
+// boxes and the help viewer, and where the windows' choices are remembered
+// between runs (nowhere when none is given).
 struct UiContext {
     const Regional& regional;
     Dialogs& dialogs;
     HelpViewer& help;
+    ProgramSettings* settings = nullptr;
 };
+
+// A choice remembered under `key`; empty when nothing is, or nowhere.
+inline QString Recall(const UiContext& context, const QString& key) {
+    return context.settings ? context.settings->recall(key) : QString();
+}
+inline void Remember(const UiContext& context, const QString& key, const QString& value) {
+    if (context.settings) {
+        context.settings->remember(key, value);
+    }
+}
 
 // Help topics of the windows.
 namespace topic {

@@ -222,9 +222,10 @@ void WhatIfPage::apply(const WhatIfInputs& inputs) {
         WIAdvanceRB->setChecked(true);
     }
     WICompounded->setCurrentIndex(inputs.compoundingIndex);
-    // Without this the part-year field and its unit would still be those of
-    // the frequency chosen before the load.
-    WIPaymentChange();
+    // The loaded texts arrive as they stand and in sight, whatever the frequency;
+    // the unit keeps its caption until the user changes the frequency.
+    WIPartYear->show();
+    WIMonthsLabel->show();
 }
 
 WhatIfVariable WhatIfPage::solving() const {

@@ -38,7 +38,8 @@ class WhatIfPage : public QWidget {
     // Puts saved inputs on the page. A stored choice of the variable to solve
     // that differs from the page's runs its change, which empties that
     // variable's field; a choice or timing outside those offered leaves the
-    // page's own. The part-year field then follows the stored frequency.
+    // page's own. The frequency's change is not run: the part-year field shows
+    // its stored text, and its unit keeps its caption.
     void apply(const WhatIfInputs& inputs);
 
   signals:

@@ -37,11 +37,15 @@ LoanTerms Terms(double amount, double rate, int years, int parts,
         amount, rate, years, parts, repayment, PaymentFrequency::Monthly, PaymentTiming::InArrears};
 }
 
+// The loan lines of a monthly loan in arrears, as the windows and the command line fill them.
+TableLoan Monthly(std::string amount, std::string rate, std::string years, std::string parts) {
+    return ReportLoan(LoanTexts{amount, rate, years, parts, PaymentFrequency::Monthly,
+                                PaymentFrequency::Monthly, PaymentTiming::InArrears});
+}
+
 TEST(LoanDetailsReportTest, HundredThousandAtSixPercentOverThirtyYears) {
-    LoanDetailsReport report{{"100000", "6", "30", "Month(s)", "0", "Monthly", true},
-                             "Monthly",
-                             LoanPaymentCaption(PaymentFrequency::Monthly),
-                             "$599.56",
+    LoanDetailsReport report{Monthly("100000", "6", "30", "0"),
+                             LoanPaymentCaption(PaymentFrequency::Monthly), "$599.56",
                              "$115,832.08"};
     RecordingDevice device;
     ASSERT_TRUE(PrintLoanDetails(device, report, EnUs()));
@@ -75,8 +79,8 @@ TEST(LoanDetailsReportTest, AmountTheRegionalReadingRejectsPrintsEmpty) {
 
 TEST(LoanGridReportTest, FiftyOneAmountRowsUnderTheRateHeadings) {
     const LoanGrid grid = ComputeLoanGrid(Terms(100000, 6, 25, 0), 2000, 0.25);
-    const LoanGridReport report{
-        {"100000", "6", "25", "Month", "", "Monthly", true}, "Monthly", "2000", "0.25", &grid};
+    // The grid's part-year caption is its own "Month", whatever the repayments.
+    const LoanGridReport report{Monthly("100000", "6", "25", ""), "2000", "0.25", &grid};
     RecordingDevice device;
     ASSERT_TRUE(PrintLoanGrid(device, report, EnUs()));
     const auto pages = device.pages();
@@ -130,8 +134,7 @@ TEST(LoanScheduleReportTest, RowsPerPageAndPageTops) {
     const LoanSchedule schedule =
         ComputeSchedule(Terms(100000, 6, 30, 0), ScheduleDisplay::ByPeriod);
     ASSERT_EQ(schedule.rows.size(), 360u);
-    const LoanScheduleReport report{
-        {"100000", "6", "30", "Month(s)", "", "Monthly", true}, "Monthly", "Month", schedule.rows};
+    const LoanScheduleReport report{Monthly("100000", "6", "30", ""), "Month", schedule.rows};
     RecordingDevice device;
     ASSERT_TRUE(PrintLoanSchedule(device, report, EnUs()));
     ReportWriter probe(device);
@@ -163,8 +166,7 @@ TEST(LoanScheduleReportTest, RowsPerPageAndPageTops) {
 
 TEST(LoanScheduleReportTest, ThirtyYearlyRowsOnOnePage) {
     const LoanSchedule schedule = ComputeSchedule(Terms(100000, 6, 30, 0), ScheduleDisplay::ByYear);
-    const LoanScheduleReport report{
-        {"100000", "6", "30", "Month(s)", "", "Monthly", true}, "Monthly", "Year", schedule.rows};
+    const LoanScheduleReport report{Monthly("100000", "6", "30", ""), "Year", schedule.rows};
     RecordingDevice device;
     ASSERT_TRUE(PrintLoanSchedule(device, report, EnUs()));
     EXPECT_EQ(RowsPerPage(device), std::vector<int>{30});
@@ -176,8 +178,7 @@ TEST(LoanScheduleReportTest, ThirtyYearlyRowsOnOnePage) {
 
 TEST(ExtraPaymentsReportTest, WorkedExampleWithoutPageNumbers) {
     const TermReductionTable table = ComputeTermReductionTable(Terms(1000, 12, 2, 0), EnUs());
-    const ExtraPaymentsReport report{
-        {"1000", "12", "2", "Month(s)", "", "Monthly", true}, "Monthly", table.rows};
+    const ExtraPaymentsReport report{Monthly("1000", "12", "2", ""), "Monthly", table.rows};
     RecordingDevice device;
     ASSERT_TRUE(PrintExtraPayments(device, report, EnUs()));
     const Lines expected = {
@@ -186,7 +187,7 @@ TEST(ExtraPaymentsReportTest, WorkedExampleWithoutPageNumbers) {
         "Interest Rate:       12%",
         "Period               Years:   2   Month(s):  ",
         "Payment:             Monthly (In Arrears)",
-        F("Additional Paymenmts Schedule", 51),
+        F("Additional Payments Schedule", 51),
         F("------------------------", 55),
         F("Years to Pay", 26) + F("Additional Monthly", 20) + F("Total Monthly", 18) +
             F("Total Interest", 20) + F("Interest Saved", 20),
@@ -199,12 +200,11 @@ TEST(ExtraPaymentsReportTest, WorkedExampleWithoutPageNumbers) {
 
 ResidualValueReport ResidualExample() {
     ResidualValueReport r;
-    r.loan.amount = "10000";
-    r.loan.years = "5";
-    r.loan.partYearUnit = "Months";
-    r.loan.rate = "10";
-    r.compounding = "Monthly";
-    r.loan.repayment = "Monthly";
+    ResidualTexts texts;
+    texts.amount = "10000";
+    texts.rate = "10";
+    texts.years = "5";
+    r.loan = ReportLoan(texts);
     r.noResidualRepayment = "$212.47";
     return r;
 }
@@ -213,7 +213,8 @@ TEST(ResidualValueReportTest, OptionalLinesFollowTheirFields) {
     const Lines always = {
         "Residual Value Details",
         PadText("Loan Amount:", "L", 40) + "$10,000.00",
-        PadText("Period:", "L", 40) + "Years: 5     Months: ",
+        // The unit named by the repayments, whatever the page's label reads before any change.
+        PadText("Period:", "L", 40) + "Years: 5     Month(s): ",
         PadText("Interest Rate:", "L", 40) + "10%    Compounded: Monthly",
         PadText("Payment with no residual value:", "L", 40) + "$212.47  (Monthly)",
     };

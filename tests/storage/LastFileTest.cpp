@@ -69,8 +69,13 @@ TEST(QtSettingsStoreTest, RemembersTheCurrentFileUnderWendleCWIni) {
         RememberCurrentFile(store, path);
         EXPECT_EQ(QtSettingsStore().readCurrentFile(), path);
     }
+    // The windows' choices stand beside it, in a group of their own.
+    QtSettingsStore().remember("ExportFolder", "/home/ann/Exports");
+    EXPECT_EQ(QtSettingsStore().recall("ExportFolder"), "/home/ann/Exports");
+    EXPECT_EQ(QtSettingsStore().readCurrentFile(), "");
     const std::string text = test::ReadBytes(file);
     EXPECT_NE(text.find("[CWIni]\nCurrentFile="), std::string::npos) << text;
+    EXPECT_NE(text.find("[Remembered]\nExportFolder=/home/ann/Exports"), std::string::npos) << text;
 }
 
 }  // namespace

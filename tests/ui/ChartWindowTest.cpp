@@ -148,6 +148,9 @@ class ChartWindowTest : public QObject {
             // An empty loan has no pie to mark: its marks would pile up on one another.
             QCOMPARE(series->slices()[k]->isLabelVisible(), amount.toDouble() > 0);
             QCOMPARE(series->slices()[k]->labelPosition(), QPieSlice::LabelOutside);
+            // A pie of one slice has no outlines: no line from the centre.
+            QCOMPARE(series->slices()[k]->pen().style() == Qt::NoPen,
+                     series->slices()[0]->value() == 0 || series->slices()[1]->value() == 0);
         }
         const QList<LegendLine> legend = chart()->legendLines();
         QCOMPARE(legend.size(), 2);

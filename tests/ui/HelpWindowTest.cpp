@@ -80,6 +80,35 @@ class HelpWindowTest : public QObject {
             qPrintable(QString("%1 at %2").arg(browser->verticalScrollBar()->value()).arg(top)));
     }
 
+    void backAndContentsFindTheWay() {
+        HelpWindow help(CW_HELP_FILE);
+        help.showHelp(3);
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        auto* browser = help.findChild<QTextBrowser*>("HelpBrowser");
+        auto* back = help.findChild<QPushButton*>("HelpBackBtn");
+        const auto at = [&](int topic) {
+            return std::abs(browser->verticalScrollBar()->value() -
+                            AnchorTop(browser, HelpWindow::anchor(topic))) <= 2;
+        };
+        QTest::mouseClick(help.findChild<QPushButton*>("HelpContentsBtn"), Qt::LeftButton);
+        QVERIFY(at(0));
+        // The contents' first link, followed by the keyboard.
+        browser->setFocus();
+        QTest::keyClick(browser, Qt::Key_Tab);
+        QTest::keyClick(browser, Qt::Key_Return);
+        QVERIFY(at(2));
+        QTest::mouseClick(back, Qt::LeftButton);
+        QVERIFY(at(0));
+        QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+        QVERIFY(at(3));
+        QVERIFY(!back->isEnabled());
+        QTest::keyClick(browser, Qt::Key_Home, Qt::AltModifier);
+        QVERIFY(at(0) && back->isEnabled());
+        // A link to the last section puts it at the top too.
+        browser->setSource(QUrl("#topic8"));
+        QVERIFY(at(8));
+    }
+
     void closeButtonClosesIt() {
         HelpWindow help(CW_HELP_FILE);
         help.showHelp(0);

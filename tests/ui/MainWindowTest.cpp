@@ -108,6 +108,25 @@ class MainWindowTest : public QObject {
                                      "AdditionalP", "MortChartForm", "AboutForm"}));
     }
 
+    void modalWindowsStayInSight() {
+        QVERIFY(!(p_.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        // A modal window offers no minimise; minimised anyway, it comes straight back.
+        typeLoan("100000", "30", "6");
+        Qt::WindowFlags flags;
+        bool minimised = true;
+        bool fixed = false;  // its grid's height changes within a window of one size
+        QVERIFY(test::OpenWith(find<QPushButton>("MortgageGridBtn"), [&](QWidget* grid) {
+            flags = grid->windowFlags();
+            fixed = grid->minimumSize() == grid->maximumSize();
+            grid->setWindowState(Qt::WindowMinimized);
+            QCoreApplication::processEvents();
+            minimised = grid->isMinimized();
+        }));
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!minimised);
+        QVERIFY(fixed);
+    }
+
     void typingStopsAtTheFieldLimits_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("field");
@@ -325,6 +344,18 @@ class MainWindowTest : public QObject {
         QTest::keyClick(edit("IRate"), Qt::Key_Return);
         QCOMPARE(edit("MonthlyRepayment")->text(), QString("$596.57"));
         QCOMPARE(edit("TotalInterest")->text(), QString("$114,762.88"));
+    }
+
+    void relabelledRepaymentIsEmptied() {
+        typeLoan("100000", "30", "6");
+        QTest::mouseClick(find<QPushButton>("CalMortBtn"), Qt::LeftButton);
+        // A change that keeps the caption keeps the results.
+        choose("MCompounded", "Daily");
+        QCOMPARE(edit("MonthlyRepayment")->text(), QString("$599.56"));
+        // A caption never names a frequency its value was not worked out for.
+        choose("MPayment", "Quarterly");
+        QVERIFY(edit("MonthlyRepayment")->text().isEmpty());
+        QCOMPARE(edit("TotalInterest")->text(), QString("$115,832.08"));
     }
 
     void printCalculatesLikeCalculate() {

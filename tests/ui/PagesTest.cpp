@@ -364,7 +364,15 @@ class PagesTest : public QObject {
     }
 
     void residualCaptionsFollowTheFrequency() {
+        test::Child<QLineEdit>(residual(), "RVResValue")->setText("150");
+        test::Child<QLineEdit>(residual(), "RV2Percent")->setText("20");
+        QTest::mouseClick(test::Child<QPushButton>(residual(), "BitBtn3"), Qt::LeftButton);
+        QCOMPARE(test::Child<QLineEdit>(residual(), "RVMR")->text(), QString("$186.64"));
         test::Choose(test::Child<QComboBox>(residual(), "RVPayment"), "Weekly");
+        // The results were worked out for monthly repayments: none outlives its captions.
+        for (const char* result : {"RVMRepayment", "RV1", "RV1Percent", "RV2", "RVMR"}) {
+            QVERIFY2(test::Child<QLineEdit>(residual(), result)->text().isEmpty(), result);
+        }
         QCOMPARE(test::Child<CaptionPanel>(residual(), "Panel9")->caption(),
                  QString("   Weekly Repayment with no Residual Value"));
         QCOMPARE(test::Child<QLabel>(residual(), "Label23")->text(),

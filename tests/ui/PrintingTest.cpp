@@ -72,6 +72,7 @@ class PrintingTest : public QObject {
 
   private slots:
     void init() {
+        p_.settings = {};  // no report printed before
         QVERIFY(folder_.isValid());
         QVERIFY(p_.start());
     }
@@ -95,8 +96,9 @@ class PrintingTest : public QObject {
                                              "Total Interest: $115,832.08"};
         QTest::newRow("residual")
             << "residual"
-            << QStringList{"Residual Value Details",
-                           "Loan Amount: $10,000.00",
+            << QStringList{"Residual Value Details", "Loan Amount: $10,000.00",
+                           // As the command line prints it, whatever the page's label reads.
+                           "Period: Years: 5 Month(s):",
                            "Payment with no residual value: $212.47 (Monthly)",
                            "Proposed Payment of: $150.00 (Monthly)",
                            "leave a residual value of $4,837.53 or 48.38%",
@@ -115,7 +117,7 @@ class PrintingTest : public QObject {
                            "3 $3.37 $336.64 $0.00 $20.07 $1,000.00"};
         QTest::newRow("additional payments")
             << "additional"
-            << QStringList{"Additional Paymenmts Schedule",
+            << QStringList{"Additional Payments Schedule",
                            "Years to Pay Additional Monthly Total Monthly",
                            "2 $0.00 $47.08 $129.74 $0.00", "1 $41.77 $88.85 $66.18 $63.56"};
     }
@@ -157,6 +159,19 @@ class PrintingTest : public QObject {
         QCOMPARE(p_.messages(), QStringList());
         QVERIFY(!p_.dialogs.printer);
         QVERIFY(QDir(folder_.path()).isEmpty());
+    }
+
+    void eachReportOffersItsOwnFile() {
+        const QString mine = folder_.filePath("grid-gui.pdf");
+        p_.dialogs.printTo = mine;
+        printFrom("grid");
+        p_.dialogs.printTo.reset();  // cancelled from here on
+        printFrom("schedule");
+        printFrom("grid", true);
+        const QDir documents(DocumentsFolder());
+        QCOMPARE(p_.dialogs.pdfFiles,
+                 std::vector<QString>({documents.filePath("Loan Grid.pdf"),
+                                       documents.filePath("Loan Schedule.pdf"), mine}));
     }
 
     void refusedLoanOffersNoPrintDialog() {

@@ -215,13 +215,23 @@ class SavedFilesTest : public QObject {
         load(write("in.CWS", FullFile));
         QCOMPARE(find<ui::CaptionPanel>("Panel1")->caption(), QString("   Weekly Loan Payment is"));
         QCOMPARE(find<QLabel>("Label98")->text(), QString("Week(s)"));
-        QCOMPARE(find<QLabel>("WIMonthsLabel")->text(), QString("Fortnight(s)"));
+        // A load does not run the What If? frequency's change: its unit keeps its caption.
+        QCOMPARE(find<QLabel>("WIMonthsLabel")->text(), QString("Months"));
         QCOMPARE(find<QLabel>("Label90")->text(), QString("Quarter(s)"));
         QCOMPARE(find<QLabel>("Label23")->text(), QString("Proposed Quarterly Repayment of"));
         // The stored choice (Payment) differs from the page's (Amount): the
         // repayment is what it solves.
         QVERIFY(find<QLineEdit>("WIRepay")->isReadOnly());
         QVERIFY(!find<QLineEdit>("WIPrincipal")->isReadOnly());
+    }
+
+    void whatIfPartYearArrivesAsItStands() {
+        test::Choose(find<QComboBox>("WIPayment"), "Annualy");  // hides the field
+        load(write("in.CWS", With(FullFile, {{21, "0"}})));
+        QCOMPARE(find<QComboBox>("WIPayment")->currentText(), QString("Annualy"));
+        QCOMPARE(find<QLineEdit>("WIPartYear")->text(), QString("3"));
+        QVERIFY(!find<QLineEdit>("WIPartYear")->isHidden());
+        QVERIFY(!find<QLabel>("WIMonthsLabel")->isHidden());
     }
 
     void shortFilesLeaveTheirMissingSections_data() {

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QMap>
 #include <QPrinter>
 #include <QString>
 #include <deque>
@@ -16,7 +17,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
-#include "storage/LastFile.h"
+#include "platform/SettingsStore.h"
 
 namespace corbel::test {
 
@@ -55,9 +56,10 @@ class ScriptedDialogs : public Dialogs {
     }
 
     // The print dialog answers OK with a PDF printer into `printTo`, or Cancel
-    // when there is none.
-    QPrinter* choosePrinter(QWidget*) override {
+    // when there is none; `pdfFiles` lists the files it offered.
+    QPrinter* choosePrinter(QWidget*, const QString& pdfFile) override {
         ++printDialogs;
+        pdfFiles.push_back(pdfFile);
         if (!printTo) {
             return nullptr;
         }
@@ -68,19 +70,22 @@ class ScriptedDialogs : public Dialogs {
     }
 
     // The preview draws its document once, on a PDF printer into `printTo` when
-    // there is one.
-    void showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
-                          const PaintDocument& paint) override {
+    // there is one, as its own Print would.
+    QString showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation,
+                             const QString& pdfFile, const PaintDocument& paint) override {
         ++previews;
-        if (QPrinter* target = choosePrinter(parent)) {
+        if (QPrinter* target = choosePrinter(parent, pdfFile)) {
             --printDialogs;
             target->setPageOrientation(orientation);
             paint(*target);
+            return target->outputFileName();
         }
+        return {};
     }
 
     std::vector<Shown> shown;
     std::optional<QString> printTo;
+    std::vector<QString> pdfFiles;
     int printDialogs = 0;
     int previews = 0;
     std::shared_ptr<QPrinter> printer;
@@ -110,12 +115,17 @@ class RecordingHelp : public HelpViewer {
     std::vector<int> topics;
 };
 
-// The last-file memory held in memory; nothing stored at first.
-class MemorySettings : public SettingsStore {
+// The settings held in memory; nothing stored at first.
+class MemorySettings : public ProgramSettings {
   public:
     std::optional<std::string> readCurrentFile() const override { return currentFile; }
     void writeCurrentFile(const std::string& path) override { currentFile = path; }
+    QString recall(const QString& key) const override { return remembered.value(key); }
+    void remember(const QString& key, const QString& value) override {
+        remembered.insert(key, value);
+    }
     std::optional<std::string> currentFile;
+    QMap<QString, QString> remembered;
 };
 
 }  // namespace corbel::test

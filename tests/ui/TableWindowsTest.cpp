@@ -137,7 +137,9 @@ class TableWindowsTest : public QObject {
     void scheduleCaptionsByFrequency() {
         p_.typeLoan("1000", "2", "6", "1");
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Bi-Monthly");
-        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget*) {
+            QTest::mouseClick(test::Child<QRadioButton>(schedule(), "Month"), Qt::LeftButton);
+        }));
         QCOMPARE(test::Child<QRadioButton>(schedule(), "Month")->text(), QString("1/2 Month"));
         QCOMPARE(test::Child<QLabel>(schedule(), "Label4")->text(), QString("Half Month Payment"));
         QCOMPARE(test::Child<QLabel>(schedule(), "Label11")->text(), QString("Half-Month(s)"));
@@ -147,6 +149,10 @@ class TableWindowsTest : public QObject {
         QVERIFY(test::Child<QLabel>(schedule(), "Label11")->isHidden());
         QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QVERIFY(test::Child<QRadioButton>(schedule(), "Month")->isHidden());
+        // The hidden choice gives way to "Year", selected, and the table follows it.
+        QVERIFY(test::Child<QRadioButton>(schedule(), "Year")->isChecked());
+        QCOMPARE(test::Child<QLabel>(schedule(), "Label10")->text(), QString("Year"));
+        QCOMPARE(schedule()->model()->rowCount(), 2);
         QCOMPARE(test::Child<QLabel>(schedule(), "Label4")->text(), QString("Annual Payment"));
         test::Choose(test::Child<QComboBox>(loan(), "MPayment"), "Weekly");
         QVERIFY(!test::Child<QLineEdit>(schedule(), "Partyear")->isHidden());
@@ -312,6 +318,10 @@ class TableWindowsTest : public QObject {
         QTest::newRow("501 rows, then 101") << "500000"
                                             << "100000"
                                             << "1000" << 50;
+        // The last rows fill the view: it still stops at a whole row.
+        QTest::newRow("11 rows") << "100000"
+                                 << "100000"
+                                 << "10000" << 5;
     }
     void gridScrollsToTheTypedAmountAfterEveryFill() {
         QFETCH(QString, first);
@@ -424,7 +434,13 @@ class TableWindowsTest : public QObject {
         test::Child<QComboBox>(grid(), "InterestStep")
             ->setCurrentIndex(test::Child<QComboBox>(grid(), "InterestStep")->findText("2"));
         test::Child<QLineEdit>(loan(), "Period")->setText("1");
-        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn")));
+        auto* view = test::Child<QTableView>(grid(), "MGrid");
+        int wholeRows = -1;
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "MortgageGridBtn"), [&] {
+            wholeRows = view->viewport()->height() % view->verticalHeader()->defaultSectionSize();
+        }));
+        // The sideways scroll bar these columns need leaves the view whole rows.
+        QCOMPARE(wholeRows, 0);
         const GridModel* model = grid()->model();
         QFont bold = test::Child<QTableView>(grid(), "MGrid")->font();
         bold.setBold(true);
@@ -516,6 +532,23 @@ class TableWindowsTest : public QObject {
             QCOMPARE(lines[row + 1], cells.join(','));
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"schedule.csv"}));
+    }
+
+    void exportSuggestsTheWindowsFileInTheLastFolder() {
+        QTemporaryDir folder;
+        p_.dialogs.saveChoices = {folder.filePath("first"), std::nullopt, std::nullopt};
+        for (const char* window : {"MORTAGEGRID", "MSCHEDULE", "AdditionalP"}) {
+            test::Child<QPushButton>(test::Child<QWidget>(p_.window.get(), window), "ExportBtn")
+                ->click();
+        }
+        QStringList offered;
+        for (const auto& [which, setup] : p_.dialogs.fileDialogs) {
+            offered << QDir(setup.folder).filePath(setup.name) + (setup.confirmReplace ? " ?" : "");
+        }
+        const QDir documents(DocumentsFolder()), last(folder.path());
+        QCOMPARE(offered, QStringList({documents.filePath("Loan Grid.csv ?"),
+                                       last.filePath("Loan Schedule.csv ?"),
+                                       last.filePath("Additional Payments.csv ?")}));
     }
 
     void helpTopicsOfTheWindows() {
