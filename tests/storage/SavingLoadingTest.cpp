@@ -324,10 +324,12 @@ TEST(SaveLoanFileTest, AFailedSaveLeavesTheEarlierFileWhole) {
         std::function<void(const std::filesystem::path&, const std::function<void()>&)> failing;
         const char* error;
     } rows[] = {
-        {"unwritable folder",
+        {"a file the user may not write, in a folder likewise",
          [](const std::filesystem::path& folder, const std::function<void()>& save) {
-             std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
-                                          std::filesystem::perm_options::remove);
+             for (const auto& path : {folder / "loan.CWS", folder}) {
+                 std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                              std::filesystem::perm_options::remove);
+             }
              AsOrdinaryUser(save);
          },
          "Permission denied"},
