@@ -93,6 +93,15 @@ inline constexpr std::string_view PrinterFailed = "The printer \"%1\" could not 
 // %1 is the reason the loader gives.
 inline constexpr std::string_view PdfModuleMissing =
     "The PDF printing module could not be loaded: %1";
+inline constexpr std::string_view PdfNotDrawn = "The PDF document could not be drawn";
+
+// A file that could not be read or written: its name (%1), then the reason the
+// system or the reader gives (%2). The windows' boxes put them on two lines,
+// corbelwright-calc on one.
+inline constexpr std::string_view CouldNotOpen = "Could not open %1\n%2";
+inline constexpr std::string_view CouldNotWrite = "Could not write %1\n%2";
+inline constexpr std::string_view CannotWrite = "Cannot write %1: %2";
+inline constexpr std::string_view StandardOutput = "standard output";
 
 // Loan savings fields.
 inline constexpr std::string_view SavingsAmountNumeric = "This Loan Amount must be Numeric only";

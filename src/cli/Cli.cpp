@@ -250,13 +250,17 @@ std::string ProgramHelp() {
     const std::string trailer =
         "Some commands take more options, such as " + std::string(CsvOption.name) + " and " +
         std::string(PdfOption.name) + "; '" + program + " COMMAND --help' lists them.";
+    const std::string statuses =
+        "Exit status: 0 for a result, help or the version; 2 when a check fails or the PDF file "
+        "or standard output cannot be written (the reason on standard error); 64 for wrong usage. "
+        "A reader that stops early, as head does, may end the program by SIGPIPE.";
     std::string text = HelpText(parser,
                                 "Usage: " + program + " COMMAND [OPTIONS]\n       " + program +
                                     " [COMMAND] --help\n       " + program + " --version\n",
                                 "The calculations of Corbelwright's windows with no window: each "
                                 "command reads and checks its options as its window reads and "
                                 "checks its fields.",
-                                "\n" + LabelsLine() + Wrapped(trailer));
+                                "\n" + LabelsLine() + Wrapped(trailer) + "\n" + Wrapped(statuses));
     // Qt heads the positional arguments "Arguments:"; here they are the commands.
     const std::string heading = "\nArguments:\n";
     if (const auto at = text.find(heading); at != std::string::npos) {
@@ -415,10 +419,10 @@ bool PrintPdf(const Invocation& call, const Output& output, const ReportJob& job
         output.err << Fill(msg::PdfModuleMissing, {why}) << "\n";
         return false;
     }
-    if (print(file, job)) {
+    if (print(file, job, why)) {
         return true;
     }
-    output.err << Fill(msg::PrinterFailed, {file}) << "\n";
+    output.err << Fill(msg::CannotWrite, {file, why}) << "\n";
     return false;
 }
 

@@ -4,12 +4,20 @@
 #include <QPushButton>
 
 #include "ui/Controls.h"
+#include "ui/FileWriting.h"
 
 namespace corbel::ui {
 
 namespace {
 
 void PrintOn(QPrinter& printer, QWidget* window, const UiContext& context, const ReportJob& job) {
+    if (PrintsToPdfFile(printer)) {
+        WritePdfOrSay(window, context, printer, [&](QPagedPaintDevice& device) {
+            PrinterPageDevice page(device);
+            return job(page);
+        });
+        return;
+    }
     if (!PrintReport(printer, job)) {
         context.dialogs.showMessage(
             window, Information(Fill(msg::PrinterFailed, {PrinterName(printer).toStdString()})));
