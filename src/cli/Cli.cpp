@@ -313,7 +313,9 @@ std::unique_ptr<LocaleRegional> MakeRegional(const Invocation& call) {
     }
     const std::string name = call.text("--locale");
     const QLocale locale(QString::fromStdString(name));
-    if (locale.language() == QLocale::C && name != "C" && name != "POSIX") {
+    // Names as the system writes them: "C.UTF-8" is the C locale, as in LANG.
+    const std::string_view language = std::string_view(name).substr(0, name.find_first_of(".@"));
+    if (locale.language() == QLocale::C && language != "C" && language != "POSIX") {
         throw UsageError("unknown locale '" + name + "'");
     }
     return std::make_unique<LocaleRegional>(locale);
