@@ -127,6 +127,11 @@ inline constexpr std::string_view SaveFileFirst = "Do you want to save your file
 // The message `pattern` with each %1 ... %9 replaced by that argument, in one pass.
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args);
 
+// A bad text (UTF-8) as a message quotes it: its first 40 characters, then "…"
+// when more follow, so that a line of a million characters makes a box that
+// fits on the screen.
+std::string Excerpt(std::string_view text);
+
 inline Message Information(std::string_view text) {
     return {std::string(text), MessageKind::Information};
 }

@@ -170,6 +170,7 @@ TEST(LoadLoanFileTest, WhatIfNumbersSkipBlanksAndFailOnOtherTokens) {
 }
 
 TEST(LoadLoanFileTest, BadListIndexLinesFailWithTheirMessage) {
+    const std::string Million(1000000, 'x');
     const struct {
         const char* name;
         std::string bytes;
@@ -185,6 +186,13 @@ TEST(LoadLoanFileTest, BadListIndexLinesFailWithTheirMessage) {
         {"line 28 negative", Join(With(28, "-1")), "'-1' is not a valid list index"},
         {"cut after line 26", Join(FirstLines(26)), "'' is not a valid integer value"},
         {"line 5 leading spaces", Join(With(5, "  7")), ""},
+        // A long bad text is quoted by its first 40 characters.
+        {"line 5 forty characters", Join(With(5, std::string(39, 'x') + "\xE9")),
+         "'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u00E9' is not a valid integer value"},
+        {"line 5 a million characters", Join(With(5, std::string(39, 'x') + "\xE9" + Million)),
+         "'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u00E9\u2026' is not a valid integer value"},
+        {"line 6 fifty zeros before 9", Join(With(6, std::string(50, '0') + "9")),
+         "'0000000000000000000000000000000000000000\u2026' is not a valid list index"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
