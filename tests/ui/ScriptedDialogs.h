@@ -2,6 +2,7 @@
 
 #include <QPrinter>
 #include <QString>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -24,6 +25,7 @@ class ScriptedDialogs : public Dialogs {
     struct Shown {
         Message message;
         std::string title;
+        bool overShownWindow;  // the box's window stood on the screen
     };
     enum class FileDialog { Open, Save };
     struct FileDialogShown {
@@ -31,8 +33,8 @@ class ScriptedDialogs : public Dialogs {
         FileDialogSetup setup;
     };
 
-    void showMessage(QWidget*, const Message& message) override {
-        shown.push_back({message, std::string(Title(message.kind))});
+    void showMessage(QWidget* parent, const Message& message) override {
+        shown.push_back({message, std::string(Title(message.kind)), parent && parent->isVisible()});
         if (onMessage) {
             onMessage(message);
         }
@@ -111,7 +113,9 @@ class MemorySettings : public SettingsStore {
   public:
     std::optional<std::string> readCurrentFile() const override { return currentFile; }
     void writeCurrentFile(const std::string& path) override { currentFile = path; }
+    std::string failure() const override { return failureText; }
     std::optional<std::string> currentFile;
+    std::string failureText;
 };
 
 }  // namespace corbel::test
