@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev fonts-liberation poppler-utils locales
-          desktop-file-utils appstream shared-mime-info dpkg-dev)
+          desktop-file-utils appstream shared-mime-info dpkg-dev
+          file)
 case "${1:-}" in
     --x11) packages+=(xvfb xauth xdotool imagemagick) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
