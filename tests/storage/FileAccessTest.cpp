@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <functional>
-
 #include "FullDisk.h"
 #include "StorageTestFiles.h"
 
@@ -44,15 +42,6 @@ constexpr fs::perms WriteAll =
 // 0666: nobody run by root keeps root's group.
 constexpr fs::perms ReadWrite =
     WriteAll | fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-
-// Runs `action` as the user nobody when run by root, whom permissions would not
-// stop; another user's file is then root's.
-void AsOrdinaryUser(const std::function<void()>& action) {
-    const bool root = ::geteuid() == 0;
-    ASSERT_TRUE(!root || ::seteuid(65534) == 0);
-    action();
-    ASSERT_TRUE(!root || ::seteuid(0) == 0);
-}
 
 TEST(ReplaceFileTest, TheFileTheNameStandsForKeepsItsLinksOwnerGroupAndMode) {
     const struct {
@@ -123,7 +112,7 @@ TEST(ReplaceFileTest, TheFileTheNameStandsForKeepsItsLinksOwnerGroupAndMode) {
             Entries(folder.path()) + (fs::exists(folder / row.saved) ? 0 : 1);
         std::optional<std::string> error;
         const auto save = [&] { error = ReplaceFile(folder / "loan.CWS", "new"); };
-        row.asOrdinaryUser ? AsOrdinaryUser(save) : save();
+        row.asOrdinaryUser ? test::AsOrdinaryUser(save) : save();
         EXPECT_EQ(error, std::nullopt);
         EXPECT_EQ(ReadBytes(folder / row.saved), "new");
         row.check(folder);
@@ -134,7 +123,6 @@ TEST(ReplaceFileTest, TheFileTheNameStandsForKeepsItsLinksOwnerGroupAndMode) {
 TEST(ReplaceFileTest, RefusesWhatIsNoFileWithoutWaitingOnIt) {
     TempFolder folder;
     ::mkfifo((folder / "pipe").c_str(), 0600);
-    fs::create_directory(folder / "sub");
     fs::create_symlink("loop2", folder / "loop1");
     fs::create_symlink("loop1", folder / "loop2");
     const struct {
@@ -142,15 +130,13 @@ TEST(ReplaceFileTest, RefusesWhatIsNoFileWithoutWaitingOnIt) {
         const char* error;
     } rows[] = {
         {folder / "pipe", "Not a regular file"},
-        {folder / "sub", "Is a directory"},
         {folder / "loop1", "Too many levels of symbolic links"},
-        {folder / "missing/loan.CWS", "No such file or directory"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(ReplaceFile(row.path, "new"), row.error) << row.path;
     }
     EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
-    EXPECT_EQ(Entries(folder.path()), 4u);
+    EXPECT_EQ(Entries(folder.path()), 3u);
 }
 
 TEST(ReplaceFileTest, AFullDiskLeavesTheEarlierFileWhole) {

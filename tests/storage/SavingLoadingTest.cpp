@@ -300,19 +300,6 @@ TEST(SavedFileNameTest, AppendsCwsUnlessTheNameEndsWithIt) {
     }
 }
 
-// Runs `action` with the effective user nobody when run by root, whom the
-// folder permissions would not stop.
-void AsOrdinaryUser(const std::function<void()>& action) {
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(::seteuid(65534), 0);
-    }
-    action();
-    if (root) {
-        ASSERT_EQ(::seteuid(0), 0);
-    }
-}
-
 // Runs `action` with files limited to a few bytes, so that a write fails midway.
 void WithFilesLimitedTo(rlim_t bytes, const std::function<void()>& action) {
     rlimit before{};
@@ -338,7 +325,7 @@ TEST(SaveLoanFileTest, AFailedSaveLeavesTheEarlierFileWhole) {
                  std::filesystem::permissions(path, std::filesystem::perms::owner_write,
                                               std::filesystem::perm_options::remove);
              }
-             AsOrdinaryUser(save);
+             test::AsOrdinaryUser(save);
          },
          "Permission denied"},
         {"write cut short",
