@@ -31,10 +31,10 @@ void BM_LongestSchedulePdf(benchmark::State& state) {
         schedule.rows};
     const std::string file = QDir::temp().filePath("corbelwright-bench-schedule.pdf").toStdString();
     for (auto _ : state) {
-        const bool ok = PrintReportToPdf(file, [&](report::PageDevice& device) {
+        const auto failure = PrintReportToPdf(file, [&](report::PageDevice& device) {
             return PrintLoanSchedule(device, printed, regional);
         });
-        if (!ok) {
+        if (failure) {
             state.SkipWithError("the PDF could not be printed");
         }
     }

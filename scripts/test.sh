@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 shift || true
 scripts/setup-debian.sh
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCW_WERROR=ON "$@"
 cmake --build "$build_dir" -j"$(nproc)"
 cd "$build_dir"
 # Window tests run on the offscreen platform; no display is needed.

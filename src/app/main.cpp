@@ -18,6 +18,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/Version.h"
 #include "platform/Dialogs.h"
@@ -192,7 +193,9 @@ int main(int argc, char** argv) {
                   << "\nTry 'corbelwright --help'.\n";
         return UsageStatus;
     }
-    // The loan file, if any, stays the first of QCoreApplication::arguments().
+    // QApplication took its own options out of argv; the file is read by the
+    // bytes given, which QString would not keep for a name that is not UTF-8.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     const corbel::LocaleRegional regional = corbel::LocaleRegional::system();
@@ -200,8 +203,7 @@ int main(int argc, char** argv) {
     corbel::QtSettingsStore settings;
     corbel::ui::HelpWindow help(FindHelpFile(programFolder));
     corbel::ui::TMORTLOAN window({regional, dialogs, help},
-                                 corbel::FileDialogStartFolder(programFolder), settings,
-                                 QCoreApplication::arguments().mid(1));
+                                 corbel::FileDialogStartFolder(programFolder), settings, arguments);
     window.show();
     DumpWidgetsIfAsked(app);
     return app.exec();

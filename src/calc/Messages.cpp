@@ -34,4 +34,16 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string_vie
     return text;
 }
 
+std::string Excerpt(std::string_view text) {
+    constexpr int MaxCharacters = 40;
+    int characters = 0;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        // A character starts at every byte that does not continue one.
+        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80 && ++characters > MaxCharacters) {
+            return std::string(text.substr(0, k)) + "\u2026";
+        }
+    }
+    return std::string(text);
+}
+
 }  // namespace corbel

@@ -97,6 +97,15 @@ inline constexpr std::string_view PrinterFailed = "The printer \"%1\" could not 
 // %1 is the reason the loader gives.
 inline constexpr std::string_view PdfModuleMissing =
     "The PDF printing module could not be loaded: %1";
+inline constexpr std::string_view PdfNotDrawn = "The PDF document could not be drawn";
+
+// A file that could not be read or written: its name (%1), then the reason the
+// system or the reader gives (%2). The windows' boxes put them on two lines,
+// corbelwright-calc on one.
+inline constexpr std::string_view CouldNotOpen = "Could not open %1\n%2";
+inline constexpr std::string_view CouldNotWrite = "Could not write %1\n%2";
+inline constexpr std::string_view CannotWrite = "Cannot write %1: %2";
+inline constexpr std::string_view StandardOutput = "standard output";
 
 // Loan savings fields.
 inline constexpr std::string_view SavingsAmountNumeric = "This Loan Amount must be Numeric only";
@@ -121,6 +130,11 @@ inline constexpr std::string_view SaveFileFirst = "Do you want to save your file
 
 // The message `pattern` with each %1 ... %9 replaced by that argument, in one pass.
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args);
+
+// A bad text (UTF-8) as a message quotes it: its first 40 characters, then "…"
+// when more follow, so that a line of a million characters makes a box that
+// fits on the screen.
+std::string Excerpt(std::string_view text);
 
 inline Message Information(std::string_view text) {
     return {std::string(text), MessageKind::Information};

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 
 #include "calc/Version.h"
@@ -222,6 +223,17 @@ std::string HelpText(const QCommandLineParser& parser, const std::string& usage,
     return usage + Wrapped(summary) + text.mid(text.indexOf('\n') + 1).toStdString() + trailer;
 }
 
+// The texts one after the other. Appended in turn: a text put in front of a
+// temporary string ("\n" + LabelsLine()) makes GCC 12 at -O3 warn of an
+// overlapping copy that cannot happen (-Wrestrict).
+std::string Joined(std::initializer_list<std::string> texts) {
+    std::string joined;
+    for (const std::string& text : texts) {
+        joined += text;
+    }
+    return joined;
+}
+
 std::string LabelsLine() {
     return Wrapped("LABEL is one of " + LabelList() + "; default " +
                    std::string(Label(DefaultFrequency)) + ".");
@@ -233,9 +245,9 @@ std::string CommandHelp(const Command& command) {
         parser.addOption(QtOption(option));
     }
     const std::string call = std::string(Program) + " " + std::string(command.name);
-    return HelpText(
-        parser, "Usage: " + call + " [OPTIONS]\n", command.summary,
-        "\n" + LabelsLine() + "\nExample:\n  " + call + " " + std::string(command.example) + "\n");
+    return HelpText(parser, "Usage: " + call + " [OPTIONS]\n", command.summary,
+                    Joined({"\n", LabelsLine(), "\nExample:\n  ", call, " ",
+                            std::string(command.example), "\n"}));
 }
 
 std::string ProgramHelp() {
@@ -254,13 +266,18 @@ std::string ProgramHelp() {
     const std::string trailer =
         "Some commands take more options, such as " + std::string(CsvOption.name) + " and " +
         std::string(PdfOption.name) + "; '" + program + " COMMAND --help' lists them.";
-    std::string text = HelpText(parser,
-                                "Usage: " + program + " COMMAND [OPTIONS]\n       " + program +
-                                    " [COMMAND] --help\n       " + program + " --version\n",
-                                "The calculations of Corbelwright's windows with no window: each "
-                                "command reads and checks its options as its window reads and "
-                                "checks its fields.",
-                                "\n" + LabelsLine() + Wrapped(trailer));
+    const std::string statuses =
+        "Exit status: 0 for a result, help or the version; 2 when a check fails or the PDF file "
+        "or standard output cannot be written (the reason on standard error); 64 for wrong usage. "
+        "A reader that stops early, as head does, may end the program by SIGPIPE.";
+    std::string text =
+        HelpText(parser,
+                 "Usage: " + program + " COMMAND [OPTIONS]\n       " + program +
+                     " [COMMAND] --help\n       " + program + " --version\n",
+                 "The calculations of Corbelwright's windows with no window: each "
+                 "command reads and checks its options as its window reads and "
+                 "checks its fields.",
+                 Joined({"\n", LabelsLine(), Wrapped(trailer), "\n", Wrapped(statuses)}));
     // Qt heads the positional arguments "Arguments:"; here they are the commands.
     const std::string heading = "\nArguments:\n";
     if (const auto at = text.find(heading); at != std::string::npos) {
@@ -313,7 +330,9 @@ std::unique_ptr<LocaleRegional> MakeRegional(const Invocation& call) {
     }
     const std::string name = call.text("--locale");
     const QLocale locale(QString::fromStdString(name));
-    if (locale.language() == QLocale::C && name != "C" && name != "POSIX") {
+    // Names as the system writes them: "C.UTF-8" is the C locale, as in LANG.
+    const std::string_view language = std::string_view(name).substr(0, name.find_first_of(".@"));
+    if (locale.language() == QLocale::C && language != "C" && language != "POSIX") {
         throw UsageError("unknown locale '" + name + "'");
     }
     return std::make_unique<LocaleRegional>(locale);
@@ -419,10 +438,10 @@ bool PrintPdf(const Invocation& call, const Output& output, const ReportJob& job
         output.err << Fill(msg::PdfModuleMissing, {why}) << "\n";
         return false;
     }
-    if (print(file, job)) {
+    if (print(file, job, why)) {
         return true;
     }
-    output.err << Fill(msg::PrinterFailed, {file}) << "\n";
+    output.err << Fill(msg::CannotWrite, {file, why}) << "\n";
     return false;
 }
 

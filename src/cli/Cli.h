@@ -99,8 +99,8 @@ std::string Escaped(std::string_view text);
 // One "Label: value" line of the text form.
 void WriteLine(std::ostream& out, std::string_view label, std::string_view value);
 
-// Prints the report for `--pdf`, if asked. Answers false, with the printer's
-// message on standard error, when the file could not be printed.
+// Prints the report for `--pdf`, if asked. Answers false, with the file's name
+// and the reason on standard error, when the file could not be written.
 bool PrintPdf(const Invocation& call, const Output& output, const ReportJob& job);
 
 // Runs `corbelwright-calc` with the arguments after the program name.

@@ -4,7 +4,6 @@
 
 #include "calc/AdditionalPayments.h"
 #include "calc/ErrorChecking.h"
-#include "calc/TableCells.h"
 #include "cli/Cli.h"
 #include "cli/Json.h"
 
@@ -30,12 +29,12 @@ int RunExtra(const Invocation& call, const Output& output) {
         return ReportFailure(output, result.failure());
     }
     if (call.json()) {
-        // The interest without the extra as the window shows it, in cents.
-        WriteJson(output.out,
-                  {{"total_interest", Number(CellValue(result->totalInterest, CellForm::Money))},
-                   {"new_interest", Number(result->newInterest)},
-                   {"interest_saved", Number(result->interestSaved)},
-                   {"sentence", result->sentence}});
+        // The interest without the extra as held, as `loan` writes it; the two
+        // others are rounded to cents.
+        WriteJson(output.out, {{"total_interest", Number(result->totalInterest)},
+                               {"new_interest", Number(result->newInterest)},
+                               {"interest_saved", Number(result->interestSaved)},
+                               {"sentence", result->sentence}});
         return ExitOk;
     }
     WriteLine(output.out, TotalInterestCaption, FormatMoney(r, result->totalInterest));

@@ -11,8 +11,10 @@
 #include "platform/PrinterDevice.h"
 
 extern "C" bool corbelwright_print_report_to_pdf(const std::string& fileName,
-                                                 const corbel::ReportJob& job) {
-    return corbel::PrintReportToPdf(fileName, job);
+                                                 const corbel::ReportJob& job, std::string& why) {
+    const auto failure = corbel::PrintReportToPdf(fileName, job);
+    why = failure.value_or(std::string());
+    return !failure;
 }
 
 // The program checks the name it looks up against the function it exports.

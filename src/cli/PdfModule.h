@@ -14,10 +14,11 @@ namespace corbel::cli {
 // printer needs Qt Gui and PrintSupport and the many libraries under them,
 // whose loading would otherwise slow every run of the program.
 
-// The module's file name, and the function it exports: PrintReportToPdf.
+// The module's file name, and the function it exports: PrintReportToPdf,
+// false with the reason in `why` when the file could not be written.
 inline constexpr const char* PdfModuleName = "corbelwright-calc-pdf.so";
 inline constexpr const char* PdfEntryName = "corbelwright_print_report_to_pdf";
-using PdfPrinter = bool (*)(const std::string& fileName, const ReportJob& job);
+using PdfPrinter = bool (*)(const std::string& fileName, const ReportJob& job, std::string& why);
 
 // The module's printer, from the program's own folder or from where the install
 // rules put the module; nullptr, with the loader's reason in `why`, when it

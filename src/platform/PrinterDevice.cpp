@@ -4,10 +4,16 @@
 
 #include "platform/PrinterDevice.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageSize>
+#include <QPaintEngine>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <memory>
+
+#include "calc/Messages.h"
+#include "storage/FileAccess.h"
 
 namespace corbel {
 
@@ -23,10 +29,10 @@ int Key(const report::ReportFont& font) {
 
 }  // namespace
 
-PrinterPageDevice::PrinterPageDevice(QPrinter& printer) : printer_(printer) {
+PrinterPageDevice::PrinterPageDevice(QPagedPaintDevice& device) : device_(device) {
     // The page's lines are counted before the document begins, so the page must
     // already be upright then.
-    printer_.setPageOrientation(QPageLayout::Portrait);
+    device_.setPageOrientation(QPageLayout::Portrait);
 }
 
 const PrinterPageDevice::Face& PrinterPageDevice::face(const report::ReportFont& font) {
@@ -38,23 +44,24 @@ const PrinterPageDevice::Face& PrinterPageDevice::face(const report::ReportFont&
         f.setPointSize(font.points);
         f.setBold(font.bold);
         f.setUnderline(font.underline);
-        it = faces_.emplace(key, Face{f, QFontMetrics(f, &printer_)}).first;
+        it = faces_.emplace(key, Face{f, QFontMetrics(f, &device_)}).first;
     }
     return it->second;
 }
 
 bool PrinterPageDevice::beginDocument() {
     drawing_ = nullptr;
-    return painter_.begin(&printer_);
+    return painter_.begin(&device_);
 }
 
 bool PrinterPageDevice::newPage() {
-    return printer_.newPage();
+    return device_.newPage();
 }
 
 bool PrinterPageDevice::endDocument() {
     const bool ended = !painter_.isActive() || painter_.end();
-    return ended && printer_.printerState() != QPrinter::Error;
+    const auto* printer = dynamic_cast<const QPrinter*>(&device_);
+    return ended && (!printer || printer->printerState() != QPrinter::Error);
 }
 
 void PrinterPageDevice::drawText(int x, int y, std::string_view text,
@@ -80,11 +87,11 @@ int PrinterPageDevice::cellHeight(const report::ReportFont& font) {
 }
 
 int PrinterPageDevice::pageWidth() {
-    return static_cast<int>(printer_.pageRect(QPrinter::DevicePixel).width());
+    return device_.pageLayout().paintRectPixels(device_.logicalDpiX()).width();
 }
 
 int PrinterPageDevice::pageHeight() {
-    return static_cast<int>(printer_.pageRect(QPrinter::DevicePixel).height());
+    return device_.pageLayout().paintRectPixels(device_.logicalDpiY()).height();
 }
 
 bool PrintReport(QPrinter& printer, const ReportJob& job) {
@@ -97,7 +104,35 @@ QString PrinterName(const QPrinter& printer) {
                                                          : printer.printerName();
 }
 
-bool PrintReportToPdf(const std::string& fileName, const ReportJob& job) {
+bool PrintsToPdfFile(QPrinter& printer) {
+    // A print preview draws through an engine of its own on the same printer.
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
+           printer.paintEngine() && printer.paintEngine()->type() == QPaintEngine::Pdf;
+}
+
+std::optional<std::string> WritePdfFile(const std::string& fileName, const QPrinter& settings,
+                                        const PaintDocument& paint) {
+    // Qt's PDF writer does not report a write that fails, so it writes into
+    // memory, where none can, and the file is written as every other file.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&bytes);
+        writer.setResolution(settings.resolution());
+        writer.setPageLayout(settings.pageLayout());
+        writer.setPdfVersion(settings.pdfVersion());
+        writer.setCreator(settings.creator());
+        writer.setTitle(settings.docName());
+        if (!paint(writer)) {
+            return std::string(msg::PdfNotDrawn);
+        }
+    }
+    const QByteArray& pdf = bytes.data();
+    return ReplaceFile(fileName,
+                       std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}
+
+std::optional<std::string> PrintReportToPdf(const std::string& fileName, const ReportJob& job) {
     static int argc = 1;
     static char name[] = "corbelwright";
     static char* argv[] = {name, nullptr};
@@ -113,13 +148,15 @@ bool PrintReportToPdf(const std::string& fileName, const ReportJob& job) {
         }
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setOutputFileName(QString::fromStdString(fileName));
-    const bool printed = PrintReport(printer, job);
+    QPrinter a4(QPrinter::HighResolution);
+    a4.setOutputFormat(QPrinter::PdfFormat);
+    a4.setPageSize(QPageSize(QPageSize::A4));
+    auto failure = WritePdfFile(fileName, a4, [&](QPagedPaintDevice& device) {
+        PrinterPageDevice page(device);
+        return job(page);
+    });
     qInstallMessageHandler(previous);
-    return printed;
+    return failure;
 }
 
 }  // namespace corbel

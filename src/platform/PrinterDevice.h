@@ -10,20 +10,22 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "report/PageDevice.h"
 
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace corbel {
 
-// The reports' page device over a printer: "Courier New" (Liberation Mono where
-// fontconfig substitutes it), portrait, device units of the printer's resolution
-// from the top-left corner of the printable area.
+// The reports' page device over a printer or a PDF writer: "Courier New"
+// (Liberation Mono where fontconfig substitutes it), portrait, device units of
+// the device's resolution from the top-left corner of the printable area.
 class PrinterPageDevice : public report::PageDevice {
   public:
-    explicit PrinterPageDevice(QPrinter& printer);
+    explicit PrinterPageDevice(QPagedPaintDevice& device);
 
     bool beginDocument() override;
     bool newPage() override;
@@ -42,7 +44,7 @@ class PrinterPageDevice : public report::PageDevice {
     };
     const Face& face(const report::ReportFont& font);
 
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
     QPainter painter_;
     std::map<int, Face> faces_;
     const Face* drawing_ = nullptr;  // the painter's current font
@@ -54,8 +56,22 @@ bool PrintReport(QPrinter& printer, const ReportJob& job);
 // What a failure message calls the printer: its name, or the file it writes.
 QString PrinterName(const QPrinter& printer);
 
-// Prints the report into a PDF file on A4. A program without a GUI application
-// gets a windowless one on the offscreen platform for the time of printing.
-bool PrintReportToPdf(const std::string& fileName, const ReportJob& job);
+// Draws a whole document on a printer or a PDF writer; false when it failed.
+using PaintDocument = std::function<bool(QPagedPaintDevice& device)>;
+
+// Whether the printer writes a PDF file, rather than printing or drawing a preview.
+bool PrintsToPdfFile(QPrinter& printer);
+
+// Writes the document into the PDF file `fileName` (bytes in the file system's
+// encoding) on the printer's page layout and resolution. The document is drawn
+// in memory, then written as ReplaceFile writes every file, so that a failure
+// leaves an earlier file whole. Nothing, or the reason it failed.
+std::optional<std::string> WritePdfFile(const std::string& fileName, const QPrinter& settings,
+                                        const PaintDocument& paint);
+
+// Prints the report into a PDF file on A4, as WritePdfFile. A program without
+// a GUI application gets a windowless one on the offscreen platform for the
+// time of printing.
+std::optional<std::string> PrintReportToPdf(const std::string& fileName, const ReportJob& job);
 
 }  // namespace corbel

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <string_view>
 
 #include "storage/LastFile.h"
 
@@ -23,13 +25,22 @@ class ProgramSettings : public SettingsStore {
 // The settings in QSettings, organisation "Wendle": the last-file memory as the
 // value "CurrentFile" of group "CWIni" (the registry under HKEY_CURRENT_USER on
 // Windows, an INI file under the user's configuration folder elsewhere), the
-// windows' choices in group "Remembered".
+// windows' choices in group "Remembered". A settings file that is not a regular
+// file (a pipe would hold the program up for ever) is neither read nor written,
+// and failure() says so.
 class QtSettingsStore : public ProgramSettings {
   public:
     std::optional<std::string> readCurrentFile() const override;
     void writeCurrentFile(const std::string& path) override;
+    std::string failure() const override { return failure_; }
     QString recall(const QString& key) const override;
     void remember(const QString& key, const QString& value) override;
+
+  private:
+    // Whether the settings file may be opened; otherwise failure_ says why.
+    bool usable(std::string_view action) const;
+
+    mutable std::string failure_;
 };
 
 }  // namespace corbel

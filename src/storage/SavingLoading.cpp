@@ -96,7 +96,7 @@ class LineReader {
         digits.remove_prefix(std::min(digits.find_first_not_of(' '), digits.size()));
         const auto value = SignedDecimal(digits);
         if (!value) {
-            throw ReadFailure{Fill(msg::NotValidInteger, {FromWindows1252(line)})};
+            throw ReadFailure{Fill(msg::NotValidInteger, {Excerpt(FromWindows1252(line))})};
         }
         return checkedIndex(*value, line);
     }
@@ -139,7 +139,7 @@ class LineReader {
   private:
     static int checkedIndex(int value, std::string_view text) {
         if (value < 0 || value > 7) {
-            throw ReadFailure{Fill(msg::NotValidListIndex, {FromWindows1252(text)})};
+            throw ReadFailure{Fill(msg::NotValidListIndex, {Excerpt(FromWindows1252(text))})};
         }
         return value;
     }

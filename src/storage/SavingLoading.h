@@ -88,11 +88,11 @@ std::string LoanFileText(const SavedLoan& loan);
 // longer file: reading past them then fails as too large.
 LoadResult ParseLoanFile(std::string_view bytes, bool more = false);
 
-// Reads and checks the file at `path` (UTF-8); failures carry the system's
+// Reads and checks the file at `path`; failures carry the system's
 // error text or the text of the first bad line.
 LoadResult ReadLoanFile(const std::string& path);
 
-// Writes the file at `path` through a temporary file beside it; on failure the
+// Writes the file at `path` as ReplaceFile writes every file; on failure the
 // earlier file is left whole and the system's error text returned.
 std::optional<std::string> WriteLoanFile(const std::string& path, const SavedLoan& loan);
 

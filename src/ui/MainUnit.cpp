@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,10 +19,12 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/ErrorChecking.h"
@@ -31,6 +34,7 @@
 #include "ui/AboutFormUnit.h"
 #include "ui/Controls.h"
 #include "ui/ExtraPaymentUnit.h"
+#include "ui/FileWriting.h"
 #include "ui/HeaderBand.h"
 #include "ui/LoanPage.h"
 #include "ui/LoanSavingsPage.h"
@@ -50,7 +54,8 @@ constexpr QSize ClientArea(525, 401);
 }  // namespace
 
 TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
-                     ProgramSettings& settings, const QStringList& arguments, QWidget* parent)
+                     ProgramSettings& settings, const std::vector<std::string>& arguments,
+                     QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       settings_(settings),
@@ -321,20 +326,24 @@ void TMORTLOAN::TransferBtnClick() {
     PageControl1->setCurrentWidget(loan_);
 }
 
-void TMORTLOAN::reopenLastFile(const QStringList& arguments) {
-    std::vector<std::string> texts;
-    for (const QString& argument : arguments) {
-        texts.push_back(argument.toStdString());
-    }
+void TMORTLOAN::reopenLastFile(const std::vector<std::string>& arguments) {
     const Reopen reopen =
-        corbel::ReopenLastFile(texts, settings_, state_.CurrentFileName.toStdString());
-    state_.CurrentFileName = Q(reopen.currentFileName);
+        corbel::ReopenLastFile(arguments, settings_, FileSystemName(state_.CurrentFileName));
+    state_.CurrentFileName = QFile::decodeName(QByteArray::fromStdString(reopen.currentFileName));
+    settingsFailureShown_ = settings_.failure();
+    if (!settingsFailureShown_.empty()) {
+        startupFailures_.push_back(Error(settingsFailureShown_));
+    }
     if (reopen.fileToLoad) {
-        const QString path = Q(*reopen.fileToLoad);
+        // The name as shown; the file itself is read by its bytes, which a name
+        // that is not valid UTF-8 keeps.
+        const QString path = QFile::decodeName(QByteArray::fromStdString(*reopen.fileToLoad));
         openDialog_.folder = saveDialog_.folder = QFileInfo(path).absolutePath();
         openDialog_.name = saveDialog_.name = path;
-        // A file that cannot be read has shown why; the program starts all the same.
-        LoadLoanFile(path);
+        // The program starts all the same.
+        if (auto failure = load(*reopen.fileToLoad, path)) {
+            startupFailures_.push_back(std::move(*failure));
+        }
     }
 }
 
@@ -386,8 +395,9 @@ void TMORTLOAN::ClearLoanInputs() {
 }
 
 bool TMORTLOAN::SaveLoanFile(const QString& path) {
-    if (const auto error = WriteLoanFile(path.toStdString(), record())) {
-        context_.dialogs.showMessage(this, Error(*error));
+    if (const auto error = WriteLoanFile(FileSystemName(path), record())) {
+        context_.dialogs.showMessage(this,
+                                     Error(Fill(msg::CouldNotWrite, {path.toStdString(), *error})));
         return false;
     }
     setWindowTitle(fileTitle(path));
@@ -395,18 +405,25 @@ bool TMORTLOAN::SaveLoanFile(const QString& path) {
     return true;
 }
 
-bool TMORTLOAN::LoadLoanFile(const QString& path) {
+std::optional<Message> TMORTLOAN::load(const std::string& file, const QString& path) {
     // Read and checked whole first, so that a bad file leaves the pages alone.
-    const LoadResult read = ReadLoanFile(path.toStdString());
+    const LoadResult read = ReadLoanFile(file);
     if (!read.loan) {
-        context_.dialogs.showMessage(this, Error(read.error));
-        return false;
+        return Error(Fill(msg::CouldNotOpen, {path.toStdString(), read.error}));
     }
     ClearLoanInputs();
     setWindowTitle(fileTitle(path));
     apply(*read.loan);
     state_.LoanSaved = true;
-    return true;
+    return std::nullopt;
+}
+
+bool TMORTLOAN::LoadLoanFile(const QString& path) {
+    const auto failure = load(FileSystemName(path), path);
+    if (failure) {
+        context_.dialogs.showMessage(this, *failure);
+    }
+    return !failure;
 }
 
 void TMORTLOAN::SaveBtnClick() {
@@ -455,7 +472,12 @@ bool TMORTLOAN::FormCloseQuery() {
                 break;
         }
     }
-    RememberCurrentFile(settings_, state_.CurrentFileName.toStdString());
+    RememberCurrentFile(settings_, FileSystemName(state_.CurrentFileName));
+    // The program closes all the same; the user learns that the file is not
+    // remembered, unless start-up said so already.
+    if (const std::string failure = settings_.failure(); failure != settingsFailureShown_) {
+        context_.dialogs.showMessage(this, Error(failure));
+    }
     return true;
 }
 
@@ -478,6 +500,13 @@ void TMORTLOAN::showEvent(QShowEvent* event) {
         if (const QScreen* screen = this->screen()) {
             move(screen->availableGeometry().center() - rect().center());
         }
+        // Over the window, once it stands on the screen, rather than alone
+        // before it.
+        QTimer::singleShot(0, this, [this] {
+            for (const Message& failure : std::exchange(startupFailures_, {})) {
+                context_.dialogs.showMessage(this, failure);
+            }
+        });
     }
 }
 

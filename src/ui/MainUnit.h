@@ -6,7 +6,9 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <QStringList>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/Dialogs.h"
 #include "storage/LastFile.h"
@@ -38,15 +40,17 @@ enum class AdditionalPaymentChoice;
 
 // The main window: it owns the start-up and shut-down, the pages, the tool bar
 // and menu, and the secondary windows (created once each, for the whole run).
-// `arguments` are the command-line arguments after the program's name: a first
-// one naming a saved loan file opens it at start-up instead of the last file
-// remembered in `settings`, where the windows keep their choices too. The open
-// and save dialogs first start in `fileDialogFolder`.
+// `arguments` are the command-line arguments after the program's name, as bytes
+// in the file system's encoding: a file named there opens at start-up instead
+// of the last file remembered in `settings` (ReopenLastFile), where the windows
+// keep their choices too. A start-up file that cannot be read is shown over the
+// window once it is shown. The open and save dialogs first start in
+// `fileDialogFolder`.
 class TMORTLOAN : public QMainWindow {
     Q_OBJECT
   public:
     TMORTLOAN(const UiContext& context, const QString& fileDialogFolder, ProgramSettings& settings,
-              const QStringList& arguments = {}, QWidget* parent = nullptr);
+              const std::vector<std::string>& arguments = {}, QWidget* parent = nullptr);
 
     SharedState& state() { return state_; }
 
@@ -65,8 +69,9 @@ class TMORTLOAN : public QMainWindow {
     void BitBtn9Click();
     void TransferBtnClick();
 
-    // The saved loan file. A failure is shown with the system's words and
-    // changes nothing: neither the pages, the title nor LoanSaved.
+    // The saved loan file. A failure is shown naming the file, then the
+    // system's words, and changes nothing: neither the pages, the title nor
+    // LoanSaved.
     bool SaveLoanFile(const QString& path);
     bool LoadLoanFile(const QString& path);
     // Empties the Loan, loan savings and Residual Value pages before a load.
@@ -94,7 +99,10 @@ class TMORTLOAN : public QMainWindow {
     void relabel();
     // The options window's OK: the chosen window, shown with the Loan page's loan.
     void openAdditionalPayments(AdditionalPaymentChoice choice);
-    void reopenLastFile(const QStringList& arguments);
+    void reopenLastFile(const std::vector<std::string>& arguments);
+    // Reads the file (`file` in the file system's bytes, `path` as shown) and
+    // applies it; the failure that stopped it otherwise.
+    std::optional<Message> load(const std::string& file, const QString& path);
     SavedLoan record() const;
     void apply(const SavedLoan& loan);
     QString fileTitle(const QString& path) const;
@@ -133,6 +141,9 @@ class TMORTLOAN : public QMainWindow {
     TAdditionalP* additional_ = nullptr;
     TMortChartForm* chart_ = nullptr;
     bool centred_ = false;
+    // What went wrong at start-up, shown over the window once it is shown.
+    std::vector<Message> startupFailures_;
+    std::string settingsFailureShown_;
 };
 
 }  // namespace corbel::ui

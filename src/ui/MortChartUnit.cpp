@@ -27,6 +27,7 @@
 
 #include "calc/Messages.h"
 #include "ui/Controls.h"
+#include "ui/FileWriting.h"
 #include "ui/Pictures.h"
 #include "ui/ReportPrinting.h"
 
@@ -298,16 +299,17 @@ QPrinter* TMortChartForm::currentPrinter() {
     return current_.get();
 }
 
-bool TMortChartForm::PrintChart(QPrinter& printer) const {
-    const QPageLayout::Orientation previous = printer.pageLayout().orientation();
-    printer.setPageOrientation(QPageLayout::Landscape);
+bool TMortChartForm::PrintChart(QPagedPaintDevice& device) const {
+    const QPageLayout::Orientation previous = device.pageLayout().orientation();
+    device.setPageOrientation(QPageLayout::Landscape);
     bool printed = false;
     QPainter painter;
-    if (painter.begin(&printer)) {
+    if (painter.begin(&device)) {
         // A chart of its own, laid out for the page rather than for the window,
         // then drawn over the whole printable area.
-        const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
-        const QSizeF laidOut = page * (LayoutDpi / printer.resolution());
+        const int resolution = device.logicalDpiX();
+        const QSizeF page = device.pageLayout().paintRectPixels(resolution).size();
+        const QSizeF laidOut = page * (LayoutDpi / resolution);
         QGraphicsScene scene;
         auto* chart = new CostChart(context_.regional);
         scene.addItem(chart);
@@ -317,8 +319,9 @@ bool TMortChartForm::PrintChart(QPrinter& printer) const {
         scene.render(&painter, QRectF(QPointF(0, 0), page), QRectF(QPointF(0, 0), laidOut));
         printed = painter.end();
     }
-    printer.setPageOrientation(previous);
-    return printed && printer.printerState() != QPrinter::Error;
+    device.setPageOrientation(previous);
+    const auto* printer = dynamic_cast<const QPrinter*>(&device);
+    return printed && (!printer || printer->printerState() != QPrinter::Error);
 }
 
 void TMortChartForm::BitBtn1Click() {
@@ -331,6 +334,11 @@ void TMortChartForm::BitBtn1Click() {
 }
 
 void TMortChartForm::printOrSay(QPrinter& printer) {
+    if (PrintsToPdfFile(printer)) {
+        WritePdfOrSay(this, context_, printer,
+                      [this](QPagedPaintDevice& device) { return PrintChart(device); });
+        return;
+    }
     if (!PrintChart(printer)) {
         const QString name = printer.outputFormat() == QPrinter::PdfFormat
                                  ? printer.outputFileName()

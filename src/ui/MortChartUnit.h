@@ -15,6 +15,7 @@
 
 class QChartView;
 class QPieSeries;
+class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QToolButton;
@@ -51,9 +52,9 @@ class TMortChartForm : public QDialog {
     // The legend, one line per slice.
     QList<LegendLine> legendLines() const;
 
-    // Prints the chart on `printer` in landscape, filling the page, and puts the
-    // printer's orientation back. False when the printer failed.
-    bool PrintChart(QPrinter& printer) const;
+    // Prints the chart on a printer or a PDF writer in landscape, filling the
+    // page, and puts the device's orientation back. False when the printer failed.
+    bool PrintChart(QPagedPaintDevice& device) const;
     void BitBtn1Click();
 
     QChartView* MortgageChart;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "ui/Controls.h"
+#include "ui/FileWriting.h"
 
 namespace corbel::ui {
 
@@ -20,6 +21,12 @@ QString PdfFileKey(const QString& report) {
 }
 
 bool PrintOn(QPrinter& printer, QWidget* window, const UiContext& context, const ReportJob& job) {
+    if (PrintsToPdfFile(printer)) {
+        return WritePdfOrSay(window, context, printer, [&](QPagedPaintDevice& device) {
+            PrinterPageDevice page(device);
+            return job(page);
+        });
+    }
     if (!PrintReport(printer, job)) {
         context.dialogs.showMessage(
             window, Information(Fill(msg::PrinterFailed, {PrinterName(printer).toStdString()})));

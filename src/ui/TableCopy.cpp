@@ -10,11 +10,11 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <algorithm>
 
 #include "ui/Controls.h"
+#include "ui/FileWriting.h"
 
 namespace corbel::ui {
 
@@ -93,14 +93,7 @@ QPushButton* ExportButton(QWidget* window, const UiContext& context, const QStri
                 path += ".csv";
             }
             // Written whole or not at all: a failed export leaves an earlier file as it was.
-            QSaveFile file(path);
-            const std::string text = CsvText(rows());
-            if (!file.open(QIODevice::WriteOnly) ||
-                file.write(text.data(), static_cast<qint64>(text.size())) !=
-                    static_cast<qint64>(text.size()) ||
-                !file.commit()) {
-                context.dialogs.showMessage(window, Error(file.errorString().toStdString()));
-            }
+            WriteFileOrSay(window, context, path, CsvText(rows()));
         });
     return button;
 }

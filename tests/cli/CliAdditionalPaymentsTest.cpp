@@ -17,13 +17,16 @@ std::vector<std::string> With(std::vector<std::string> extra) {
     return args;
 }
 
-TEST(CliExtraTest, WorkedExampleAsJson) {
+TEST(CliExtraTest, WorkedExampleAsJsonWithTheTotalInterestAsLoanWritesIt) {
     const CliRun r = Call("extra", With({"--extra", "10", "--json"}));
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out,
-              "{\"total_interest\":129.74,\"new_interest\":104.92,\"interest_saved\":24.82,"
+              "{\"total_interest\":129.74392324366116,\"new_interest\":104.92,"
+              "\"interest_saved\":24.82,"
               "\"sentence\":\"You have paid off your 2 Year Loan in 1 Year and 8 Months\"}\n");
+    EXPECT_NE(Call("loan", With({"--json"})).out.find("\"total_interest\":129.74392324366116,"),
+              std::string::npos);
 }
 
 TEST(CliExtraTest, TextForm) {

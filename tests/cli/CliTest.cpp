@@ -99,6 +99,30 @@ TEST(CliUsageTest, WrongUsageIsStatusSixtyFour) {
     EXPECT_NE(Call({"loan", "--bogus"}).err.find("--bogus"), std::string::npos);
 }
 
+TEST(CliUsageTest, LocaleNamesAsTheSystemWritesThemAndOnlyUnknownOnesRefused) {
+    const struct {
+        const char* name;
+        const char* repayment;  // empty: refused
+    } rows[] = {
+        {"C.UTF-8", "$599.56"}, {"POSIX", "$599.56"},
+        {"C", "$599.56"},       {"en_US.UTF-8", "$599.56"},
+        {"en_GB", "£599.56"},   {"de_DE.utf8@euro", "599,56"},
+        {"klingon", ""},        {"xx_YY.UTF-8", ""},
+    };
+    for (const auto& row : rows) {
+        const CliRun r = Call(
+            {"loan", "--locale", row.name, "--amount", "100000", "--rate", "6", "--years", "30"});
+        if (*row.repayment == '\0') {
+            EXPECT_EQ(r.status, 64) << row.name;
+            EXPECT_EQ(r.err.substr(0, r.err.find('\n')),
+                      "corbelwright-calc: unknown locale '" + std::string(row.name) + "'");
+        } else {
+            EXPECT_EQ(r.status, 0) << row.name << r.err;
+            EXPECT_EQ(r.out.rfind("Repayment: " + std::string(row.repayment), 0), 0u) << r.out;
+        }
+    }
+}
+
 TEST(CliUsageTest, OptionFollowedByAnotherOptionLacksItsValue) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> calls = {
         {{"loan", "--years", "--json"}, "option --years needs a value"},

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 
 #include "StorageTestFiles.h"
@@ -30,7 +32,12 @@ TEST(ReopenLastFileTest, ArgumentFirstThenTheStoredFile) {
     const std::string sub = folder / "sub";
     test::WriteBytes(a, "");
     test::WriteBytes(b, "");
+    test::WriteBytes(folder / "-dash.CWS", "");
     std::filesystem::create_directory(sub);
+    std::filesystem::create_symlink("nothing.CWS", folder / "dangling.CWS");
+    // Relative names, as typed in the folder.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
     const struct {
         const char* name;
         std::vector<std::string> arguments;
@@ -43,7 +50,10 @@ TEST(ReopenLastFileTest, ArgumentFirstThenTheStoredFile) {
         {"argument over the stored file", {a}, b, a, b},
         {"argument without a file", {gone}, b, b, b},
         {"empty argument", {""}, b, b, b},
-        {"argument naming a folder", {sub}, b, b, b},
+        {"argument naming a folder, whose failure is shown", {sub}, b, sub, b},
+        {"argument naming a link to nothing", {"dangling.CWS"}, b, "dangling.CWS", b},
+        {"a name starting with a dash after --", {"--", "-dash.CWS"}, b, "-dash.CWS", b},
+        {"-- alone", {"--"}, b, b, b},
         {"only the first argument counts", {gone, a}, b, b, b},
         {"stored file deleted", {}, gone, std::nullopt, gone},
         {"stored empty", {}, "", std::nullopt, ""},
@@ -54,6 +64,7 @@ TEST(ReopenLastFileTest, ArgumentFirstThenTheStoredFile) {
         EXPECT_EQ(reopen.fileToLoad, row.load);
         EXPECT_EQ(reopen.currentFileName, row.current);
     }
+    std::filesystem::current_path(before);
 }
 
 // Runs with XDG_CONFIG_HOME set to a folder of the build.
@@ -76,6 +87,21 @@ TEST(QtSettingsStoreTest, RemembersTheCurrentFileUnderWendleCWIni) {
     const std::string text = test::ReadBytes(file);
     EXPECT_NE(text.find("[CWIni]\nCurrentFile="), std::string::npos) << text;
     EXPECT_NE(text.find("[Remembered]\nExportFolder=/home/ann/Exports"), std::string::npos) << text;
+}
+
+// A pipe in the settings file's place would hold the program up in QSettings.
+TEST(QtSettingsStoreTest, ASettingsFileThatIsNoFileIsIgnoredWithAMessage) {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    ASSERT_NE(config, nullptr);
+    const std::string file = std::string(config) + "/Wendle.conf";
+    std::filesystem::remove(file);
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    QtSettingsStore store;
+    EXPECT_EQ(store.readCurrentFile(), std::nullopt);
+    store.writeCurrentFile("/home/ann/loan.CWS");
+    EXPECT_EQ(store.failure(), "Could not open " + file + "\nNot a regular file");
+    EXPECT_TRUE(std::filesystem::is_fifo(file));
+    std::filesystem::remove(file);
 }
 
 }  // namespace

@@ -174,6 +174,7 @@ TEST(LoadLoanFileTest, WhatIfNumbersSkipBlanksAndFailOnOtherTokens) {
 }
 
 TEST(LoadLoanFileTest, BadListIndexLinesFailWithTheirMessage) {
+    const std::string Million(1000000, 'x');
     const struct {
         const char* name;
         std::string bytes;
@@ -189,6 +190,13 @@ TEST(LoadLoanFileTest, BadListIndexLinesFailWithTheirMessage) {
         {"line 28 negative", Join(With(28, "-1")), "'-1' is not a valid list index"},
         {"cut after line 26", Join(FirstLines(26)), "'' is not a valid integer value"},
         {"line 5 leading spaces", Join(With(5, "  7")), ""},
+        // A long bad text is quoted by its first 40 characters.
+        {"line 5 forty characters", Join(With(5, std::string(39, 'x') + "\xE9")),
+         "'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u00E9' is not a valid integer value"},
+        {"line 5 a million characters", Join(With(5, std::string(39, 'x') + "\xE9" + Million)),
+         "'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u00E9\u2026' is not a valid integer value"},
+        {"line 6 fifty zeros before 9", Join(With(6, std::string(50, '0') + "9")),
+         "'0000000000000000000000000000000000000000\u2026' is not a valid list index"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -296,19 +304,6 @@ TEST(SavedFileNameTest, AppendsCwsUnlessTheNameEndsWithIt) {
     }
 }
 
-// Runs `action` with the effective user nobody when run by root, whom the
-// folder permissions would not stop.
-void AsOrdinaryUser(const std::function<void()>& action) {
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(::seteuid(65534), 0);
-    }
-    action();
-    if (root) {
-        ASSERT_EQ(::seteuid(0), 0);
-    }
-}
-
 // Runs `action` with files limited to a few bytes, so that a write fails midway.
 void WithFilesLimitedTo(rlim_t bytes, const std::function<void()>& action) {
     rlimit before{};
@@ -328,11 +323,13 @@ TEST(SaveLoanFileTest, AFailedSaveLeavesTheEarlierFileWhole) {
         std::function<void(const std::filesystem::path&, const std::function<void()>&)> failing;
         const char* error;
     } rows[] = {
-        {"unwritable folder",
+        {"a file the user may not write, in a folder likewise",
          [](const std::filesystem::path& folder, const std::function<void()>& save) {
-             std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
-                                          std::filesystem::perm_options::remove);
-             AsOrdinaryUser(save);
+             for (const auto& path : {folder / "loan.CWS", folder}) {
+                 std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                              std::filesystem::perm_options::remove);
+             }
+             test::AsOrdinaryUser(save);
          },
          "Permission denied"},
         {"write cut short",

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -36,6 +38,15 @@ class TempFolder {
   private:
     std::filesystem::path path_;
 };
+
+// Runs `action` as the user nobody when run by root, whom permissions would not
+// stop; root's files are then another user's.
+inline void AsOrdinaryUser(const std::function<void()>& action) {
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(!root || ::seteuid(65534) == 0);
+    action();
+    ASSERT_TRUE(!root || ::seteuid(0) == 0);
+}
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;

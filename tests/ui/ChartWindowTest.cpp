@@ -373,13 +373,15 @@ class ChartWindowTest : public QObject {
     void printerFailuresAreShownAndTheWindowStaysUsable_data() {
         QTest::addColumn<bool>("printerExists");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no printer") << false << "There is no printer to print on.";
-        QTest::newRow("printer error")
-            << true << "The printer \"/nonexistent/chart.pdf\" could not print.";
+        QTest::addColumn<bool>("error");
+        QTest::newRow("no printer") << false << "There is no printer to print on." << false;
+        QTest::newRow("PDF file not written")
+            << true << "Could not write /nonexistent/chart.pdf\nNo such file or directory" << true;
     }
     void printerFailuresAreShownAndTheWindowStaysUsable() {
         QFETCH(bool, printerExists);
         QFETCH(QString, message);
+        QFETCH(bool, error);
         QPrinter pdf(QPrinter::HighResolution);
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName("/nonexistent/chart.pdf");
@@ -394,7 +396,8 @@ class ChartWindowTest : public QObject {
             openAfterOk = chart()->isVisible();
         }));
         QCOMPARE(p_.messages(), QStringList({message}));
-        QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Information);
+        QCOMPARE(p_.dialogs.shown.front().message.kind,
+                 error ? MessageKind::Error : MessageKind::Information);
         QVERIFY(openAfterMessage);
         QVERIFY(!openAfterOk);
         QCOMPARE(chart()->legendLines()[1].value, QString("115,832.082"));

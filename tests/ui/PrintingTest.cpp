@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <sys/stat.h>
 #include <QAbstractButton>
 #include <QDir>
 #include <QLineEdit>
@@ -183,12 +184,13 @@ class PrintingTest : public QObject {
         QCOMPARE(p_.dialogs.printDialogs, 0);
     }
 
-    void printerFailureShowsItsMessage() {
+    void aPdfNotWrittenNamesTheFileAndWhy() {
         p_.dialogs.printTo = "/nonexistent/report.pdf";
         p_.typeLoan("100000", "30", "6");
         press(p_.window->loanPage(), "PrintMortBtn");
         QCOMPARE(p_.messages(),
-                 QStringList{"The printer \"/nonexistent/report.pdf\" could not print."});
+                 QStringList{"Could not write /nonexistent/report.pdf\nNo such file or directory"});
+        QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Error);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
@@ -97,15 +98,23 @@ struct ProgramUnderTest {
     MemorySettings settings;
     std::unique_ptr<ui::TMORTLOAN> window;
 
-    // A fresh, shown main window started with `arguments` and the settings as
-    // they stand; false when it never appeared.
-    bool start(const QStringList& arguments = {}) {
+    // A fresh, shown main window started with `arguments` (bytes, as the
+    // system passes them) and the settings as they stand; false when it never
+    // appeared.
+    bool start(const std::vector<std::string>& arguments) {
         dialogs = {};
         help.topics.clear();
         window = std::make_unique<ui::TMORTLOAN>(ui::UiContext{regional, dialogs, help},
                                                  QString("/nowhere"), settings, arguments);
         window->show();
         return QTest::qWaitForWindowExposed(window.get());
+    }
+    bool start(const QStringList& arguments = {}) {
+        std::vector<std::string> bytes;
+        for (const QString& argument : arguments) {
+            bytes.push_back(QFile::encodeName(argument).toStdString());
+        }
+        return start(bytes);
     }
     void stop() { window.reset(); }
 

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <sys/stat.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <filesystem>
 
 #include "ProgramUnderTest.h"
 #include "ui/CaptionPanel.h"
@@ -326,7 +328,8 @@ class SavedFilesTest : public QObject {
                                                     << "box" << yes << "" << asked << false;
         QTest::newRow("Yes, save failed")
             << "start"
-            << "box" << yes << "/proc/answer" << QStringList{SaveFirst, "No such file or directory"}
+            << "box" << yes << "/proc/answer"
+            << QStringList{SaveFirst, "Could not write /proc/answer.CWS\nNo such file or directory"}
             << false;
         QTest::newRow("amount changed after a save, Cancel")
             << "save, amount"
@@ -444,7 +447,7 @@ class SavedFilesTest : public QObject {
             write("bad.CWS", lines);
         }
         load(bad);
-        QCOMPARE(messages(), QStringList{error});
+        QCOMPARE(messages(), QStringList{"Could not open " + bad + "\n" + error});
         QCOMPARE(p_.dialogs.shown.back().title, std::string("Error"));
         QCOMPARE(inputs(), before);
         QCOMPARE(title(), ProgramTitle + " -  " + good);
@@ -468,8 +471,9 @@ class SavedFilesTest : public QObject {
         save(earlier);
         const QByteArray bytes = bytesOf(earlier);
         type("MAmount", "2000");
-        save(target.contains("%1") ? target.arg(dir_->path()) : target);
-        QCOMPARE(messages(), QStringList{error});
+        const QString named = target.contains("%1") ? target.arg(dir_->path()) : target;
+        save(named);
+        QCOMPARE(messages(), QStringList{"Could not write " + named + ".CWS\n" + error});
         QCOMPARE(bytesOf(earlier), bytes);
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"earlier.CWS"});
@@ -479,56 +483,103 @@ class SavedFilesTest : public QObject {
     }
 
     void startUpOpensTheArgumentOrTheRememberedFile_data() {
-        QTest::addColumn<QString>("argument");    // a name in the temporary folder
-        QTest::addColumn<QString>("remembered");  // likewise
+        QTest::addColumn<QByteArrayList>("arguments");  // names in the temporary folder, or --
+        QTest::addColumn<QString>("remembered");        // likewise
         QTest::addColumn<QString>("amountShown");
-        QTest::addColumn<QStringList>("shown");  // messages
-        QTest::newRow("argument over the remembered file") << "argument.CWS"
-                                                           << "remembered.CWS"
-                                                           << "111" << QStringList();
-        QTest::newRow("remembered file") << ""
-                                         << "remembered.CWS"
-                                         << "222" << QStringList();
-        QTest::newRow("argument naming no file") << "gone.CWS"
-                                                 << "remembered.CWS"
-                                                 << "222" << QStringList();
-        QTest::newRow("remembered file deleted") << ""
-                                                 << "gone.CWS"
-                                                 << "" << QStringList();
-        QTest::newRow("malformed argument file")
-            << "bad.CWS"
-            << "remembered.CWS"
-            << "" << QStringList{"'' is not a valid integer value"};
+        QTest::addColumn<QString>("shown");  // the message, %1 the folder; empty: none
+        const QString badInteger = "'' is not a valid integer value";
+        QTest::newRow("argument over the remembered file")
+            << QByteArrayList{"argument.CWS"} << "remembered.CWS"
+            << "111" << QString();
+        QTest::newRow("remembered file") << QByteArrayList() << "remembered.CWS"
+                                         << "222" << QString();
+        QTest::newRow("argument naming no file") << QByteArrayList{"gone.CWS"} << "remembered.CWS"
+                                                 << "222" << QString();
+        QTest::newRow("remembered file deleted") << QByteArrayList() << "gone.CWS"
+                                                 << "" << QString();
+        QTest::newRow("malformed argument file") << QByteArrayList{"bad.CWS"} << "remembered.CWS"
+                                                 << ""
+                                                 << "Could not open %1/bad.CWS\n" + badInteger;
+        QTest::newRow("argument naming a folder") << QByteArrayList{"folder"} << "remembered.CWS"
+                                                  << ""
+                                                  << "Could not open %1/folder\nIs a directory";
+        QTest::newRow("argument naming a pipe") << QByteArrayList{"pipe.CWS"} << "remembered.CWS"
+                                                << ""
+                                                << "Could not open %1/pipe.CWS\nNot a regular file";
+        QTest::newRow("argument naming a link to nothing")
+            << QByteArrayList{"dangling.CWS"} << "remembered.CWS"
+            << ""
+            << "Could not open %1/dangling.CWS\nNo such file or directory";
+        QTest::newRow("argument after --")
+            << QByteArrayList{"--", "argument.CWS"} << "remembered.CWS"
+            << "111" << QString();
+        QTest::newRow("argument whose name is not UTF-8")
+            << QByteArrayList{"latin1-\xE9.CWS"} << "remembered.CWS"
+            << "111" << QString();
     }
     void startUpOpensTheArgumentOrTheRememberedFile() {
-        QFETCH(QString, argument);
+        QFETCH(QByteArrayList, arguments);
         QFETCH(QString, remembered);
         QFETCH(QString, amountShown);
-        QFETCH(QStringList, shown);
-        write("argument.CWS", With(FullFile, {{1, "111"}, {5, "0"}}));
+        QFETCH(QString, shown);
+        const QString argumentFile = write("argument.CWS", With(FullFile, {{1, "111"}, {5, "0"}}));
         write("remembered.CWS", With(FullFile, {{1, "222"}, {5, "0"}}));
         write("bad.CWS", {"333"});
+        const QByteArray folder = QFile::encodeName(dir_->path());
+        QDir(dir_->path()).mkdir("folder");
+        ::mkfifo(folder + "/pipe.CWS", 0600);
+        QFile::link("nothing.CWS", path("dangling.CWS"));
+        QVERIFY(std::filesystem::copy_file(argumentFile.toStdString(),
+                                           (folder + "/latin1-\xE9.CWS").toStdString()));
+        std::vector<std::string> bytes;
+        QByteArray opened;
+        for (const QByteArray& argument : arguments) {
+            bytes.push_back(argument == "--" ? "--" : (folder + '/' + argument).toStdString());
+            opened = argument == "--" ? opened : QByteArray::fromStdString(bytes.back());
+        }
         p_.stop();
         p_.settings.currentFile = path(remembered).toStdString();
-        QVERIFY(p_.start(argument.isEmpty() ? QStringList() : QStringList{path(argument)}));
+        QVERIFY(p_.start(bytes));
 
-        QCOMPARE(messages(), shown);
+        QCOMPARE(messages(),
+                 shown.isEmpty() ? QStringList() : QStringList{shown.arg(dir_->path())});
+        QVERIFY(shown.isEmpty() || p_.dialogs.shown.front().overShownWindow);
         QCOMPARE(find<QLineEdit>("MAmount")->text(), amountShown);
         // The loaded annual repayments reach the schedule window, which exists by
         // then; the set-up that follows leaves the loan unsaved, and the title
         // still names the file that was opened.
         QCOMPARE(test::Child<QLineEdit>(p_.window->schedule(), "Partyear")->isHidden(),
                  !amountShown.isEmpty());
-        const QString opened = amountShown == "111"   ? path(argument)
-                               : amountShown == "222" ? path(remembered)
-                                                      : QString();
-        QCOMPARE(title(), opened.isEmpty() ? ProgramTitle : ProgramTitle + " -  " + opened);
+        const QString title = amountShown == "111"   ? QFile::decodeName(opened)
+                              : amountShown == "222" ? path(remembered)
+                                                     : QString();
+        QCOMPARE(this->title(), title.isEmpty() ? ProgramTitle : ProgramTitle + " -  " + title);
         QVERIFY(!saved());
         QCOMPARE(current(), path(remembered));
         // Closing without a save or a load keeps the remembered file.
         p_.dialogs.answers = {Answer::No};
         QVERIFY(p_.window->close());
         QCOMPARE(p_.settings.currentFile, std::optional(path(remembered).toStdString()));
+    }
+
+    void aSettingsFailureIsShownOverTheWindowOnce() {
+        const QString unread = "Could not open /home/ann/.config/Wendle.conf\nNot a regular file";
+        const QString unwritten =
+            "Could not write /home/ann/.config/Wendle.conf\nNot a regular file";
+        for (const QString& atStart : {unread, QString()}) {
+            p_.stop();
+            p_.settings.failureText = atStart.toStdString();
+            QVERIFY(p_.start());
+            QCOMPARE(messages(), atStart.isEmpty() ? QStringList() : QStringList{atStart});
+            QVERIFY(atStart.isEmpty() || p_.dialogs.shown.front().overShownWindow);
+            // At the close it is shown only when it is new there.
+            const QString atClose = atStart.isEmpty() ? unwritten : unread;
+            p_.settings.failureText = atClose.toStdString();
+            p_.dialogs.answers = {Answer::No};
+            QVERIFY(p_.window->close());
+            QCOMPARE(messages().count(atClose), 1);
+        }
+        p_.settings.failureText.clear();
     }
 
     void dialogsFirstStartWhereTheUserCanWrite() {

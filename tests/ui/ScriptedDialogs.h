@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QPrinter>
 #include <QString>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -29,6 +30,7 @@ class ScriptedDialogs : public Dialogs {
     struct Shown {
         Message message;
         std::string title;
+        bool overShownWindow;  // the box's window stood on the screen
     };
     enum class FileDialog { Open, Save };
     struct FileDialogShown {
@@ -36,8 +38,8 @@ class ScriptedDialogs : public Dialogs {
         FileDialogSetup setup;
     };
 
-    void showMessage(QWidget*, const Message& message) override {
-        shown.push_back({message, std::string(Title(message.kind))});
+    void showMessage(QWidget* parent, const Message& message) override {
+        shown.push_back({message, std::string(Title(message.kind)), parent && parent->isVisible()});
         if (onMessage) {
             onMessage(message);
         }
@@ -124,8 +126,10 @@ class MemorySettings : public ProgramSettings {
     void remember(const QString& key, const QString& value) override {
         remembered.insert(key, value);
     }
+    std::string failure() const override { return failureText; }
     std::optional<std::string> currentFile;
     QMap<QString, QString> remembered;
+    std::string failureText;
 };
 
 }  // namespace corbel::test

@@ -551,6 +551,18 @@ class TableWindowsTest : public QObject {
                                        last.filePath("Additional Payments.csv ?")}));
     }
 
+    void anExportNotWrittenNamesTheFileAndWhy() {
+        p_.typeLoan("100000", "30", "6");
+        p_.dialogs.saveChoices = {"/nonexistent/schedule"};
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget* w) {
+            QTest::mouseClick(test::Child<QPushButton>(w, "ExportBtn"), Qt::LeftButton);
+        }));
+        QCOMPARE(
+            p_.messages(),
+            QStringList{"Could not write /nonexistent/schedule.csv\nNo such file or directory"});
+        QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Error);
+    }
+
     void helpTopicsOfTheWindows() {
         QTest::mouseClick(test::Child<QToolButton>(grid(), "BitBtn2"), Qt::LeftButton);
         QTest::mouseClick(test::Child<QToolButton>(schedule(), "BitBtn2"), Qt::LeftButton);
