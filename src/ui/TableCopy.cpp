@@ -80,21 +80,22 @@ QPushButton* ExportButton(QWidget* window, const UiContext& context, const QStri
                           PlainRowsSource rows) {
     auto* button = Named(new QPushButton("Export...", window), "ExportBtn");
     button->setAutoDefault(false);
-    QObject::connect(
-        button, &QPushButton::clicked, window, [window, context, name, rows = std::move(rows)] {
-            const auto chosen = context.dialogs.saveFileName(
-                window, {CsvFilter, ExportFolder(context), name, "csv", true});
-            if (!chosen) {
-                return;
-            }
-            Remember(context, ExportFolderKey, QFileInfo(*chosen).absolutePath());
-            QString path = *chosen;
-            if (QFileInfo(path).suffix().isEmpty()) {
-                path += ".csv";
-            }
-            // Written whole or not at all: a failed export leaves an earlier file as it was.
-            WriteFileOrSay(window, context, path, CsvText(rows()));
-        });
+    QObject::connect(button, &QPushButton::clicked, window,
+                     [window, context, name, rows = std::move(rows)] {
+                         const auto chosen = context.dialogs.saveFileName(
+                             window, {CsvFilter, ExportFolder(context), name, "csv", true});
+                         if (!chosen) {
+                             return;
+                         }
+                         Remember(context, ExportFolderKey, QFileInfo(*chosen).absolutePath());
+                         QString path = *chosen;
+                         if (QFileInfo(path).suffix().isEmpty()) {
+                             path += ".csv";
+                         }
+                         // Written whole or not at all: a failed export leaves an earlier file as
+                         // it was.
+                         WriteFileOrSay(window, context, path, CsvText(rows()));
+                     });
     return button;
 }
 
