@@ -31,6 +31,7 @@
 #include "ui/AboutFormUnit.h"
 #include "ui/Controls.h"
 #include "ui/ExtraPaymentUnit.h"
+#include "ui/FieldAccessibility.h"
 #include "ui/HeaderBand.h"
 #include "ui/LoanPage.h"
 #include "ui/LoanSavingsPage.h"
@@ -57,6 +58,7 @@ TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
       openDialog_{QString(), fileDialogFolder, QString()},
       saveDialog_{QString(), fileDialogFolder, QString()} {
     setObjectName("MORTLOAN");
+    InstallFieldAccessibility();
     state_.LoanSaved = true;
     createControls();
     createSecondaryWindows();

@@ -146,6 +146,45 @@ class AccessibleNamesTest : public QObject {
         QVERIFY(controls > 0);
         QVERIFY2(unnamed.isEmpty(), qPrintable("without a name: " + unnamed.join(", ")));
     }
+
+    // Assistive technology reads a result and cannot write it; it types into
+    // an input field as the keyboard does, within the field's limit.
+    void resultsAreReadOnlyToAssistiveTechnology_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("result");
+        QTest::newRow("repayment") << "MonthlyRepayment" << true;
+        QTest::newRow("total interest") << "TotalInterest" << true;
+        QTest::newRow("amount") << "MAmount" << false;
+    }
+    void resultsAreReadOnlyToAssistiveTechnology() {
+        QFETCH(QString, field);
+        QFETCH(bool, result);
+        auto* edit = test::Child<QLineEdit>(main(), field.toUtf8().constData());
+        const QString before = edit->text();
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(edit);
+        QCOMPARE(reader->state().readOnly, result);
+        QCOMPARE(reader->state().editable, !result);
+        QCOMPARE(reader->textInterface()->text(0, reader->textInterface()->characterCount()),
+                 before);
+        QCOMPARE(reader->editableTextInterface() == nullptr, result);
+        if (!result) {
+            reader->editableTextInterface()->replaceText(0, before.size(), "250000");
+            QCOMPARE(edit->text(), QString("250000"));
+            reader->editableTextInterface()->insertText(0, "9999");  // 10 characters: too long
+            QCOMPARE(edit->text(), QString("250000"));
+        }
+    }
+
+    // The What If? page's solved field is a result while it is chosen.
+    void theSolvedFieldIsReadOnlyWhileChosen() {
+        showPage(p_.window->whatIfPage());
+        auto* repay = test::Child<QLineEdit>(main(), "WIRepay");
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(repay);
+        button(main(), "PaymentRB")->click();
+        QVERIFY(reader->state().readOnly && !reader->editableTextInterface());
+        button(main(), "AmountRB")->click();
+        QVERIFY(!reader->state().readOnly && reader->editableTextInterface());
+    }
 };
 
 QTEST_MAIN(AccessibleNamesTest)
