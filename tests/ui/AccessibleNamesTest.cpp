@@ -57,6 +57,18 @@ QStringList Unnamed(QWidget* window, int& controls) {
     return unnamed;
 }
 
+// Every object name in the accessible tree under `reader`.
+QStringList Offered(QAccessibleInterface* reader) {
+    QStringList names;
+    for (int k = 0; k < reader->childCount(); ++k) {
+        QAccessibleInterface* child = reader->child(k);
+        if (child && child->object()) {
+            names << child->object()->objectName() << Offered(child);
+        }
+    }
+    return names;
+}
+
 }  // namespace
 
 class AccessibleNamesTest : public QObject {
@@ -184,6 +196,18 @@ class AccessibleNamesTest : public QObject {
         QVERIFY(reader->state().readOnly && !reader->editableTextInterface());
         button(main(), "AmountRB")->click();
         QVERIFY(!reader->state().readOnly && reader->editableTextInterface());
+    }
+
+    // What is never shown is not offered either: it could be ticked or opened.
+    void neverShownControlsAreNotOffered() {
+        const QStringList offered = Offered(QAccessible::queryAccessibleInterface(main()));
+        QVERIFY(offered.contains("MAmount"));
+        for (const char* hidden :
+             {"TrasferValuesCheckBox", "MortgageSavingsTab", "MSavingsAmount"}) {
+            QVERIFY2(!offered.contains(hidden), hidden);
+        }
+        auto* pages = test::Child<QTabWidget>(main(), "PageControl1");
+        QCOMPARE(pages->count(), 3);
     }
 };
 
