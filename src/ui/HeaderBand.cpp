@@ -9,6 +9,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "calc/Version.h"
@@ -69,6 +70,10 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
     toolBar_->setIconSize(QSize(24, 24));
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolBar_->setStyleSheet("QToolBar { background: transparent; border: none; }");
+    // Qt's button for the tool bar's overflow has no name of its own.
+    if (auto* more = toolBar_->findChild<QToolButton*>("qt_toolbar_ext_button")) {
+        more->setAccessibleName("More Tools");
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 2);
