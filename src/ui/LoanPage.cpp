@@ -156,8 +156,8 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     page->addStretch(1);
 
     ChainTabOrder({MAmount, Period, MPartyear, IRate, MPayment, MArrears, MAdvance, MCompounded,
-                   BitBtn8, BitBtn9, CalMortBtn, PrintMortBtn, PreviewMortBtn, BitBtn1,
-                   MortgageGridBtn, SpeedButton2, SpeedButton3});
+                   MonthlyRepayment, BitBtn8, TotalInterest, BitBtn9, CalMortBtn, PrintMortBtn,
+                   PreviewMortBtn, BitBtn1, MortgageGridBtn, SpeedButton2, SpeedButton3});
 
     const auto unsaved = [this] { state_.LoanSaved = false; };
     for (QLineEdit* edit : {MAmount, Period, MPartyear, IRate}) {
