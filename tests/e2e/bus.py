@@ -98,6 +98,18 @@ def text(node):
     return node.queryText().getText(0, -1)
 
 
+def headings(table):
+    """A table's column headings, which a screen reader announces a cell with."""
+    cells = table.queryTable()
+    return [(cells.getColumnDescription(c) or "").strip() for c in range(cells.nColumns)]
+
+
+def row(table, index):
+    """The texts of a table's row, as a screen reader reads its cells."""
+    cells = table.queryTable()
+    return [cells.getAccessibleAt(index, c).name for c in range(cells.nColumns)]
+
+
 def actions(node):
     try:
         action = node.queryAction()

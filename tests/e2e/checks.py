@@ -3,14 +3,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """What a screen-reader user needs of a window, judged over the accessibility
-bus: every control named, no two alike, results that cannot be typed over,
+bus: every control named, no two alike, table columns with headings, results
+that cannot be typed over,
 buttons that can be pressed, nothing hidden that can be worked, and a keyboard
 that reaches every control with Tab and Shift+Tab."""
 
 import pyatspi
 
-from bus import (ROLE, TAB, Failure, actions, children, descendants, has, interfaces, name,
-                 pump, role, showing, text)
+from bus import (ROLE, TAB, Failure, actions, children, descendants, has, headings, interfaces,
+                 name, pump, role, showing, text)
 
 CONTROLS = {ROLE[r] for r in ("push button", "toggle button", "check box", "radio button",
                               "text", "password text", "combo box", "page tab",
@@ -89,6 +90,10 @@ def check(window, results=()):
         elif (showing(parent) and operable(node)
               and (parent.getRole(), name(node)) not in QT_HELPERS):
             faults.append(f"{label} is hidden but can be worked over the bus")
+        if node.getRole() == ROLE["table"] and showing(node):
+            for column, heading in enumerate(headings(node)):
+                if not heading or heading == str(column + 1):
+                    faults.append(f"{label}: column {column + 1} has no heading")
     for result in results:
         field = next((n for n, _ in descendants(window) if n.getRole() == ROLE["text"]
                       and showing(n) and name(n) == result), None)

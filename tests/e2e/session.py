@@ -20,7 +20,7 @@ import traceback
 
 import pyatspi
 
-from bus import ESCAPE, Failure, Program, name, pump, text, wait_for
+from bus import ESCAPE, Failure, Program, headings, name, pump, row, text, wait_for
 from checks import check, keyboard_walk, tree
 
 MAIN = r"^Corbelwright 1\.07"
@@ -161,6 +161,12 @@ def loan_session():
     schedule = bus.window("^Loan Schedule")
     for field, value in (("Amount", "100000"), ("Years", "30"), ("Interest", "6")):
         bus.expect_text(schedule, field, value)
+    table = bus.find(schedule, "table", "Loan Schedule")
+    read = dict(zip(headings(table), row(table, 0)))
+    if read != {"Year": "1", "Interest": "$5,966.60", "Capital Reduction": "$1,228.12",
+                "Outstanding Balance": "$98,771.88", "Accumulated Interest": "$5,966.60",
+                "Accumulated Capital": "$1,228.12"}:
+        raise Failure(f"the schedule's first year reads {read}")
     shot("schedule")
     inspect(schedule, "schedule")
 
@@ -223,6 +229,12 @@ def reopened_session():
     shot("additional-options")
     bus.press_named(options, "push button", "OK")
     table = bus.window("^Additional Payments")
+    grid = bus.find(table, "table", "Additional Payments")
+    read = dict(zip(headings(grid), row(grid, 1)))
+    if read != {"Years to pay off Loan": "29", "Additional Weekly Payment Required": "$1.71",
+                "Total Weekly Payment": "$139.81", "Total Interest": "$110,831.04",
+                "Interest Saved": "$4,572.35"}:
+        raise Failure(f"the additional payments table's second row reads {read}")
     shot("additional-payments-table")
     inspect(table, "additional-payments-table")
     bus.press_named(table, "push button", "OK")

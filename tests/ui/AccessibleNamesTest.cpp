@@ -165,6 +165,42 @@ class AccessibleNamesTest : public QObject {
         QVERIFY2(unnamed.isEmpty(), qPrintable("without a name of its own: " + unnamed.join(", ")));
     }
 
+    // A screen reader announces a cell with its column's heading, as shown
+    // above the grid.
+    void tableColumnsHaveTheirHeadings_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QStringList>("headings");
+        QTest::newRow("schedule") << "Loan Schedule"
+                                  << "MSGrid"
+                                  << QStringList{"Year",
+                                                 "Interest",
+                                                 "Capital Reduction",
+                                                 "Outstanding Balance",
+                                                 "Accumulated Interest",
+                                                 "Accumulated Capital"};
+        QTest::newRow("additional payments")
+            << "Additional payments table"
+            << "APGrid"
+            << QStringList{"Years to pay off Loan", "Additional Monthly Payment Required",
+                           "Total Monthly Payment", "Total Interest", "Interest Saved"};
+    }
+    void tableColumnsHaveTheirHeadings() {
+        QFETCH(QString, window);
+        QFETCH(QString, table);
+        QFETCH(QStringList, headings);
+        QStringList read;
+        QVERIFY(open(window, [&](QWidget* shown) {
+            auto* view = test::Child<QTableView>(shown, table.toUtf8().constData());
+            QAccessibleTableInterface* cells =
+                QAccessible::queryAccessibleInterface(view)->tableInterface();
+            for (int c = 0; c < cells->columnCount(); ++c) {
+                read << cells->columnDescription(c);
+            }
+        }));
+        QCOMPARE(read, headings);
+    }
+
     // Assistive technology reads a result and cannot write it; it types into
     // an input field as the keyboard does, within the field's limit.
     void resultsAreReadOnlyToAssistiveTechnology_data() {
