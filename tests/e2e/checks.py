@@ -154,13 +154,14 @@ def tab_round(program, window, stops, shift):
     while len(reached) <= limit:
         del program.focused[:]
         program.key(TAB, shift)
+        node = None
         for _ in range(8):
-            if program.focused:
-                break
             pump(0.05)
-        if program.focused:
-            node = stop_of(program.focused[-1])
-        else:
+            # A report counts once the control it names holds the focus.
+            if program.focused and has(program.focused[-1], pyatspi.STATE_FOCUSED):
+                node = stop_of(program.focused[-1])
+                break
+        if node is None or (reached and node.path == reached[-1].path):
             node = focused_now(window)
             if node is None:
                 raise Failure(f"{window.name}: {keys} moved the focus nowhere the bus "
