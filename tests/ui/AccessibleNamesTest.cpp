@@ -170,25 +170,21 @@ class AccessibleNamesTest : public QObject {
     void tableColumnsHaveTheirHeadings_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("table");
-        QTest::addColumn<QStringList>("headings");
+        QTest::addColumn<QString>("headings");
         QTest::newRow("schedule") << "Loan Schedule"
                                   << "MSGrid"
-                                  << QStringList{"Year",
-                                                 "Interest",
-                                                 "Capital Reduction",
-                                                 "Outstanding Balance",
-                                                 "Accumulated Interest",
-                                                 "Accumulated Capital"};
+                                  << "Year, Interest, Capital Reduction, Outstanding Balance, "
+                                     "Accumulated Interest, Accumulated Capital";
         QTest::newRow("additional payments")
             << "Additional payments table"
             << "APGrid"
-            << QStringList{"Years to pay off Loan", "Additional Monthly Payment Required",
-                           "Total Monthly Payment", "Total Interest", "Interest Saved"};
+            << "Years to pay off Loan, Additional Monthly Payment Required, Total Monthly "
+               "Payment, Total Interest, Interest Saved";
     }
     void tableColumnsHaveTheirHeadings() {
         QFETCH(QString, window);
         QFETCH(QString, table);
-        QFETCH(QStringList, headings);
+        QFETCH(QString, headings);
         QStringList read;
         QVERIFY(open(window, [&](QWidget* shown) {
             auto* view = test::Child<QTableView>(shown, table.toUtf8().constData());
@@ -198,7 +194,7 @@ class AccessibleNamesTest : public QObject {
                 read << cells->columnDescription(c);
             }
         }));
-        QCOMPARE(read, headings);
+        QCOMPARE(read.join(", "), headings);
     }
 
     // Assistive technology reads a result and cannot write it; it types into
@@ -227,17 +223,6 @@ class AccessibleNamesTest : public QObject {
             reader->editableTextInterface()->insertText(0, "9999");  // 10 characters: too long
             QCOMPARE(edit->text(), QString("250000"));
         }
-    }
-
-    // The What If? page's solved field is a result while it is chosen.
-    void theSolvedFieldIsReadOnlyWhileChosen() {
-        showPage(p_.window->whatIfPage());
-        auto* repay = test::Child<QLineEdit>(main(), "WIRepay");
-        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(repay);
-        button(main(), "PaymentRB")->click();
-        QVERIFY(reader->state().readOnly && !reader->editableTextInterface());
-        button(main(), "AmountRB")->click();
-        QVERIFY(!reader->state().readOnly && reader->editableTextInterface());
     }
 
     // What is never shown is not offered either: it could be ticked or opened.
