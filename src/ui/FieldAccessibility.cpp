@@ -11,7 +11,6 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QValidator>
-#include <algorithm>
 
 namespace corbel::ui {
 
