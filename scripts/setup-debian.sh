@@ -6,7 +6,8 @@
 
 # Installs what building and testing need on Debian 12; does nothing when all is there.
 # Usage: scripts/setup-debian.sh [--x11 | --fuzz]
-#   --x11 adds what running under Xvfb needs, --fuzz the clang fuzzing tool chain.
+#   --x11 adds what the session under Xvfb needs (a window manager, the
+#   accessibility bus and its Python client), --fuzz the clang fuzzing tool chain.
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev
@@ -16,7 +17,7 @@ packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev
 # the package and reuse the copyright and licence of every source file.
 packages+=(file lintian reuse)
 case "${1:-}" in
-    --x11) packages+=(xvfb xauth xdotool imagemagick) ;;
+    --x11) packages+=(xvfb xauth xdotool imagemagick openbox dbus-daemon at-spi2-core python3-pyatspi) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
 

@@ -2,19 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QAbstractButton>
-#include <QAccessible>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLineEdit>
-#include <QSaveFile>
 #include <QStringList>
-#include <QTextStream>
-#include <QTimer>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -110,56 +103,6 @@ QStringList Arguments(int argc, char** argv) {
     return arguments;
 }
 
-// The name screen readers announce a control by.
-QString ReaderName(QWidget* widget) {
-    const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
-    return reader ? reader->text(QAccessible::Name).trimmed() : widget->accessibleName();
-}
-
-// A debugging aid for scripts that drive the program under X: with
-// CW_DUMP_WIDGETS=<file> set, the fields and buttons of the shown windows are
-// written to that file, one a line (window title, object name, accessible name,
-// text, centre on the screen), every quarter second and once more on exit. The
-// accessible name is the one screen readers get, captions and button texts included.
-void DumpWidgets(const QString& file, bool exiting) {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        return;
-    }
-    QTextStream text(&out);
-    const auto oneLine = [](QString s) { return s.replace('\t', ' ').replace('\n', ' '); };
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (!exiting && !top->isVisible()) {
-            continue;
-        }
-        for (QWidget* w : top->findChildren<QWidget*>()) {
-            const auto* field = qobject_cast<QLineEdit*>(w);
-            const auto* button = qobject_cast<QAbstractButton*>(w);
-            if ((!field && !button) || !w->isVisibleTo(top)) {
-                continue;
-            }
-            const QPoint centre = w->mapToGlobal(w->rect().center());
-            text << oneLine(top->windowTitle()) << '\t' << w->objectName() << '\t'
-                 << oneLine(ReaderName(w)) << '\t'
-                 << oneLine(field ? field->text() : button->text()) << '\t' << centre.x() << ' '
-                 << centre.y() << '\n';
-        }
-    }
-    text.flush();
-    out.commit();
-}
-
-void DumpWidgetsIfAsked(QApplication& app) {
-    const QString file = qEnvironmentVariable("CW_DUMP_WIDGETS");
-    if (file.isEmpty()) {
-        return;
-    }
-    auto* timer = new QTimer(&app);
-    QObject::connect(timer, &QTimer::timeout, [file] { DumpWidgets(file, false); });
-    timer->start(250);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [file] { DumpWidgets(file, true); });
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -205,6 +148,5 @@ int main(int argc, char** argv) {
     corbel::ui::TMORTLOAN window({regional, dialogs, help},
                                  corbel::FileDialogStartFolder(programFolder), settings, arguments);
     window.show();
-    DumpWidgetsIfAsked(app);
     return app.exec();
 }

@@ -141,6 +141,7 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
     Label10 = headings[0];
     Label7 = headings[1];
     Label8 = headings[2];
+    model_->setHeadingPanels({std::begin(headings), std::end(headings)});
     int headingHeight = 0;
     for (const auto& info : Frequencies) {
         for (const auto word : {info.termTableWordOpened, info.termTableWordCalculated}) {

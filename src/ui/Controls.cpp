@@ -127,7 +127,8 @@ QLineEdit* InputField(const char* name, int typingLimit, int widthChars, QWidget
 QLineEdit* ResultField(const char* name, const QString& widest, QWidget* parent) {
     auto* field = Named(new QLineEdit(parent), name);
     MakeResultField(field);
-    field->setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches a result as any field: keyboard and screen-reader users read
+    // and copy it there.
     if (!widest.isEmpty()) {
         field->setFixedWidth(FieldWidthFor(field, widest));
     }

@@ -106,7 +106,8 @@ TADDMONTHLYR::TADDMONTHLYR(const UiContext& context, LoanTextsSource loan, QWidg
     layout->addLayout(left, 1);
     layout->addLayout(frame.buttons);
 
-    ChainTabOrder({AdditionalMR, Now, RadioButton2, Year, StartMonth, BitBtn1, BitBtn2, BitBtn3});
+    ChainTabOrder({AdditionalMR, Now, RadioButton2, Year, StartMonth, InterestSaved, NewInterest,
+                   TotalInterest, BitBtn1, BitBtn2, BitBtn3});
     connect(BitBtn1, &QPushButton::clicked, this, &TADDMONTHLYR::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TADDMONTHLYR::BitBtn2Click);
     // A click, not a change of choice: until the first click the start period

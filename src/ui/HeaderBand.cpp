@@ -9,6 +9,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "calc/Version.h"
@@ -73,6 +74,10 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
     toolBar_->setStyleSheet(
         "QToolBar { background: transparent; border: none; }"
         "QToolButton:focus { border: 2px solid rgb(255, 215, 90); border-radius: 3px; }");
+    // Qt's button for the tool bar's overflow has no name of its own.
+    if (auto* more = toolBar_->findChild<QToolButton*>("qt_toolbar_ext_button")) {
+        more->setAccessibleName("More Tools");
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 2);

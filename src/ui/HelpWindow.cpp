@@ -25,6 +25,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     setObjectName("HelpWindow");
     setWindowTitle("Corbelwright Help");
     browser_->setObjectName("HelpBrowser");
+    browser_->setAccessibleName("Help text");
     browser_->setOpenLinks(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName("HelpButtons");

@@ -106,7 +106,9 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     Panel6 = new CaptionPanel("Panel6", "   Total Interest Charges are:", this);
     TotalInterest = ResultField("TotalInterest", widestMoney, Panel6);
     Panel6->addWidget(TotalInterest);
-    BitBtn9 = PictureButton("BitBtn9", Picture::Chart, "View a  graph of your Loan", this);
+    // Named apart from the tool bar's button for the same chart, which a
+    // screen reader announces in the same window.
+    BitBtn9 = PictureButton("BitBtn9", Picture::Chart, "Cost Breakdown Graph", this);
 
     auto* panel6Row = new QHBoxLayout;
     panel6Row->addWidget(Panel6, 1);
@@ -116,7 +118,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     PrintMortBtn = Named(new QPushButton("Print", this), "PrintMortBtn");
     PrintMortBtn->setIcon(Icon(Picture::Print));
     PreviewMortBtn = PreviewButton("PreviewMortBtn", this);
-    BitBtn1 = PictureButton("BitBtn1", Picture::Help, "Help", this);
+    BitBtn1 = PictureButton("BitBtn1", Picture::Help, "Help on the Loan page", this);
     CalMortBtn->setDefault(false);
     CalMortBtn->setAutoDefault(false);
 
@@ -154,8 +156,8 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     page->addStretch(1);
 
     ChainTabOrder({MAmount, Period, MPartyear, IRate, MPayment, MArrears, MAdvance, MCompounded,
-                   BitBtn8, BitBtn9, CalMortBtn, PrintMortBtn, PreviewMortBtn, BitBtn1,
-                   MortgageGridBtn, SpeedButton2, SpeedButton3});
+                   MonthlyRepayment, BitBtn8, TotalInterest, BitBtn9, CalMortBtn, PrintMortBtn,
+                   PreviewMortBtn, BitBtn1, MortgageGridBtn, SpeedButton2, SpeedButton3});
 
     const auto unsaved = [this] { state_.LoanSaved = false; };
     for (QLineEdit* edit : {MAmount, Period, MPartyear, IRate}) {

@@ -11,6 +11,17 @@
 
 namespace corbel::ui {
 
+namespace {
+
+// The page stands in a window that is never shown; its messages go over the
+// window that one belongs to.
+QWidget* ShownWindow(const QWidget* page) {
+    QWidget* own = page->window();
+    return own->parentWidget() ? own->parentWidget()->window() : own;
+}
+
+}  // namespace
+
 LoanSavingsPage::LoanSavingsPage(const UiContext& context, SharedState& state, QWidget* parent)
     : QWidget(parent), context_(context), state_(state) {
     auto* layout = new QFormLayout(this);
@@ -70,13 +81,13 @@ void LoanSavingsPage::MSavingsAmountChange(QLineEdit* sender) {
     if (!Strip(text).empty() && !IsNumber(text, context_.regional.decimalSeparator())) {
         for (const auto& [field, message] : numericMessages) {
             if (field == sender) {
-                context_.dialogs.showMessage(window(), Information(message));
+                context_.dialogs.showMessage(ShownWindow(this), Information(message));
             }
         }
         return;
     }
     if (mperiod->text() == "0") {
-        context_.dialogs.showMessage(window(), Information(msg::SavingsPeriodZero));
+        context_.dialogs.showMessage(ShownWindow(this), Information(msg::SavingsPeriodZero));
     }
 }
 

@@ -136,6 +136,7 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
         headings[c] = HeadingPanel(headingNames[c], Q(headingTexts[c]), this);
     }
     Label10 = headings[0];
+    model_->setHeadingPanels({std::begin(headings), std::end(headings)});
     auto* headingRow = new QHBoxLayout;
     headingRow->setSpacing(0);
     headingRow->addSpacing(MSGrid->frameWidth());

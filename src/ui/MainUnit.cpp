@@ -34,6 +34,7 @@
 #include "ui/AboutFormUnit.h"
 #include "ui/Controls.h"
 #include "ui/ExtraPaymentUnit.h"
+#include "ui/FieldAccessibility.h"
 #include "ui/FileWriting.h"
 #include "ui/HeaderBand.h"
 #include "ui/LoanPage.h"
@@ -68,6 +69,7 @@ TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     KeepModalWindowsInSight(qApp);
+    InstallFieldAccessibility();
     state_.LoanSaved = true;
     createControls();
     createSecondaryWindows();
@@ -145,7 +147,13 @@ void TMORTLOAN::createControls() {
     auto* central = new QWidget(this);
     central->setObjectName("ClientArea");
     header_ = new HeaderBand(central);
-    TrasferValuesCheckBox = new QCheckBox("Transfer Values to Mortgage Savings", central);
+    // The transfer box and the savings page are never shown. They stand in a
+    // window of their own that is never shown either: assistive technology
+    // lists every control of a shown window, hidden or not, and could tick the
+    // box or open the page.
+    auto* neverShown = new QWidget(this, Qt::Window);
+    neverShown->setObjectName("NeverShown");
+    TrasferValuesCheckBox = new QCheckBox("Transfer Values to Mortgage Savings", neverShown);
     TrasferValuesCheckBox->setObjectName("TrasferValuesCheckBox");
 
     PageControl1 = new QTabWidget(central);
@@ -154,20 +162,18 @@ void TMORTLOAN::createControls() {
     loan_->setObjectName("TabSheet1");
     whatIf_ = new WhatIfPage(context_, PageControl1);
     whatIf_->setObjectName("TabSheet4");
-    savings_ = new LoanSavingsPage(context_, state_, PageControl1);
+    savings_ = new LoanSavingsPage(context_, state_, neverShown);
     savings_->setObjectName("MortgageSavingsTab");
     residual_ = new ResidualValuePage(context_, PageControl1);
     residual_->setObjectName("ResidualValueTab");
     PageControl1->addTab(loan_, "Loan");
     PageControl1->addTab(whatIf_, "What If?");
-    PageControl1->addTab(savings_, "Loan Savings");
     PageControl1->addTab(residual_, "Residual Value");
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(header_);
-    layout->addWidget(TrasferValuesCheckBox);
     layout->addWidget(PageControl1, 1);
     central->setMinimumSize(ClientArea);
     setCentralWidget(central);
@@ -220,10 +226,6 @@ void TMORTLOAN::relabel() {
 }
 
 void TMORTLOAN::setup() {
-    // The savings page is never shown: a hidden tab alone could still be reached
-    // with Ctrl+Tab or the arrow keys, a disabled one cannot.
-    PageControl1->setTabVisible(PageControl1->indexOf(savings_), false);
-    PageControl1->setTabEnabled(PageControl1->indexOf(savings_), false);
     PageControl1->setTabVisible(PageControl1->indexOf(residual_), true);
     TrasferValuesCheckBox->hide();
     openDialog_.filter = "Corbelwright Saved Files (*.CWS)";

@@ -121,7 +121,8 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     layout->addStretch(1);
 
     ChainTabOrder({RVAmount, RVInterest, RVPeriod, RVPartYear, RVPayment, RVCompounded, BitBtn3,
-                   PrintRVDetailsBtn, PreviewRVDetailsBtn, RVResValue, RV2Percent});
+                   PrintRVDetailsBtn, PreviewRVDetailsBtn, RVMRepayment, RVResValue, RV1,
+                   RV1Percent, RV2Percent, RV2, RVMR});
     for (QLineEdit* e : {RVAmount, RVInterest, RVPeriod, RVPartYear, RVResValue, RV2Percent}) {
         connect(e, &QLineEdit::returnPressed, BitBtn3, &QPushButton::click);
     }

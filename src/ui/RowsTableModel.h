@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QLabel>
 #include <QPalette>
 #include <string>
 #include <vector>
@@ -39,6 +40,10 @@ class RowsTableModel : public QAbstractTableModel {
     }
     const std::vector<Row>& rows() const { return rows_; }
 
+    // The column headings a screen reader announces a cell with: the texts of
+    // the panels the window shows above the grid, whatever they come to say.
+    void setHeadingPanels(std::vector<const QLabel*> panels) { panels_ = std::move(panels); }
+
     // The text of a cell as the grid shows it.
     QString cellText(int row, int column) const {
         return Q(cellText_(rows_.at(static_cast<std::size_t>(row)), column, regional_));
@@ -49,6 +54,13 @@ class RowsTableModel : public QAbstractTableModel {
     }
     int columnCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : columns_;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+            static_cast<std::size_t>(section) < panels_.size()) {
+            return panels_[static_cast<std::size_t>(section)]->text().simplified();
+        }
+        return QAbstractTableModel::headerData(section, orientation, role);
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid()) {
@@ -72,6 +84,7 @@ class RowsTableModel : public QAbstractTableModel {
     const Regional& regional_;
     int columns_;
     CellText cellText_;
+    std::vector<const QLabel*> panels_;
     std::vector<Row> rows_;
 };
 

@@ -94,7 +94,7 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
 
     SpeedButton4 = Named(new QPushButton("Calculate", this), "SpeedButton4");
     TransferBtn = Named(new QPushButton("Transfer to Corbelwright", this), "TransferBtn");
-    BitBtn14 = PictureButton("BitBtn14", Picture::Help, "Help", this);
+    BitBtn14 = PictureButton("BitBtn14", Picture::Help, "Help on the What If? page", this);
 
     auto* options = new QVBoxLayout;
     options->addWidget(payment);

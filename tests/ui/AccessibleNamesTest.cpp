@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMap>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -40,9 +41,11 @@ QString ReaderName(QWidget* control) {
 }
 
 // The shown fields, buttons, lists and tables under `window` that a screen
-// reader would announce without a name, as "objectName (class)".
+// reader would announce without a name, or by the name of another of the same
+// kind, as "objectName (class)".
 QStringList Unnamed(QWidget* window, int& controls) {
     QStringList unnamed;
+    QMap<QPair<QString, QString>, QString> named;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const bool control = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
                              qobject_cast<QComboBox*>(w) || qobject_cast<QTableView*>(w);
@@ -50,11 +53,26 @@ QStringList Unnamed(QWidget* window, int& controls) {
             continue;
         }
         ++controls;
-        if (ReaderName(w).trimmed().isEmpty()) {
+        const QString name = ReaderName(w).trimmed();
+        const QPair<QString, QString> key(w->metaObject()->className(), name);
+        if (name.isEmpty() || named.contains(key)) {
             unnamed << QString("%1 (%2)").arg(w->objectName(), w->metaObject()->className());
         }
+        named.insert(key, w->objectName());
     }
     return unnamed;
+}
+
+// Every object name in the accessible tree under `reader`.
+QStringList Offered(QAccessibleInterface* reader) {
+    QStringList names;
+    for (int k = 0; k < reader->childCount(); ++k) {
+        QAccessibleInterface* child = reader->child(k);
+        if (child && child->object()) {
+            names << child->object()->objectName() << Offered(child);
+        }
+    }
+    return names;
 }
 
 }  // namespace
@@ -144,7 +162,79 @@ class AccessibleNamesTest : public QObject {
         int controls = 0;
         QVERIFY(open(window, [&](QWidget* shown) { unnamed = Unnamed(shown, controls); }));
         QVERIFY(controls > 0);
-        QVERIFY2(unnamed.isEmpty(), qPrintable("without a name: " + unnamed.join(", ")));
+        QVERIFY2(unnamed.isEmpty(), qPrintable("without a name of its own: " + unnamed.join(", ")));
+    }
+
+    // A screen reader announces a cell with its column's heading, as shown
+    // above the grid.
+    void tableColumnsHaveTheirHeadings_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("headings");
+        QTest::newRow("schedule") << "Loan Schedule"
+                                  << "MSGrid"
+                                  << "Year, Interest, Capital Reduction, Outstanding Balance, "
+                                     "Accumulated Interest, Accumulated Capital";
+        QTest::newRow("additional payments")
+            << "Additional payments table"
+            << "APGrid"
+            << "Years to pay off Loan, Additional Monthly Payment Required, Total Monthly "
+               "Payment, Total Interest, Interest Saved";
+    }
+    void tableColumnsHaveTheirHeadings() {
+        QFETCH(QString, window);
+        QFETCH(QString, table);
+        QFETCH(QString, headings);
+        QStringList read;
+        QVERIFY(open(window, [&](QWidget* shown) {
+            auto* view = test::Child<QTableView>(shown, table.toUtf8().constData());
+            QAccessibleTableInterface* cells =
+                QAccessible::queryAccessibleInterface(view)->tableInterface();
+            for (int c = 0; c < cells->columnCount(); ++c) {
+                read << cells->columnDescription(c);
+            }
+        }));
+        QCOMPARE(read.join(", "), headings);
+    }
+
+    // Assistive technology reads a result and cannot write it; it types into
+    // an input field as the keyboard does, within the field's limit.
+    void resultsAreReadOnlyToAssistiveTechnology_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("result");
+        QTest::newRow("repayment") << "MonthlyRepayment" << true;
+        QTest::newRow("total interest") << "TotalInterest" << true;
+        QTest::newRow("amount") << "MAmount" << false;
+    }
+    void resultsAreReadOnlyToAssistiveTechnology() {
+        QFETCH(QString, field);
+        QFETCH(bool, result);
+        auto* edit = test::Child<QLineEdit>(main(), field.toUtf8().constData());
+        const QString before = edit->text();
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(edit);
+        QCOMPARE(reader->state().readOnly, result);
+        QCOMPARE(reader->state().editable, !result);
+        QCOMPARE(reader->textInterface()->text(0, reader->textInterface()->characterCount()),
+                 before);
+        QCOMPARE(reader->editableTextInterface() == nullptr, result);
+        if (!result) {
+            reader->editableTextInterface()->replaceText(0, before.size(), "250000");
+            QCOMPARE(edit->text(), QString("250000"));
+            reader->editableTextInterface()->insertText(0, "9999");  // 10 characters: too long
+            QCOMPARE(edit->text(), QString("250000"));
+        }
+    }
+
+    // What is never shown is not offered either: it could be ticked or opened.
+    void neverShownControlsAreNotOffered() {
+        const QStringList offered = Offered(QAccessible::queryAccessibleInterface(main()));
+        QVERIFY(offered.contains("MAmount"));
+        for (const char* hidden :
+             {"TrasferValuesCheckBox", "MortgageSavingsTab", "MSavingsAmount"}) {
+            QVERIFY2(!offered.contains(hidden), hidden);
+        }
+        auto* pages = test::Child<QTabWidget>(main(), "PageControl1");
+        QCOMPARE(pages->count(), 3);
     }
 };
 

@@ -515,15 +515,17 @@ class MainWindowTest : public QObject {
     void tabOrderRunsDownThePage() {
         edit("MAmount")->setFocus();
         QStringList order;
-        for (int k = 0; k < 15; ++k) {
+        for (int k = 0; k < 17; ++k) {
             order << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        // Every control of the page, the chart button beside the interest included.
+        // Every control of the page, the results and the chart button beside the
+        // interest included.
         QCOMPARE(order,
                  QStringList({"MAmount", "Period", "MPartyear", "IRate", "MPayment", "MArrears",
-                              "MCompounded", "BitBtn8", "BitBtn9", "CalMortBtn", "PrintMortBtn",
-                              "PreviewMortBtn", "BitBtn1", "MortgageGridBtn", "SpeedButton2"}));
+                              "MCompounded", "MonthlyRepayment", "BitBtn8", "TotalInterest",
+                              "BitBtn9", "CalMortBtn", "PrintMortBtn", "PreviewMortBtn", "BitBtn1",
+                              "MortgageGridBtn", "SpeedButton2"}));
     }
 };
 
