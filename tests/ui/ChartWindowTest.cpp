@@ -23,9 +23,9 @@
 #include <optional>
 
 #include "ProgramUnderTest.h"
+#include "ui/CostChartWindow.h"
 #include "ui/LoanPage.h"
-#include "ui/MainUnit.h"
-#include "ui/MortChartUnit.h"
+#include "ui/MainWindow.h"
 
 using namespace corbel;
 using namespace corbel::ui;
@@ -51,7 +51,7 @@ class ChartWindowTest : public QObject {
     test::ProgramUnderTest p_;
 
     LoanPage* loan() { return p_.window->loanPage(); }
-    TMortChartForm* chart() { return p_.window->chart(); }
+    CostChartWindow* chart() { return p_.window->chart(); }
 
     // A chart window of its own in the given regional format.
     struct Standalone {
@@ -59,7 +59,7 @@ class ChartWindowTest : public QObject {
         LocaleRegional regional;
         test::ScriptedDialogs dialogs;
         test::RecordingHelp help;
-        TMortChartForm form{UiContext{regional, dialogs, help}};
+        CostChartWindow form{UiContext{regional, dialogs, help}};
     };
 
   private slots:
@@ -256,7 +256,7 @@ class ChartWindowTest : public QObject {
     }
 
     void windowAndChartAsStyled() {
-        TMortChartForm* form = chart();
+        CostChartWindow* form = chart();
         QCOMPARE(form->objectName(), QString("MortChartForm"));
         QCOMPARE(form->windowTitle(), QString("Cost Breakdown Graph"));
         QVERIFY(form->isModal());
@@ -355,7 +355,7 @@ class ChartWindowTest : public QObject {
     // after the chart has drawn and put its orientation back.
     void previewShowsTheLandscapePage() {
         QtDialogs dialogs;
-        TMortChartForm form({p_.regional, dialogs, p_.help});
+        CostChartWindow form({p_.regional, dialogs, p_.help});
         form.showBreakdown(100000, WorkedInterest);
         std::optional<QPageLayout::Orientation> shown;
         int pages = 0;

@@ -19,9 +19,9 @@
 
 #include "ProgramUnderTest.h"
 #include "platform/LocaleRegional.h"
-#include "ui/AboutFormUnit.h"
+#include "ui/AboutWindow.h"
 #include "ui/CaptionPanel.h"
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 
 using namespace corbel;
 using namespace corbel::ui;
@@ -480,7 +480,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(p_.help.topics, std::vector<int>({2, 0, 0}));
 
         find<QAction>("About1")->trigger();
-        auto* about = p_.window->findChild<TAboutForm*>();
+        auto* about = p_.window->findChild<AboutWindow*>();
         QVERIFY(about->isVisible());
         QVERIFY(!about->isModal());
         QCOMPARE(about->windowTitle(), QString("About Harrowmede"));

@@ -15,7 +15,7 @@
 #include "platform/LocaleRegional.h"
 #include "ui/CaptionPanel.h"
 #include "ui/LoanPage.h"
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 #include "ui/ResidualValuePage.h"
 #include "ui/WhatIfPage.h"
 

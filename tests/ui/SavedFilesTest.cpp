@@ -21,8 +21,8 @@
 
 #include "ProgramUnderTest.h"
 #include "ui/CaptionPanel.h"
-#include "ui/MSCHEDULEUnit.h"
-#include "ui/MainUnit.h"
+#include "ui/LoanScheduleWindow.h"
+#include "ui/MainWindow.h"
 
 using namespace corbel;
 

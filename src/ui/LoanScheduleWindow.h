@@ -26,10 +26,11 @@ namespace corbel::ui {
 // The loan schedule window: its own copy of the loan, the schedule by year or
 // by repayment period, and its own Calculate. Frequencies and timing come from
 // the Loan page each time it calculates.
-class TMSCHEDULE : public QDialog {
+class LoanScheduleWindow : public QDialog {
     Q_OBJECT
   public:
-    TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWidget* parent = nullptr);
+    LoanScheduleWindow(const UiContext& context, LoanOptionsSource options,
+                       QWidget* parent = nullptr);
 
     ScheduleModel* model() const { return model_; }
 

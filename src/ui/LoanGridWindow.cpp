@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/MortgageGridUnit.h"
+#include "ui/LoanGridWindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -37,7 +37,7 @@ constexpr int RowsShown = 9;
 
 }  // namespace
 
-TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, QWidget* parent)
+LoanGridWindow::LoanGridWindow(const UiContext& context, LoanOptionsSource options, QWidget* parent)
     : QDialog(parent),
       context_(context),
       options_(std::move(options)),
@@ -142,15 +142,15 @@ TMORTAGEGRID::TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, 
     layout->addStretch(1);
     fitGridHeight(false);
 
-    connect(SpeedButton1, &QPushButton::clicked, this, &TMORTAGEGRID::SpeedButton1Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TMORTAGEGRID::BitBtn1Click);
-    connect(PreviewBtn, &QPushButton::clicked, this, &TMORTAGEGRID::PreviewBtnClick);
+    connect(SpeedButton1, &QPushButton::clicked, this, &LoanGridWindow::SpeedButton1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &LoanGridWindow::BitBtn1Click);
+    connect(PreviewBtn, &QPushButton::clicked, this, &LoanGridWindow::PreviewBtnClick);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
 }
 
-void TMORTAGEGRID::fitGridHeight(bool sidewaysScrollBar) {
+void LoanGridWindow::fitGridHeight(bool sidewaysScrollBar) {
     const int rows = MGrid->horizontalHeader()->height() +
                      RowsShown * MGrid->verticalHeader()->defaultSectionSize();
     const int bar = MGrid->horizontalScrollBar()->sizeHint().height();
@@ -160,31 +160,31 @@ void TMORTAGEGRID::fitGridHeight(bool sidewaysScrollBar) {
     layout()->invalidate();
 }
 
-LoanTexts TMORTAGEGRID::fieldTexts() const {
+LoanTexts LoanGridWindow::fieldTexts() const {
     return LoanFieldTexts(MAmt, InterestR, Years, Partyear, options_());
 }
 
-int TMORTAGEGRID::amountStep() const {
+int LoanGridWindow::amountStep() const {
     return AmountSteps[std::max(0, AmountStep->currentIndex())];
 }
 
-double TMORTAGEGRID::interestStep() const {
+double LoanGridWindow::interestStep() const {
     return InterestSteps[std::max(0, InterestStep->currentIndex())];
 }
 
-Checked<LoanGrid> TMORTAGEGRID::computeGrid() const {
+Checked<LoanGrid> LoanGridWindow::computeGrid() const {
     return LoanGridFromTexts(fieldTexts(), amountStep(), interestStep(),
                              context_.regional.decimalSeparator());
 }
 
-int TMORTAGEGRID::cellWidth(const QString& text) const {
+int LoanGridWindow::cellWidth(const QString& text) const {
     // Headings and amounts are bold; the delegate draws from 2 pixels in.
     QFont bold = MGrid->font();
     bold.setBold(true);
     return QFontMetrics(bold).horizontalAdvance(text) + 6;
 }
 
-void TMORTAGEGRID::fitColumns() {
+void LoanGridWindow::fitColumns() {
     // Amounts and repayments grow down the rows and repayments along them: the
     // first and last rows hold every column's widest text.
     const int last = model_->rowCount();
@@ -200,14 +200,14 @@ void TMORTAGEGRID::fitColumns() {
     fitGridHeight(wider);
 }
 
-void TMORTAGEGRID::showGrid(const LoanGrid& grid) {
+void LoanGridWindow::showGrid(const LoanGrid& grid) {
     model_->setGrid(grid);
     fitColumns();
     topRow_ = grid.firstVisibleRow ? *grid.firstVisibleRow - 1 : -1;
     scrollToTopRow();
 }
 
-void TMORTAGEGRID::scrollToTopRow() {
+void LoanGridWindow::scrollToTopRow() {
     if (topRow_ >= 0) {
         // The view lays out a refilled model later; its scroll range must know the
         // new rows now, or the scroll stops at the old grid's end.
@@ -220,13 +220,13 @@ void TMORTAGEGRID::scrollToTopRow() {
     }
 }
 
-void TMORTAGEGRID::showEvent(QShowEvent* event) {
+void LoanGridWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Before the window is first laid out the grid cannot scroll that far yet.
     scrollToTopRow();
 }
 
-void TMORTAGEGRID::copyLoan(const LoanEntry& loan, LoanCheckStage passed) {
+void LoanGridWindow::copyLoan(const LoanEntry& loan, LoanCheckStage passed) {
     if (passed >= LoanCheckStage::Amount) {
         MAmt->setText(loan.amount);
     }
@@ -239,13 +239,13 @@ void TMORTAGEGRID::copyLoan(const LoanEntry& loan, LoanCheckStage passed) {
     }
 }
 
-void TMORTAGEGRID::FillLoanGrid() {
+void LoanGridWindow::FillLoanGrid() {
     if (const auto grid = computeGrid()) {
         showGrid(*grid);
     }
 }
 
-void TMORTAGEGRID::SpeedButton1Click() {
+void LoanGridWindow::SpeedButton1Click() {
     MAmt->setFocus();
     const auto grid = computeGrid();
     if (!grid) {
@@ -255,7 +255,7 @@ void TMORTAGEGRID::SpeedButton1Click() {
     showGrid(*grid);
 }
 
-ReportJob TMORTAGEGRID::reportJob() const {
+ReportJob LoanGridWindow::reportJob() const {
     const report::LoanGridReport shown{report::ReportLoan(fieldTexts()),
                                        AmountStep->currentText().toStdString(),
                                        InterestStep->currentText().toStdString(), &model_->grid()};
@@ -265,11 +265,11 @@ ReportJob TMORTAGEGRID::reportJob() const {
     };
 }
 
-void TMORTAGEGRID::BitBtn1Click() {
+void LoanGridWindow::BitBtn1Click() {
     PrintWithDialog(this, context_, "Loan Grid", reportJob());
 }
 
-void TMORTAGEGRID::PreviewBtnClick() {
+void LoanGridWindow::PreviewBtnClick() {
     PreviewWithDialog(this, context_, "Loan Grid", reportJob());
 }
 

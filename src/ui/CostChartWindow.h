@@ -39,11 +39,11 @@ struct LegendLine {
 // The cost breakdown chart window: the loan's total cost as a pie of the amount
 // borrowed and the total interest, with its OK and print buttons. Created once
 // and reused; every showing is given its two slices afresh.
-class TMortChartForm : public QDialog {
+class CostChartWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit TMortChartForm(const UiContext& context, QWidget* parent = nullptr);
-    ~TMortChartForm() override;
+    explicit CostChartWindow(const UiContext& context, QWidget* parent = nullptr);
+    ~CostChartWindow() override;
 
     // Replaces the two slices: "Principal" and "Interest", in that order.
     void showBreakdown(double principal, double interest);

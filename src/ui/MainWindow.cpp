@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,20 +29,20 @@
 
 #include "calc/ErrorChecking.h"
 #include "calc/Version.h"
-#include "ui/APGridUnit.h"
-#include "ui/APOptionsUnit.h"
-#include "ui/AboutFormUnit.h"
+#include "ui/AboutWindow.h"
+#include "ui/AdditionalPaymentOptions.h"
 #include "ui/Controls.h"
-#include "ui/ExtraPaymentUnit.h"
+#include "ui/CostChartWindow.h"
+#include "ui/ExtraRepaymentWindow.h"
 #include "ui/FileWriting.h"
 #include "ui/HeaderBand.h"
+#include "ui/LoanGridWindow.h"
 #include "ui/LoanPage.h"
 #include "ui/LoanSavingsPage.h"
-#include "ui/MSCHEDULEUnit.h"
-#include "ui/MortChartUnit.h"
-#include "ui/MortgageGridUnit.h"
+#include "ui/LoanScheduleWindow.h"
 #include "ui/Pictures.h"
 #include "ui/ResidualValuePage.h"
+#include "ui/TermReductionWindow.h"
 #include "ui/WhatIfPage.h"
 
 namespace corbel::ui {
@@ -53,9 +53,9 @@ constexpr QSize ClientArea(525, 401);
 
 }  // namespace
 
-TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
-                     ProgramSettings& settings, const std::vector<std::string>& arguments,
-                     QWidget* parent)
+MainWindow::MainWindow(const UiContext& context, const QString& fileDialogFolder,
+                       ProgramSettings& settings, const std::vector<std::string>& arguments,
+                       QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       settings_(settings),
@@ -75,14 +75,14 @@ TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
     setup();
 }
 
-QToolButton* TMORTLOAN::toolButton(const char* name, const char* hint, Picture picture) {
+QToolButton* MainWindow::toolButton(const char* name, const char* hint, Picture picture) {
     QToolButton* button = PictureButton(name, picture, hint, header_->toolBar());
     button->setAutoRaise(true);
     header_->toolBar()->addWidget(button);
     return button;
 }
 
-void TMORTLOAN::createToolBar() {
+void MainWindow::createToolBar() {
     LoadBtn = toolButton("LoadBtn", "Load File", Picture::Open);
     SaveBtn = toolButton("SaveBtn", "Save File", Picture::Save);
     header_->toolBar()->addSeparator();
@@ -118,11 +118,11 @@ void TMORTLOAN::createToolBar() {
     connect(HelpBtn, &QToolButton::clicked, this,
             [this] { context_.help.showHelp(topic::Contents); });
     connect(ExitBtn, &QToolButton::clicked, this, &QWidget::close);
-    connect(LoadBtn, &QToolButton::clicked, this, &TMORTLOAN::LoadBtnClick);
-    connect(SaveBtn, &QToolButton::clicked, this, &TMORTLOAN::SaveBtnClick);
+    connect(LoadBtn, &QToolButton::clicked, this, &MainWindow::LoadBtnClick);
+    connect(SaveBtn, &QToolButton::clicked, this, &MainWindow::SaveBtnClick);
 }
 
-void TMORTLOAN::createMenu() {
+void MainWindow::createMenu() {
     auto entry = [](QMenu* menu, const char* caption, const char* name, QToolButton* button) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
@@ -141,7 +141,7 @@ void TMORTLOAN::createMenu() {
     entry(help, "&About", "About1", AboutBtn);
 }
 
-void TMORTLOAN::createControls() {
+void MainWindow::createControls() {
     auto* central = new QWidget(this);
     central->setObjectName("ClientArea");
     header_ = new HeaderBand(central);
@@ -174,7 +174,7 @@ void TMORTLOAN::createControls() {
 
     createToolBar();
     createMenu();
-    connect(PageControl1, &QTabWidget::currentChanged, this, &TMORTLOAN::PageControl1Change);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
     connect(loan_, &LoanPage::openRequested, this, [this](LoanPage::Opener opener) {
         switch (opener) {
             case LoanPage::Opener::Grid:
@@ -187,26 +187,27 @@ void TMORTLOAN::createControls() {
                 return SpeedButton3Click();
         }
     });
-    connect(whatIf_, &WhatIfPage::transferRequested, this, &TMORTLOAN::TransferBtnClick);
+    connect(whatIf_, &WhatIfPage::transferRequested, this, &MainWindow::TransferBtnClick);
     connect(loan_, &LoanPage::partYearShown, this,
             [this](bool shown) { schedule_->setPartYearVisible(shown); });
 }
 
-void TMORTLOAN::createSecondaryWindows() {
+void MainWindow::createSecondaryWindows() {
     // Created once each, in this order, and kept hidden until an action opens them.
     const LoanOptionsSource options = [this] { return loan_->options(); };
-    grid_ = new TMORTAGEGRID(context_, options, this);
-    schedule_ = new TMSCHEDULE(context_, options, this);
-    apOptions_ = new TAPOPTIONS(this);
-    specific_ = new TADDMONTHLYR(
+    grid_ = new LoanGridWindow(context_, options, this);
+    schedule_ = new LoanScheduleWindow(context_, options, this);
+    apOptions_ = new AdditionalPaymentOptions(this);
+    specific_ = new ExtraRepaymentWindow(
         context_, [this] { return loan_->texts(); }, this);
-    additional_ = new TAdditionalP(context_, options, this);
-    connect(apOptions_, &TAPOPTIONS::chosen, this, &TMORTLOAN::openAdditionalPayments);
-    chart_ = new TMortChartForm(context_, this);
-    about_ = new TAboutForm(this);
+    additional_ = new TermReductionWindow(context_, options, this);
+    connect(apOptions_, &AdditionalPaymentOptions::chosen, this,
+            &MainWindow::openAdditionalPayments);
+    chart_ = new CostChartWindow(context_, this);
+    about_ = new AboutWindow(this);
 }
 
-void TMORTLOAN::relabel() {
+void MainWindow::relabel() {
     const QString name = Q(ProgramName);
     setWindowTitle(name + " " + Q(ProgramVersion));
     header_->setProgramName(name);
@@ -219,7 +220,7 @@ void TMORTLOAN::relabel() {
     specific_->relabel();
 }
 
-void TMORTLOAN::setup() {
+void MainWindow::setup() {
     // The savings page is never shown: a hidden tab alone could still be reached
     // with Ctrl+Tab or the arrow keys, a disabled one cannot.
     PageControl1->setTabVisible(PageControl1->indexOf(savings_), false);
@@ -242,7 +243,7 @@ void TMORTLOAN::setup() {
     setFixedSize(sizeHint());
 }
 
-void TMORTLOAN::PageControl1Change(int index) {
+void MainWindow::PageControl1Change(int index) {
     if (PageControl1->widget(index) == residual_ && TrasferValuesCheckBox->isChecked()) {
         const LoanEntry loan = loan_->loanEntry();
         savings_->copyLoan(loan.amount, loan.years, loan.rate);
@@ -256,7 +257,7 @@ void TMORTLOAN::PageControl1Change(int index) {
     }
 }
 
-void TMORTLOAN::MortgageGridBtnClick() {
+void MainWindow::MortgageGridBtnClick() {
     loan_->focusAmount();
     // Each field is copied as soon as it has passed its check.
     const LoanReading reading =
@@ -270,7 +271,7 @@ void TMORTLOAN::MortgageGridBtnClick() {
     grid_->exec();
 }
 
-bool TMORTLOAN::checkLoanForTables() {
+bool MainWindow::checkLoanForTables() {
     loan_->focusAmount();
     const auto checked =
         ReadLoan(loan_->texts(), TableChecks, context_.regional.decimalSeparator());
@@ -280,7 +281,7 @@ bool TMORTLOAN::checkLoanForTables() {
     return checked.ok();
 }
 
-void TMORTLOAN::SpeedButton2Click() {
+void MainWindow::SpeedButton2Click() {
     if (!checkLoanForTables()) {
         return;
     }
@@ -290,14 +291,14 @@ void TMORTLOAN::SpeedButton2Click() {
     schedule_->exec();
 }
 
-void TMORTLOAN::SpeedButton3Click() {
+void MainWindow::SpeedButton3Click() {
     if (!checkLoanForTables()) {
         return;
     }
     apOptions_->exec();
 }
 
-void TMORTLOAN::openAdditionalPayments(AdditionalPaymentChoice choice) {
+void MainWindow::openAdditionalPayments(AdditionalPaymentChoice choice) {
     if (choice == AdditionalPaymentChoice::Table) {
         additional_->setLoan(loan_->loanEntry());
         additional_->FillTermReductionTable();
@@ -310,7 +311,7 @@ void TMORTLOAN::openAdditionalPayments(AdditionalPaymentChoice choice) {
     }
 }
 
-void TMORTLOAN::BitBtn9Click() {
+void MainWindow::BitBtn9Click() {
     const auto slices = CostBreakdown(loan_->texts(), context_.regional);
     if (!slices) {
         context_.dialogs.showMessage(this, slices.failure());
@@ -321,12 +322,12 @@ void TMORTLOAN::BitBtn9Click() {
     chart_->exec();
 }
 
-void TMORTLOAN::TransferBtnClick() {
+void MainWindow::TransferBtnClick() {
     loan_->setLoan(whatIf_->loanEntry());
     PageControl1->setCurrentWidget(loan_);
 }
 
-void TMORTLOAN::reopenLastFile(const std::vector<std::string>& arguments) {
+void MainWindow::reopenLastFile(const std::vector<std::string>& arguments) {
     const Reopen reopen =
         corbel::ReopenLastFile(arguments, settings_, FileSystemName(state_.CurrentFileName));
     state_.CurrentFileName = QFile::decodeName(QByteArray::fromStdString(reopen.currentFileName));
@@ -347,11 +348,11 @@ void TMORTLOAN::reopenLastFile(const std::vector<std::string>& arguments) {
     }
 }
 
-QString TMORTLOAN::fileTitle(const QString& path) const {
+QString MainWindow::fileTitle(const QString& path) const {
     return Q(ProgramName) + " " + Q(ProgramVersion) + " -  " + path;
 }
 
-SavedLoan TMORTLOAN::record() const {
+SavedLoan MainWindow::record() const {
     SavedLoan saved;
     const LoanEntry loan = loan_->loanEntry();
     saved.amount = loan.amount.toStdString();
@@ -369,7 +370,7 @@ SavedLoan TMORTLOAN::record() const {
     return saved;
 }
 
-void TMORTLOAN::apply(const SavedLoan& saved) {
+void MainWindow::apply(const SavedLoan& saved) {
     loan_->setInputs({Q(saved.amount), Q(saved.rate), Q(saved.years), Q(saved.partYear),
                       FrequencyAt(saved.repaymentIndex), FrequencyAt(saved.compoundingIndex),
                       saved.inAdvance ? PaymentTiming::InAdvance : PaymentTiming::InArrears});
@@ -388,13 +389,13 @@ void TMORTLOAN::apply(const SavedLoan& saved) {
     loan_->MPaymentChange();
 }
 
-void TMORTLOAN::ClearLoanInputs() {
+void MainWindow::ClearLoanInputs() {
     loan_->clear();
     savings_->clear();
     residual_->clear();
 }
 
-bool TMORTLOAN::SaveLoanFile(const QString& path) {
+bool MainWindow::SaveLoanFile(const QString& path) {
     if (const auto error = WriteLoanFile(FileSystemName(path), record())) {
         context_.dialogs.showMessage(this,
                                      Error(Fill(msg::CouldNotWrite, {path.toStdString(), *error})));
@@ -405,7 +406,7 @@ bool TMORTLOAN::SaveLoanFile(const QString& path) {
     return true;
 }
 
-std::optional<Message> TMORTLOAN::load(const std::string& file, const QString& path) {
+std::optional<Message> MainWindow::load(const std::string& file, const QString& path) {
     // Read and checked whole first, so that a bad file leaves the pages alone.
     const LoadResult read = ReadLoanFile(file);
     if (!read.loan) {
@@ -418,7 +419,7 @@ std::optional<Message> TMORTLOAN::load(const std::string& file, const QString& p
     return std::nullopt;
 }
 
-bool TMORTLOAN::LoadLoanFile(const QString& path) {
+bool MainWindow::LoadLoanFile(const QString& path) {
     const auto failure = load(FileSystemName(path), path);
     if (failure) {
         context_.dialogs.showMessage(this, *failure);
@@ -426,7 +427,7 @@ bool TMORTLOAN::LoadLoanFile(const QString& path) {
     return !failure;
 }
 
-void TMORTLOAN::SaveBtnClick() {
+void MainWindow::SaveBtnClick() {
     const auto chosen = context_.dialogs.saveFileName(this, saveDialog_);
     if (!chosen || chosen->isEmpty()) {
         return;
@@ -441,7 +442,7 @@ void TMORTLOAN::SaveBtnClick() {
     openDialog_.name = *chosen;
 }
 
-void TMORTLOAN::LoadBtnClick() {
+void MainWindow::LoadBtnClick() {
     const auto chosen = context_.dialogs.openFileName(this, openDialog_);
     if (!chosen || chosen->isEmpty()) {
         return;
@@ -455,7 +456,7 @@ void TMORTLOAN::LoadBtnClick() {
     state_.CurrentFileName = *chosen;
 }
 
-bool TMORTLOAN::FormCloseQuery() {
+bool MainWindow::FormCloseQuery() {
     if (!state_.LoanSaved) {
         switch (context_.dialogs.askYesNoCancel(this, Information(msg::SaveFileFirst))) {
             case Answer::Cancel:
@@ -481,7 +482,7 @@ bool TMORTLOAN::FormCloseQuery() {
     return true;
 }
 
-void TMORTLOAN::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!FormCloseQuery()) {
         event->ignore();
         return;
@@ -493,7 +494,7 @@ void TMORTLOAN::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TMORTLOAN::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centred_) {
         centred_ = true;

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/ExtraPaymentUnit.h"
+#include "ui/ExtraRepaymentWindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,7 +29,8 @@ const char* const FromTheStart = "From the start of the Loan";
 
 }  // namespace
 
-TADDMONTHLYR::TADDMONTHLYR(const UiContext& context, LoanTextsSource loan, QWidget* parent)
+ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSource loan,
+                                           QWidget* parent)
     : QDialog(parent), context_(context), loan_(std::move(loan)) {
     setObjectName("ADDMONTHLYR");
     const TableWindowFrame frame = MakeTableWindowFrame(
@@ -107,18 +108,18 @@ TADDMONTHLYR::TADDMONTHLYR(const UiContext& context, LoanTextsSource loan, QWidg
     layout->addLayout(frame.buttons);
 
     ChainTabOrder({AdditionalMR, Now, RadioButton2, Year, StartMonth, BitBtn1, BitBtn2, BitBtn3});
-    connect(BitBtn1, &QPushButton::clicked, this, &TADDMONTHLYR::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TADDMONTHLYR::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &ExtraRepaymentWindow::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &ExtraRepaymentWindow::BitBtn2Click);
     // A click, not a change of choice: until the first click the start period
     // stays enabled with "From the start of the Loan" chosen.
-    connect(Now, &QRadioButton::clicked, this, &TADDMONTHLYR::NowClick);
-    connect(RadioButton2, &QRadioButton::clicked, this, &TADDMONTHLYR::NowClick);
+    connect(Now, &QRadioButton::clicked, this, &ExtraRepaymentWindow::NowClick);
+    connect(RadioButton2, &QRadioButton::clicked, this, &ExtraRepaymentWindow::NowClick);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
 }
 
-void TADDMONTHLYR::setFrequencyCaptions(PaymentFrequency repayment) {
+void ExtraRepaymentWindow::setFrequencyCaptions(PaymentFrequency repayment) {
     const ExtraPaymentCaptions captions = ExtraPaymentCaptionsFor(repayment);
     Label1->setText(Q(captions.extraLabel));
     Label6->setText(Q(captions.startPeriodLabel));
@@ -126,27 +127,27 @@ void TADDMONTHLYR::setFrequencyCaptions(PaymentFrequency repayment) {
     StartMonth->setVisible(captions.startPeriodVisible);
 }
 
-void TADDMONTHLYR::placeBelowCorner(const QWidget* mainWindow) {
+void ExtraRepaymentWindow::placeBelowCorner(const QWidget* mainWindow) {
     move(mainWindow->pos() + OffsetFromMainWindow);
 }
 
-void TADDMONTHLYR::relabel() {
+void ExtraRepaymentWindow::relabel() {
     Now->setText(FromTheStart);
 }
 
-void TADDMONTHLYR::NowClick() {
+void ExtraRepaymentWindow::NowClick() {
     const bool inYear = RadioButton2->isChecked();
     Year->setEnabled(inYear);
     Label6->setEnabled(inYear);
     StartMonth->setEnabled(inYear);
 }
 
-ExtraPaymentTexts TADDMONTHLYR::fieldTexts() const {
+ExtraPaymentTexts ExtraRepaymentWindow::fieldTexts() const {
     return {AdditionalMR->text().toStdString(), RadioButton2->isChecked(),
             Year->text().toStdString(), StartMonth->text().toStdString()};
 }
 
-void TADDMONTHLYR::BitBtn1Click() {
+void ExtraRepaymentWindow::BitBtn1Click() {
     const auto result = ExtraPaymentFromTexts(loan_(), fieldTexts(), context_.regional);
     if (!result) {
         context_.dialogs.showMessage(this, result.failure());
@@ -166,7 +167,7 @@ void TADDMONTHLYR::BitBtn1Click() {
     NewPeriod->setText(Q(result->sentence));
 }
 
-void TADDMONTHLYR::BitBtn2Click() {
+void ExtraRepaymentWindow::BitBtn2Click() {
     InterestSaved->clear();
     NewPeriod->clear();
     NewInterest->clear();

@@ -27,10 +27,10 @@ class GridModel;
 
 // The loan grid window: repayments over a run of amounts and seven rates around
 // the loan, its own copy of the loan and step choices, and its own Calculate.
-class TMORTAGEGRID : public QDialog {
+class LoanGridWindow : public QDialog {
     Q_OBJECT
   public:
-    TMORTAGEGRID(const UiContext& context, LoanOptionsSource options, QWidget* parent = nullptr);
+    LoanGridWindow(const UiContext& context, LoanOptionsSource options, QWidget* parent = nullptr);
 
     GridModel* model() const { return model_; }
 

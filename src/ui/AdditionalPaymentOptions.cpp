@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/APOptionsUnit.h"
+#include "ui/AdditionalPaymentOptions.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -46,7 +46,7 @@ QLabel* ChoiceCaption(const char* name, const QString& text, QRadioButton* choic
 
 }  // namespace
 
-TAPOPTIONS::TAPOPTIONS(QWidget* parent) : QDialog(parent) {
+AdditionalPaymentOptions::AdditionalPaymentOptions(QWidget* parent) : QDialog(parent) {
     setObjectName("APOPTIONS");
     setWindowTitle("Additional Payment Options");
     MakeModalWindow(this);
@@ -79,7 +79,7 @@ TAPOPTIONS::TAPOPTIONS(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 
     ChainTabOrder({Specific, Grid, BitBtn2, BitBtn1});
-    connect(BitBtn2, &QPushButton::clicked, this, &TAPOPTIONS::BitBtn2Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &AdditionalPaymentOptions::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 
     // The captions wrap within the given width; the height follows from them.
@@ -88,23 +88,23 @@ TAPOPTIONS::TAPOPTIONS(QWidget* parent) : QDialog(parent) {
                  std::max(ClientArea.height(), layout->totalHeightForWidth(ClientArea.width())));
 }
 
-AdditionalPaymentChoice TAPOPTIONS::choice() const {
+AdditionalPaymentChoice AdditionalPaymentOptions::choice() const {
     return Grid->isChecked() ? AdditionalPaymentChoice::Table : AdditionalPaymentChoice::Specific;
 }
 
-void TAPOPTIONS::relabel() {
+void AdditionalPaymentOptions::relabel() {
     Label2->setText(TableCaption);
     Grid->setAccessibleName(TableCaption);
 }
 
-void TAPOPTIONS::showEvent(QShowEvent* event) {
+void AdditionalPaymentOptions::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* shown = screen()) {
         move(shown->availableGeometry().center() - rect().center());
     }
 }
 
-bool TAPOPTIONS::eventFilter(QObject* watched, QEvent* event) {
+bool AdditionalPaymentOptions::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == Label1) {
@@ -116,17 +116,17 @@ bool TAPOPTIONS::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TAPOPTIONS::Label1Click() {
+void AdditionalPaymentOptions::Label1Click() {
     Specific->setChecked(true);
     Specific->setFocus();
 }
 
-void TAPOPTIONS::Label2Click() {
+void AdditionalPaymentOptions::Label2Click() {
     Grid->setChecked(true);
     Grid->setFocus();
 }
 
-void TAPOPTIONS::BitBtn2Click() {
+void AdditionalPaymentOptions::BitBtn2Click() {
     emit chosen(choice());
     // Back from the chosen window, the options close too.
     accept();

@@ -26,13 +26,13 @@ namespace corbel::ui {
 class HeaderBand;
 class LoanPage;
 class LoanSavingsPage;
-class TAboutForm;
-class TADDMONTHLYR;
-class TAdditionalP;
-class TAPOPTIONS;
-class TMortChartForm;
-class TMORTAGEGRID;
-class TMSCHEDULE;
+class AboutWindow;
+class ExtraRepaymentWindow;
+class TermReductionWindow;
+class AdditionalPaymentOptions;
+class CostChartWindow;
+class LoanGridWindow;
+class LoanScheduleWindow;
 class WhatIfPage;
 class ResidualValuePage;
 enum class Picture;
@@ -46,11 +46,11 @@ enum class AdditionalPaymentChoice;
 // keep their choices too. A start-up file that cannot be read is shown over the
 // window once it is shown. The open and save dialogs first start in
 // `fileDialogFolder`.
-class TMORTLOAN : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    TMORTLOAN(const UiContext& context, const QString& fileDialogFolder, ProgramSettings& settings,
-              const std::vector<std::string>& arguments = {}, QWidget* parent = nullptr);
+    MainWindow(const UiContext& context, const QString& fileDialogFolder, ProgramSettings& settings,
+               const std::vector<std::string>& arguments = {}, QWidget* parent = nullptr);
 
     SharedState& state() { return state_; }
 
@@ -58,9 +58,9 @@ class TMORTLOAN : public QMainWindow {
     WhatIfPage* whatIfPage() const { return whatIf_; }
     ResidualValuePage* residualPage() const { return residual_; }
 
-    TMORTAGEGRID* grid() const { return grid_; }
-    TMSCHEDULE* schedule() const { return schedule_; }
-    TMortChartForm* chart() const { return chart_; }
+    LoanGridWindow* grid() const { return grid_; }
+    LoanScheduleWindow* schedule() const { return schedule_; }
+    CostChartWindow* chart() const { return chart_; }
 
     void PageControl1Change(int index);
     void MortgageGridBtnClick();
@@ -133,13 +133,13 @@ class TMORTLOAN : public QMainWindow {
     QToolButton* HelpBtn = nullptr;   // tool bar: Help (contents)
     QToolButton* ExitBtn = nullptr;   // tool bar: Quit
 
-    TAboutForm* about_ = nullptr;
-    TMORTAGEGRID* grid_ = nullptr;
-    TMSCHEDULE* schedule_ = nullptr;
-    TAPOPTIONS* apOptions_ = nullptr;
-    TADDMONTHLYR* specific_ = nullptr;
-    TAdditionalP* additional_ = nullptr;
-    TMortChartForm* chart_ = nullptr;
+    AboutWindow* about_ = nullptr;
+    LoanGridWindow* grid_ = nullptr;
+    LoanScheduleWindow* schedule_ = nullptr;
+    AdditionalPaymentOptions* apOptions_ = nullptr;
+    ExtraRepaymentWindow* specific_ = nullptr;
+    TermReductionWindow* additional_ = nullptr;
+    CostChartWindow* chart_ = nullptr;
     bool centred_ = false;
     // What went wrong at start-up, shown over the window once it is shown.
     std::vector<Message> startupFailures_;

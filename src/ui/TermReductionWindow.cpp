@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/APGridUnit.h"
+#include "ui/TermReductionWindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -39,7 +39,8 @@ const char* const Note =
 
 }  // namespace
 
-TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, QWidget* parent)
+TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSource options,
+                                         QWidget* parent)
     : QDialog(parent),
       context_(context),
       options_(std::move(options)),
@@ -188,45 +189,45 @@ TAdditionalP::TAdditionalP(const UiContext& context, LoanOptionsSource options, 
 
     ChainTabOrder({APAmount, APInterest, APPeriod, PartYear, SpeedButton2, SpeedButton1, BitBtn1,
                    PreviewBtn, BitBtn2});
-    connect(SpeedButton2, &QPushButton::clicked, this, &TAdditionalP::SpeedButton2Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TAdditionalP::BitBtn1Click);
-    connect(PreviewBtn, &QPushButton::clicked, this, &TAdditionalP::PreviewBtnClick);
+    connect(SpeedButton2, &QPushButton::clicked, this, &TermReductionWindow::SpeedButton2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TermReductionWindow::BitBtn1Click);
+    connect(PreviewBtn, &QPushButton::clicked, this, &TermReductionWindow::PreviewBtnClick);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
 }
 
-void TAdditionalP::relabel() {
+void TermReductionWindow::relabel() {
     MortgageLabel->setText(Note);
     Label10->setText(Q(TermReductionColumns[0].heading));
 }
 
-void TAdditionalP::setLoan(const LoanEntry& loan) {
+void TermReductionWindow::setLoan(const LoanEntry& loan) {
     APAmount->setText(loan.amount);
     APInterest->setText(loan.rate);
     APPeriod->setText(loan.years);
     PartYear->setText(loan.parts);
 }
 
-Checked<TermReductionTable> TAdditionalP::computeTable() const {
+Checked<TermReductionTable> TermReductionWindow::computeTable() const {
     return TermReductionFromTexts(
         LoanFieldTexts(APAmount, APInterest, APPeriod, PartYear, options_()), context_.regional);
 }
 
-void TAdditionalP::showTable(const TermReductionTable& table) {
+void TermReductionWindow::showTable(const TermReductionTable& table) {
     model_->setRows(table.rows);
     ShowResult(APMonthlyR, Q(FormatMoney(context_.regional, table.repayment)));
     showRepaymentWord(Q(TermReductionWord(options_().repayment, TermTableMoment::Calculated)));
     APGrid->scrollToTop();
 }
 
-void TAdditionalP::FillTermReductionTable() {
+void TermReductionWindow::FillTermReductionTable() {
     if (const auto table = computeTable()) {
         showTable(*table);
     }
 }
 
-void TAdditionalP::showOpeningWord(PaymentFrequency repayment) {
+void TermReductionWindow::showOpeningWord(PaymentFrequency repayment) {
     const std::string_view word = TermReductionWord(repayment, TermTableMoment::Opened);
     headingWord_ = word;
     const auto texts = TermReductionHeadings(word);
@@ -237,17 +238,17 @@ void TAdditionalP::showOpeningWord(PaymentFrequency repayment) {
     Label8->setText(Q(texts[2]));
 }
 
-void TAdditionalP::showRepaymentWord(const QString& word) {
+void TermReductionWindow::showRepaymentWord(const QString& word) {
     Label5->setText(word);
     // The two captions stacked beside the repayment name it together.
     APMonthlyR->setAccessibleName(word + ' ' + Q(TermReductionRepaymentCaption));
 }
 
-void TAdditionalP::SpeedButton2Click() {
+void TermReductionWindow::SpeedButton2Click() {
     calculate();
 }
 
-bool TAdditionalP::calculate() {
+bool TermReductionWindow::calculate() {
     APAmount->setFocus();
     const auto table = computeTable();
     if (!table) {
@@ -258,7 +259,7 @@ bool TAdditionalP::calculate() {
     return true;
 }
 
-ReportJob TAdditionalP::reportJob() const {
+ReportJob TermReductionWindow::reportJob() const {
     const report::ExtraPaymentsReport shown{
         report::ReportLoan(LoanFieldTexts(APAmount, APInterest, APPeriod, PartYear, options_())),
         Label5->text().toStdString(), model_->rows()};
@@ -268,21 +269,21 @@ ReportJob TAdditionalP::reportJob() const {
     };
 }
 
-void TAdditionalP::BitBtn1Click() {
+void TermReductionWindow::BitBtn1Click() {
     if (!calculate()) {
         return;
     }
     PrintWithDialog(this, context_, "Additional Payments", reportJob());
 }
 
-void TAdditionalP::PreviewBtnClick() {
+void TermReductionWindow::PreviewBtnClick() {
     if (!calculate()) {
         return;
     }
     PreviewWithDialog(this, context_, "Additional Payments", reportJob());
 }
 
-void TAdditionalP::showEvent(QShowEvent* event) {
+void TermReductionWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* shown = screen()) {
         move(shown->availableGeometry().center() - rect().center());

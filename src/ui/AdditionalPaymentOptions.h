@@ -17,10 +17,10 @@ enum class AdditionalPaymentChoice { Specific, Table };
 
 // The additional payment options window: which analysis to show. Its OK hands
 // the choice to whoever opened it and closes once the chosen window has closed.
-class TAPOPTIONS : public QDialog {
+class AdditionalPaymentOptions : public QDialog {
     Q_OBJECT
   public:
-    explicit TAPOPTIONS(QWidget* parent = nullptr);
+    explicit AdditionalPaymentOptions(QWidget* parent = nullptr);
 
     AdditionalPaymentChoice choice() const;
     // The caption of the table choice, set at start-up.

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/AboutFormUnit.h"
+#include "ui/AboutWindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +17,7 @@
 
 namespace corbel::ui {
 
-TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutForm");
     setWindowTitle("About Harrowmede");
     auto* picture = new QLabel(this);
@@ -55,7 +55,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TAboutForm::relabel(const QString& programName, const QString& version) {
+void AboutWindow::relabel(const QString& programName, const QString& version) {
     HeadingLabel->setText(programName);
     VersionLabel->setText("Version " + version);
 }

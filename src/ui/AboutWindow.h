@@ -11,10 +11,10 @@ class QLabel;
 namespace corbel::ui {
 
 // The About window: product name, version and OK; shown without blocking.
-class TAboutForm : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit TAboutForm(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
     void relabel(const QString& programName, const QString& version);
 

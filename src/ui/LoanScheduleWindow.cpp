@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/MSCHEDULEUnit.h"
+#include "ui/LoanScheduleWindow.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,7 +35,8 @@ constexpr QSize ClientArea(534, 377);
 
 }  // namespace
 
-TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWidget* parent)
+LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSource options,
+                                       QWidget* parent)
     : QDialog(parent),
       context_(context),
       options_(std::move(options)),
@@ -178,48 +179,49 @@ TMSCHEDULE::TMSCHEDULE(const UiContext& context, LoanOptionsSource options, QWid
     layout->addLayout(table, 1);
     layout->addWidget(note);
 
-    connect(CalculateBtn, &QPushButton::clicked, this, &TMSCHEDULE::CalculateBtnClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &TMSCHEDULE::BitBtn1Click);
-    connect(PreviewBtn, &QPushButton::clicked, this, &TMSCHEDULE::PreviewBtnClick);
+    connect(CalculateBtn, &QPushButton::clicked, this, &LoanScheduleWindow::CalculateBtnClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &LoanScheduleWindow::BitBtn1Click);
+    connect(PreviewBtn, &QPushButton::clicked, this, &LoanScheduleWindow::PreviewBtnClick);
     // The table is redrawn when the display choice changes, not when the chosen
     // button is clicked again.
-    connect(Month, &QRadioButton::toggled, this, &TMSCHEDULE::CalculateBtnClick);
+    connect(Month, &QRadioButton::toggled, this, &LoanScheduleWindow::CalculateBtnClick);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
 }
 
-LoanTexts TMSCHEDULE::fieldTexts() const {
+LoanTexts LoanScheduleWindow::fieldTexts() const {
     return LoanFieldTexts(MSAmount, MSInterest, MSPeriod, Partyear, options_());
 }
 
-void TMSCHEDULE::setLoanTexts(const QString& amount, const QString& rate, const QString& years,
-                              const QString& parts) {
+void LoanScheduleWindow::setLoanTexts(const QString& amount, const QString& rate,
+                                      const QString& years, const QString& parts) {
     MSAmount->setText(amount);
     MSInterest->setText(rate);
     MSPeriod->setText(years);
     Partyear->setText(parts);
 }
 
-void TMSCHEDULE::showSchedule(const LoanSchedule& schedule) {
+void LoanScheduleWindow::showSchedule(const LoanSchedule& schedule) {
     model_->setRows(schedule.rows);
     MSMonthlyRepayment->setText(Q(FormatMoney(context_.regional, schedule.repayment)));
     MSGrid->scrollToTop();
 }
 
-Checked<LoanSchedule> TMSCHEDULE::computeSchedule() const {
+Checked<LoanSchedule> LoanScheduleWindow::computeSchedule() const {
     return ScheduleFromTexts(
         fieldTexts(), Year->isChecked() ? ScheduleDisplay::ByYear : ScheduleDisplay::ByPeriod,
         context_.regional.decimalSeparator());
 }
 
-void TMSCHEDULE::FillLoanSchedule() {
+void LoanScheduleWindow::FillLoanSchedule() {
     if (const auto schedule = computeSchedule()) {
         showSchedule(*schedule);
     }
 }
 
-void TMSCHEDULE::setFrequencyCaptions(PaymentFrequency repayment, const QString& partYearUnit) {
+void LoanScheduleWindow::setFrequencyCaptions(PaymentFrequency repayment,
+                                              const QString& partYearUnit) {
     repayment_ = repayment;
     const FrequencyInfo& info = Info(repayment);
     Month->setVisible(!info.scheduleButton.empty());
@@ -238,24 +240,24 @@ void TMSCHEDULE::setFrequencyCaptions(PaymentFrequency repayment, const QString&
     Label11->setText(partYearUnit);
 }
 
-void TMSCHEDULE::setPartYearVisible(bool visible) {
+void LoanScheduleWindow::setPartYearVisible(bool visible) {
     Partyear->setVisible(visible);
     Label11->setVisible(visible);
 }
 
-PlainRows TMSCHEDULE::plainRows() const {
+PlainRows LoanScheduleWindow::plainRows() const {
     const ScheduleDisplay display =
         Month->isChecked() ? ScheduleDisplay::ByPeriod : ScheduleDisplay::ByYear;
     return SchedulePlainRows(model_->rows(), display, repayment_);
 }
 
-void TMSCHEDULE::updateColumnHeading() {
+void LoanScheduleWindow::updateColumnHeading() {
     const ScheduleDisplay display =
         Month->isChecked() ? ScheduleDisplay::ByPeriod : ScheduleDisplay::ByYear;
     Label10->setText(Q(ScheduleHeadings(display, repayment_)[0]));
 }
 
-void TMSCHEDULE::CalculateBtnClick() {
+void LoanScheduleWindow::CalculateBtnClick() {
     MSAmount->setFocus();
     const auto schedule = computeSchedule();
     if (!schedule) {
@@ -266,7 +268,7 @@ void TMSCHEDULE::CalculateBtnClick() {
     updateColumnHeading();
 }
 
-ReportJob TMSCHEDULE::reportJob() const {
+ReportJob LoanScheduleWindow::reportJob() const {
     const report::LoanScheduleReport shown{report::ReportLoan(fieldTexts()),
                                            Label10->text().toStdString(), model_->rows()};
     const Regional& regional = context_.regional;
@@ -275,11 +277,11 @@ ReportJob TMSCHEDULE::reportJob() const {
     };
 }
 
-void TMSCHEDULE::BitBtn1Click() {
+void LoanScheduleWindow::BitBtn1Click() {
     PrintWithDialog(this, context_, "Loan Schedule", reportJob());
 }
 
-void TMSCHEDULE::PreviewBtnClick() {
+void LoanScheduleWindow::PreviewBtnClick() {
     PreviewWithDialog(this, context_, "Loan Schedule", reportJob());
 }
 

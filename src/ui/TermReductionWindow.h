@@ -26,10 +26,11 @@ namespace corbel::ui {
 // repayment that pays it off one, two, ... years sooner with the interest that
 // saves; its own Calculate. Frequencies and timing come from the Loan page each
 // time it calculates.
-class TAdditionalP : public QDialog {
+class TermReductionWindow : public QDialog {
     Q_OBJECT
   public:
-    TAdditionalP(const UiContext& context, LoanOptionsSource options, QWidget* parent = nullptr);
+    TermReductionWindow(const UiContext& context, LoanOptionsSource options,
+                        QWidget* parent = nullptr);
 
     TermReductionModel* model() const { return model_; }
 

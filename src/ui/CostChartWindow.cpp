@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/MortChartUnit.h"
+#include "ui/CostChartWindow.h"
 
 #include <QChart>
 #include <QChartView>
@@ -223,7 +223,7 @@ class CostChart : public QChart {
     CostLegend* costLegend_;
 };
 
-TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
+CostChartWindow::CostChartWindow(const UiContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("MortChartForm");
     setWindowTitle("Cost Breakdown Graph");
@@ -243,7 +243,7 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     BitBtn2->setDefault(true);
     BitBtn1 = PictureButton("BitBtn1", Picture::Print, "Print", this);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn1, &QToolButton::clicked, this, &TMortChartForm::BitBtn1Click);
+    connect(BitBtn1, &QToolButton::clicked, this, &CostChartWindow::BitBtn1Click);
     // A look at the landscape page first; its own print button offers every
     // printer, PDF included.
     PreviewBtn = new QToolButton(this);
@@ -271,23 +271,23 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     showBreakdown(0, 0);
 }
 
-TMortChartForm::~TMortChartForm() = default;
+CostChartWindow::~CostChartWindow() = default;
 
-void TMortChartForm::showBreakdown(double principal, double interest) {
+void CostChartWindow::showBreakdown(double principal, double interest) {
     principal_ = principal;
     interest_ = interest;
     chart_->setSlices(principal, interest);
 }
 
-void TMortChartForm::setPrinterSource(PrinterSource source) {
+void CostChartWindow::setPrinterSource(PrinterSource source) {
     printers_ = std::move(source);
 }
 
-QList<LegendLine> TMortChartForm::legendLines() const {
+QList<LegendLine> CostChartWindow::legendLines() const {
     return chart_->costLegend()->lines();
 }
 
-QPrinter* TMortChartForm::currentPrinter() {
+QPrinter* CostChartWindow::currentPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         return nullptr;
@@ -299,7 +299,7 @@ QPrinter* TMortChartForm::currentPrinter() {
     return current_.get();
 }
 
-bool TMortChartForm::PrintChart(QPagedPaintDevice& device) const {
+bool CostChartWindow::PrintChart(QPagedPaintDevice& device) const {
     const QPageLayout::Orientation previous = device.pageLayout().orientation();
     device.setPageOrientation(QPageLayout::Landscape);
     bool printed = false;
@@ -324,7 +324,7 @@ bool TMortChartForm::PrintChart(QPagedPaintDevice& device) const {
     return printed && (!printer || printer->printerState() != QPrinter::Error);
 }
 
-void TMortChartForm::BitBtn1Click() {
+void CostChartWindow::BitBtn1Click() {
     QPrinter* printer = printers_ ? printers_() : nullptr;
     if (!printer) {
         context_.dialogs.showMessage(this, Information(msg::NoPrinter));
@@ -333,7 +333,7 @@ void TMortChartForm::BitBtn1Click() {
     printOrSay(*printer);
 }
 
-void TMortChartForm::printOrSay(QPrinter& printer) {
+void CostChartWindow::printOrSay(QPrinter& printer) {
     if (PrintsToPdfFile(printer)) {
         WritePdfOrSay(this, context_, printer,
                       [this](QPagedPaintDevice& device) { return PrintChart(device); });
@@ -348,7 +348,7 @@ void TMortChartForm::printOrSay(QPrinter& printer) {
     }
 }
 
-void TMortChartForm::showEvent(QShowEvent* event) {
+void CostChartWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());

@@ -24,10 +24,10 @@ using LoanTextsSource = std::function<LoanTexts()>;
 
 // The specific additional payment window: one extra amount added to every
 // repayment from a chosen start, and what it saves on the Loan page's loan.
-class TADDMONTHLYR : public QDialog {
+class ExtraRepaymentWindow : public QDialog {
     Q_OBJECT
   public:
-    TADDMONTHLYR(const UiContext& context, LoanTextsSource loan, QWidget* parent = nullptr);
+    ExtraRepaymentWindow(const UiContext& context, LoanTextsSource loan, QWidget* parent = nullptr);
 
     // The captions that follow the repayment frequency, set on each opening; the
     // start period is hidden for annual repayments.
