@@ -23,11 +23,11 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     auto* picture = new QLabel(this);
     picture->setObjectName("ProgramIcon");
     picture->setPixmap(Pixmap(Picture::House, 48));
-    HeadingLabel = new QLabel(Q(ProgramName), this);
-    HeadingLabel->setObjectName("HeadingLabel");
-    MakeHeading(HeadingLabel, 8);
-    VersionLabel = new QLabel("Version " + Q(ProgramVersion), this);
-    VersionLabel->setObjectName("VersionLabel");
+    heading_ = new QLabel(Q(ProgramName), this);
+    heading_->setObjectName("HeadingLabel");
+    MakeHeading(heading_, 8);
+    version_ = new QLabel("Version " + Q(ProgramVersion), this);
+    version_->setObjectName("VersionLabel");
     // The licence line of --version, its address a link the desktop opens.
     auto* licenceLabel = new QLabel(Q(ProgramLicence)
                                         .toHtmlEscaped()
@@ -43,8 +43,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(HeadingLabel);
-    texts->addWidget(VersionLabel);
+    texts->addWidget(heading_);
+    texts->addWidget(version_);
     texts->addWidget(licenceLabel);
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
@@ -56,8 +56,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void AboutWindow::relabel(const QString& programName, const QString& version) {
-    HeadingLabel->setText(programName);
-    VersionLabel->setText("Version " + version);
+    heading_->setText(programName);
+    version_->setText("Version " + version);
 }
 
 }  // namespace corbel::ui

@@ -19,8 +19,8 @@ class AboutWindow : public QDialog {
     void relabel(const QString& programName, const QString& version);
 
   private:
-    QLabel* HeadingLabel;
-    QLabel* VersionLabel;
+    QLabel* heading_;  // "HeadingLabel"
+    QLabel* version_;  // "VersionLabel"
 };
 
 }  // namespace corbel::ui

@@ -50,37 +50,37 @@ AdditionalPaymentOptions::AdditionalPaymentOptions(QWidget* parent) : QDialog(pa
     setObjectName("APOPTIONS");
     setWindowTitle("Additional Payment Options");
     MakeModalWindow(this);
-    Specific = Named(new QRadioButton(this), "Specific");
-    Grid = Named(new QRadioButton(this), "Grid");
-    Specific->setChecked(true);
-    Label1 = ChoiceCaption("Label1", SpecificCaption, Specific, this);
-    Label2 = ChoiceCaption("Label2", TableCaption, Grid, this);
-    Label1->installEventFilter(this);
-    Label2->installEventFilter(this);
-    BitBtn2 = Named(new QPushButton("OK", this), "BitBtn2");
-    BitBtn1 = Named(new QPushButton("Cancel", this), "BitBtn1");
-    BitBtn2->setDefault(true);
+    specificChoice_ = Named(new QRadioButton(this), "Specific");
+    tableChoice_ = Named(new QRadioButton(this), "Grid");
+    specificChoice_->setChecked(true);
+    specificCaption_ = ChoiceCaption("Label1", SpecificCaption, specificChoice_, this);
+    tableCaption_ = ChoiceCaption("Label2", TableCaption, tableChoice_, this);
+    specificCaption_->installEventFilter(this);
+    tableCaption_->installEventFilter(this);
+    okButton_ = Named(new QPushButton("OK", this), "BitBtn2");
+    cancelButton_ = Named(new QPushButton("Cancel", this), "BitBtn1");
+    okButton_->setDefault(true);
 
     auto* choices = new QGridLayout;
-    choices->addWidget(Specific, 0, 0, Qt::AlignTop);
-    choices->addWidget(Label1, 0, 1);
-    choices->addWidget(Grid, 1, 0, Qt::AlignTop);
-    choices->addWidget(Label2, 1, 1);
+    choices->addWidget(specificChoice_, 0, 0, Qt::AlignTop);
+    choices->addWidget(specificCaption_, 0, 1);
+    choices->addWidget(tableChoice_, 1, 0, Qt::AlignTop);
+    choices->addWidget(tableCaption_, 1, 1);
     choices->setColumnStretch(1, 1);
     choices->setVerticalSpacing(12);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn1);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addStretch(1);
     layout->addLayout(buttons);
 
-    ChainTabOrder({Specific, Grid, BitBtn2, BitBtn1});
-    connect(BitBtn2, &QPushButton::clicked, this, &AdditionalPaymentOptions::BitBtn2Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    ChainTabOrder({specificChoice_, tableChoice_, okButton_, cancelButton_});
+    connect(okButton_, &QPushButton::clicked, this, &AdditionalPaymentOptions::handOverChoice);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
     // The captions wrap within the given width; the height follows from them.
     resize(ClientArea);
@@ -89,12 +89,13 @@ AdditionalPaymentOptions::AdditionalPaymentOptions(QWidget* parent) : QDialog(pa
 }
 
 AdditionalPaymentChoice AdditionalPaymentOptions::choice() const {
-    return Grid->isChecked() ? AdditionalPaymentChoice::Table : AdditionalPaymentChoice::Specific;
+    return tableChoice_->isChecked() ? AdditionalPaymentChoice::Table
+                                     : AdditionalPaymentChoice::Specific;
 }
 
 void AdditionalPaymentOptions::relabel() {
-    Label2->setText(TableCaption);
-    Grid->setAccessibleName(TableCaption);
+    tableCaption_->setText(TableCaption);
+    tableChoice_->setAccessibleName(TableCaption);
 }
 
 void AdditionalPaymentOptions::showEvent(QShowEvent* event) {
@@ -107,26 +108,19 @@ void AdditionalPaymentOptions::showEvent(QShowEvent* event) {
 bool AdditionalPaymentOptions::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == Label1) {
-            Label1Click();
-        } else if (watched == Label2) {
-            Label2Click();
+        // A caption stands for the choice before it.
+        for (auto [caption, choice] : {std::pair{specificCaption_, specificChoice_},
+                                       std::pair{tableCaption_, tableChoice_}}) {
+            if (watched == caption) {
+                choice->setChecked(true);
+                choice->setFocus();
+            }
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void AdditionalPaymentOptions::Label1Click() {
-    Specific->setChecked(true);
-    Specific->setFocus();
-}
-
-void AdditionalPaymentOptions::Label2Click() {
-    Grid->setChecked(true);
-    Grid->setFocus();
-}
-
-void AdditionalPaymentOptions::BitBtn2Click() {
+void AdditionalPaymentOptions::handOverChoice() {
     emit chosen(choice());
     // Back from the chosen window, the options close too.
     accept();

@@ -35,15 +35,16 @@ class AdditionalPaymentOptions : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QRadioButton* Specific;  // the specific payment choice
-    QLabel* Label1;          // its caption; clicking it chooses it
-    QRadioButton* Grid;      // the table choice
-    QLabel* Label2;          // its caption; clicking it chooses it
-    QPushButton* BitBtn2;    // OK
-    QPushButton* BitBtn1;    // Cancel
-    void Label1Click();
-    void Label2Click();
-    void BitBtn2Click();
+    // OK: hands the choice over, then closes.
+    void handOverChoice();
+
+    // Each control is created with its given name (in quotes).
+    QRadioButton* specificChoice_;  // "Specific"
+    QLabel* specificCaption_;       // "Label1"; a click on it chooses it
+    QRadioButton* tableChoice_;     // "Grid"
+    QLabel* tableCaption_;          // "Label2"; a click on it chooses it
+    QPushButton* okButton_;         // "BitBtn2"
+    QPushButton* cancelButton_;     // "BitBtn1"
 };
 
 }  // namespace corbel::ui

@@ -231,26 +231,23 @@ CostChartWindow::CostChartWindow(const UiContext& context, QWidget* parent)
     MakeModalWindow(this, {});
 
     chart_ = new CostChart(context_.regional);
-    Series1 = chart_->series();
-    MortgageChart = new QChartView(chart_, this);
-    MortgageChart->setObjectName("MortgageChart");
-    MortgageChart->setAccessibleName(chart_->title());
-    MortgageChart->setFrameShape(QFrame::NoFrame);
-    MortgageChart->setRenderHint(QPainter::Antialiasing);
+    series_ = chart_->series();
+    chartView_ = Named(new QChartView(chart_, this), "MortgageChart");
+    chartView_->setAccessibleName(chart_->title());
+    chartView_->setFrameShape(QFrame::NoFrame);
+    chartView_->setRenderHint(QPainter::Antialiasing);
 
-    BitBtn2 = new QPushButton("OK", this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setDefault(true);
-    BitBtn1 = PictureButton("BitBtn1", Picture::Print, "Print", this);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn1, &QToolButton::clicked, this, &CostChartWindow::BitBtn1Click);
+    okButton_ = Named(new QPushButton("OK", this), "BitBtn2");
+    okButton_->setDefault(true);
+    printButton_ = PictureButton("BitBtn1", Picture::Print, "Print", this);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(printButton_, &QToolButton::clicked, this, &CostChartWindow::printOnCurrentPrinter);
     // A look at the landscape page first; its own print button offers every
     // printer, PDF included.
-    PreviewBtn = new QToolButton(this);
-    PreviewBtn->setObjectName("PreviewBtn");
-    PreviewBtn->setText("Preview");
-    PreviewBtn->setToolTip("Print Preview");
-    connect(PreviewBtn, &QToolButton::clicked, this, [this] {
+    previewButton_ = Named(new QToolButton(this), "PreviewBtn");
+    previewButton_->setText("Preview");
+    previewButton_->setToolTip("Print Preview");
+    connect(previewButton_, &QToolButton::clicked, this, [this] {
         PreviewDocument(this, context_, "Cost Breakdown Graph", QPageLayout::Landscape,
                         [this](QPrinter& printer) { printOrSay(printer); });
     });
@@ -258,12 +255,12 @@ CostChartWindow::CostChartWindow(const UiContext& context, QWidget* parent)
     // The buttons stand over the chart's top right corner.
     auto* buttons = new QVBoxLayout;
     buttons->setContentsMargins(0, Gap, Gap, 0);
-    buttons->addWidget(BitBtn2, 0, Qt::AlignRight);
-    buttons->addWidget(BitBtn1, 0, Qt::AlignRight);
-    buttons->addWidget(PreviewBtn, 0, Qt::AlignRight);
+    buttons->addWidget(okButton_, 0, Qt::AlignRight);
+    buttons->addWidget(printButton_, 0, Qt::AlignRight);
+    buttons->addWidget(previewButton_, 0, Qt::AlignRight);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(MortgageChart, 0, 0);
+    layout->addWidget(chartView_, 0, 0);
     layout->addLayout(buttons, 0, 0, Qt::AlignTop | Qt::AlignRight);
     setFixedSize(ClientArea);
 
@@ -324,7 +321,7 @@ bool CostChartWindow::PrintChart(QPagedPaintDevice& device) const {
     return printed && (!printer || printer->printerState() != QPrinter::Error);
 }
 
-void CostChartWindow::BitBtn1Click() {
+void CostChartWindow::printOnCurrentPrinter() {
     QPrinter* printer = printers_ ? printers_() : nullptr;
     if (!printer) {
         context_.dialogs.showMessage(this, Information(msg::NoPrinter));

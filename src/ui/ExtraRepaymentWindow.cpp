@@ -36,29 +36,29 @@ ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSo
     const TableWindowFrame frame = MakeTableWindowFrame(
         this, "Additional Payments", {"BitBtn1", "BitBtn2", nullptr, "BitBtn3"},
         topic::SpecificAdditionalPayment, context.help);
-    Label7 = frame.heading;
-    Label7->setObjectName("Label7");
-    BitBtn1 = frame.calculate;
-    BitBtn2 = frame.ok;
-    BitBtn3 = frame.help;
+    heading_ = frame.heading;
+    heading_->setObjectName("Label7");
+    calculateButton_ = frame.calculate;
+    okButton_ = frame.ok;
+    helpButton_ = frame.help;
     // OK empties the results before it closes.
-    disconnect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+    disconnect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     const ExtraPaymentCaptions monthly = ExtraPaymentCaptionsFor(DefaultFrequency);
-    Label1 = Caption("Label1", Q(monthly.extraLabel), this);
-    AdditionalMR = InputField("AdditionalMR", 0, 10, this);
+    extraCaption_ = Caption("Label1", Q(monthly.extraLabel), this);
+    extra_ = InputField("AdditionalMR", 0, 10, this);
     auto* label2 =
         Caption("Label2", "When would you like to start paying this additional payment", this);
-    Now = Named(new QRadioButton(FromTheStart, this), "Now");
-    RadioButton2 = Named(new QRadioButton("Starting in year", this), "RadioButton2");
-    Now->setChecked(true);
-    Year = InputField("Year", 2, 3, this);
-    Year->setEnabled(false);
+    fromStart_ = Named(new QRadioButton(FromTheStart, this), "Now");
+    fromYear_ = Named(new QRadioButton("Starting in year", this), "RadioButton2");
+    fromStart_->setChecked(true);
+    startYear_ = InputField("Year", 2, 3, this);
+    startYear_->setEnabled(false);
     // The year field has no label of its own: the choice before it names it.
-    Year->setAccessibleName(RadioButton2->text());
-    Label6 = Caption("Label6", Q(monthly.startPeriodLabel), this);
-    StartMonth = InputField("StartMonth", 3, 4, this);
-    Label6->setBuddy(StartMonth);
+    startYear_->setAccessibleName(fromYear_->text());
+    startPeriodCaption_ = Caption("Label6", Q(monthly.startPeriodLabel), this);
+    startPeriod_ = InputField("StartMonth", 3, 4, this);
+    startPeriodCaption_->setBuddy(startPeriod_);
     // Captions that follow the frequency keep room for the longest, so nothing moves.
     QStringList extraLabels;
     QStringList startLabels;
@@ -67,53 +67,55 @@ ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSo
         extraLabels << Q(captions.extraLabel);
         startLabels << Q(captions.startPeriodLabel);
     }
-    ReserveWidth(Label1, extraLabels);
-    ReserveWidth(Label6, startLabels);
-    KeepRoomWhenHidden(StartMonth);
+    ReserveWidth(extraCaption_, extraLabels);
+    ReserveWidth(startPeriodCaption_, startLabels);
+    KeepRoomWhenHidden(startPeriod_);
 
     const QString widest = Q(FormatMoney(context_.regional, -99999999999.99));
-    InterestSaved = ResultField("InterestSaved", widest, this);
-    NewInterest = ResultField("NewInterest", widest, this);
-    TotalInterest = ResultField("TotalInterest", widest, this);
-    NewPeriod = Caption("NewPeriod", QString(), this);
-    NewPeriod->setWordWrap(true);
-    QFont large = NewPeriod->font();
+    interestSaved_ = ResultField("InterestSaved", widest, this);
+    newInterest_ = ResultField("NewInterest", widest, this);
+    totalInterest_ = ResultField("TotalInterest", widest, this);
+    paidOffSentence_ = Caption("NewPeriod", QString(), this);
+    paidOffSentence_->setWordWrap(true);
+    QFont large = paidOffSentence_->font();
     large.setBold(true);
     large.setPointSize(large.pointSize() + 2);
-    NewPeriod->setFont(large);
+    paidOffSentence_->setFont(large);
     // The longest sentence takes two lines; the fields below never move.
-    NewPeriod->setMinimumHeight(2 * QFontMetrics(large).lineSpacing() + 4);
+    paidOffSentence_->setMinimumHeight(2 * QFontMetrics(large).lineSpacing() + 4);
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0, Label1, {AdditionalMR});
+    AddRow(fields, 0, extraCaption_, {extra_});
     fields->addWidget(label2, 1, 0, 1, 2);
-    fields->addWidget(Now, 2, 0, 1, 2, Qt::AlignLeft);
+    fields->addWidget(fromStart_, 2, 0, 1, 2, Qt::AlignLeft);
     auto* start = new QHBoxLayout;
-    for (QWidget* control : {static_cast<QWidget*>(RadioButton2), static_cast<QWidget*>(Year),
-                             static_cast<QWidget*>(Label6), static_cast<QWidget*>(StartMonth)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(fromYear_), static_cast<QWidget*>(startYear_),
+          static_cast<QWidget*>(startPeriodCaption_), static_cast<QWidget*>(startPeriod_)}) {
         start->addWidget(control);
     }
     start->addStretch(1);
     fields->addLayout(start, 3, 0, 1, 2);
-    AddRow(fields, 4, Caption("Label5", Q(InterestSavedCaption), this), {InterestSaved});
-    fields->addWidget(NewPeriod, 5, 0, 1, 2);
-    AddRow(fields, 6, Caption("Label3", Q(NewInterestCaption), this), {NewInterest});
-    AddRow(fields, 7, Caption("Label4", Q(TotalInterestCaption), this), {TotalInterest});
+    AddRow(fields, 4, Caption("Label5", Q(InterestSavedCaption), this), {interestSaved_});
+    fields->addWidget(paidOffSentence_, 5, 0, 1, 2);
+    AddRow(fields, 6, Caption("Label3", Q(NewInterestCaption), this), {newInterest_});
+    AddRow(fields, 7, Caption("Label4", Q(TotalInterestCaption), this), {totalInterest_});
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Label7);
+    left->addWidget(heading_);
     left->addLayout(fields, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(frame.buttons);
 
-    ChainTabOrder({AdditionalMR, Now, RadioButton2, Year, StartMonth, BitBtn1, BitBtn2, BitBtn3});
-    connect(BitBtn1, &QPushButton::clicked, this, &ExtraRepaymentWindow::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &ExtraRepaymentWindow::BitBtn2Click);
+    ChainTabOrder({extra_, fromStart_, fromYear_, startYear_, startPeriod_, calculateButton_,
+                   okButton_, helpButton_});
+    connect(calculateButton_, &QPushButton::clicked, this, &ExtraRepaymentWindow::calculate);
+    connect(okButton_, &QPushButton::clicked, this, &ExtraRepaymentWindow::emptyAndClose);
     // A click, not a change of choice: until the first click the start period
     // stays enabled with "From the start of the Loan" chosen.
-    connect(Now, &QRadioButton::clicked, this, &ExtraRepaymentWindow::NowClick);
-    connect(RadioButton2, &QRadioButton::clicked, this, &ExtraRepaymentWindow::NowClick);
+    connect(fromStart_, &QRadioButton::clicked, this, &ExtraRepaymentWindow::enableStartFields);
+    connect(fromYear_, &QRadioButton::clicked, this, &ExtraRepaymentWindow::enableStartFields);
 
     adjustSize();
     setFixedSize(sizeHint().expandedTo(ClientArea));
@@ -121,10 +123,10 @@ ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSo
 
 void ExtraRepaymentWindow::setFrequencyCaptions(PaymentFrequency repayment) {
     const ExtraPaymentCaptions captions = ExtraPaymentCaptionsFor(repayment);
-    Label1->setText(Q(captions.extraLabel));
-    Label6->setText(Q(captions.startPeriodLabel));
-    Label6->setVisible(captions.startPeriodVisible);
-    StartMonth->setVisible(captions.startPeriodVisible);
+    extraCaption_->setText(Q(captions.extraLabel));
+    startPeriodCaption_->setText(Q(captions.startPeriodLabel));
+    startPeriodCaption_->setVisible(captions.startPeriodVisible);
+    startPeriod_->setVisible(captions.startPeriodVisible);
 }
 
 void ExtraRepaymentWindow::placeBelowCorner(const QWidget* mainWindow) {
@@ -132,46 +134,46 @@ void ExtraRepaymentWindow::placeBelowCorner(const QWidget* mainWindow) {
 }
 
 void ExtraRepaymentWindow::relabel() {
-    Now->setText(FromTheStart);
+    fromStart_->setText(FromTheStart);
 }
 
-void ExtraRepaymentWindow::NowClick() {
-    const bool inYear = RadioButton2->isChecked();
-    Year->setEnabled(inYear);
-    Label6->setEnabled(inYear);
-    StartMonth->setEnabled(inYear);
+void ExtraRepaymentWindow::enableStartFields() {
+    const bool inYear = fromYear_->isChecked();
+    startYear_->setEnabled(inYear);
+    startPeriodCaption_->setEnabled(inYear);
+    startPeriod_->setEnabled(inYear);
 }
 
 ExtraPaymentTexts ExtraRepaymentWindow::fieldTexts() const {
-    return {AdditionalMR->text().toStdString(), RadioButton2->isChecked(),
-            Year->text().toStdString(), StartMonth->text().toStdString()};
+    return {extra_->text().toStdString(), fromYear_->isChecked(), startYear_->text().toStdString(),
+            startPeriod_->text().toStdString()};
 }
 
-void ExtraRepaymentWindow::BitBtn1Click() {
+void ExtraRepaymentWindow::calculate() {
     const auto result = ExtraPaymentFromTexts(loan_(), fieldTexts(), context_.regional);
     if (!result) {
         context_.dialogs.showMessage(this, result.failure());
         return;
     }
     const auto money = [this](double value) { return Q(FormatMoney(context_.regional, value)); };
-    ShowResult(TotalInterest, money(result->totalInterest));
+    ShowResult(totalInterest_, money(result->totalInterest));
     if (result->paidOffIn == 0) {
         // Results of an earlier calculation never stand beside this one's total.
-        InterestSaved->clear();
-        NewInterest->clear();
-        NewPeriod->clear();
+        interestSaved_->clear();
+        newInterest_->clear();
+        paidOffSentence_->clear();
         return;
     }
-    ShowResult(NewInterest, money(result->newInterest));
-    ShowResult(InterestSaved, money(result->interestSaved));
-    NewPeriod->setText(Q(result->sentence));
+    ShowResult(newInterest_, money(result->newInterest));
+    ShowResult(interestSaved_, money(result->interestSaved));
+    paidOffSentence_->setText(Q(result->sentence));
 }
 
-void ExtraRepaymentWindow::BitBtn2Click() {
-    InterestSaved->clear();
-    NewPeriod->clear();
-    NewInterest->clear();
-    TotalInterest->clear();
+void ExtraRepaymentWindow::emptyAndClose() {
+    interestSaved_->clear();
+    paidOffSentence_->clear();
+    newInterest_->clear();
+    totalInterest_->clear();
     accept();
 }
 

@@ -36,27 +36,32 @@ class ExtraRepaymentWindow : public QDialog {
     void placeBelowCorner(const QWidget* mainWindow);
     // The caption of the from-the-start choice, set at start-up.
     void relabel();
-    void BitBtn1Click();
-    void BitBtn2Click();
 
   private:
-    QLabel* Label7;              // the heading
-    QPushButton* BitBtn1;        // Calculate
-    QPushButton* BitBtn2;        // OK: empties the results and closes
-    QToolButton* BitBtn3;        // the help button (topic 6)
-    QLabel* Label1;              // the extra amount's caption, by frequency
-    QLineEdit* AdditionalMR;     // the extra amount per repayment
-    QRadioButton* Now;           // start with the first repayment
-    QRadioButton* RadioButton2;  // start in a chosen year and period
-    QLineEdit* Year;             // the start year
-    QLabel* Label6;              // the start period's caption, by frequency
-    QLineEdit* StartMonth;       // the start period within the year
-    QLineEdit* InterestSaved;
-    QLabel* NewPeriod;  // the paid-off sentence
-    QLineEdit* NewInterest;
-    QLineEdit* TotalInterest;
-    void NowClick();
+    // Calculate: what the extra amount saves, from the Loan page's loan.
+    void calculate();
+    // OK: empties the results and closes.
+    void emptyAndClose();
+    // The start year and period take input only with "Starting in year".
+    void enableStartFields();
     ExtraPaymentTexts fieldTexts() const;
+
+    // Each control is created with its given name (in quotes).
+    QLabel* heading_;               // "Label7"
+    QPushButton* calculateButton_;  // "BitBtn1"
+    QPushButton* okButton_;         // "BitBtn2"
+    QToolButton* helpButton_;       // "BitBtn3"
+    QLabel* extraCaption_;          // "Label1", by frequency
+    QLineEdit* extra_;              // "AdditionalMR": the extra amount per repayment
+    QRadioButton* fromStart_;       // "Now": from the first repayment
+    QRadioButton* fromYear_;        // "RadioButton2": from a chosen year and period
+    QLineEdit* startYear_;          // "Year"
+    QLabel* startPeriodCaption_;    // "Label6", by frequency
+    QLineEdit* startPeriod_;        // "StartMonth": the period within the start year
+    QLineEdit* interestSaved_;      // "InterestSaved"
+    QLabel* paidOffSentence_;       // "NewPeriod"
+    QLineEdit* newInterest_;        // "NewInterest"
+    QLineEdit* totalInterest_;      // "TotalInterest"
 
     UiContext context_;
     LoanTextsSource loan_;

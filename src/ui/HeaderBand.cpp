@@ -40,16 +40,16 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
     setObjectName("HeaderBand");
     setMinimumHeight(100);
 
-    HeadingLabel2 = NameLabel("HeadingLabel2", QColor(10, 10, 30), this);
-    HeadingLabel1 = NameLabel("HeadingLabel1", QColor(255, 215, 90), this);
+    nameShadow_ = NameLabel("HeadingLabel2", QColor(10, 10, 30), this);
+    name_ = NameLabel("HeadingLabel1", QColor(255, 215, 90), this);
     // The shadow sits a few pixels lower and to the right in the same cell.
-    HeadingLabel2->setContentsMargins(3, 3, 0, 0);
-    HeadingLabel1->setContentsMargins(0, 0, 3, 3);
+    nameShadow_->setContentsMargins(3, 3, 0, 0);
+    name_->setContentsMargins(0, 0, 3, 3);
 
     auto* name = new QGridLayout;
-    name->addWidget(HeadingLabel2, 0, 0);
-    name->addWidget(HeadingLabel1, 0, 0);
-    HeadingLabel1->raise();
+    name->addWidget(nameShadow_, 0, 0);
+    name->addWidget(name_, 0, 0);
+    name_->raise();
 
     auto* icon1 = new QLabel(this);
     icon1->setObjectName("Image2");
@@ -81,8 +81,8 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
 }
 
 void HeaderBand::setProgramName(const QString& name) {
-    HeadingLabel1->setText(name);
-    HeadingLabel2->setText(name);
+    name_->setText(name);
+    nameShadow_->setText(name);
 }
 
 void HeaderBand::paintEvent(QPaintEvent*) {

@@ -27,8 +27,8 @@ class HeaderBand : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QLabel* HeadingLabel1;
-    QLabel* HeadingLabel2;  // the shadow behind HeadingLabel1
+    QLabel* name_;        // "HeadingLabel1"
+    QLabel* nameShadow_;  // "HeadingLabel2", behind it
     QToolBar* toolBar_;
 };
 

@@ -68,10 +68,9 @@ class LoanPage : public QWidget {
     enum class Opener { Grid, Schedule, AdditionalPayments, Chart };
     void click(Opener opener);
 
-    // The repayment frequency's effect on the page's captions.
-    void MPaymentChange();
-    void CalMortBtnClick();
-    void BitBtn8Click();
+    // The repayment frequency's effect on the page's captions: run on each
+    // change of the list, and by whoever sets the list without it.
+    void applyRepaymentFrequency();
 
   signals:
     // The part-year field was shown (true) or hidden for annual repayments.
@@ -79,32 +78,38 @@ class LoanPage : public QWidget {
     void openRequested(LoanPage::Opener opener);
 
   private:
-    QLineEdit* MAmount;    // the loan amount
-    QLineEdit* Period;     // whole years
-    QLineEdit* MPartyear;  // part-year periods
-    QLabel* Label98;       // the part-year unit, "Month(s)"
-    QLineEdit* IRate;      // the annual rate in percent
-    QComboBox* MPayment;   // the repayment frequency list
-    QRadioButton* MArrears;
-    QRadioButton* MAdvance;
-    QComboBox* MCompounded;       // the compounding frequency list
-    CaptionPanel* Panel1;         // "Monthly Loan Payment is" and the repayment
-    QLineEdit* MonthlyRepayment;  // the repayment result
-    QPushButton* BitBtn8;         // the Last Payment button
-    CaptionPanel* Panel6;         // "Total Interest Charges are:" and the total
-    QLineEdit* TotalInterest;
-    QToolButton* BitBtn9;          // the chart button beside the total interest
-    QPushButton* CalMortBtn;       // Calculate
-    QPushButton* PrintMortBtn;     // Print
-    QPushButton* PreviewMortBtn;   // Print Preview
-    QToolButton* BitBtn1;          // the help button (topic 2)
-    QPushButton* MortgageGridBtn;  // the Loan Grid button
-    QPushButton* SpeedButton2;     // the Schedule button
-    QPushButton* SpeedButton3;     // the Additional Payments button
-    // Calculate's work; false when a check refused the loan.
+    // Calculate; false when a check refused the loan.
     bool calculate();
+    // Last Payment: the last repayment and the payment count in a message.
+    void showLastPayment();
     // The loan details report of the page as it stands.
     ReportJob reportJob() const;
+
+    // Each control is created with its given name (in quotes).
+    QLabel* title_;                          // "MALabel"
+    QLabel* amountCaption_;                  // "MAmountLabel"
+    QLineEdit* amount_;                      // "MAmount"
+    QLineEdit* years_;                       // "Period": whole years
+    QLineEdit* partYear_;                    // "MPartyear": part-year periods
+    QLabel* partYearUnit_;                   // "Label98", such as "Month(s)"
+    QLineEdit* rate_;                        // "IRate": the annual rate in percent
+    QComboBox* repaymentList_;               // "MPayment"
+    QRadioButton* inArrears_;                // "MArrears"
+    QRadioButton* inAdvance_;                // "MAdvance"
+    QComboBox* compoundingList_;             // "MCompounded"
+    CaptionPanel* repaymentPanel_;           // "Panel1": "Monthly Loan Payment is" ...
+    QLineEdit* repaymentResult_;             // "MonthlyRepayment"
+    QPushButton* lastPaymentButton_;         // "BitBtn8"
+    CaptionPanel* interestPanel_;            // "Panel6": "Total Interest Charges are:" ...
+    QLineEdit* totalInterest_;               // "TotalInterest"
+    QToolButton* chartButton_;               // "BitBtn9", beside the total interest
+    QPushButton* calculateButton_;           // "CalMortBtn"
+    QPushButton* printButton_;               // "PrintMortBtn"
+    QPushButton* previewButton_;             // "PreviewMortBtn"
+    QToolButton* helpButton_;                // "BitBtn1"
+    QPushButton* gridButton_;                // "MortgageGridBtn"
+    QPushButton* scheduleButton_;            // "SpeedButton2"
+    QPushButton* additionalPaymentsButton_;  // "SpeedButton3"
     UiContext context_;
     SharedState& state_;
 };

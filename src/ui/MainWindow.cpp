@@ -68,7 +68,7 @@ MainWindow::MainWindow(const UiContext& context, const QString& fileDialogFolder
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     KeepModalWindowsInSight(qApp);
-    state_.LoanSaved = true;
+    state_.loanSaved = true;
     createControls();
     createSecondaryWindows();
     reopenLastFile(arguments);
@@ -83,43 +83,43 @@ QToolButton* MainWindow::toolButton(const char* name, const char* hint, Picture 
 }
 
 void MainWindow::createToolBar() {
-    LoadBtn = toolButton("LoadBtn", "Load File", Picture::Open);
-    SaveBtn = toolButton("SaveBtn", "Save File", Picture::Save);
+    loadButton_ = toolButton("LoadBtn", "Load File", Picture::Open);
+    saveButton_ = toolButton("SaveBtn", "Save File", Picture::Save);
     header_->toolBar()->addSeparator();
-    BitBtn7 = toolButton("BitBtn7", "View the Loan Grid", Picture::Grid);
-    BitBtn5 = toolButton("BitBtn5", "View the Loan Schedule", Picture::Schedule);
-    BitBtn11 = toolButton("BitBtn11", "See the effect of additional payments on your Loan",
-                          Picture::Additional);
-    BitBtn2 = toolButton("BitBtn2", "View a  graph of your Loan", Picture::Chart);
+    gridButton_ = toolButton("BitBtn7", "View the Loan Grid", Picture::Grid);
+    scheduleButton_ = toolButton("BitBtn5", "View the Loan Schedule", Picture::Schedule);
+    additionalPaymentsButton_ = toolButton(
+        "BitBtn11", "See the effect of additional payments on your Loan", Picture::Additional);
+    chartButton_ = toolButton("BitBtn2", "View a  graph of your Loan", Picture::Chart);
     header_->toolBar()->addSeparator();
-    AboutBtn = toolButton("AboutBtn", "About", Picture::About);
-    HelpBtn = toolButton("HelpBtn", "Help", Picture::Help);
-    ExitBtn = toolButton("ExitBtn", "Quit", Picture::Quit);
-    ExitBtn->setText("Quit");
-    ExitBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QPalette palette = ExitBtn->palette();
+    aboutButton_ = toolButton("AboutBtn", "About", Picture::About);
+    helpButton_ = toolButton("HelpBtn", "Help", Picture::Help);
+    quitButton_ = toolButton("ExitBtn", "Quit", Picture::Quit);
+    quitButton_->setText("Quit");
+    quitButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QPalette palette = quitButton_->palette();
     palette.setColor(QPalette::ButtonText, Qt::white);
-    ExitBtn->setPalette(palette);
+    quitButton_->setPalette(palette);
 
     // The tool-bar table buttons click the Loan page's own buttons.
     const std::pair<QToolButton*, LoanPage::Opener> openers[] = {
-        {BitBtn7, LoanPage::Opener::Grid},
-        {BitBtn5, LoanPage::Opener::Schedule},
-        {BitBtn11, LoanPage::Opener::AdditionalPayments},
-        {BitBtn2, LoanPage::Opener::Chart}};
+        {gridButton_, LoanPage::Opener::Grid},
+        {scheduleButton_, LoanPage::Opener::Schedule},
+        {additionalPaymentsButton_, LoanPage::Opener::AdditionalPayments},
+        {chartButton_, LoanPage::Opener::Chart}};
     for (const auto& [button, opener] : openers) {
         connect(button, &QToolButton::clicked, loan_,
                 [this, opener = opener] { loan_->click(opener); });
     }
-    connect(AboutBtn, &QToolButton::clicked, this, [this] {
+    connect(aboutButton_, &QToolButton::clicked, this, [this] {
         about_->show();
         about_->raise();
     });
-    connect(HelpBtn, &QToolButton::clicked, this,
+    connect(helpButton_, &QToolButton::clicked, this,
             [this] { context_.help.showHelp(topic::Contents); });
-    connect(ExitBtn, &QToolButton::clicked, this, &QWidget::close);
-    connect(LoadBtn, &QToolButton::clicked, this, &MainWindow::LoadBtnClick);
-    connect(SaveBtn, &QToolButton::clicked, this, &MainWindow::SaveBtnClick);
+    connect(quitButton_, &QToolButton::clicked, this, &QWidget::close);
+    connect(loadButton_, &QToolButton::clicked, this, &MainWindow::loadWithDialog);
+    connect(saveButton_, &QToolButton::clicked, this, &MainWindow::saveWithDialog);
 }
 
 void MainWindow::createMenu() {
@@ -130,64 +130,64 @@ void MainWindow::createMenu() {
     };
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("File1");
-    entry(file, "&Open File", "OpenFile1", LoadBtn);
-    entry(file, "&Save File", "SaveFile1", SaveBtn);
+    entry(file, "&Open File", "OpenFile1", loadButton_);
+    entry(file, "&Save File", "SaveFile1", saveButton_);
     file->addSeparator();
-    entry(file, "&Exit", "Exit1", ExitBtn);
+    entry(file, "&Exit", "Exit1", quitButton_);
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help1");
-    entry(help, "&Contents", "Contents1", HelpBtn);
+    entry(help, "&Contents", "Contents1", helpButton_);
     help->addSeparator();
-    entry(help, "&About", "About1", AboutBtn);
+    entry(help, "&About", "About1", aboutButton_);
 }
 
 void MainWindow::createControls() {
     auto* central = new QWidget(this);
     central->setObjectName("ClientArea");
     header_ = new HeaderBand(central);
-    TrasferValuesCheckBox = new QCheckBox("Transfer Values to Mortgage Savings", central);
-    TrasferValuesCheckBox->setObjectName("TrasferValuesCheckBox");
+    transferValues_ = new QCheckBox("Transfer Values to Mortgage Savings", central);
+    transferValues_->setObjectName("TrasferValuesCheckBox");
 
-    PageControl1 = new QTabWidget(central);
-    PageControl1->setObjectName("PageControl1");
-    loan_ = new LoanPage(context_, state_, PageControl1);
+    pages_ = new QTabWidget(central);
+    pages_->setObjectName("PageControl1");
+    loan_ = new LoanPage(context_, state_, pages_);
     loan_->setObjectName("TabSheet1");
-    whatIf_ = new WhatIfPage(context_, PageControl1);
+    whatIf_ = new WhatIfPage(context_, pages_);
     whatIf_->setObjectName("TabSheet4");
-    savings_ = new LoanSavingsPage(context_, state_, PageControl1);
+    savings_ = new LoanSavingsPage(context_, state_, pages_);
     savings_->setObjectName("MortgageSavingsTab");
-    residual_ = new ResidualValuePage(context_, PageControl1);
+    residual_ = new ResidualValuePage(context_, pages_);
     residual_->setObjectName("ResidualValueTab");
-    PageControl1->addTab(loan_, "Loan");
-    PageControl1->addTab(whatIf_, "What If?");
-    PageControl1->addTab(savings_, "Loan Savings");
-    PageControl1->addTab(residual_, "Residual Value");
+    pages_->addTab(loan_, "Loan");
+    pages_->addTab(whatIf_, "What If?");
+    pages_->addTab(savings_, "Loan Savings");
+    pages_->addTab(residual_, "Residual Value");
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(header_);
-    layout->addWidget(TrasferValuesCheckBox);
-    layout->addWidget(PageControl1, 1);
+    layout->addWidget(transferValues_);
+    layout->addWidget(pages_, 1);
     central->setMinimumSize(ClientArea);
     setCentralWidget(central);
 
     createToolBar();
     createMenu();
-    connect(PageControl1, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::followPage);
     connect(loan_, &LoanPage::openRequested, this, [this](LoanPage::Opener opener) {
         switch (opener) {
             case LoanPage::Opener::Grid:
-                return MortgageGridBtnClick();
+                return openLoanGrid();
             case LoanPage::Opener::Schedule:
-                return SpeedButton2Click();
+                return openLoanSchedule();
             case LoanPage::Opener::Chart:
-                return BitBtn9Click();
+                return openCostChart();
             case LoanPage::Opener::AdditionalPayments:
-                return SpeedButton3Click();
+                return openPaymentOptions();
         }
     });
-    connect(whatIf_, &WhatIfPage::transferRequested, this, &MainWindow::TransferBtnClick);
+    connect(whatIf_, &WhatIfPage::transferRequested, this, &MainWindow::takeWhatIfLoan);
     connect(loan_, &LoanPage::partYearShown, this,
             [this](bool shown) { schedule_->setPartYearVisible(shown); });
 }
@@ -197,11 +197,11 @@ void MainWindow::createSecondaryWindows() {
     const LoanOptionsSource options = [this] { return loan_->options(); };
     grid_ = new LoanGridWindow(context_, options, this);
     schedule_ = new LoanScheduleWindow(context_, options, this);
-    apOptions_ = new AdditionalPaymentOptions(this);
-    specific_ = new ExtraRepaymentWindow(
+    paymentOptions_ = new AdditionalPaymentOptions(this);
+    extraRepayment_ = new ExtraRepaymentWindow(
         context_, [this] { return loan_->texts(); }, this);
-    additional_ = new TermReductionWindow(context_, options, this);
-    connect(apOptions_, &AdditionalPaymentOptions::chosen, this,
+    termReduction_ = new TermReductionWindow(context_, options, this);
+    connect(paymentOptions_, &AdditionalPaymentOptions::chosen, this,
             &MainWindow::openAdditionalPayments);
     chart_ = new CostChartWindow(context_, this);
     about_ = new AboutWindow(this);
@@ -211,22 +211,22 @@ void MainWindow::relabel() {
     const QString name = Q(ProgramName);
     setWindowTitle(name + " " + Q(ProgramVersion));
     header_->setProgramName(name);
-    PageControl1->setTabText(PageControl1->indexOf(loan_), "Loan");
+    pages_->setTabText(pages_->indexOf(loan_), "Loan");
     loan_->relabel(name);
     whatIf_->relabel(name);
     about_->relabel(name, Q(ProgramVersion));
-    additional_->relabel();
-    apOptions_->relabel();
-    specific_->relabel();
+    termReduction_->relabel();
+    paymentOptions_->relabel();
+    extraRepayment_->relabel();
 }
 
 void MainWindow::setup() {
     // The savings page is never shown: a hidden tab alone could still be reached
     // with Ctrl+Tab or the arrow keys, a disabled one cannot.
-    PageControl1->setTabVisible(PageControl1->indexOf(savings_), false);
-    PageControl1->setTabEnabled(PageControl1->indexOf(savings_), false);
-    PageControl1->setTabVisible(PageControl1->indexOf(residual_), true);
-    TrasferValuesCheckBox->hide();
+    pages_->setTabVisible(pages_->indexOf(savings_), false);
+    pages_->setTabEnabled(pages_->indexOf(savings_), false);
+    pages_->setTabVisible(pages_->indexOf(residual_), true);
+    transferValues_->hide();
     openDialog_.filter = "Corbelwright Saved Files (*.CWS)";
     saveDialog_.filter = "Corbelwright File (*.CWS)";
     // A file opened at start keeps its name in the title, which the relabelling
@@ -236,28 +236,29 @@ void MainWindow::setup() {
     if (!opened.isEmpty()) {
         setWindowTitle(opened);
     }
-    loan_->MPaymentChange();
-    PageControl1->setCurrentWidget(loan_);
+    loan_->applyRepaymentFrequency();
+    pages_->setCurrentWidget(loan_);
     // Fixed size: the given client area, or more where the texts need it.
     adjustSize();
     setFixedSize(sizeHint());
 }
 
-void MainWindow::PageControl1Change(int index) {
-    if (PageControl1->widget(index) == residual_ && TrasferValuesCheckBox->isChecked()) {
+void MainWindow::followPage(int index) {
+    if (pages_->widget(index) == residual_ && transferValues_->isChecked()) {
         const LoanEntry loan = loan_->loanEntry();
         savings_->copyLoan(loan.amount, loan.years, loan.rate);
     }
-    const bool onLoan = PageControl1->widget(index) == loan_;
+    const bool onLoan = pages_->widget(index) == loan_;
     if (!onLoan) {
-        TrasferValuesCheckBox->hide();
+        transferValues_->hide();
     }
-    for (QToolButton* button : {BitBtn7, BitBtn11, BitBtn5, BitBtn2}) {
+    for (QToolButton* button :
+         {gridButton_, additionalPaymentsButton_, scheduleButton_, chartButton_}) {
         button->setEnabled(onLoan);
     }
 }
 
-void MainWindow::MortgageGridBtnClick() {
+void MainWindow::openLoanGrid() {
     loan_->focusAmount();
     // Each field is copied as soon as it has passed its check.
     const LoanReading reading =
@@ -281,7 +282,7 @@ bool MainWindow::checkLoanForTables() {
     return checked.ok();
 }
 
-void MainWindow::SpeedButton2Click() {
+void MainWindow::openLoanSchedule() {
     if (!checkLoanForTables()) {
         return;
     }
@@ -291,27 +292,27 @@ void MainWindow::SpeedButton2Click() {
     schedule_->exec();
 }
 
-void MainWindow::SpeedButton3Click() {
+void MainWindow::openPaymentOptions() {
     if (!checkLoanForTables()) {
         return;
     }
-    apOptions_->exec();
+    paymentOptions_->exec();
 }
 
 void MainWindow::openAdditionalPayments(AdditionalPaymentChoice choice) {
     if (choice == AdditionalPaymentChoice::Table) {
-        additional_->setLoan(loan_->loanEntry());
-        additional_->FillTermReductionTable();
-        additional_->showOpeningWord(loan_->repayment());
-        additional_->exec();
+        termReduction_->setLoan(loan_->loanEntry());
+        termReduction_->FillTermReductionTable();
+        termReduction_->showOpeningWord(loan_->repayment());
+        termReduction_->exec();
     } else {
-        specific_->setFrequencyCaptions(loan_->repayment());
-        specific_->placeBelowCorner(this);
-        specific_->exec();
+        extraRepayment_->setFrequencyCaptions(loan_->repayment());
+        extraRepayment_->placeBelowCorner(this);
+        extraRepayment_->exec();
     }
 }
 
-void MainWindow::BitBtn9Click() {
+void MainWindow::openCostChart() {
     const auto slices = CostBreakdown(loan_->texts(), context_.regional);
     if (!slices) {
         context_.dialogs.showMessage(this, slices.failure());
@@ -322,15 +323,15 @@ void MainWindow::BitBtn9Click() {
     chart_->exec();
 }
 
-void MainWindow::TransferBtnClick() {
+void MainWindow::takeWhatIfLoan() {
     loan_->setLoan(whatIf_->loanEntry());
-    PageControl1->setCurrentWidget(loan_);
+    pages_->setCurrentWidget(loan_);
 }
 
 void MainWindow::reopenLastFile(const std::vector<std::string>& arguments) {
     const Reopen reopen =
-        corbel::ReopenLastFile(arguments, settings_, FileSystemName(state_.CurrentFileName));
-    state_.CurrentFileName = QFile::decodeName(QByteArray::fromStdString(reopen.currentFileName));
+        corbel::ReopenLastFile(arguments, settings_, FileSystemName(state_.currentFileName));
+    state_.currentFileName = QFile::decodeName(QByteArray::fromStdString(reopen.currentFileName));
     settingsFailureShown_ = settings_.failure();
     if (!settingsFailureShown_.empty()) {
         startupFailures_.push_back(Error(settingsFailureShown_));
@@ -364,7 +365,7 @@ SavedLoan MainWindow::record() const {
     saved.inArrears = loan.timing == PaymentTiming::InArrears;
     saved.inAdvance = !saved.inArrears;
     savings_->record(saved);
-    saved.transferValues = TrasferValuesCheckBox->isChecked();
+    saved.transferValues = transferValues_->isChecked();
     saved.whatIf = whatIf_->record();
     saved.residual = residual_->record();
     return saved;
@@ -375,7 +376,7 @@ void MainWindow::apply(const SavedLoan& saved) {
                       FrequencyAt(saved.repaymentIndex), FrequencyAt(saved.compoundingIndex),
                       saved.inAdvance ? PaymentTiming::InAdvance : PaymentTiming::InArrears});
     savings_->apply(saved);
-    TrasferValuesCheckBox->setChecked(saved.transferValues);
+    transferValues_->setChecked(saved.transferValues);
     if (saved.whatIf) {
         whatIf_->apply(*saved.whatIf);
     }
@@ -385,8 +386,8 @@ void MainWindow::apply(const SavedLoan& saved) {
     // The lists were set without their change handlers; each page's captions
     // now follow its repayment frequency (a file without its residual section
     // leaves that page on "Monthly").
-    residual_->RVPaymentChange();
-    loan_->MPaymentChange();
+    residual_->applyRepaymentFrequency();
+    loan_->applyRepaymentFrequency();
 }
 
 void MainWindow::ClearLoanInputs() {
@@ -402,7 +403,7 @@ bool MainWindow::SaveLoanFile(const QString& path) {
         return false;
     }
     setWindowTitle(fileTitle(path));
-    state_.LoanSaved = true;
+    state_.loanSaved = true;
     return true;
 }
 
@@ -415,7 +416,7 @@ std::optional<Message> MainWindow::load(const std::string& file, const QString& 
     ClearLoanInputs();
     setWindowTitle(fileTitle(path));
     apply(*read.loan);
-    state_.LoanSaved = true;
+    state_.loanSaved = true;
     return std::nullopt;
 }
 
@@ -427,7 +428,7 @@ bool MainWindow::LoadLoanFile(const QString& path) {
     return !failure;
 }
 
-void MainWindow::SaveBtnClick() {
+void MainWindow::saveWithDialog() {
     const auto chosen = context_.dialogs.saveFileName(this, saveDialog_);
     if (!chosen || chosen->isEmpty()) {
         return;
@@ -437,12 +438,12 @@ void MainWindow::SaveBtnClick() {
     if (!SaveLoanFile(name)) {
         return;
     }
-    state_.CurrentFileName = name;
+    state_.currentFileName = name;
     openDialog_.folder = saveDialog_.folder;
     openDialog_.name = *chosen;
 }
 
-void MainWindow::LoadBtnClick() {
+void MainWindow::loadWithDialog() {
     const auto chosen = context_.dialogs.openFileName(this, openDialog_);
     if (!chosen || chosen->isEmpty()) {
         return;
@@ -453,19 +454,19 @@ void MainWindow::LoadBtnClick() {
     }
     saveDialog_.folder = openDialog_.folder;
     saveDialog_.name = *chosen;
-    state_.CurrentFileName = *chosen;
+    state_.currentFileName = *chosen;
 }
 
-bool MainWindow::FormCloseQuery() {
-    if (!state_.LoanSaved) {
+bool MainWindow::mayClose() {
+    if (!state_.loanSaved) {
         switch (context_.dialogs.askYesNoCancel(this, Information(msg::SaveFileFirst))) {
             case Answer::Cancel:
                 return false;
             case Answer::Yes:
-                SaveBtn->click();
+                saveButton_->click();
                 // A save that was cancelled or failed would lose the changes the
                 // user just asked to keep: the window stays open.
-                if (!state_.LoanSaved) {
+                if (!state_.loanSaved) {
                     return false;
                 }
                 break;
@@ -473,7 +474,7 @@ bool MainWindow::FormCloseQuery() {
                 break;
         }
     }
-    RememberCurrentFile(settings_, FileSystemName(state_.CurrentFileName));
+    RememberCurrentFile(settings_, FileSystemName(state_.currentFileName));
     // The program closes all the same; the user learns that the file is not
     // remembered, unless start-up said so already.
     if (const std::string failure = settings_.failure(); failure != settingsFailureShown_) {
@@ -483,7 +484,7 @@ bool MainWindow::FormCloseQuery() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!FormCloseQuery()) {
+    if (!mayClose()) {
         event->ignore();
         return;
     }

@@ -62,43 +62,48 @@ class MainWindow : public QMainWindow {
     LoanScheduleWindow* schedule() const { return schedule_; }
     CostChartWindow* chart() const { return chart_; }
 
-    void PageControl1Change(int index);
-    void MortgageGridBtnClick();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void BitBtn9Click();
-    void TransferBtnClick();
-
-    // The saved loan file. A failure is shown naming the file, then the
-    // system's words, and changes nothing: neither the pages, the title nor
-    // LoanSaved.
-    bool SaveLoanFile(const QString& path);
-    bool LoadLoanFile(const QString& path);
-    // Empties the Loan, loan savings and Residual Value pages before a load.
-    void ClearLoanInputs();
-    // Save and load through the file dialogs.
-    void SaveBtnClick();
-    void LoadBtnClick();
-    // Whether the window may close: unsaved changes bring the question whether
-    // to save first (Cancel, or a save that does not happen, keeps the window
-    // open); a close that goes ahead remembers the current file for the next start.
-    bool FormCloseQuery();
-
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // The schedule's and the additional payments' checks of the Loan page's loan.
-    bool checkLoanForTables();
     void createControls();
     void createToolBar();
     void createMenu();
     void createSecondaryWindows();
     void setup();
     void relabel();
+    QToolButton* toolButton(const char* name, const char* hint, Picture picture);
+
+    // A change of page: the table buttons of the tool bar serve the Loan page only.
+    void followPage(int index);
+    // The windows that the Loan page's buttons, the tool bar and the menu open,
+    // each with the Loan page's loan once its checks pass.
+    void openLoanGrid();
+    void openLoanSchedule();
+    void openPaymentOptions();
+    void openCostChart();
     // The options window's OK: the chosen window, shown with the Loan page's loan.
     void openAdditionalPayments(AdditionalPaymentChoice choice);
+    // The schedule's and the additional payments' checks of the Loan page's loan.
+    bool checkLoanForTables();
+    // The What If? page's loan onto the Loan page.
+    void takeWhatIfLoan();
+
+    // The saved loan file. A failure is shown naming the file, then the
+    // system's words, and changes nothing: neither the pages, the title nor
+    // whether the loan is saved.
+    bool SaveLoanFile(const QString& path);
+    bool LoadLoanFile(const QString& path);
+    // Empties the Loan, loan savings and Residual Value pages before a load.
+    void ClearLoanInputs();
+    // Save and load through the file dialogs.
+    void saveWithDialog();
+    void loadWithDialog();
+    // Whether the window may close: unsaved changes bring the question whether
+    // to save first (Cancel, or a save that does not happen, keeps the window
+    // open); a close that goes ahead remembers the current file for the next start.
+    bool mayClose();
     void reopenLastFile(const std::vector<std::string>& arguments);
     // Reads the file (`file` in the file system's bytes, `path` as shown) and
     // applies it; the failure that stopped it otherwise.
@@ -106,7 +111,6 @@ class MainWindow : public QMainWindow {
     SavedLoan record() const;
     void apply(const SavedLoan& loan);
     QString fileTitle(const QString& path) const;
-    QToolButton* toolButton(const char* name, const char* hint, Picture picture);
 
     UiContext context_;
     SharedState state_;
@@ -115,30 +119,32 @@ class MainWindow : public QMainWindow {
     FileDialogSetup openDialog_;
     FileDialogSetup saveDialog_;
 
+    // Each control is created with its given name (in quotes).
     HeaderBand* header_ = nullptr;
-    QCheckBox* TrasferValuesCheckBox = nullptr;  // hidden; only a loaded file ticks it
-    QTabWidget* PageControl1 = nullptr;          // the pages
-    LoanPage* loan_ = nullptr;
-    WhatIfPage* whatIf_ = nullptr;
-    LoanSavingsPage* savings_ = nullptr;
-    ResidualValuePage* residual_ = nullptr;
-
-    QToolButton* LoadBtn = nullptr;   // tool bar: Load File
-    QToolButton* SaveBtn = nullptr;   // tool bar: Save File
-    QToolButton* BitBtn7 = nullptr;   // tool bar: the Loan Grid
-    QToolButton* BitBtn5 = nullptr;   // tool bar: the Loan Schedule
-    QToolButton* BitBtn11 = nullptr;  // tool bar: the additional payments
-    QToolButton* BitBtn2 = nullptr;   // tool bar: the chart
-    QToolButton* AboutBtn = nullptr;  // tool bar: About
-    QToolButton* HelpBtn = nullptr;   // tool bar: Help (contents)
-    QToolButton* ExitBtn = nullptr;   // tool bar: Quit
+    QCheckBox* transferValues_ =
+        nullptr;                          // "TrasferValuesCheckBox": hidden; a loaded file ticks it
+    QTabWidget* pages_ = nullptr;         // "PageControl1"
+    LoanPage* loan_ = nullptr;            // "TabSheet1"
+    WhatIfPage* whatIf_ = nullptr;        // "TabSheet4"
+    LoanSavingsPage* savings_ = nullptr;  // "MortgageSavingsTab"
+    ResidualValuePage* residual_ = nullptr;  // "ResidualValueTab"
+    // The tool bar.
+    QToolButton* loadButton_ = nullptr;                // "LoadBtn"
+    QToolButton* saveButton_ = nullptr;                // "SaveBtn"
+    QToolButton* gridButton_ = nullptr;                // "BitBtn7"
+    QToolButton* scheduleButton_ = nullptr;            // "BitBtn5"
+    QToolButton* additionalPaymentsButton_ = nullptr;  // "BitBtn11"
+    QToolButton* chartButton_ = nullptr;               // "BitBtn2"
+    QToolButton* aboutButton_ = nullptr;               // "AboutBtn"
+    QToolButton* helpButton_ = nullptr;                // "HelpBtn"
+    QToolButton* quitButton_ = nullptr;                // "ExitBtn"
 
     AboutWindow* about_ = nullptr;
     LoanGridWindow* grid_ = nullptr;
     LoanScheduleWindow* schedule_ = nullptr;
-    AdditionalPaymentOptions* apOptions_ = nullptr;
-    ExtraRepaymentWindow* specific_ = nullptr;
-    TermReductionWindow* additional_ = nullptr;
+    AdditionalPaymentOptions* paymentOptions_ = nullptr;
+    ExtraRepaymentWindow* extraRepayment_ = nullptr;
+    TermReductionWindow* termReduction_ = nullptr;
     CostChartWindow* chart_ = nullptr;
     bool centred_ = false;
     // What went wrong at start-up, shown over the window once it is shown.

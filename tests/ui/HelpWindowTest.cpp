@@ -138,7 +138,7 @@ class HelpWindowTest : public QObject {
         HelpWindow help(CW_HELP_FILE);
         corbel::test::MemorySettings settings;
         corbel::ui::MainWindow window({regional, dialogs, help}, QString("/nowhere"), settings);
-        window.state().LoanSaved = true;
+        window.state().loanSaved = true;
         window.show();
         help.showHelp(0);
         QTimer::singleShot(0, &window, [&] { window.close(); });
