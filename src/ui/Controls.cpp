@@ -111,14 +111,13 @@ QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
     return label;
 }
 
-QLineEdit* InputField(const char* name, int typingLimit, int widthChars, QWidget* parent,
-                      const QString& text) {
+QLineEdit* InputField(const char* name, FieldKind kind, QWidget* parent, const QString& text) {
     auto* field = Named(new QLineEdit(text, parent), name);
-    if (typingLimit > 0) {
-        LimitTyping(field, typingLimit);
+    if (kind.typingLimit > 0) {
+        LimitTyping(field, kind.typingLimit);
     }
-    if (widthChars > 0) {
-        field->setFixedWidth(FieldWidthFor(field, QString(widthChars, '9')));
+    if (kind.widthDigits > 0) {
+        field->setFixedWidth(FieldWidthFor(field, QString(kind.widthDigits, '9')));
     }
     MakeInputField(field);
     return field;

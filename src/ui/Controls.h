@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "calc/LoanCalculation.h"
+#include "ui/FieldKinds.h"
 #include "ui/UiContext.h"
 
 class QApplication;
@@ -46,9 +47,9 @@ void KeepModalWindowsInSight(QApplication* application);
 // A named label whose text is shown as it stands, leading blanks and all.
 QLabel* Caption(const char* name, const QString& text, QWidget* parent);
 
-// A field the user types into: white, at most `typingLimit` characters typed
-// (0: no limit), wide enough for `widthChars` digits (0: as the layout gives).
-QLineEdit* InputField(const char* name, int typingLimit, int widthChars, QWidget* parent,
+// A field the user types into: white, with the typing limit and width of its
+// kind.
+QLineEdit* InputField(const char* name, FieldKind kind, QWidget* parent,
                       const QString& text = QString());
 
 // A read-only light blue field that only the program writes, wide enough for

@@ -46,18 +46,18 @@ ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSo
 
     const ExtraPaymentCaptions monthly = ExtraPaymentCaptionsFor(DefaultFrequency);
     extraCaption_ = Caption("Label1", Q(monthly.extraLabel), this);
-    extra_ = InputField("AdditionalMR", 0, 10, this);
+    extra_ = InputField("AdditionalMR", field::Amount.anyLength(), this);
     auto* label2 =
         Caption("Label2", "When would you like to start paying this additional payment", this);
     fromStart_ = Named(new QRadioButton(FromTheStart, this), "Now");
     fromYear_ = Named(new QRadioButton("Starting in year", this), "RadioButton2");
     fromStart_->setChecked(true);
-    startYear_ = InputField("Year", 2, 3, this);
+    startYear_ = InputField("Year", field::Years, this);
     startYear_->setEnabled(false);
     // The year field has no label of its own: the choice before it names it.
     startYear_->setAccessibleName(fromYear_->text());
     startPeriodCaption_ = Caption("Label6", Q(monthly.startPeriodLabel), this);
-    startPeriod_ = InputField("StartMonth", 3, 4, this);
+    startPeriod_ = InputField("StartMonth", field::PartYear, this);
     startPeriodCaption_->setBuddy(startPeriod_);
     // Captions that follow the frequency keep room for the longest, so nothing moves.
     QStringList extraLabels;
@@ -71,7 +71,7 @@ ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSo
     ReserveWidth(startPeriodCaption_, startLabels);
     KeepRoomWhenHidden(startPeriod_);
 
-    const QString widest = Q(FormatMoney(context_.regional, -99999999999.99));
+    const QString widest = WidestMoney(context_.regional, MoneyKind::Interest);
     interestSaved_ = ResultField("InterestSaved", widest, this);
     newInterest_ = ResultField("NewInterest", widest, this);
     totalInterest_ = ResultField("TotalInterest", widest, this);

@@ -56,10 +56,10 @@ LoanGridWindow::LoanGridWindow(const UiContext& context, LoanOptionsSource optio
         return model_->filled() ? GridPlainRows(model_->grid()) : PlainRows();
     };
     frame.buttons->insertWidget(4, ExportButton(this, context_, "Loan Grid.csv", plain));
-    MAmt = InputField("MAmt", 0, 0, this);
-    InterestR = InputField("InterestR", 0, 0, this);
-    Years = InputField("Years", 0, 0, this);
-    Partyear = InputField("Partyear", 0, 0, this);
+    MAmt = InputField("MAmt", field::Free, this);
+    InterestR = InputField("InterestR", field::Free, this);
+    Years = InputField("Years", field::Free, this);
+    Partyear = InputField("Partyear", field::Free, this);
     Label7 = Named(new QLabel(Q(GridPartYearCaption), this), "Label7");
 
     AmountStep = Named(new QComboBox(this), "AmountStep");
@@ -114,8 +114,8 @@ LoanGridWindow::LoanGridWindow(const UiContext& context, LoanOptionsSource optio
     // The view is wide enough for the largest amount that can be typed and for
     // repayments of up to seven digits; fitColumns widens a column for more.
     const Regional& regional = context_.regional;
-    const QString usual[] = {Q(FormatMoney(regional, MaxAmount, MoneyForm::NoDecimals)),
-                             Q(FormatMoney(regional, 9999999.99, MoneyForm::TwoDecimals))};
+    const QString usual[] = {WidestMoney(regional, MoneyKind::GridAmount),
+                             WidestMoney(regional, MoneyKind::GridRepayment)};
     int gridWidth = 0;
     for (int c = 0; c < GridTableColumns; ++c) {
         usualWidths_[c] = std::max(c == 0 ? 66 : 68, cellWidth(usual[c == 0 ? 0 : 1]));

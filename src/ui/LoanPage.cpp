@@ -54,15 +54,15 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     MakeHeading(title_, 8);
 
     amountCaption_ = Caption("MAmountLabel", "Loan Amount", this);
-    amount_ = InputField("MAmount", 9, 10, this);
+    amount_ = InputField("MAmount", field::Amount, this);
     auto* periodLabel = Caption("Label4", "Period", this);
-    years_ = InputField("Period", 2, 3, this);
+    years_ = InputField("Period", field::Years, this);
     auto* yearsLabel = Caption("Label97", "Year(s)", this);
-    partYear_ = InputField("MPartyear", 3, 4, this);
+    partYear_ = InputField("MPartyear", field::PartYear, this);
     partYearUnit_ = Caption("Label98", "Month(s)", this);
     ReservePartYearRoom(partYear_, partYearUnit_);
     auto* rateLabel = Caption("Label3", "Interest Rate", this);
-    rate_ = InputField("IRate", 8, 10, this);
+    rate_ = InputField("IRate", field::Rate, this);
     auto* percent = Caption("Label99", "%", this);
 
     auto* fields = new QGridLayout;
@@ -91,7 +91,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     options->addWidget(repaymentGroup);
     options->addWidget(compoundGroup);
 
-    const QString widestMoney = Q(FormatMoney(context_.regional, -999999999999.99));
+    const QString widestMoney = WidestMoney(context_.regional, MoneyKind::LoanTotal);
     repaymentPanel_ = new CaptionPanel("Panel1", PaymentCaption(DefaultFrequency), this);
     QStringList captions;
     for (const auto& info : Frequencies) {

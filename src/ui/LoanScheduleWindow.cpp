@@ -53,10 +53,10 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
     PreviewBtn = frame.preview;
     frame.buttons->insertWidget(
         4, ExportButton(this, context_, "Loan Schedule.csv", [this] { return plainRows(); }));
-    MSAmount = InputField("MSAmount", 0, 0, this);
-    MSInterest = InputField("MSInterest", 0, 0, this);
-    MSPeriod = InputField("MSPeriod", 0, 0, this);
-    Partyear = InputField("Partyear", 0, 0, this);
+    MSAmount = InputField("MSAmount", field::Free, this);
+    MSInterest = InputField("MSInterest", field::Free, this);
+    MSPeriod = InputField("MSPeriod", field::Free, this);
+    Partyear = InputField("Partyear", field::Free, this);
     Label11 = Caption("Label11", "Month(s)", this);
     ReservePartYearRoom(Partyear, Label11);
     Label4 = Caption("Label4", "Monthly Payment", this);
@@ -88,7 +88,7 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
     MSMonthlyRepayment->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     MSMonthlyRepayment->setAccessibleDescription(Label4->text());
     MSMonthlyRepayment->setMinimumWidth(
-        fontMetrics().horizontalAdvance(Q(FormatMoney(context_.regional, -999999999.99))) + 8);
+        fontMetrics().horizontalAdvance(WidestMoney(context_.regional, MoneyKind::Amount)) + 8);
 
     auto* fields = new QGridLayout;
     AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label2"), MSAmount);
@@ -113,12 +113,12 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
     // Balances and yearly figures stay within ten digits; accumulated interest can
     // reach eleven (the largest loan at 100% daily for 50 years).
     const int money =
-        fontMetrics().horizontalAdvance(Q(FormatMoney(context_.regional, -9999999999.99))) + 10;
+        fontMetrics().horizontalAdvance(WidestMoney(context_.regional, MoneyKind::Balance)) + 10;
     const int wideMoney =
-        fontMetrics().horizontalAdvance(Q(FormatMoney(context_.regional, -99999999999.99))) + 10;
+        fontMetrics().horizontalAdvance(WidestMoney(context_.regional, MoneyKind::Interest)) + 10;
     int gridWidth = 0;
     for (int c = 0; c < ScheduleColumnCount; ++c) {
-        const int needed = c == 0   ? fontMetrics().horizontalAdvance("99999") + 10
+        const int needed = c == 0   ? fontMetrics().horizontalAdvance(WidestPeriodNumber) + 10
                            : c == 4 ? wideMoney
                                     : money;
         const int width = std::max(ColumnWidths[c], needed);

@@ -29,11 +29,11 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     auto* heading = Caption("Label38", "Residual Value", this);
     MakeHeading(heading, 4);
 
-    const QString widestMoney = Q(FormatMoney(context_.regional, -999999999.99));
-    amount_ = InputField("RVAmount", 9, 10, this, "10000");
-    rate_ = InputField("RVInterest", 5, 10, this, "10");
-    years_ = InputField("RVPeriod", 2, 3, this, "5");
-    partYear_ = InputField("RVPartYear", 3, 4, this);
+    const QString widestMoney = WidestMoney(context_.regional, MoneyKind::Amount);
+    amount_ = InputField("RVAmount", field::Amount, this, "10000");
+    rate_ = InputField("RVInterest", field::ResidualRate, this, "10");
+    years_ = InputField("RVPeriod", field::Years, this, "5");
+    partYear_ = InputField("RVPartYear", field::PartYear, this);
     partYearUnit_ = Caption("Label90", "Months", this);
     ReservePartYearRoom(partYear_, partYearUnit_);
 
@@ -77,10 +77,10 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
 
     proposedCaption_ = Caption("Label23", "Proposed Monthly Repayment of", this);
     ReserveWidth(proposedCaption_, proposed);
-    proposedRepayment_ = InputField("RVResValue", 9, 10, this);
+    proposedRepayment_ = InputField("RVResValue", field::Amount, this);
     residual_ = ResultField("RV1", widestMoney, this);
-    residualPercent_ = ResultField("RV1Percent", "-99999.99", this);
-    chosenPercent_ = InputField("RV2Percent", 5, 6, this);
+    residualPercent_ = ResultField("RV1Percent", WidestPercent, this);
+    chosenPercent_ = InputField("RV2Percent", field::Percent, this);
     chosenResidual_ = ResultField("RV2", widestMoney, this);
     requiredCaption_ = Caption("Label29", Q(InitialRequiresCaption), this);
     ReserveWidth(requiredCaption_, requiring);

@@ -62,10 +62,10 @@ TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSo
     };
     frame.buttons->insertWidget(4, ExportButton(this, context_, "Additional Payments.csv", plain));
 
-    APAmount = InputField("APAmount", 0, 10, this);
-    APInterest = InputField("APInterest", 0, 10, this);
-    APPeriod = InputField("APPeriod", 0, 3, this);
-    PartYear = InputField("PartYear", 0, 4, this);
+    APAmount = InputField("APAmount", field::Amount.anyLength(), this);
+    APInterest = InputField("APInterest", field::Rate.anyLength(), this);
+    APPeriod = InputField("APPeriod", field::Years.anyLength(), this);
+    PartYear = InputField("PartYear", field::PartYear.anyLength(), this);
 
     // The current repayment: the frequency word over "Repayment", then the amount.
     Label5 = Caption("Label5", QString(), this);
@@ -75,7 +75,8 @@ TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSo
     }
     ReserveWidth(Label5, words);
     auto* label12 = Caption("Label12", Q(TermReductionRepaymentCaption), this);
-    APMonthlyR = ResultField("APMonthlyR", Q(FormatMoney(context_.regional, -9999999999.99)), this);
+    APMonthlyR =
+        ResultField("APMonthlyR", WidestMoney(context_.regional, MoneyKind::Balance), this);
     showRepaymentWord(Q(TermReductionWord(DefaultFrequency, TermTableMoment::Opened)));
     PartYear->setAccessibleName(Q(UnitLabel(DefaultFrequency)));
 
@@ -116,12 +117,13 @@ TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSo
     APGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Repayments of the dearest one-year loan reach ten digits and the interest
     // of the longest eleven; each money column is wide enough for its largest.
-    const auto moneyWidth = [this](double widest) {
-        return fontMetrics().horizontalAdvance(Q(FormatMoney(context_.regional, widest))) + 10;
+    const auto moneyWidth = [this](MoneyKind widest) {
+        return fontMetrics().horizontalAdvance(WidestMoney(context_.regional, widest)) + 10;
     };
     const int needed[TermReductionColumnCount] = {
-        fontMetrics().horizontalAdvance("99") + 10, moneyWidth(-9999999999.99),
-        moneyWidth(-9999999999.99), moneyWidth(-99999999999.99), moneyWidth(-99999999999.99)};
+        fontMetrics().horizontalAdvance(WidestYearCount) + 10, moneyWidth(MoneyKind::Balance),
+        moneyWidth(MoneyKind::Balance), moneyWidth(MoneyKind::Interest),
+        moneyWidth(MoneyKind::Interest)};
     int gridWidth = 0;
     for (int c = 0; c < TermReductionColumnCount; ++c) {
         APGrid->setColumnWidth(c, std::max(ColumnWidths[c], needed[c]));

@@ -43,13 +43,13 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     guide_->setWordWrap(true);
 
     amountCaption_ = Named(new QLabel("Loan Amount", this), "WhatIfAmountLabel");
-    amount_ = InputField("WIPrincipal", 0, 16, this);
-    rate_ = InputField("WIInterest", 8, 16, this);
-    years_ = InputField("WIPeriods", 0, 5, this);
-    partYear_ = InputField("WIPartYear", 3, 5, this);
+    amount_ = InputField("WIPrincipal", field::SolvedMoney, this);
+    rate_ = InputField("WIInterest", field::SolvedRate, this);
+    years_ = InputField("WIPeriods", field::SolvedYears, this);
+    partYear_ = InputField("WIPartYear", field::SolvedPartYear, this);
     partYearUnit_ = Named(new QLabel("Months", this), "WIMonthsLabel");
     ReservePartYearRoom(partYear_, partYearUnit_);
-    repaymentAmount_ = InputField("WIRepay", 0, 16, this);
+    repaymentAmount_ = InputField("WIRepay", field::SolvedMoney, this);
 
     auto* fields = new QGridLayout;
     AddRow(fields, 0, amountCaption_, {amount_});
