@@ -89,9 +89,7 @@ PlainRows GridPlainRows(const LoanGrid& grid) {
     }
     for (int gridRow = 1; gridRow < grid.rowCount(); ++gridRow) {
         for (int c = 0; c < GridTableColumns; ++c) {
-            plain[gridRow].push_back(
-                PlainNumber(GridCellValue(grid, gridRow, c),
-                            c == 0 ? CellForm::WholeMoney : CellForm::CentMoney));
+            plain[gridRow].push_back(PlainNumber(GridCellValue(grid, gridRow, c), GridCellForm(c)));
         }
     }
     return plain;

@@ -71,10 +71,10 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 }
 
 GridCellFill FillFor(int gridRow, int column, int markedRow) {
-    if (gridRow == 0 || column == 0) {
+    if (gridRow == 0 || column == GridAmountColumn) {
         return GridCellFill::Heading;
     }
-    const bool typedRate = column == 4;
+    const bool typedRate = column == GridTypedRateColumn;
     const bool typedAmount = gridRow == markedRow;
     if (typedRate && typedAmount) {
         return GridCellFill::Crossing;
