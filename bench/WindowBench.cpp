@@ -80,7 +80,7 @@ void ScheduleClick(benchmark::State& state, bool paint) {
         ->findChild<QComboBox*>("MPayment")
         ->setCurrentIndex(IndexOf(PaymentFrequency::Daily));
     LoanScheduleWindow* schedule = p.window.schedule();
-    schedule->setLoanTexts("999999999", "7.5", "50", "365");
+    schedule->copyLoan({"999999999", "7.5", "50", "365"});
     schedule->show();
     // Once on "by period"; from then on Calculate refills the table.
     schedule->findChild<QRadioButton*>("Month")->click();
@@ -170,7 +170,7 @@ void BM_TermReductionTable(benchmark::State& state) {
         ->findChild<QComboBox*>("MPayment")
         ->setCurrentIndex(IndexOf(PaymentFrequency::Daily));
     auto* table = p.window.findChild<TermReductionWindow*>("AdditionalP");
-    table->setLoan({"250000", "7.5", "50", "365"});
+    table->copyLoan({"250000", "7.5", "50", "365"});
     table->show();
     auto* calculate = table->findChild<QPushButton*>("SpeedButton2");
     for (auto _ : state) {

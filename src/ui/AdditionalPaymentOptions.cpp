@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "ui/Controls.h"
@@ -100,9 +99,7 @@ void AdditionalPaymentOptions::relabel() {
 
 void AdditionalPaymentOptions::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* shown = screen()) {
-        move(shown->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(this);
 }
 
 bool AdditionalPaymentOptions::eventFilter(QObject* watched, QEvent* event) {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTableView>
@@ -212,7 +213,7 @@ TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
     window->setWindowTitle(title);
     MakeModalWindow(window);
     TableWindowFrame frame;
-    frame.heading = Named(new QLabel(title, window), "HeadingLabel");
+    frame.heading = Named(new QLabel(title, window), names.heading);
     MakeHeading(frame.heading);
     frame.calculate = Named(new QPushButton("Calculate", window), names.calculate);
     frame.ok = Named(new QPushButton("OK", window), names.ok);
@@ -245,6 +246,12 @@ QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent) {
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     return label;
+}
+
+void CentreOnScreen(QWidget* window) {
+    if (const QScreen* screen = window->screen()) {
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    }
 }
 
 void ChainTabOrder(std::initializer_list<QWidget*> widgets) {

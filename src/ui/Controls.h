@@ -102,6 +102,7 @@ struct TableWindowFrame {
     QVBoxLayout* buttons;  // the button column, to place beside the fields
 };
 struct TableWindowNames {
+    const char* heading;
     const char* calculate;
     const char* ok;
     const char* print;  // nullptr: a window that prints nothing
@@ -113,6 +114,9 @@ TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
 
 // A raised panel over a table column, its caption centred and wrapped.
 QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent);
+
+// Centres `window` on the screen it stands on.
+void CentreOnScreen(QWidget* window);
 
 // Keyboard focus moves through `widgets` in this order.
 void ChainTabOrder(std::initializer_list<QWidget*> widgets);

@@ -18,7 +18,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -347,9 +346,7 @@ void CostChartWindow::printOrSay(QPrinter& printer) {
 
 void CostChartWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(this);
 }
 
 }  // namespace corbel::ui

@@ -34,10 +34,9 @@ ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSo
     : QDialog(parent), context_(context), loan_(std::move(loan)) {
     setObjectName("ADDMONTHLYR");
     const TableWindowFrame frame = MakeTableWindowFrame(
-        this, "Additional Payments", {"BitBtn1", "BitBtn2", nullptr, "BitBtn3"},
+        this, "Additional Payments", {"Label7", "BitBtn1", "BitBtn2", nullptr, "BitBtn3"},
         topic::SpecificAdditionalPayment, context.help);
     heading_ = frame.heading;
-    heading_->setObjectName("Label7");
     calculateButton_ = frame.calculate;
     okButton_ = frame.ok;
     helpButton_ = frame.help;

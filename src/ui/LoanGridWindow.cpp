@@ -10,21 +10,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
-#include <QToolButton>
 #include <QVBoxLayout>
 
-#include "calc/ErrorChecking.h"
-#include "calc/LoanGrid.h"
 #include "report/Reports.h"
-#include "ui/Controls.h"
 #include "ui/GridModel.h"
-#include "ui/Palette.h"
-#include "ui/Pictures.h"
-#include "ui/ReportPrinting.h"
-#include "ui/TableCopy.h"
 
 namespace corbel::ui {
 
@@ -38,148 +29,109 @@ constexpr int RowsShown = 9;
 }  // namespace
 
 LoanGridWindow::LoanGridWindow(const UiContext& context, LoanOptionsSource options, QWidget* parent)
-    : QDialog(parent),
-      context_(context),
-      options_(std::move(options)),
+    : TableWindow(context, std::move(options),
+                  {"MORTAGEGRID",
+                   "Loan Grid",
+                   {"HeadingLabel", "SpeedButton1", "SpeedButton2", "BitBtn1", "BitBtn2"},
+                   topic::LoanGrid,
+                   "MGrid",
+                   false},
+                  parent),
       model_(new GridModel(context.regional, this)) {
-    setObjectName("MORTAGEGRID");
-    const TableWindowFrame frame = MakeTableWindowFrame(
-        this, "Loan Grid", {"SpeedButton1", "SpeedButton2", "BitBtn1", "BitBtn2"}, topic::LoanGrid,
-        context.help);
-    HeadingLabel = frame.heading;
-    SpeedButton1 = frame.calculate;
-    SpeedButton2 = frame.ok;
-    BitBtn2 = frame.help;
-    BitBtn1 = frame.print;
-    PreviewBtn = frame.preview;
-    const PlainRowsSource plain = [this] {
-        return model_->filled() ? GridPlainRows(model_->grid()) : PlainRows();
-    };
-    frame.buttons->insertWidget(4, ExportButton(this, context_, "Loan Grid.csv", plain));
-    MAmt = InputField("MAmt", field::Free, this);
-    InterestR = InputField("InterestR", field::Free, this);
-    Years = InputField("Years", field::Free, this);
-    Partyear = InputField("Partyear", field::Free, this);
-    Label7 = Named(new QLabel(Q(GridPartYearCaption), this), "Label7");
+    auto* amount = InputField("MAmt", field::Free, this);
+    auto* rate = InputField("InterestR", field::Free, this);
+    auto* years = InputField("Years", field::Free, this);
+    auto* parts = InputField("Partyear", field::Free, this);
+    setLoanFields(amount, rate, years, parts);
+    auto* partYearCaption = Named(new QLabel(Q(GridPartYearCaption), this), "Label7");
 
-    AmountStep = Named(new QComboBox(this), "AmountStep");
+    amountSteps_ = Named(new QComboBox(this), "AmountStep");
     for (const auto step : AmountStepTexts) {
-        AmountStep->addItem(Q(step));
+        amountSteps_->addItem(Q(step));
     }
-    InterestStep = Named(new QComboBox(this), "InterestStep");
+    interestSteps_ = Named(new QComboBox(this), "InterestStep");
     // The steps in the general number format with the regional decimal separator.
-    InterestStep->clear();
     for (const double step : InterestSteps) {
-        InterestStep->addItem(Q(InterestStepText(step, context_.regional.decimalSeparator())));
+        interestSteps_->addItem(Q(InterestStepText(step, context.regional.decimalSeparator())));
     }
-    AmountStep->setCurrentIndex(DefaultAmountStepIndex);
-    InterestStep->setCurrentIndex(DefaultInterestStepIndex);
+    amountSteps_->setCurrentIndex(DefaultAmountStepIndex);
+    interestSteps_->setCurrentIndex(DefaultInterestStepIndex);
 
     auto* fields = new QGridLayout;
-    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label4"), MAmt);
-    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label5"), InterestR);
-    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label6"), Years);
-    AddCaptioned(fields, 1, 2, Label7, Partyear);
-    AddCaptioned(fields, 2, 0, Named(new QLabel("Amount Step", this), "Label2"), AmountStep);
-    AddCaptioned(fields, 2, 2, Named(new QLabel("Interest Step", this), "Label3"), InterestStep);
+    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label4"), amount);
+    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label5"), rate);
+    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label6"), years);
+    AddCaptioned(fields, 1, 2, partYearCaption, parts);
+    AddCaptioned(fields, 2, 0, Named(new QLabel("Amount Step", this), "Label2"), amountSteps_);
+    AddCaptioned(fields, 2, 2, Named(new QLabel("Interest Step", this), "Label3"), interestSteps_);
+    QLabel* guide = note("Label8",
+                         "This screen allows you to easily see the effect of changes in interest "
+                         "rates or your Loan amount on your monthly Loan repayment.");
 
-    Label8 =
-        Named(new QLabel("This screen allows you to easily see the effect of changes in interest "
-                         "rates or your Loan amount on your monthly Loan repayment.",
-                         this),
-              "Label8");
-    Label8->setWordWrap(true);
-    QFont bold = Label8->font();
-    bold.setBold(true);
-    Label8->setFont(bold);
-    QPalette green = Label8->palette();
-    green.setColor(QPalette::WindowText, BoldGreen);
-    Label8->setPalette(green);
-
-    MGrid = TableView("MGrid", this);
-    MGrid->setAccessibleName(windowTitle());
-    MGrid->setHorizontalHeader(new GridHeading(MGrid));
-    MGrid->setModel(model_);
-    MGrid->setItemDelegate(new GridDelegate(MGrid));
-    MGrid->verticalHeader()->hide();
-    MGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    MGrid->verticalHeader()->setDefaultSectionSize(std::max(20, fontMetrics().height() + 4));
-    MGrid->horizontalHeader()->setFixedHeight(std::max(20, fontMetrics().height() + 4));
+    // The grid's own heading row, bold on silver, scrolls sideways with it.
+    QTableView* view = makeTable(model_);
+    view->setHorizontalHeader(new GridHeading(view));
+    view->setItemDelegate(new GridDelegate(view));
+    view->verticalHeader()->setDefaultSectionSize(std::max(20, fontMetrics().height() + 4));
+    view->horizontalHeader()->setFixedHeight(std::max(20, fontMetrics().height() + 4));
     // Only an extreme loan widens the columns past the view; it then scrolls sideways.
-    MGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    MGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    AllowCopy(MGrid, plain);
-    MGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // The view is wide enough for the largest amount that can be typed and for
     // repayments of up to seven digits; fitColumns widens a column for more.
-    const Regional& regional = context_.regional;
-    const QString usual[] = {WidestMoney(regional, MoneyKind::GridAmount),
-                             WidestMoney(regional, MoneyKind::GridRepayment)};
+    const QString usual[] = {WidestMoney(context.regional, MoneyKind::GridAmount),
+                             WidestMoney(context.regional, MoneyKind::GridRepayment)};
     int gridWidth = 0;
     for (int c = 0; c < GridTableColumns; ++c) {
-        usualWidths_[c] = std::max(c == 0 ? 66 : 68, cellWidth(usual[c == 0 ? 0 : 1]));
-        MGrid->setColumnWidth(c, usualWidths_[c]);
+        const bool amounts = c == GridAmountColumn;
+        usualWidths_[c] = std::max(amounts ? 66 : 68, cellWidth(usual[amounts ? 0 : 1]));
+        view->setColumnWidth(c, usualWidths_[c]);
         gridWidth += usualWidths_[c];
     }
-    MGrid->setFixedWidth(gridWidth + MGrid->verticalScrollBar()->sizeHint().width() +
-                         2 * MGrid->frameWidth());
+    view->setFixedWidth(gridWidth + view->verticalScrollBar()->sizeHint().width() +
+                        2 * view->frameWidth());
 
     auto* left = new QVBoxLayout;
-    left->addWidget(HeadingLabel);
+    left->addWidget(frame().heading);
     left->addLayout(fields);
-    left->addWidget(Label8);
+    left->addWidget(guide);
     auto* top = new QHBoxLayout;
     top->addLayout(left, 1);
-    top->addLayout(frame.buttons);
+    top->addLayout(frame().buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(MGrid);
+    layout->addWidget(view);
     // Room for the sideways scroll bar that an extreme loan needs, while it is hidden.
     barRoom_ = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
     layout->addItem(barRoom_);
     layout->addStretch(1);
     fitGridHeight(false);
-
-    connect(SpeedButton1, &QPushButton::clicked, this, &LoanGridWindow::SpeedButton1Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &LoanGridWindow::BitBtn1Click);
-    connect(PreviewBtn, &QPushButton::clicked, this, &LoanGridWindow::PreviewBtnClick);
-
-    adjustSize();
-    setFixedSize(sizeHint().expandedTo(ClientArea));
+    fixSize(ClientArea);
 }
 
 void LoanGridWindow::fitGridHeight(bool sidewaysScrollBar) {
-    const int rows = MGrid->horizontalHeader()->height() +
-                     RowsShown * MGrid->verticalHeader()->defaultSectionSize();
-    const int bar = MGrid->horizontalScrollBar()->sizeHint().height();
-    MGrid->setFixedHeight(rows + (sidewaysScrollBar ? bar : 0) + 2 * MGrid->frameWidth());
+    QTableView* view = table();
+    const int rows = view->horizontalHeader()->height() +
+                     RowsShown * view->verticalHeader()->defaultSectionSize();
+    const int bar = view->horizontalScrollBar()->sizeHint().height();
+    view->setFixedHeight(rows + (sidewaysScrollBar ? bar : 0) + 2 * view->frameWidth());
     // The grid and the room below it keep one height: the window's size stays.
     barRoom_->changeSize(0, sidewaysScrollBar ? 0 : bar, QSizePolicy::Minimum, QSizePolicy::Fixed);
     layout()->invalidate();
 }
 
-LoanTexts LoanGridWindow::fieldTexts() const {
-    return LoanFieldTexts(MAmt, InterestR, Years, Partyear, options_());
-}
-
 int LoanGridWindow::amountStep() const {
-    return AmountSteps[std::max(0, AmountStep->currentIndex())];
+    return AmountSteps[std::max(0, amountSteps_->currentIndex())];
 }
 
 double LoanGridWindow::interestStep() const {
-    return InterestSteps[std::max(0, InterestStep->currentIndex())];
-}
-
-Checked<LoanGrid> LoanGridWindow::computeGrid() const {
-    return LoanGridFromTexts(fieldTexts(), amountStep(), interestStep(),
-                             context_.regional.decimalSeparator());
+    return InterestSteps[std::max(0, interestSteps_->currentIndex())];
 }
 
 int LoanGridWindow::cellWidth(const QString& text) const {
     // Headings and amounts are bold; the delegate draws from 2 pixels in.
-    QFont bold = MGrid->font();
+    QFont bold = table()->font();
     bold.setBold(true);
     return QFontMetrics(bold).horizontalAdvance(text) + 6;
 }
@@ -195,28 +147,34 @@ void LoanGridWindow::fitColumns() {
             width = std::max(width, cellWidth(model_->cellText(row, c)));
         }
         wider = wider || width > usualWidths_[c];
-        MGrid->setColumnWidth(c, width);
+        table()->setColumnWidth(c, width);
     }
     fitGridHeight(wider);
 }
 
-void LoanGridWindow::showGrid(const LoanGrid& grid) {
-    model_->setGrid(grid);
+Outcome LoanGridWindow::fill() {
+    const auto grid = LoanGridFromTexts(loanTexts(), amountStep(), interestStep(),
+                                        context().regional.decimalSeparator());
+    if (!grid) {
+        return grid.failure();
+    }
+    model_->setGrid(*grid);
     fitColumns();
-    topRow_ = grid.firstVisibleRow ? *grid.firstVisibleRow - 1 : -1;
+    topRow_ = grid->firstVisibleRow ? *grid->firstVisibleRow - 1 : -1;
     scrollToTopRow();
+    return std::nullopt;
 }
 
 void LoanGridWindow::scrollToTopRow() {
     if (topRow_ >= 0) {
         // The view lays out a refilled model later; its scroll range must know the
         // new rows now, or the scroll stops at the old grid's end.
-        MGrid->doItemsLayout();
+        table()->doItemsLayout();
         // Keyboard focus enters the grid at the typed amount's row, not at its first row.
         const int marked = model_->markedRow();  // counted from the headings' row
-        MGrid->selectionModel()->setCurrentIndex(
+        table()->selectionModel()->setCurrentIndex(
             model_->index(marked > 0 ? marked - 1 : topRow_, 0), QItemSelectionModel::NoUpdate);
-        MGrid->scrollTo(model_->index(topRow_, 0), QAbstractItemView::PositionAtTop);
+        table()->scrollTo(model_->index(topRow_, 0), QAbstractItemView::PositionAtTop);
     }
 }
 
@@ -226,51 +184,18 @@ void LoanGridWindow::showEvent(QShowEvent* event) {
     scrollToTopRow();
 }
 
-void LoanGridWindow::copyLoan(const LoanEntry& loan, LoanCheckStage passed) {
-    if (passed >= LoanCheckStage::Amount) {
-        MAmt->setText(loan.amount);
-    }
-    if (passed >= LoanCheckStage::Term) {
-        Years->setText(loan.years);
-        Partyear->setText(loan.parts);
-    }
-    if (passed >= LoanCheckStage::All) {
-        InterestR->setText(loan.rate);
-    }
-}
-
-void LoanGridWindow::FillLoanGrid() {
-    if (const auto grid = computeGrid()) {
-        showGrid(*grid);
-    }
-}
-
-void LoanGridWindow::SpeedButton1Click() {
-    MAmt->setFocus();
-    const auto grid = computeGrid();
-    if (!grid) {
-        context_.dialogs.showMessage(this, grid.failure());
-        return;
-    }
-    showGrid(*grid);
+PlainRows LoanGridWindow::plainRows() const {
+    return model_->filled() ? GridPlainRows(model_->grid()) : PlainRows();
 }
 
 ReportJob LoanGridWindow::reportJob() const {
-    const report::LoanGridReport shown{report::ReportLoan(fieldTexts()),
-                                       AmountStep->currentText().toStdString(),
-                                       InterestStep->currentText().toStdString(), &model_->grid()};
-    const Regional& regional = context_.regional;
+    const report::LoanGridReport shown{
+        report::ReportLoan(loanTexts()), amountSteps_->currentText().toStdString(),
+        interestSteps_->currentText().toStdString(), &model_->grid()};
+    const Regional& regional = context().regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintLoanGrid(device, shown, regional);
     };
-}
-
-void LoanGridWindow::BitBtn1Click() {
-    PrintWithDialog(this, context_, "Loan Grid", reportJob());
-}
-
-void LoanGridWindow::PreviewBtnClick() {
-    PreviewWithDialog(this, context_, "Loan Grid", reportJob());
 }
 
 }  // namespace corbel::ui

@@ -171,16 +171,9 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
             &LoanPage::applyRepaymentFrequency);
     connect(calculateButton_, &QPushButton::clicked, this, &LoanPage::calculate);
     // Print calculates as Calculate does, then prints unless a check refused the loan.
-    connect(printButton_, &QPushButton::clicked, this, [this] {
-        if (calculate()) {
-            PrintWithDialog(window(), context_, "Loan Details", reportJob());
-        }
-    });
-    connect(previewButton_, &QPushButton::clicked, this, [this] {
-        if (calculate()) {
-            PreviewWithDialog(window(), context_, "Loan Details", reportJob());
-        }
-    });
+    ConnectPrinting(
+        this, printButton_, previewButton_, context_, "Loan Details",
+        [this] { return calculate(); }, [this] { return reportJob(); });
     connect(lastPaymentButton_, &QPushButton::clicked, this, &LoanPage::showLastPayment);
     const std::pair<QAbstractButton*, Opener> openers[] = {
         {gridButton_, Opener::Grid},

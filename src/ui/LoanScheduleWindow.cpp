@@ -7,147 +7,101 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "calc/ErrorChecking.h"
 #include "report/Reports.h"
-#include "ui/Controls.h"
-#include "ui/Palette.h"
-#include "ui/Pictures.h"
-#include "ui/ReportPrinting.h"
-#include "ui/TableCopy.h"
 
 namespace corbel::ui {
 
 namespace {
 
-constexpr int ColumnWidths[ScheduleColumnCount] = {65, 77, 84, 87, 98, 93};
 constexpr QSize ClientArea(534, 377);
 
 }  // namespace
 
 LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSource options,
                                        QWidget* parent)
-    : QDialog(parent),
-      context_(context),
-      options_(std::move(options)),
+    : TableWindow(context, std::move(options),
+                  {"MSCHEDULE",
+                   "Loan Schedule",
+                   {"HeadingLabel", "CalculateBtn", "OKBtn", "BitBtn1", "BitBtn2"},
+                   topic::LoanSchedule,
+                   "MSGrid",
+                   false},
+                  parent),
       model_(new ScheduleModel(context.regional, ScheduleColumnCount, ScheduleCellText, this)) {
-    setObjectName("MSCHEDULE");
-    const TableWindowFrame frame =
-        MakeTableWindowFrame(this, "Loan Schedule", {"CalculateBtn", "OKBtn", "BitBtn1", "BitBtn2"},
-                             topic::LoanSchedule, context.help);
-    HeadingLabel = frame.heading;
-    CalculateBtn = frame.calculate;
-    OKBtn = frame.ok;
-    BitBtn2 = frame.help;
-    BitBtn1 = frame.print;
-    PreviewBtn = frame.preview;
-    frame.buttons->insertWidget(
-        4, ExportButton(this, context_, "Loan Schedule.csv", [this] { return plainRows(); }));
-    MSAmount = InputField("MSAmount", field::Free, this);
-    MSInterest = InputField("MSInterest", field::Free, this);
-    MSPeriod = InputField("MSPeriod", field::Free, this);
-    Partyear = InputField("Partyear", field::Free, this);
-    Label11 = Caption("Label11", "Month(s)", this);
-    ReservePartYearRoom(Partyear, Label11);
-    Label4 = Caption("Label4", "Monthly Payment", this);
+    auto* amount = InputField("MSAmount", field::Free, this);
+    auto* rate = InputField("MSInterest", field::Free, this);
+    auto* years = InputField("MSPeriod", field::Free, this);
+    parts_ = InputField("Partyear", field::Free, this);
+    setLoanFields(amount, rate, years, parts_);
+    partYearUnit_ = Caption("Label11", "Month(s)", this);
+    ReservePartYearRoom(parts_, partYearUnit_);
+    repaymentCaption_ = Caption("Label4", "Monthly Payment", this);
     // Captions that follow the frequency keep room for the longest, so nothing moves.
-    QStringList repaymentLabels;
-    QStringList periodButtons;
+    QStringList repaymentCaptions;
+    QStringList periodChoices;
     for (const auto& info : Frequencies) {
-        repaymentLabels << Q(info.scheduleRepaymentLabel);
-        periodButtons << Q(info.scheduleButton);
+        repaymentCaptions << Q(info.scheduleRepaymentLabel);
+        periodChoices << Q(info.scheduleButton);
     }
-    ReserveWidth(Label4, repaymentLabels);
-    auto* display = Named(new QGroupBox("Display By", this), "GroupBox1");
-    Year = Named(new QRadioButton("Year", display), "Year");
-    Month = Named(new QRadioButton("Month", display), "Month");
-    Year->setChecked(true);
-    int widestButton = 0;
-    for (const QString& caption : periodButtons) {
-        Month->setText(caption);
-        widestButton = std::max(widestButton, Month->sizeHint().width());
+    ReserveWidth(repaymentCaption_, repaymentCaptions);
+    auto* displayChoice = Named(new QGroupBox("Display By", this), "GroupBox1");
+    byYear_ = Named(new QRadioButton("Year", displayChoice), "Year");
+    byPeriod_ = Named(new QRadioButton("Month", displayChoice), "Month");
+    byYear_->setChecked(true);
+    int widestChoice = 0;
+    for (const QString& caption : periodChoices) {
+        byPeriod_->setText(caption);
+        widestChoice = std::max(widestChoice, byPeriod_->sizeHint().width());
     }
-    Month->setText("Month");
-    Month->setMinimumWidth(widestButton);
-    KeepRoomWhenHidden(Month);
-    auto* displayLayout = new QHBoxLayout(display);
-    displayLayout->addWidget(Year);
-    displayLayout->addWidget(Month);
+    byPeriod_->setText("Month");
+    byPeriod_->setMinimumWidth(widestChoice);
+    KeepRoomWhenHidden(byPeriod_);
+    auto* displayLayout = new QHBoxLayout(displayChoice);
+    displayLayout->addWidget(byYear_);
+    displayLayout->addWidget(byPeriod_);
 
-    MSMonthlyRepayment = Named(new QLabel(this), "MSMonthlyRepayment");
-    MSMonthlyRepayment->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    MSMonthlyRepayment->setAccessibleDescription(Label4->text());
-    MSMonthlyRepayment->setMinimumWidth(
-        fontMetrics().horizontalAdvance(WidestMoney(context_.regional, MoneyKind::Amount)) + 8);
+    repayment_ = Named(new QLabel(this), "MSMonthlyRepayment");
+    repayment_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    repayment_->setAccessibleDescription(repaymentCaption_->text());
+    repayment_->setMinimumWidth(
+        fontMetrics().horizontalAdvance(WidestMoney(context.regional, MoneyKind::Amount)) + 8);
 
     auto* fields = new QGridLayout;
-    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label2"), MSAmount);
-    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label3"), MSInterest);
-    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label5"), MSPeriod);
-    AddCaptioned(fields, 1, 2, Label11, Partyear);
-    fields->addWidget(Label4, 2, 0, 1, 2);
-    fields->addWidget(MSMonthlyRepayment, 2, 2, 1, 2);
+    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label2"), amount);
+    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label3"), rate);
+    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label5"), years);
+    AddCaptioned(fields, 1, 2, partYearUnit_, parts_);
+    fields->addWidget(repaymentCaption_, 2, 0, 1, 2);
+    fields->addWidget(repayment_, 2, 2, 1, 2);
 
-    MSGrid = TableView("MSGrid", this);
-    MSGrid->setAccessibleName(windowTitle());
-    MSGrid->setModel(model_);
-    MSGrid->horizontalHeader()->hide();
-    MSGrid->verticalHeader()->hide();
-    MSGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    MSGrid->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 2));
-    MSGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    AllowCopy(MSGrid, [this] { return plainRows(); });
-    MSGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Money columns are at least wide enough for the largest amount.
-    // Balances and yearly figures stay within ten digits; accumulated interest can
-    // reach eleven (the largest loan at 100% daily for 50 years).
-    const int money =
-        fontMetrics().horizontalAdvance(WidestMoney(context_.regional, MoneyKind::Balance)) + 10;
-    const int wideMoney =
-        fontMetrics().horizontalAdvance(WidestMoney(context_.regional, MoneyKind::Interest)) + 10;
-    int gridWidth = 0;
-    for (int c = 0; c < ScheduleColumnCount; ++c) {
-        const int needed = c == 0   ? fontMetrics().horizontalAdvance(WidestPeriodNumber) + 10
-                           : c == 4 ? wideMoney
-                                    : money;
-        const int width = std::max(ColumnWidths[c], needed);
-        MSGrid->setColumnWidth(c, width);
-        gridWidth += width;
+    makeTable(model_);
+    showHeadings();
+    // Money columns are at least wide enough for the largest amount. Balances
+    // and yearly figures stay within ten digits; accumulated interest can reach
+    // eleven (the largest loan at 100% daily for 50 years).
+    const QString balance = WidestMoney(context.regional, MoneyKind::Balance);
+    std::vector<QStringList> everyHeading;
+    for (const auto& info : Frequencies) {
+        for (const auto shown : {ScheduleDisplay::ByYear, ScheduleDisplay::ByPeriod}) {
+            everyHeading.push_back(ShownTexts(ScheduleHeadings(shown, info.frequency)));
+        }
     }
-    const int scrollWidth = MSGrid->verticalScrollBar()->sizeHint().width();
-    MSGrid->setFixedWidth(gridWidth + scrollWidth + 2 * MSGrid->frameWidth());
-
-    // The column headings: raised panels, each as wide as the column below it.
-    const char* const headingNames[ScheduleColumnCount] = {"Label10", "Panel3", "Label6",
-                                                           "Label7",  "Label8", "Label9"};
-    const auto headingTexts = ScheduleHeadings(ScheduleDisplay::ByYear, repayment_);
-    QLabel* headings[ScheduleColumnCount];
-    for (int c = 0; c < ScheduleColumnCount; ++c) {
-        headings[c] = HeadingPanel(headingNames[c], Q(headingTexts[c]), this);
-    }
-    Label10 = headings[0];
-    auto* headingRow = new QHBoxLayout;
-    headingRow->setSpacing(0);
-    headingRow->addSpacing(MSGrid->frameWidth());
-    for (int c = 0; c < ScheduleColumnCount; ++c) {
-        headings[c]->setFixedWidth(MSGrid->columnWidth(c));
-        headingRow->addWidget(headings[c]);
-    }
-    auto* blank = HeadingPanel("Panel8", QString(), this);
-    blank->setFixedWidth(scrollWidth + MSGrid->frameWidth());
-    headingRow->addWidget(blank);
-    headingRow->addStretch(1);
+    QVBoxLayout* tableArea =
+        headedTable({{"Label10", 65, WidestPeriodNumber},
+                     {"Panel3", 77, balance},
+                     {"Label6", 84, balance},
+                     {"Label7", 87, balance},
+                     {"Label8", 98, WidestMoney(context.regional, MoneyKind::Interest)},
+                     {"Label9", 93, balance}},
+                    everyHeading);
 
     auto* note =
         Named(new QLabel("Please note that small differences in interest between the schedule "
@@ -162,127 +116,82 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
 
     auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    left->addWidget(HeadingLabel);
+    left->addWidget(frame().heading);
     left->addLayout(fields);
     top->addLayout(left, 1);
-    top->addWidget(display, 0, Qt::AlignTop);
-    top->addLayout(frame.buttons);
-
-    // The headings sit directly on the grid.
-    auto* table = new QVBoxLayout;
-    table->setSpacing(0);
-    table->addLayout(headingRow);
-    table->addWidget(MSGrid, 1);
+    top->addWidget(displayChoice, 0, Qt::AlignTop);
+    top->addLayout(frame().buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addLayout(table, 1);
+    layout->addLayout(tableArea, 1);
     layout->addWidget(note);
 
-    connect(CalculateBtn, &QPushButton::clicked, this, &LoanScheduleWindow::CalculateBtnClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &LoanScheduleWindow::BitBtn1Click);
-    connect(PreviewBtn, &QPushButton::clicked, this, &LoanScheduleWindow::PreviewBtnClick);
     // The table is redrawn when the display choice changes, not when the chosen
     // button is clicked again.
-    connect(Month, &QRadioButton::toggled, this, &LoanScheduleWindow::CalculateBtnClick);
-
-    adjustSize();
-    setFixedSize(sizeHint().expandedTo(ClientArea));
+    connect(byPeriod_, &QRadioButton::toggled, this, &LoanScheduleWindow::calculate);
+    fixSize(ClientArea);
 }
 
-LoanTexts LoanScheduleWindow::fieldTexts() const {
-    return LoanFieldTexts(MSAmount, MSInterest, MSPeriod, Partyear, options_());
+ScheduleDisplay LoanScheduleWindow::display() const {
+    return byPeriod_->isChecked() ? ScheduleDisplay::ByPeriod : ScheduleDisplay::ByYear;
 }
 
-void LoanScheduleWindow::setLoanTexts(const QString& amount, const QString& rate,
-                                      const QString& years, const QString& parts) {
-    MSAmount->setText(amount);
-    MSInterest->setText(rate);
-    MSPeriod->setText(years);
-    Partyear->setText(parts);
+void LoanScheduleWindow::showHeadings() {
+    model_->setHeadings(ShownTexts(ScheduleHeadings(display(), frequency_)));
 }
 
-void LoanScheduleWindow::showSchedule(const LoanSchedule& schedule) {
-    model_->setRows(schedule.rows);
-    MSMonthlyRepayment->setText(Q(FormatMoney(context_.regional, schedule.repayment)));
-    MSGrid->scrollToTop();
-}
-
-Checked<LoanSchedule> LoanScheduleWindow::computeSchedule() const {
-    return ScheduleFromTexts(
-        fieldTexts(), Year->isChecked() ? ScheduleDisplay::ByYear : ScheduleDisplay::ByPeriod,
-        context_.regional.decimalSeparator());
-}
-
-void LoanScheduleWindow::FillLoanSchedule() {
-    if (const auto schedule = computeSchedule()) {
-        showSchedule(*schedule);
+Outcome LoanScheduleWindow::fill() {
+    const auto schedule =
+        ScheduleFromTexts(loanTexts(), display(), context().regional.decimalSeparator());
+    if (!schedule) {
+        return schedule.failure();
     }
+    model_->setRows(schedule->rows);
+    repayment_->setText(Q(FormatMoney(context().regional, schedule->repayment)));
+    table()->scrollToTop();
+    showHeadings();
+    return std::nullopt;
 }
 
 void LoanScheduleWindow::setFrequencyCaptions(PaymentFrequency repayment,
                                               const QString& partYearUnit) {
-    repayment_ = repayment;
+    frequency_ = repayment;
     const FrequencyInfo& info = Info(repayment);
-    Month->setVisible(!info.scheduleButton.empty());
+    byPeriod_->setVisible(!info.scheduleButton.empty());
     if (!info.scheduleButton.empty()) {
-        Month->setText(Q(info.scheduleButton));
-    } else if (Month->isChecked()) {
+        byPeriod_->setText(Q(info.scheduleButton));
+    } else if (byPeriod_->isChecked()) {
         // A hidden choice cannot stay chosen: "Year" takes its place. The
         // opening fills the table afterwards.
-        const QSignalBlocker blocker(Month);
-        Year->setChecked(true);
+        const QSignalBlocker blocker(byPeriod_);
+        byYear_->setChecked(true);
     }
-    Label4->setText(Q(info.scheduleRepaymentLabel));
+    repaymentCaption_->setText(Q(info.scheduleRepaymentLabel));
     // The amount is the label's own text; its caption tells readers what it is.
-    MSMonthlyRepayment->setAccessibleDescription(Label4->text());
-    updateColumnHeading();
-    Label11->setText(partYearUnit);
+    repayment_->setAccessibleDescription(repaymentCaption_->text());
+    showHeadings();
+    partYearUnit_->setText(partYearUnit);
 }
 
 void LoanScheduleWindow::setPartYearVisible(bool visible) {
-    Partyear->setVisible(visible);
-    Label11->setVisible(visible);
+    parts_->setVisible(visible);
+    partYearUnit_->setVisible(visible);
 }
 
 PlainRows LoanScheduleWindow::plainRows() const {
-    const ScheduleDisplay display =
-        Month->isChecked() ? ScheduleDisplay::ByPeriod : ScheduleDisplay::ByYear;
-    return SchedulePlainRows(model_->rows(), display, repayment_);
-}
-
-void LoanScheduleWindow::updateColumnHeading() {
-    const ScheduleDisplay display =
-        Month->isChecked() ? ScheduleDisplay::ByPeriod : ScheduleDisplay::ByYear;
-    Label10->setText(Q(ScheduleHeadings(display, repayment_)[0]));
-}
-
-void LoanScheduleWindow::CalculateBtnClick() {
-    MSAmount->setFocus();
-    const auto schedule = computeSchedule();
-    if (!schedule) {
-        context_.dialogs.showMessage(this, schedule.failure());
-        return;
-    }
-    showSchedule(*schedule);
-    updateColumnHeading();
+    return SchedulePlainRows(model_->rows(), display(), frequency_);
 }
 
 ReportJob LoanScheduleWindow::reportJob() const {
-    const report::LoanScheduleReport shown{report::ReportLoan(fieldTexts()),
-                                           Label10->text().toStdString(), model_->rows()};
-    const Regional& regional = context_.regional;
+    const report::LoanScheduleReport shown{
+        report::ReportLoan(loanTexts()),
+        model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString().toStdString(),
+        model_->rows()};
+    const Regional& regional = context().regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintLoanSchedule(device, shown, regional);
     };
-}
-
-void LoanScheduleWindow::BitBtn1Click() {
-    PrintWithDialog(this, context_, "Loan Schedule", reportJob());
-}
-
-void LoanScheduleWindow::PreviewBtnClick() {
-    PreviewWithDialog(this, context_, "Loan Schedule", reportJob());
 }
 
 }  // namespace corbel::ui

@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
@@ -215,7 +214,6 @@ void MainWindow::relabel() {
     loan_->relabel(name);
     whatIf_->relabel(name);
     about_->relabel(name, Q(ProgramVersion));
-    termReduction_->relabel();
     paymentOptions_->relabel();
     extraRepayment_->relabel();
 }
@@ -286,7 +284,7 @@ void MainWindow::openLoanSchedule() {
     if (!checkLoanForTables()) {
         return;
     }
-    schedule_->setLoan(loan_->loanEntry());
+    schedule_->copyLoan(loan_->loanEntry());
     schedule_->setFrequencyCaptions(loan_->repayment(), loan_->partYearUnit());
     schedule_->FillLoanSchedule();
     schedule_->exec();
@@ -301,7 +299,7 @@ void MainWindow::openPaymentOptions() {
 
 void MainWindow::openAdditionalPayments(AdditionalPaymentChoice choice) {
     if (choice == AdditionalPaymentChoice::Table) {
-        termReduction_->setLoan(loan_->loanEntry());
+        termReduction_->copyLoan(loan_->loanEntry());
         termReduction_->FillTermReductionTable();
         termReduction_->showOpeningWord(loan_->repayment());
         termReduction_->exec();
@@ -499,9 +497,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centred_) {
         centred_ = true;
-        if (const QScreen* screen = this->screen()) {
-            move(screen->availableGeometry().center() - rect().center());
-        }
+        CentreOnScreen(this);
         // Over the window, once it stands on the screen, rather than alone
         // before it.
         QTimer::singleShot(0, this, [this] {

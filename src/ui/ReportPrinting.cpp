@@ -75,4 +75,19 @@ QPushButton* PreviewButton(const char* name, QWidget* parent) {
     return button;
 }
 
+void ConnectPrinting(QWidget* owner, QAbstractButton* print, QAbstractButton* preview,
+                     const UiContext& context, const QString& report, ReadyToPrint ready,
+                     ReportSource job) {
+    const auto connectOne = [&](QAbstractButton* button, auto show) {
+        QObject::connect(button, &QAbstractButton::clicked, owner,
+                         [owner, &context, report, ready, job, show] {
+                             if (!ready || ready()) {
+                                 show(owner->window(), context, report, job());
+                             }
+                         });
+    };
+    connectOne(print, PrintWithDialog);
+    connectOne(preview, PreviewWithDialog);
+}
+
 }  // namespace corbel::ui

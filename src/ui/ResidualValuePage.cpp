@@ -133,16 +133,9 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
             &ResidualValuePage::applyRepaymentFrequency);
     connect(calculateButton_, &QPushButton::clicked, this, &ResidualValuePage::calculate);
     // Print calculates as Calculate does, then prints unless something was refused.
-    connect(printButton_, &QPushButton::clicked, this, [this] {
-        if (calculate()) {
-            PrintWithDialog(window(), context_, "Residual Value", reportJob());
-        }
-    });
-    connect(previewButton_, &QPushButton::clicked, this, [this] {
-        if (calculate()) {
-            PreviewWithDialog(window(), context_, "Residual Value", reportJob());
-        }
-    });
+    ConnectPrinting(
+        this, printButton_, previewButton_, context_, "Residual Value",
+        [this] { return calculate(); }, [this] { return reportJob(); });
 }
 
 ResidualTexts ResidualValuePage::texts() const {

@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QPalette>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,8 @@ namespace corbel::ui {
 
 // A table the program shows, one computed row a line, for a view: the cells come
 // from the table's column definition and are formatted only when shown or
-// printed, so the longest schedule costs nothing until looked at.
+// printed, so the longest schedule costs nothing until looked at. The window
+// gives the headings, which follow the repayment frequency.
 template <typename Row>
 class RowsTableModel : public QAbstractTableModel {
   public:
@@ -38,6 +40,11 @@ class RowsTableModel : public QAbstractTableModel {
         endResetModel();
     }
     const std::vector<Row>& rows() const { return rows_; }
+    // The column headings, one a column.
+    void setHeadings(QStringList headings) {
+        headings_ = std::move(headings);
+        emit headerDataChanged(Qt::Horizontal, 0, columns_ - 1);
+    }
 
     // The text of a cell as the grid shows it.
     QString cellText(int row, int column) const {
@@ -49,6 +56,13 @@ class RowsTableModel : public QAbstractTableModel {
     }
     int columnCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : columns_;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole &&
+            section < headings_.size()) {
+            return headings_[section];
+        }
+        return QAbstractTableModel::headerData(section, orientation, role);
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid()) {
@@ -72,6 +86,7 @@ class RowsTableModel : public QAbstractTableModel {
     const Regional& regional_;
     int columns_;
     CellText cellText_;
+    QStringList headings_;
     std::vector<Row> rows_;
 };
 

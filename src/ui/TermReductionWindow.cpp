@@ -6,290 +6,152 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "calc/ErrorChecking.h"
 #include "report/Reports.h"
-#include "ui/Controls.h"
-#include "ui/Palette.h"
-#include "ui/Pictures.h"
-#include "ui/ReportPrinting.h"
-#include "ui/TableCopy.h"
 
 namespace corbel::ui {
 
 namespace {
 
 constexpr QSize ClientArea(537, 382);
-constexpr int ColumnWidths[TermReductionColumnCount] = {84, 135, 97, 98, 98};
-
-const char* const Note =
-    "The table below shows the additional payment required to pay off the Loan in the number "
-    "of years indicated. It also shows the saving on interest charges achieved by paying off the "
-    "Loan in a shorter period.";
 
 }  // namespace
 
 TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSource options,
                                          QWidget* parent)
-    : QDialog(parent),
-      context_(context),
-      options_(std::move(options)),
+    : TableWindow(context, std::move(options),
+                  {"AdditionalP",
+                   "Additional Payments",
+                   {"Label1", "SpeedButton2", "SpeedButton1", "BitBtn1", "BitBtn2"},
+                   topic::AdditionalPaymentsTable,
+                   "APGrid",
+                   true},
+                  parent),
       model_(new TermReductionModel(context.regional, TermReductionColumnCount,
                                     TermReductionCellText, this)) {
-    setObjectName("AdditionalP");
-    const TableWindowFrame frame = MakeTableWindowFrame(
-        this, "Additional Payments", {"SpeedButton2", "SpeedButton1", "BitBtn1", "BitBtn2"},
-        topic::AdditionalPaymentsTable, context.help);
-    Label1 = frame.heading;
-    Label1->setObjectName("Label1");
-    SpeedButton2 = frame.calculate;
-    SpeedButton1 = frame.ok;
-    BitBtn2 = frame.help;
-    BitBtn1 = frame.print;
-    PreviewBtn = frame.preview;
-    const PlainRowsSource plain = [this] {
-        return TermReductionPlainRows(model_->rows(), headingWord_);
-    };
-    frame.buttons->insertWidget(4, ExportButton(this, context_, "Additional Payments.csv", plain));
-
-    APAmount = InputField("APAmount", field::Amount.anyLength(), this);
-    APInterest = InputField("APInterest", field::Rate.anyLength(), this);
-    APPeriod = InputField("APPeriod", field::Years.anyLength(), this);
-    PartYear = InputField("PartYear", field::PartYear.anyLength(), this);
+    auto* amount = InputField("APAmount", field::Amount.anyLength(), this);
+    auto* rate = InputField("APInterest", field::Rate.anyLength(), this);
+    auto* years = InputField("APPeriod", field::Years.anyLength(), this);
+    parts_ = InputField("PartYear", field::PartYear.anyLength(), this);
+    setLoanFields(amount, rate, years, parts_);
 
     // The current repayment: the frequency word over "Repayment", then the amount.
-    Label5 = Caption("Label5", QString(), this);
+    repaymentWord_ = Caption("Label5", QString(), this);
     QStringList words;
     for (const auto& info : Frequencies) {
         words << Q(info.termTableWordOpened) << Q(info.termTableWordCalculated);
     }
-    ReserveWidth(Label5, words);
-    auto* label12 = Caption("Label12", Q(TermReductionRepaymentCaption), this);
-    APMonthlyR =
-        ResultField("APMonthlyR", WidestMoney(context_.regional, MoneyKind::Balance), this);
-    showRepaymentWord(Q(TermReductionWord(DefaultFrequency, TermTableMoment::Opened)));
-    PartYear->setAccessibleName(Q(UnitLabel(DefaultFrequency)));
+    ReserveWidth(repaymentWord_, words);
+    auto* repaymentCaption = Caption("Label12", Q(TermReductionRepaymentCaption), this);
+    repayment_ = ResultField("APMonthlyR", WidestMoney(context.regional, MoneyKind::Balance), this);
+    showRepaymentWord(Q(headingWord_));
+    parts_->setAccessibleName(Q(UnitLabel(DefaultFrequency)));
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0, Caption("Label2", "Amount", this), {APAmount});
-    AddRow(fields, 1, Caption("Label3", "Interest", this),
-           {APInterest, Caption("Label6", "%", this)});
-    AddRow(fields, 2, Caption("Label4", "Years", this), {APPeriod, PartYear});
-    auto* repaymentCaption = new QVBoxLayout;
-    repaymentCaption->setSpacing(0);
-    repaymentCaption->addWidget(Label5);
-    repaymentCaption->addWidget(label12);
-    auto* repayment = new QHBoxLayout;
-    repayment->addLayout(repaymentCaption);
-    repayment->addWidget(APMonthlyR);
-    repayment->addStretch(1);
-    fields->addLayout(repayment, 3, 0, 1, 2);
+    AddRow(fields, 0, Caption("Label2", "Amount", this), {amount});
+    AddRow(fields, 1, Caption("Label3", "Interest", this), {rate, Caption("Label6", "%", this)});
+    AddRow(fields, 2, Caption("Label4", "Years", this), {years, parts_});
+    auto* repaymentCaptions = new QVBoxLayout;
+    repaymentCaptions->setSpacing(0);
+    repaymentCaptions->addWidget(repaymentWord_);
+    repaymentCaptions->addWidget(repaymentCaption);
+    auto* repaymentRow = new QHBoxLayout;
+    repaymentRow->addLayout(repaymentCaptions);
+    repaymentRow->addWidget(repayment_);
+    repaymentRow->addStretch(1);
+    fields->addLayout(repaymentRow, 3, 0, 1, 2);
 
-    MortgageLabel = Named(new QLabel(Note, this), "MortgageLabel");
-    MortgageLabel->setWordWrap(true);
-    QFont bold = MortgageLabel->font();
-    bold.setBold(true);
-    MortgageLabel->setFont(bold);
-    QPalette green = MortgageLabel->palette();
-    green.setColor(QPalette::WindowText, BoldGreen);
-    MortgageLabel->setPalette(green);
+    QLabel* guide = note(
+        "MortgageLabel",
+        "The table below shows the additional payment required to pay off the Loan in the number "
+        "of years indicated. It also shows the saving on interest charges achieved by paying off "
+        "the Loan in a shorter period.");
 
-    APGrid = TableView("APGrid", this);
-    APGrid->setAccessibleName(windowTitle());
-    APGrid->setModel(model_);
-    APGrid->horizontalHeader()->hide();
-    APGrid->verticalHeader()->hide();
-    APGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    APGrid->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 2));
-    APGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    APGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    AllowCopy(APGrid, plain);
-    APGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    makeTable(model_);
+    model_->setHeadings(ShownTexts(TermReductionHeadings(headingWord_)));
     // Repayments of the dearest one-year loan reach ten digits and the interest
     // of the longest eleven; each money column is wide enough for its largest.
-    const auto moneyWidth = [this](MoneyKind widest) {
-        return fontMetrics().horizontalAdvance(WidestMoney(context_.regional, widest)) + 10;
-    };
-    const int needed[TermReductionColumnCount] = {
-        fontMetrics().horizontalAdvance(WidestYearCount) + 10, moneyWidth(MoneyKind::Balance),
-        moneyWidth(MoneyKind::Balance), moneyWidth(MoneyKind::Interest),
-        moneyWidth(MoneyKind::Interest)};
-    int gridWidth = 0;
-    for (int c = 0; c < TermReductionColumnCount; ++c) {
-        APGrid->setColumnWidth(c, std::max(ColumnWidths[c], needed[c]));
-        gridWidth += APGrid->columnWidth(c);
-    }
-    const int scrollWidth = APGrid->verticalScrollBar()->sizeHint().width();
-    APGrid->setFixedWidth(gridWidth + scrollWidth + 2 * APGrid->frameWidth());
-
-    // The headings: raised panels directly above the grid, each as wide as its
-    // column and all as high as the longest wording of any frequency needs.
-    const char* const headingNames[TermReductionColumnCount] = {"Label10", "Label7", "Label8",
-                                                                "Label9", "Label11"};
-    QLabel* headings[TermReductionColumnCount];
-    for (int c = 0; c < TermReductionColumnCount; ++c) {
-        headings[c] = HeadingPanel(headingNames[c], QString(), this);
-        headings[c]->setFixedWidth(APGrid->columnWidth(c));
-    }
-    Label10 = headings[0];
-    Label7 = headings[1];
-    Label8 = headings[2];
-    int headingHeight = 0;
+    const QString balance = WidestMoney(context.regional, MoneyKind::Balance);
+    const QString interest = WidestMoney(context.regional, MoneyKind::Interest);
+    std::vector<QStringList> everyHeading;
     for (const auto& info : Frequencies) {
         for (const auto word : {info.termTableWordOpened, info.termTableWordCalculated}) {
-            const auto texts = TermReductionHeadings(word);
-            for (int c = 0; c < TermReductionColumnCount; ++c) {
-                headings[c]->setText(Q(texts[c]));
-                headingHeight =
-                    std::max(headingHeight, headings[c]->heightForWidth(APGrid->columnWidth(c)));
-            }
+            everyHeading.push_back(ShownTexts(TermReductionHeadings(word)));
         }
     }
-    const auto opening =
-        TermReductionHeadings(TermReductionWord(DefaultFrequency, TermTableMoment::Opened));
-    for (int c = 0; c < TermReductionColumnCount; ++c) {
-        headings[c]->setText(Q(opening[c]));
-    }
-    auto* headingRow = new QHBoxLayout;
-    headingRow->setSpacing(0);
-    headingRow->addSpacing(APGrid->frameWidth());
-    for (QLabel* heading : headings) {
-        heading->setFixedHeight(headingHeight);
-        headingRow->addWidget(heading);
-    }
-    auto* blank = HeadingPanel("Panel8", QString(), this);
-    blank->setFixedSize(scrollWidth + APGrid->frameWidth(), headingHeight);
-    headingRow->addWidget(blank);
-    headingRow->addStretch(1);
+    QVBoxLayout* tableArea = headedTable({{"Label10", 84, WidestYearCount},
+                                          {"Label7", 135, balance},
+                                          {"Label8", 97, balance},
+                                          {"Label9", 98, interest},
+                                          {"Label11", 98, interest}},
+                                         everyHeading);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Label1);
+    left->addWidget(frame().heading);
     left->addLayout(fields);
     auto* top = new QHBoxLayout;
     top->addLayout(left, 1);
-    top->addLayout(frame.buttons);
-
-    auto* table = new QVBoxLayout;
-    table->setSpacing(0);
-    table->addLayout(headingRow);
-    table->addWidget(APGrid, 1);
+    top->addLayout(frame().buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(MortgageLabel);
-    layout->addLayout(table, 1);
+    layout->addWidget(guide);
+    layout->addLayout(tableArea, 1);
 
-    ChainTabOrder({APAmount, APInterest, APPeriod, PartYear, SpeedButton2, SpeedButton1, BitBtn1,
-                   PreviewBtn, BitBtn2});
-    connect(SpeedButton2, &QPushButton::clicked, this, &TermReductionWindow::SpeedButton2Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TermReductionWindow::BitBtn1Click);
-    connect(PreviewBtn, &QPushButton::clicked, this, &TermReductionWindow::PreviewBtnClick);
-
-    adjustSize();
-    setFixedSize(sizeHint().expandedTo(ClientArea));
+    ChainTabOrder({amount, rate, years, parts_, frame().calculate, frame().ok, frame().print,
+                   frame().preview, frame().help});
+    fixSize(ClientArea);
 }
 
-void TermReductionWindow::relabel() {
-    MortgageLabel->setText(Note);
-    Label10->setText(Q(TermReductionColumns[0].heading));
-}
-
-void TermReductionWindow::setLoan(const LoanEntry& loan) {
-    APAmount->setText(loan.amount);
-    APInterest->setText(loan.rate);
-    APPeriod->setText(loan.years);
-    PartYear->setText(loan.parts);
-}
-
-Checked<TermReductionTable> TermReductionWindow::computeTable() const {
-    return TermReductionFromTexts(
-        LoanFieldTexts(APAmount, APInterest, APPeriod, PartYear, options_()), context_.regional);
-}
-
-void TermReductionWindow::showTable(const TermReductionTable& table) {
-    model_->setRows(table.rows);
-    ShowResult(APMonthlyR, Q(FormatMoney(context_.regional, table.repayment)));
-    showRepaymentWord(Q(TermReductionWord(options_().repayment, TermTableMoment::Calculated)));
-    APGrid->scrollToTop();
-}
-
-void TermReductionWindow::FillTermReductionTable() {
-    if (const auto table = computeTable()) {
-        showTable(*table);
+Outcome TermReductionWindow::fill() {
+    const auto table = TermReductionFromTexts(loanTexts(), context().regional);
+    if (!table) {
+        return table.failure();
     }
+    model_->setRows(table->rows);
+    ShowResult(repayment_, Q(FormatMoney(context().regional, table->repayment)));
+    showRepaymentWord(Q(TermReductionWord(options().repayment, TermTableMoment::Calculated)));
+    this->table()->scrollToTop();
+    return std::nullopt;
 }
 
 void TermReductionWindow::showOpeningWord(PaymentFrequency repayment) {
-    const std::string_view word = TermReductionWord(repayment, TermTableMoment::Opened);
-    headingWord_ = word;
-    const auto texts = TermReductionHeadings(word);
-    showRepaymentWord(Q(word));
+    headingWord_ = TermReductionWord(repayment, TermTableMoment::Opened);
+    model_->setHeadings(ShownTexts(TermReductionHeadings(headingWord_)));
+    showRepaymentWord(Q(headingWord_));
     // The part-year field has no unit label; readers name it by the unit.
-    PartYear->setAccessibleName(Q(UnitLabel(repayment)));
-    Label7->setText(Q(texts[1]));
-    Label8->setText(Q(texts[2]));
+    parts_->setAccessibleName(Q(UnitLabel(repayment)));
 }
 
 void TermReductionWindow::showRepaymentWord(const QString& word) {
-    Label5->setText(word);
+    repaymentWord_->setText(word);
     // The two captions stacked beside the repayment name it together.
-    APMonthlyR->setAccessibleName(word + ' ' + Q(TermReductionRepaymentCaption));
+    repayment_->setAccessibleName(word + ' ' + Q(TermReductionRepaymentCaption));
 }
 
-void TermReductionWindow::SpeedButton2Click() {
-    calculate();
-}
-
-bool TermReductionWindow::calculate() {
-    APAmount->setFocus();
-    const auto table = computeTable();
-    if (!table) {
-        context_.dialogs.showMessage(this, table.failure());
-        return false;
-    }
-    showTable(*table);
-    return true;
+PlainRows TermReductionWindow::plainRows() const {
+    return TermReductionPlainRows(model_->rows(), headingWord_);
 }
 
 ReportJob TermReductionWindow::reportJob() const {
-    const report::ExtraPaymentsReport shown{
-        report::ReportLoan(LoanFieldTexts(APAmount, APInterest, APPeriod, PartYear, options_())),
-        Label5->text().toStdString(), model_->rows()};
-    const Regional& regional = context_.regional;
+    const report::ExtraPaymentsReport shown{report::ReportLoan(loanTexts()),
+                                            repaymentWord_->text().toStdString(), model_->rows()};
+    const Regional& regional = context().regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintExtraPayments(device, shown, regional);
     };
 }
 
-void TermReductionWindow::BitBtn1Click() {
-    if (!calculate()) {
-        return;
-    }
-    PrintWithDialog(this, context_, "Additional Payments", reportJob());
-}
-
-void TermReductionWindow::PreviewBtnClick() {
-    if (!calculate()) {
-        return;
-    }
-    PreviewWithDialog(this, context_, "Additional Payments", reportJob());
-}
-
 void TermReductionWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* shown = screen()) {
-        move(shown->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(this);
 }
 
 }  // namespace corbel::ui

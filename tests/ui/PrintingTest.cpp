@@ -56,7 +56,7 @@ class PrintingTest : public QObject {
         } else {
             p_.typeLoan("1000", "2", "12");
             auto* table = test::Child<TermReductionWindow>(p_.window.get(), "AdditionalP");
-            table->setLoan(loan->loanEntry());
+            table->copyLoan(loan->loanEntry());
             press(table, preview ? "PreviewBtn" : "BitBtn1");
         }
     }

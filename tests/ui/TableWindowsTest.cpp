@@ -117,7 +117,7 @@ class TableWindowsTest : public QObject {
         QFETCH(QString, years);
         QFETCH(QString, rate);
         QFETCH(QString, message);
-        schedule()->setLoanTexts("earlier", "earlier", "earlier", "earlier");
+        schedule()->copyLoan({"earlier", "earlier", "earlier", "earlier"});
         p_.typeLoan(amount, years, rate);
         QVERIFY(!test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QCOMPARE(messages(), QStringList({message}));

@@ -1,0 +1,161 @@
+// SPDX-FileCopyrightText: 2026 The Corbelwright developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/TableWindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/Palette.h"
+#include "ui/ReportPrinting.h"
+#include "ui/TableCopy.h"
+
+namespace corbel::ui {
+
+TableWindow::TableWindow(const UiContext& context, LoanOptionsSource options,
+                         const TableWindowSetup& setup, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      options_(std::move(options)),
+      tableName_(setup.tableName),
+      frame_(
+          MakeTableWindowFrame(this, setup.title, setup.buttons, setup.helpTopic, context.help)) {
+    setObjectName(setup.name);
+    const QString title = setup.title;
+    frame_.buttons->insertWidget(
+        4, ExportButton(this, context_, title + ".csv", [this] { return plainRows(); }));
+    ConnectPrinting(
+        this, frame_.print, frame_.preview, context_, title,
+        setup.calculatesBeforePrinting ? ReadyToPrint([this] { return calculate(); }) : nullptr,
+        [this] { return reportJob(); });
+    connect(frame_.calculate, &QPushButton::clicked, this, &TableWindow::calculate);
+}
+
+void TableWindow::setLoanFields(QLineEdit* amount, QLineEdit* rate, QLineEdit* years,
+                                QLineEdit* parts) {
+    amount_ = amount;
+    rate_ = rate;
+    years_ = years;
+    parts_ = parts;
+}
+
+void TableWindow::copyLoan(const LoanEntry& loan, LoanCheckStage passed) {
+    if (passed >= LoanCheckStage::Amount) {
+        amount_->setText(loan.amount);
+    }
+    if (passed >= LoanCheckStage::Term) {
+        years_->setText(loan.years);
+        parts_->setText(loan.parts);
+    }
+    if (passed >= LoanCheckStage::All) {
+        rate_->setText(loan.rate);
+    }
+}
+
+LoanTexts TableWindow::loanTexts() const {
+    return LoanFieldTexts(amount_, rate_, years_, parts_, options_());
+}
+
+QLabel* TableWindow::note(const char* name, const QString& text) {
+    auto* label = Named(new QLabel(text, this), name);
+    label->setWordWrap(true);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QPalette green = label->palette();
+    green.setColor(QPalette::WindowText, BoldGreen);
+    label->setPalette(green);
+    return label;
+}
+
+QTableView* TableWindow::makeTable(QAbstractItemModel* model) {
+    table_ = TableView(tableName_, this);
+    table_->setAccessibleName(windowTitle());
+    table_->setModel(model);
+    table_->horizontalHeader()->hide();
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 2));
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    AllowCopy(table_, [this] { return plainRows(); });
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return table_;
+}
+
+QVBoxLayout* TableWindow::headedTable(const std::vector<ShownColumn>& columns,
+                                      const std::vector<QStringList>& everyHeading) {
+    int tableWidth = 0;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const int width = std::max(columns[c].leastWidth,
+                                   fontMetrics().horizontalAdvance(columns[c].widest) + 10);
+        table_->setColumnWidth(static_cast<int>(c), width);
+        tableWidth += width;
+    }
+    const int scrollWidth = table_->verticalScrollBar()->sizeHint().width();
+    table_->setFixedWidth(tableWidth + scrollWidth + 2 * table_->frameWidth());
+
+    // Each panel as wide as its column, all as high as the longest wording needs.
+    std::vector<QLabel*> panels;
+    int height = 0;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        QLabel* panel = HeadingPanel(columns[c].headingName, QString(), this);
+        const int width = table_->columnWidth(static_cast<int>(c));
+        panel->setFixedWidth(width);
+        for (const QStringList& headings : everyHeading) {
+            panel->setText(headings.value(static_cast<int>(c)));
+            height = std::max(height, panel->heightForWidth(width));
+        }
+        panels.push_back(panel);
+    }
+    QAbstractItemModel* model = table_->model();
+    const auto showHeadings = [model, panels] {
+        for (std::size_t c = 0; c < panels.size(); ++c) {
+            panels[c]->setText(model->headerData(static_cast<int>(c), Qt::Horizontal).toString());
+        }
+    };
+    showHeadings();
+    connect(model, &QAbstractItemModel::headerDataChanged, this, showHeadings);
+
+    // The panels sit directly on the table.
+    auto* headingRow = new QHBoxLayout;
+    headingRow->setSpacing(0);
+    headingRow->addSpacing(table_->frameWidth());
+    for (QLabel* panel : panels) {
+        panel->setFixedHeight(height);
+        headingRow->addWidget(panel);
+    }
+    auto* blank = HeadingPanel("Panel8", QString(), this);
+    blank->setFixedSize(scrollWidth + table_->frameWidth(), height);
+    headingRow->addWidget(blank);
+    headingRow->addStretch(1);
+    auto* headed = new QVBoxLayout;
+    headed->setSpacing(0);
+    headed->addLayout(headingRow);
+    headed->addWidget(table_, 1);
+    return headed;
+}
+
+bool TableWindow::calculate() {
+    amount_->setFocus();
+    if (const Outcome refused = fill()) {
+        context_.dialogs.showMessage(this, *refused);
+        return false;
+    }
+    return true;
+}
+
+void TableWindow::fixSize(QSize clientArea) {
+    adjustSize();
+    setFixedSize(sizeHint().expandedTo(clientArea));
+}
+
+}  // namespace corbel::ui
