@@ -21,7 +21,6 @@ namespace corbel::ui {
 
 namespace {
 
-constexpr QSize ClientArea(575, 400);
 // The rows the grid shows at once: its view holds whole rows only, so that no
 // scroll leaves a sliver of a row at its top.
 constexpr int RowsShown = 9;
@@ -32,17 +31,14 @@ LoanGridWindow::LoanGridWindow(const UiContext& context, LoanOptionsSource optio
     : TableWindow(context, std::move(options),
                   {"MORTAGEGRID",
                    "Loan Grid",
-                   {"HeadingLabel", "SpeedButton1", "SpeedButton2", "BitBtn1", "BitBtn2"},
                    topic::LoanGrid,
-                   "MGrid",
-                   false},
+                   {575, 400},
+                   false,
+                   {"HeadingLabel", "SpeedButton1", "SpeedButton2", "BitBtn1", "BitBtn2"},
+                   {"MAmt", "InterestR", "Years", "Partyear", false},
+                   "MGrid"},
                   parent),
       model_(new GridModel(context.regional, this)) {
-    auto* amount = InputField("MAmt", field::Free, this);
-    auto* rate = InputField("InterestR", field::Free, this);
-    auto* years = InputField("Years", field::Free, this);
-    auto* parts = InputField("Partyear", field::Free, this);
-    setLoanFields(amount, rate, years, parts);
     auto* partYearCaption = Named(new QLabel(Q(GridPartYearCaption), this), "Label7");
 
     amountSteps_ = Named(new QComboBox(this), "AmountStep");
@@ -58,10 +54,10 @@ LoanGridWindow::LoanGridWindow(const UiContext& context, LoanOptionsSource optio
     interestSteps_->setCurrentIndex(DefaultInterestStepIndex);
 
     auto* fields = new QGridLayout;
-    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label4"), amount);
-    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label5"), rate);
-    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label6"), years);
-    AddCaptioned(fields, 1, 2, partYearCaption, parts);
+    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label4"), amountField());
+    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label5"), rateField());
+    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label6"), yearsField());
+    AddCaptioned(fields, 1, 2, partYearCaption, partYearField());
     AddCaptioned(fields, 2, 0, Named(new QLabel("Amount Step", this), "Label2"), amountSteps_);
     AddCaptioned(fields, 2, 2, Named(new QLabel("Interest Step", this), "Label3"), interestSteps_);
     QLabel* guide = note("Label8",
@@ -91,23 +87,14 @@ LoanGridWindow::LoanGridWindow(const UiContext& context, LoanOptionsSource optio
     view->setFixedWidth(gridWidth + view->verticalScrollBar()->sizeHint().width() +
                         2 * view->frameWidth());
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(frame().heading);
-    left->addLayout(fields);
-    left->addWidget(guide);
-    auto* top = new QHBoxLayout;
-    top->addLayout(left, 1);
-    top->addLayout(frame().buttons);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    QVBoxLayout* layout = layOutTop(fields, guide);
     layout->addWidget(view);
     // Room for the sideways scroll bar that an extreme loan needs, while it is hidden.
     barRoom_ = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
     layout->addItem(barRoom_);
     layout->addStretch(1);
     fitGridHeight(false);
-    fixSize(ClientArea);
+    fixSize();
 }
 
 void LoanGridWindow::fitGridHeight(bool sidewaysScrollBar) {
@@ -182,10 +169,6 @@ void LoanGridWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Before the window is first laid out the grid cannot scroll that far yet.
     scrollToTopRow();
-}
-
-PlainRows LoanGridWindow::plainRows() const {
-    return model_->filled() ? GridPlainRows(model_->grid()) : PlainRows();
 }
 
 ReportJob LoanGridWindow::reportJob() const {

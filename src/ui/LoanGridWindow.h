@@ -35,7 +35,6 @@ class LoanGridWindow : public TableWindow {
   private:
     Outcome fill() override;
     ReportJob reportJob() const override;
-    PlainRows plainRows() const override;
     void scrollToTopRow();
     // Widens a column whose texts the usual width does not hold.
     void fitColumns();

@@ -19,30 +19,21 @@
 
 namespace corbel::ui {
 
-namespace {
-
-constexpr QSize ClientArea(534, 377);
-
-}  // namespace
-
 LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSource options,
                                        QWidget* parent)
     : TableWindow(context, std::move(options),
                   {"MSCHEDULE",
                    "Loan Schedule",
-                   {"HeadingLabel", "CalculateBtn", "OKBtn", "BitBtn1", "BitBtn2"},
                    topic::LoanSchedule,
-                   "MSGrid",
-                   false},
+                   {534, 377},
+                   false,
+                   {"HeadingLabel", "CalculateBtn", "OKBtn", "BitBtn1", "BitBtn2"},
+                   {"MSAmount", "MSInterest", "MSPeriod", "Partyear", false},
+                   "MSGrid"},
                   parent),
-      model_(new ScheduleModel(context.regional, ScheduleColumnCount, ScheduleCellText, this)) {
-    auto* amount = InputField("MSAmount", field::Free, this);
-    auto* rate = InputField("MSInterest", field::Free, this);
-    auto* years = InputField("MSPeriod", field::Free, this);
-    parts_ = InputField("Partyear", field::Free, this);
-    setLoanFields(amount, rate, years, parts_);
+      model_(new ScheduleModel(context.regional, ScheduleColumns, this)) {
     partYearUnit_ = Caption("Label11", "Month(s)", this);
-    ReservePartYearRoom(parts_, partYearUnit_);
+    ReservePartYearRoom(partYearField(), partYearUnit_);
     repaymentCaption_ = Caption("Label4", "Monthly Payment", this);
     // Captions that follow the frequency keep room for the longest, so nothing moves.
     QStringList repaymentCaptions;
@@ -75,10 +66,10 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
         fontMetrics().horizontalAdvance(WidestMoney(context.regional, MoneyKind::Amount)) + 8);
 
     auto* fields = new QGridLayout;
-    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label2"), amount);
-    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label3"), rate);
-    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label5"), years);
-    AddCaptioned(fields, 1, 2, partYearUnit_, parts_);
+    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label2"), amountField());
+    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label3"), rateField());
+    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label5"), yearsField());
+    AddCaptioned(fields, 1, 2, partYearUnit_, partYearField());
     fields->addWidget(repaymentCaption_, 2, 0, 1, 2);
     fields->addWidget(repayment_, 2, 2, 1, 2);
 
@@ -114,23 +105,14 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
     small.setPointSizeF(small.pointSizeF() * 0.85);
     note->setFont(small);
 
-    auto* top = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addWidget(frame().heading);
-    left->addLayout(fields);
-    top->addLayout(left, 1);
-    top->addWidget(displayChoice, 0, Qt::AlignTop);
-    top->addLayout(frame().buttons);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    QVBoxLayout* layout = layOutTop(fields, nullptr, displayChoice);
     layout->addLayout(tableArea, 1);
     layout->addWidget(note);
 
     // The table is redrawn when the display choice changes, not when the chosen
     // button is clicked again.
     connect(byPeriod_, &QRadioButton::toggled, this, &LoanScheduleWindow::calculate);
-    fixSize(ClientArea);
+    fixSize();
 }
 
 ScheduleDisplay LoanScheduleWindow::display() const {
@@ -175,12 +157,8 @@ void LoanScheduleWindow::setFrequencyCaptions(PaymentFrequency repayment,
 }
 
 void LoanScheduleWindow::setPartYearVisible(bool visible) {
-    parts_->setVisible(visible);
+    partYearField()->setVisible(visible);
     partYearUnit_->setVisible(visible);
-}
-
-PlainRows LoanScheduleWindow::plainRows() const {
-    return SchedulePlainRows(model_->rows(), display(), frequency_);
 }
 
 ReportJob LoanScheduleWindow::reportJob() const {

@@ -9,7 +9,6 @@
 #include "ui/TableWindow.h"
 
 class QLabel;
-class QLineEdit;
 class QRadioButton;
 
 namespace corbel::ui {
@@ -35,14 +34,12 @@ class LoanScheduleWindow : public TableWindow {
   private:
     Outcome fill() override;
     ReportJob reportJob() const override;
-    PlainRows plainRows() const override;
     ScheduleDisplay display() const;
     // The headings for the display chosen and the repayment frequency.
     void showHeadings();
 
     ScheduleModel* model_;
     PaymentFrequency frequency_ = DefaultFrequency;  // of the latest opening
-    QLineEdit* parts_;                               // "Partyear"
     QLabel* partYearUnit_;                           // "Label11"
     QLabel* repaymentCaption_;                       // "Label4": "Monthly Payment", by frequency
     QRadioButton* byYear_;                           // "Year"

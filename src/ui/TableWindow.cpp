@@ -26,25 +26,25 @@ TableWindow::TableWindow(const UiContext& context, LoanOptionsSource options,
       context_(context),
       options_(std::move(options)),
       tableName_(setup.tableName),
+      clientArea_(setup.clientArea),
       frame_(
           MakeTableWindowFrame(this, setup.title, setup.buttons, setup.helpTopic, context.help)) {
     setObjectName(setup.name);
     const QString title = setup.title;
-    frame_.buttons->insertWidget(
-        4, ExportButton(this, context_, title + ".csv", [this] { return plainRows(); }));
+    const auto plainRows = [this] { return model_ ? model_->plainRows() : PlainRows(); };
+    frame_.buttons->insertWidget(4, ExportButton(this, context_, title + ".csv", plainRows));
     ConnectPrinting(
         this, frame_.print, frame_.preview, context_, title,
         setup.calculatesBeforePrinting ? ReadyToPrint([this] { return calculate(); }) : nullptr,
         [this] { return reportJob(); });
     connect(frame_.calculate, &QPushButton::clicked, this, &TableWindow::calculate);
-}
 
-void TableWindow::setLoanFields(QLineEdit* amount, QLineEdit* rate, QLineEdit* years,
-                                QLineEdit* parts) {
-    amount_ = amount;
-    rate_ = rate;
-    years_ = years;
-    parts_ = parts;
+    const auto& names = setup.loanFields;
+    const auto kind = [&](FieldKind sized) { return names.sizedByKind ? sized : field::Free; };
+    amount_ = InputField(names.amount, kind(field::Amount.anyLength()), this);
+    rate_ = InputField(names.rate, kind(field::Rate.anyLength()), this);
+    years_ = InputField(names.years, kind(field::Years.anyLength()), this);
+    parts_ = InputField(names.parts, kind(field::PartYear.anyLength()), this);
 }
 
 void TableWindow::copyLoan(const LoanEntry& loan, LoanCheckStage passed) {
@@ -76,7 +76,8 @@ QLabel* TableWindow::note(const char* name, const QString& text) {
     return label;
 }
 
-QTableView* TableWindow::makeTable(QAbstractItemModel* model) {
+QTableView* TableWindow::makeTable(TableModel* model) {
+    model_ = model;
     table_ = TableView(tableName_, this);
     table_->setAccessibleName(windowTitle());
     table_->setModel(model);
@@ -86,7 +87,7 @@ QTableView* TableWindow::makeTable(QAbstractItemModel* model) {
     table_->verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 2));
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    AllowCopy(table_, [this] { return plainRows(); });
+    AllowCopy(table_, [model] { return model->plainRows(); });
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return table_;
 }
@@ -116,14 +117,13 @@ QVBoxLayout* TableWindow::headedTable(const std::vector<ShownColumn>& columns,
         }
         panels.push_back(panel);
     }
-    QAbstractItemModel* model = table_->model();
-    const auto showHeadings = [model, panels] {
+    const auto showHeadings = [model = model_, panels] {
         for (std::size_t c = 0; c < panels.size(); ++c) {
             panels[c]->setText(model->headerData(static_cast<int>(c), Qt::Horizontal).toString());
         }
     };
     showHeadings();
-    connect(model, &QAbstractItemModel::headerDataChanged, this, showHeadings);
+    connect(model_, &QAbstractItemModel::headerDataChanged, this, showHeadings);
 
     // The panels sit directly on the table.
     auto* headingRow = new QHBoxLayout;
@@ -153,9 +153,27 @@ bool TableWindow::calculate() {
     return true;
 }
 
-void TableWindow::fixSize(QSize clientArea) {
+QVBoxLayout* TableWindow::layOutTop(QLayout* fields, QWidget* below, QWidget* beside) {
+    auto* left = new QVBoxLayout;
+    left->addWidget(frame_.heading);
+    left->addLayout(fields);
+    if (below) {
+        left->addWidget(below);
+    }
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    if (beside) {
+        top->addWidget(beside, 0, Qt::AlignTop);
+    }
+    top->addLayout(frame_.buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    return layout;
+}
+
+void TableWindow::fixSize() {
     adjustSize();
-    setFixedSize(sizeHint().expandedTo(clientArea));
+    setFixedSize(sizeHint().expandedTo(clientArea_));
 }
 
 }  // namespace corbel::ui

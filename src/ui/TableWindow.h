@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 #include "calc/Checked.h"
@@ -14,9 +15,10 @@
 #include "platform/PrinterDevice.h"
 #include "ui/Controls.h"
 #include "ui/LoanPage.h"
+#include "ui/TableModel.h"
 #include "ui/UiContext.h"
 
-class QAbstractItemModel;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -24,14 +26,24 @@ class QVBoxLayout;
 
 namespace corbel::ui {
 
-// What sets a table window apart from the others, apart from its fields.
+// What sets a table window apart from the others.
 struct TableWindowSetup {
-    const char* name;          // the window's given name
-    const char* title;         // its title and heading, and the name of its report and export
-    TableWindowNames buttons;  // the given names of its buttons
+    const char* name;   // the window's given name
+    const char* title;  // its title and heading; its report's and export's name
     int helpTopic;
-    const char* tableName;          // the table's given name
+    QSize clientArea;               // the window's least size
     bool calculatesBeforePrinting;  // Print and Print Preview run Calculate first
+    TableWindowNames buttons;       // the given names of the heading and the buttons
+    // The given names of the amount, rate, years and part-year fields, and
+    // whether they are as wide as their kind (else as the layout makes them).
+    struct LoanFieldNames {
+        const char* amount;
+        const char* rate;
+        const char* years;
+        const char* parts;
+        bool sizedByKind;
+    } loanFields;
+    const char* tableName;  // the table's given name
 };
 
 // A column of a table with heading panels: the given name of its panel, and
@@ -53,11 +65,11 @@ QStringList ShownTexts(const Texts& texts) {
 }
 
 // A table window: its own copy of the Loan page's loan in four fields, its own
-// Calculate, a table whose model gives the column headings (headerData), Copy
-// and Export of the table, Print and Print Preview of its report, OK and help.
-// The frequencies and the timing are read from the Loan page each time it
-// calculates. A window built on it gives its fields, its model and columns,
-// its fill, its report and its plain rows, and lays them out.
+// Calculate, a table whose model gives the column headings (headerData) and
+// the plain texts for Copy and Export, Print and Print Preview of its report,
+// OK and help. The frequencies and the timing are read from the Loan page each
+// time it calculates. A window built on it gives its setup, its model and
+// columns, its fill and its report, and lays them out.
 class TableWindow : public QDialog {
     Q_OBJECT
   public:
@@ -66,24 +78,31 @@ class TableWindow : public QDialog {
     void copyLoan(const LoanEntry& loan, LoanCheckStage passed = LoanCheckStage::All);
 
   protected:
-    // Makes the frame (MakeTableWindowFrame, with Export after Print Preview).
+    // Makes the frame (MakeTableWindowFrame, with Export after Print Preview)
+    // and the four loan fields.
     TableWindow(const UiContext& context, LoanOptionsSource options, const TableWindowSetup& setup,
                 QWidget* parent);
 
-    // The four loan fields, once the window has made them.
-    void setLoanFields(QLineEdit* amount, QLineEdit* rate, QLineEdit* years, QLineEdit* parts);
     // The loan as the fields hold it, with the Loan page's options.
     LoanTexts loanTexts() const;
 
-    // The table over `model`: the last control of the window, as high as the
-    // layout makes it and with a row height for the window's font.
-    QTableView* makeTable(QAbstractItemModel* model);
+    // The table over `model`: the last control of the window, with a row height
+    // for the window's font.
+    QTableView* makeTable(TableModel* model);
     // Fixes the table's columns to `columns` and puts a raised panel, named by
     // the column, over each: the panels show the model's headings, wrapped,
     // and are all as high as the tallest of `everyHeading` needs. Returns the
     // panels over the table, which the window lays out.
     QVBoxLayout* headedTable(const std::vector<ShownColumn>& columns,
                              const std::vector<QStringList>& everyHeading);
+    // A note of the window in bold green, wrapped.
+    QLabel* note(const char* name, const QString& text);
+    // The window's layout with its top row: the heading over `fields` (and
+    // over `below`, when given) on the left, then `beside`, when given, then
+    // the button column. The window adds what stands under it.
+    QVBoxLayout* layOutTop(QLayout* fields, QWidget* below = nullptr, QWidget* beside = nullptr);
+    // Fixes the window's size: the layout's, and at least the setup's.
+    void fixSize();
 
     // Calculate: the keyboard goes to the amount, then the table is refilled,
     // or the message of the check that refused the fields is shown.
@@ -93,28 +112,27 @@ class TableWindow : public QDialog {
     virtual Outcome fill() = 0;
     // The report of the window as it stands.
     virtual ReportJob reportJob() const = 0;
-    // The table as shown, as plain texts for Copy and Export.
-    virtual PlainRows plainRows() const = 0;
-
-    // A note of the window in bold green, wrapped.
-    QLabel* note(const char* name, const QString& text);
-    // The window's size: the layout's, and at least `clientArea`.
-    void fixSize(QSize clientArea);
 
     const UiContext& context() const { return context_; }
     LoanOptions options() const { return options_(); }
     const TableWindowFrame& frame() const { return frame_; }
     QTableView* table() const { return table_; }
+    QLineEdit* amountField() const { return amount_; }
+    QLineEdit* rateField() const { return rate_; }
+    QLineEdit* yearsField() const { return years_; }
+    QLineEdit* partYearField() const { return parts_; }
 
   private:
     UiContext context_;
     LoanOptionsSource options_;
     const char* tableName_;
+    QSize clientArea_;
     TableWindowFrame frame_;
     QLineEdit* amount_ = nullptr;
     QLineEdit* rate_ = nullptr;
     QLineEdit* years_ = nullptr;
     QLineEdit* parts_ = nullptr;
+    TableModel* model_ = nullptr;
     QTableView* table_ = nullptr;
 };
 

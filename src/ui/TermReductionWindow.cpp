@@ -18,30 +18,19 @@
 
 namespace corbel::ui {
 
-namespace {
-
-constexpr QSize ClientArea(537, 382);
-
-}  // namespace
-
 TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSource options,
                                          QWidget* parent)
     : TableWindow(context, std::move(options),
                   {"AdditionalP",
                    "Additional Payments",
-                   {"Label1", "SpeedButton2", "SpeedButton1", "BitBtn1", "BitBtn2"},
                    topic::AdditionalPaymentsTable,
-                   "APGrid",
-                   true},
+                   {537, 382},
+                   true,
+                   {"Label1", "SpeedButton2", "SpeedButton1", "BitBtn1", "BitBtn2"},
+                   {"APAmount", "APInterest", "APPeriod", "PartYear", true},
+                   "APGrid"},
                   parent),
-      model_(new TermReductionModel(context.regional, TermReductionColumnCount,
-                                    TermReductionCellText, this)) {
-    auto* amount = InputField("APAmount", field::Amount.anyLength(), this);
-    auto* rate = InputField("APInterest", field::Rate.anyLength(), this);
-    auto* years = InputField("APPeriod", field::Years.anyLength(), this);
-    parts_ = InputField("PartYear", field::PartYear.anyLength(), this);
-    setLoanFields(amount, rate, years, parts_);
-
+      model_(new TermReductionModel(context.regional, TermReductionColumns, this)) {
     // The current repayment: the frequency word over "Repayment", then the amount.
     repaymentWord_ = Caption("Label5", QString(), this);
     QStringList words;
@@ -52,12 +41,13 @@ TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSo
     auto* repaymentCaption = Caption("Label12", Q(TermReductionRepaymentCaption), this);
     repayment_ = ResultField("APMonthlyR", WidestMoney(context.regional, MoneyKind::Balance), this);
     showRepaymentWord(Q(headingWord_));
-    parts_->setAccessibleName(Q(UnitLabel(DefaultFrequency)));
+    partYearField()->setAccessibleName(Q(UnitLabel(DefaultFrequency)));
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0, Caption("Label2", "Amount", this), {amount});
-    AddRow(fields, 1, Caption("Label3", "Interest", this), {rate, Caption("Label6", "%", this)});
-    AddRow(fields, 2, Caption("Label4", "Years", this), {years, parts_});
+    AddRow(fields, 0, Caption("Label2", "Amount", this), {amountField()});
+    AddRow(fields, 1, Caption("Label3", "Interest", this),
+           {rateField(), Caption("Label6", "%", this)});
+    AddRow(fields, 2, Caption("Label4", "Years", this), {yearsField(), partYearField()});
     auto* repaymentCaptions = new QVBoxLayout;
     repaymentCaptions->setSpacing(0);
     repaymentCaptions->addWidget(repaymentWord_);
@@ -93,21 +83,13 @@ TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSo
                                           {"Label11", 98, interest}},
                                          everyHeading);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(frame().heading);
-    left->addLayout(fields);
-    auto* top = new QHBoxLayout;
-    top->addLayout(left, 1);
-    top->addLayout(frame().buttons);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    QVBoxLayout* layout = layOutTop(fields);
     layout->addWidget(guide);
     layout->addLayout(tableArea, 1);
 
-    ChainTabOrder({amount, rate, years, parts_, frame().calculate, frame().ok, frame().print,
-                   frame().preview, frame().help});
-    fixSize(ClientArea);
+    ChainTabOrder({amountField(), rateField(), yearsField(), partYearField(), frame().calculate,
+                   frame().ok, frame().print, frame().preview, frame().help});
+    fixSize();
 }
 
 Outcome TermReductionWindow::fill() {
@@ -127,17 +109,13 @@ void TermReductionWindow::showOpeningWord(PaymentFrequency repayment) {
     model_->setHeadings(ShownTexts(TermReductionHeadings(headingWord_)));
     showRepaymentWord(Q(headingWord_));
     // The part-year field has no unit label; readers name it by the unit.
-    parts_->setAccessibleName(Q(UnitLabel(repayment)));
+    partYearField()->setAccessibleName(Q(UnitLabel(repayment)));
 }
 
 void TermReductionWindow::showRepaymentWord(const QString& word) {
     repaymentWord_->setText(word);
     // The two captions stacked beside the repayment name it together.
     repayment_->setAccessibleName(word + ' ' + Q(TermReductionRepaymentCaption));
-}
-
-PlainRows TermReductionWindow::plainRows() const {
-    return TermReductionPlainRows(model_->rows(), headingWord_);
 }
 
 ReportJob TermReductionWindow::reportJob() const {

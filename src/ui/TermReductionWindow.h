@@ -39,14 +39,12 @@ class TermReductionWindow : public TableWindow {
   private:
     Outcome fill() override;
     ReportJob reportJob() const override;
-    PlainRows plainRows() const override;
     // The frequency word above "Repayment", which with it names the repayment.
     void showRepaymentWord(const QString& word);
 
     TermReductionModel* model_;
     // The frequency word in the table's headings.
     std::string headingWord_{TermReductionWord(DefaultFrequency, TermTableMoment::Opened)};
-    QLineEdit* parts_;       // "PartYear"
     QLabel* repaymentWord_;  // "Label5"
     QLineEdit* repayment_;   // "APMonthlyR": the current repayment
 };
