@@ -23,11 +23,11 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     auto* picture = new QLabel(this);
     picture->setObjectName("ProgramIcon");
     picture->setPixmap(Pixmap(Picture::House, 48));
-    heading_ = new QLabel(Q(ProgramName), this);
-    heading_->setObjectName("HeadingLabel");
-    MakeHeading(heading_, 8);
-    version_ = new QLabel("Version " + Q(ProgramVersion), this);
-    version_->setObjectName("VersionLabel");
+    auto* heading = new QLabel(Q(ProgramName), this);
+    heading->setObjectName("HeadingLabel");
+    MakeHeading(heading, 8);
+    auto* version = new QLabel("Version " + Q(ProgramVersion), this);
+    version->setObjectName("VersionLabel");
     // The licence line of --version, its address a link the desktop opens.
     auto* licenceLabel = new QLabel(Q(ProgramLicence)
                                         .toHtmlEscaped()
@@ -43,8 +43,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(heading_);
-    texts->addWidget(version_);
+    texts->addWidget(heading);
+    texts->addWidget(version);
     texts->addWidget(licenceLabel);
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
@@ -53,11 +53,6 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     layout->addLayout(top);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void AboutWindow::relabel(const QString& programName, const QString& version) {
-    heading_->setText(programName);
-    version_->setText("Version " + version);
 }
 
 }  // namespace corbel::ui

@@ -6,8 +6,6 @@
 
 #include <QDialog>
 
-class QLabel;
-
 namespace corbel::ui {
 
 // The About window: product name, version and OK; shown without blocking.
@@ -15,12 +13,6 @@ class AboutWindow : public QDialog {
     Q_OBJECT
   public:
     explicit AboutWindow(QWidget* parent = nullptr);
-
-    void relabel(const QString& programName, const QString& version);
-
-  private:
-    QLabel* heading_;  // "HeadingLabel"
-    QLabel* version_;  // "VersionLabel"
 };
 
 }  // namespace corbel::ui

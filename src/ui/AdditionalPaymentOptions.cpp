@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Controls.h"
+#include "ui/Palette.h"
 
 namespace corbel::ui {
 
@@ -22,21 +23,12 @@ namespace {
 constexpr QSize ClientArea(341, 150);
 const QColor Purple(128, 0, 128);
 
-const char* const SpecificCaption = "Calculate the effects of a specific additional payment";
-const char* const TableCaption =
-    "Compare the additional payments required to reduce the Loan by different periods.";
-
 // A bold purple caption that wraps, standing for the radio button before it.
 QLabel* ChoiceCaption(const char* name, const QString& text, QRadioButton* choice,
                       QWidget* parent) {
     auto* label = Caption(name, text, parent);
     label->setWordWrap(true);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    QPalette purple = label->palette();
-    purple.setColor(QPalette::WindowText, Purple);
-    label->setPalette(purple);
+    MakeBold(label, Purple);
     label->setCursor(Qt::PointingHandCursor);
     // The button has no text of its own; readers of the screen take the caption.
     choice->setAccessibleName(text);
@@ -52,8 +44,12 @@ AdditionalPaymentOptions::AdditionalPaymentOptions(QWidget* parent) : QDialog(pa
     specificChoice_ = Named(new QRadioButton(this), "Specific");
     tableChoice_ = Named(new QRadioButton(this), "Grid");
     specificChoice_->setChecked(true);
-    specificCaption_ = ChoiceCaption("Label1", SpecificCaption, specificChoice_, this);
-    tableCaption_ = ChoiceCaption("Label2", TableCaption, tableChoice_, this);
+    specificCaption_ = ChoiceCaption(
+        "Label1", "Calculate the effects of a specific additional payment", specificChoice_, this);
+    tableCaption_ = ChoiceCaption(
+        "Label2",
+        "Compare the additional payments required to reduce the Loan by different periods.",
+        tableChoice_, this);
     specificCaption_->installEventFilter(this);
     tableCaption_->installEventFilter(this);
     okButton_ = Named(new QPushButton("OK", this), "BitBtn2");
@@ -90,11 +86,6 @@ AdditionalPaymentOptions::AdditionalPaymentOptions(QWidget* parent) : QDialog(pa
 AdditionalPaymentChoice AdditionalPaymentOptions::choice() const {
     return tableChoice_->isChecked() ? AdditionalPaymentChoice::Table
                                      : AdditionalPaymentChoice::Specific;
-}
-
-void AdditionalPaymentOptions::relabel() {
-    tableCaption_->setText(TableCaption);
-    tableChoice_->setAccessibleName(TableCaption);
 }
 
 void AdditionalPaymentOptions::showEvent(QShowEvent* event) {

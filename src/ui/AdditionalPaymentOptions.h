@@ -23,8 +23,6 @@ class AdditionalPaymentOptions : public QDialog {
     explicit AdditionalPaymentOptions(QWidget* parent = nullptr);
 
     AdditionalPaymentChoice choice() const;
-    // The caption of the table choice, set at start-up.
-    void relabel();
 
   signals:
     // OK was pressed; the chosen window is shown before this returns.

@@ -25,8 +25,6 @@ constexpr QSize ClientArea(510, 302);
 // Below and to the right of the main window's top-left corner.
 constexpr QPoint OffsetFromMainWindow(3, 120);
 
-const char* const FromTheStart = "From the start of the Loan";
-
 }  // namespace
 
 ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSource loan,
@@ -48,7 +46,7 @@ ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSo
     extra_ = InputField("AdditionalMR", field::Amount.anyLength(), this);
     auto* label2 =
         Caption("Label2", "When would you like to start paying this additional payment", this);
-    fromStart_ = Named(new QRadioButton(FromTheStart, this), "Now");
+    fromStart_ = Named(new QRadioButton("From the start of the Loan", this), "Now");
     fromYear_ = Named(new QRadioButton("Starting in year", this), "RadioButton2");
     fromStart_->setChecked(true);
     startYear_ = InputField("Year", field::Years, this);
@@ -130,10 +128,6 @@ void ExtraRepaymentWindow::setFrequencyCaptions(PaymentFrequency repayment) {
 
 void ExtraRepaymentWindow::placeBelowCorner(const QWidget* mainWindow) {
     move(mainWindow->pos() + OffsetFromMainWindow);
-}
-
-void ExtraRepaymentWindow::relabel() {
-    fromStart_->setText(FromTheStart);
 }
 
 void ExtraRepaymentWindow::enableStartFields() {

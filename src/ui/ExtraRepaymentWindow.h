@@ -34,8 +34,6 @@ class ExtraRepaymentWindow : public QDialog {
     void setFrequencyCaptions(PaymentFrequency repayment);
     // Places the window a little below the top-left corner of `mainWindow`.
     void placeBelowCorner(const QWidget* mainWindow);
-    // The caption of the from-the-start choice, set at start-up.
-    void relabel();
 
   private:
     // Calculate: what the extra amount saves, from the Loan page's loan.

@@ -23,14 +23,11 @@ namespace {
 QLabel* NameLabel(const char* name, const QColor& colour, QWidget* parent) {
     auto* label = new QLabel(Q(ProgramName), parent);
     label->setObjectName(name);
+    MakeBold(label, colour);
     QFont font = label->font();
-    font.setBold(true);
     font.setItalic(true);
     font.setPointSize(font.pointSize() + 12);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
     return label;
 }
 
@@ -40,16 +37,16 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
     setObjectName("HeaderBand");
     setMinimumHeight(100);
 
-    nameShadow_ = NameLabel("HeadingLabel2", QColor(10, 10, 30), this);
-    name_ = NameLabel("HeadingLabel1", QColor(255, 215, 90), this);
+    auto* nameShadow = NameLabel("HeadingLabel2", QColor(10, 10, 30), this);
+    auto* name = NameLabel("HeadingLabel1", QColor(255, 215, 90), this);
     // The shadow sits a few pixels lower and to the right in the same cell.
-    nameShadow_->setContentsMargins(3, 3, 0, 0);
-    name_->setContentsMargins(0, 0, 3, 3);
+    nameShadow->setContentsMargins(3, 3, 0, 0);
+    name->setContentsMargins(0, 0, 3, 3);
 
-    auto* name = new QGridLayout;
-    name->addWidget(nameShadow_, 0, 0);
-    name->addWidget(name_, 0, 0);
-    name_->raise();
+    auto* names = new QGridLayout;
+    names->addWidget(nameShadow, 0, 0);
+    names->addWidget(name, 0, 0);
+    name->raise();
 
     auto* icon1 = new QLabel(this);
     icon1->setObjectName("Image2");
@@ -60,7 +57,7 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
 
     auto* top = new QHBoxLayout;
     top->addWidget(icon1);
-    top->addLayout(name);
+    top->addLayout(names);
     top->addStretch(1);
     top->addWidget(icon2);
 
@@ -78,11 +75,6 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(8, 4, 8, 2);
     layout->addLayout(top, 1);
     layout->addWidget(toolBar_);
-}
-
-void HeaderBand::setProgramName(const QString& name) {
-    name_->setText(name);
-    nameShadow_->setText(name);
 }
 
 void HeaderBand::paintEvent(QPaintEvent*) {

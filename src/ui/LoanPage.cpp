@@ -50,10 +50,10 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     : QWidget(parent), context_(context), state_(state) {
     auto* picture = Named(new QLabel(this), "Image1");
     picture->setPixmap(Pixmap(Picture::House, 40));
-    title_ = Caption("MALabel", Q(ProgramName), this);
-    MakeHeading(title_, 8);
+    auto* title = Caption("MALabel", Q(ProgramName), this);
+    MakeHeading(title, 8);
 
-    amountCaption_ = Caption("MAmountLabel", "Loan Amount", this);
+    auto* amountCaption = Caption("MAmountLabel", "Loan Amount", this);
     amount_ = InputField("MAmount", field::Amount, this);
     auto* periodLabel = Caption("Label4", "Period", this);
     years_ = InputField("Period", field::Years, this);
@@ -66,7 +66,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     auto* percent = Caption("Label99", "%", this);
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0, amountCaption_, {amount_});
+    AddRow(fields, 0, amountCaption, {amount_});
     AddRow(fields, 1, periodLabel, {years_, yearsLabel, partYear_, partYearUnit_});
     AddRow(fields, 2, rateLabel, {rate_, percent});
 
@@ -126,7 +126,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
 
     auto* heading = new QHBoxLayout;
     heading->addWidget(picture);
-    heading->addWidget(title_, 1);
+    heading->addWidget(title, 1);
 
     auto* inputs = new QHBoxLayout;
     inputs->addLayout(fields, 1);
@@ -209,12 +209,6 @@ QString LoanPage::partYearUnit() const {
 
 void LoanPage::focusAmount() {
     amount_->setFocus();
-}
-
-void LoanPage::relabel(const QString& programName) {
-    title_->setText(programName);
-    amountCaption_->setText("Loan Amount");
-    gridButton_->setText("Loan Grid");
 }
 
 void LoanPage::click(Opener opener) {

@@ -60,8 +60,6 @@ class LoanPage : public QWidget {
     // The caption beside the part-year field, such as "Month(s)".
     QString partYearUnit() const;
     void focusAmount();
-    // The captions that carry the program's name.
-    void relabel(const QString& programName);
 
     // The buttons that open other windows; each is also clicked from elsewhere
     // (tool bar, menu), so that every way in runs the same checks.
@@ -86,8 +84,6 @@ class LoanPage : public QWidget {
     ReportJob reportJob() const;
 
     // Each control is created with its given name (in quotes).
-    QLabel* title_;                          // "MALabel"
-    QLabel* amountCaption_;                  // "MAmountLabel"
     QLineEdit* amount_;                      // "MAmount"
     QLineEdit* years_;                       // "Period": whole years
     QLineEdit* partYear_;                    // "MPartyear": part-year periods

@@ -206,18 +206,6 @@ void MainWindow::createSecondaryWindows() {
     about_ = new AboutWindow(this);
 }
 
-void MainWindow::relabel() {
-    const QString name = Q(ProgramName);
-    setWindowTitle(name + " " + Q(ProgramVersion));
-    header_->setProgramName(name);
-    pages_->setTabText(pages_->indexOf(loan_), "Loan");
-    loan_->relabel(name);
-    whatIf_->relabel(name);
-    about_->relabel(name, Q(ProgramVersion));
-    paymentOptions_->relabel();
-    extraRepayment_->relabel();
-}
-
 void MainWindow::setup() {
     // The savings page is never shown: a hidden tab alone could still be reached
     // with Ctrl+Tab or the arrow keys, a disabled one cannot.
@@ -227,12 +215,9 @@ void MainWindow::setup() {
     transferValues_->hide();
     openDialog_.filter = "Corbelwright Saved Files (*.CWS)";
     saveDialog_.filter = "Corbelwright File (*.CWS)";
-    // A file opened at start keeps its name in the title, which the relabelling
-    // would otherwise drop: the user sees which file the pages hold.
-    const QString opened = windowTitle();
-    relabel();
-    if (!opened.isEmpty()) {
-        setWindowTitle(opened);
+    // A file opened at start has put its name in the title already.
+    if (windowTitle().isEmpty()) {
+        setWindowTitle(Q(ProgramName) + " " + Q(ProgramVersion));
     }
     loan_->applyRepaymentFrequency();
     pages_->setCurrentWidget(loan_);

@@ -72,7 +72,6 @@ class MainWindow : public QMainWindow {
     void createMenu();
     void createSecondaryWindows();
     void setup();
-    void relabel();
     QToolButton* toolButton(const char* name, const char* hint, Picture picture);
 
     // A change of page: the table buttons of the tool bar serve the Loan page only.

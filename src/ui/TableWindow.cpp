@@ -67,12 +67,7 @@ LoanTexts TableWindow::loanTexts() const {
 QLabel* TableWindow::note(const char* name, const QString& text) {
     auto* label = Named(new QLabel(text, this), name);
     label->setWordWrap(true);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    QPalette green = label->palette();
-    green.setColor(QPalette::WindowText, BoldGreen);
-    label->setPalette(green);
+    MakeBold(label, BoldGreen);
     return label;
 }
 

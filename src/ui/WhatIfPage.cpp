@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "calc/Version.h"
 #include "ui/Controls.h"
 #include "ui/LoanPage.h"
 #include "ui/Palette.h"
@@ -33,16 +34,16 @@ constexpr WhatIfField AllFields[] = {WhatIfField::Principal, WhatIfField::Intere
 
 WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
-    heading_ = Named(new QLabel("Loan What If?", this), "WhatIfHeading");
-    MakeHeading(heading_, 4);
-    guide_ = Named(new QLabel("Calculate any of the four Loan variables. Select the variable "
-                              "to be calculated on the right, and enter the values for the "
-                              "other three variables.",
-                              this),
-                   "WhatIfHelpLabel");
-    guide_->setWordWrap(true);
+    auto* heading = Named(new QLabel("Loan What If?", this), "WhatIfHeading");
+    MakeHeading(heading, 4);
+    auto* guide = Named(new QLabel("Calculate any of the four Loan variables. Select the variable "
+                                   "to be calculated on the right, and enter the values for the "
+                                   "other three variables.",
+                                   this),
+                        "WhatIfHelpLabel");
+    guide->setWordWrap(true);
 
-    amountCaption_ = Named(new QLabel("Loan Amount", this), "WhatIfAmountLabel");
+    auto* amountCaption = Named(new QLabel("Loan Amount", this), "WhatIfAmountLabel");
     amount_ = InputField("WIPrincipal", field::SolvedMoney, this);
     rate_ = InputField("WIInterest", field::SolvedRate, this);
     years_ = InputField("WIPeriods", field::SolvedYears, this);
@@ -52,7 +53,7 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     repaymentAmount_ = InputField("WIRepay", field::SolvedMoney, this);
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0, amountCaption_, {amount_});
+    AddRow(fields, 0, amountCaption, {amount_});
     AddRow(fields, 1, Named(new QLabel("Interest Rate", this), "Label36"), {rate_});
     AddRow(fields, 2, Named(new QLabel("Periods", this), "Label37"),
            {years_, Named(new QLabel("Year(s)", this), "Label39"), partYear_, partYearUnit_});
@@ -92,7 +93,7 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     }
 
     calculateButton_ = Named(new QPushButton("Calculate", this), "SpeedButton4");
-    transferButton_ = Named(new QPushButton("Transfer to Corbelwright", this), "TransferBtn");
+    transferButton_ = Named(new QPushButton("Transfer to " + Q(ProgramName), this), "TransferBtn");
     helpButton_ = PictureButton("BitBtn14", Picture::Help, "Help", this);
 
     auto* options = new QVBoxLayout;
@@ -113,8 +114,8 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     buttons->addWidget(helpButton_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading_);
-    layout->addWidget(guide_);
+    layout->addWidget(heading);
+    layout->addWidget(guide);
     layout->addLayout(middle);
     layout->addLayout(buttons);
     layout->addStretch(1);
@@ -156,15 +157,6 @@ WhatIfFields WhatIfPage::fields() const {
         FieldText(texts, f) = field(f)->text().toStdString();
     }
     return texts;
-}
-
-void WhatIfPage::relabel(const QString& programName) {
-    amountCaption_->setText("Loan Amount");
-    heading_->setText("Loan What If?");
-    guide_->setText(
-        "Calculate any of the four Loan variables. Select the variable to be calculated on the "
-        "right, and enter the values for the other three variables.");
-    transferButton_->setText("Transfer to " + programName);
 }
 
 LoanEntry WhatIfPage::loanEntry() const {

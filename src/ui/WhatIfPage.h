@@ -30,8 +30,6 @@ class WhatIfPage : public QWidget {
 
     // The page's loan, for the transfer to the Loan page.
     LoanEntry loanEntry() const;
-    // The captions that carry the program's name.
-    void relabel(const QString& programName);
     // The page's inputs as a saved loan file carries them.
     WhatIfInputs record() const;
     // Puts saved inputs on the page. A stored choice of the variable to solve
@@ -58,9 +56,6 @@ class WhatIfPage : public QWidget {
     WhatIfFields fields() const;
 
     // Each control is created with its given name (in quotes).
-    QLabel* heading_;               // "WhatIfHeading"
-    QLabel* guide_;                 // "WhatIfHelpLabel"
-    QLabel* amountCaption_;         // "WhatIfAmountLabel"
     QLineEdit* amount_;             // "WIPrincipal"
     QLineEdit* rate_;               // "WIInterest"
     QLineEdit* years_;              // "WIPeriods"
