@@ -6,13 +6,16 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -300,6 +303,48 @@ void ReservePartYearRoom(QLineEdit* field, QLabel* unitLabel) {
     KeepRoomWhenHidden(field);
     // Named by its unit, which follows the repayment frequency.
     unitLabel->setBuddy(field);
+}
+
+QComboBox* FrequencyList(const char* name, QWidget* parent) {
+    auto* list = Named(new QComboBox(parent), name);
+    list->setEditable(false);
+    for (const auto& info : Frequencies) {
+        list->addItem(Q(info.label));
+    }
+    list->setCurrentIndex(IndexOf(DefaultFrequency));
+    return list;
+}
+
+PaymentFrequency SelectedFrequency(const QComboBox* list) {
+    return FrequencyAt(std::max(0, list->currentIndex()));
+}
+
+LoanOptions LoanChoices::options() const {
+    return {SelectedFrequency(repayment), SelectedFrequency(compounding),
+            inArrears->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
+}
+
+LoanChoices MakeLoanChoices(const LoanChoiceNames& names, QWidget* parent) {
+    LoanChoices choices;
+    auto* repaymentGroup = Named(new QGroupBox(names.repaymentTitle, parent), names.repaymentGroup);
+    choices.repayment = FrequencyList(names.repayment, repaymentGroup);
+    choices.inArrears = Named(new QRadioButton("In Arrears", repaymentGroup), names.inArrears);
+    choices.inAdvance = Named(new QRadioButton("In Advance", repaymentGroup), names.inAdvance);
+    choices.inArrears->setChecked(true);
+    auto* repaymentLayout = new QVBoxLayout(repaymentGroup);
+    repaymentLayout->addWidget(choices.repayment);
+    repaymentLayout->addWidget(choices.inArrears);
+    repaymentLayout->addWidget(choices.inAdvance);
+
+    auto* compoundingGroup =
+        Named(new QGroupBox("Interest Compounded", parent), names.compoundingGroup);
+    choices.compounding = FrequencyList(names.compounding, compoundingGroup);
+    (new QVBoxLayout(compoundingGroup))->addWidget(choices.compounding);
+
+    choices.groups = new QVBoxLayout;
+    choices.groups->addWidget(repaymentGroup);
+    choices.groups->addWidget(compoundingGroup);
+    return choices;
 }
 
 LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,

@@ -13,9 +13,11 @@
 #include "ui/UiContext.h"
 
 class QApplication;
+class QComboBox;
 class QDialog;
 class QGridLayout;
 class QPushButton;
+class QRadioButton;
 class QTableView;
 class QToolButton;
 class QVBoxLayout;
@@ -133,6 +135,34 @@ bool ShowPartYearFor(PaymentFrequency frequency, QLineEdit* field, QLabel* unitL
 // Reserves room for every unit label a part-year field can have; the field
 // takes its unit as its name for screen readers.
 void ReservePartYearRoom(QLineEdit* field, QLabel* unitLabel);
+
+// A list of the eight frequencies, with "Monthly" chosen.
+QComboBox* FrequencyList(const char* name, QWidget* parent);
+PaymentFrequency SelectedFrequency(const QComboBox* list);
+
+// The choices of a loan beside its fields on the Loan and What If? pages: a
+// group with the repayment frequency list and the timing (In Arrears, chosen
+// at first, or In Advance), over a group "Interest Compounded" with the
+// compounding frequency list.
+struct LoanChoiceNames {
+    const char* repaymentGroup;
+    const char* repaymentTitle;
+    const char* repayment;
+    const char* inArrears;
+    const char* inAdvance;
+    const char* compoundingGroup;
+    const char* compounding;
+};
+struct LoanChoices {
+    QComboBox* repayment;
+    QRadioButton* inArrears;
+    QRadioButton* inAdvance;
+    QComboBox* compounding;
+    QVBoxLayout* groups;  // the two groups, one over the other
+
+    LoanOptions options() const;
+};
+LoanChoices MakeLoanChoices(const LoanChoiceNames& names, QWidget* parent);
 
 // A loan as four typed fields with the Loan page's frequencies and timing.
 LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,

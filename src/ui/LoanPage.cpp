@@ -34,18 +34,6 @@ QString PaymentCaption(PaymentFrequency frequency) {
 
 }  // namespace
 
-void FillFrequencyList(QComboBox* list) {
-    list->setEditable(false);
-    for (const auto& info : Frequencies) {
-        list->addItem(Q(info.label));
-    }
-    list->setCurrentIndex(IndexOf(DefaultFrequency));
-}
-
-PaymentFrequency SelectedFrequency(const QComboBox* list) {
-    return FrequencyAt(std::max(0, list->currentIndex()));
-}
-
 LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent)
     : QWidget(parent), context_(context), state_(state) {
     auto* picture = Named(new QLabel(this), "Image1");
@@ -70,26 +58,9 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     AddRow(fields, 1, periodLabel, {years_, yearsLabel, partYear_, partYearUnit_});
     AddRow(fields, 2, rateLabel, {rate_, percent});
 
-    auto* repaymentGroup = Named(new QGroupBox("Repayment", this), "GroupBox1");
-    repaymentList_ = Named(new QComboBox(repaymentGroup), "MPayment");
-    FillFrequencyList(repaymentList_);
-    inArrears_ = Named(new QRadioButton("In Arrears", repaymentGroup), "MArrears");
-    inAdvance_ = Named(new QRadioButton("In Advance", repaymentGroup), "MAdvance");
-    inArrears_->setChecked(true);
-    auto* repaymentLayout = new QVBoxLayout(repaymentGroup);
-    repaymentLayout->addWidget(repaymentList_);
-    repaymentLayout->addWidget(inArrears_);
-    repaymentLayout->addWidget(inAdvance_);
-
-    auto* compoundGroup = Named(new QGroupBox("Interest Compounded", this), "GroupBox2");
-    compoundingList_ = Named(new QComboBox(compoundGroup), "MCompounded");
-    FillFrequencyList(compoundingList_);
-    auto* compoundLayout = new QVBoxLayout(compoundGroup);
-    compoundLayout->addWidget(compoundingList_);
-
-    auto* options = new QVBoxLayout;
-    options->addWidget(repaymentGroup);
-    options->addWidget(compoundGroup);
+    choices_ = MakeLoanChoices(
+        {"GroupBox1", "Repayment", "MPayment", "MArrears", "MAdvance", "GroupBox2", "MCompounded"},
+        this);
 
     const QString widestMoney = WidestMoney(context_.regional, MoneyKind::LoanTotal);
     repaymentPanel_ = new CaptionPanel("Panel1", PaymentCaption(DefaultFrequency), this);
@@ -130,7 +101,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
 
     auto* inputs = new QHBoxLayout;
     inputs->addLayout(fields, 1);
-    inputs->addLayout(options);
+    inputs->addLayout(choices_.groups);
 
     auto* actions = new QHBoxLayout;
     actions->addWidget(calculateButton_);
@@ -153,10 +124,10 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     page->addLayout(tables);
     page->addStretch(1);
 
-    ChainTabOrder({amount_, years_, partYear_, rate_, repaymentList_, inArrears_, inAdvance_,
-                   compoundingList_, lastPaymentButton_, chartButton_, calculateButton_,
-                   printButton_, previewButton_, helpButton_, gridButton_, scheduleButton_,
-                   additionalPaymentsButton_});
+    ChainTabOrder({amount_, years_, partYear_, rate_, choices_.repayment, choices_.inArrears,
+                   choices_.inAdvance, choices_.compounding, lastPaymentButton_, chartButton_,
+                   calculateButton_, printButton_, previewButton_, helpButton_, gridButton_,
+                   scheduleButton_, additionalPaymentsButton_});
 
     const auto unsaved = [this] { state_.loanSaved = false; };
     for (QLineEdit* edit : {amount_, years_, partYear_, rate_}) {
@@ -164,10 +135,10 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
         // Enter in a field calculates, as the Calculate button does.
         connect(edit, &QLineEdit::returnPressed, calculateButton_, &QPushButton::click);
     }
-    connect(compoundingList_, &QComboBox::currentIndexChanged, this, unsaved);
+    connect(choices_.compounding, &QComboBox::currentIndexChanged, this, unsaved);
     // A change of timing, not a click on the chosen button, leaves the loan unsaved.
-    connect(inArrears_, &QRadioButton::toggled, this, unsaved);
-    connect(repaymentList_, &QComboBox::currentIndexChanged, this,
+    connect(choices_.inArrears, &QRadioButton::toggled, this, unsaved);
+    connect(choices_.repayment, &QComboBox::currentIndexChanged, this,
             &LoanPage::applyRepaymentFrequency);
     connect(calculateButton_, &QPushButton::clicked, this, &LoanPage::calculate);
     // Print calculates as Calculate does, then prints unless a check refused the loan.
@@ -189,12 +160,11 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
 }
 
 PaymentFrequency LoanPage::repayment() const {
-    return SelectedFrequency(repaymentList_);
+    return SelectedFrequency(choices_.repayment);
 }
 
 LoanOptions LoanPage::options() const {
-    return {repayment(), SelectedFrequency(compoundingList_),
-            inArrears_->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
+    return choices_.options();
 }
 
 LoanEntry LoanPage::loanEntry() const {
@@ -247,12 +217,12 @@ void LoanPage::setInputs(const LoanEntry& loan) {
     rate_->setText(loan.rate);
     {
         // The frequency change runs once, after every value is in place.
-        const QSignalBlocker blocker(repaymentList_);
-        repaymentList_->setCurrentIndex(IndexOf(loan.repayment));
+        const QSignalBlocker blocker(choices_.repayment);
+        choices_.repayment->setCurrentIndex(IndexOf(loan.repayment));
     }
-    inArrears_->setChecked(loan.timing == PaymentTiming::InArrears);
-    inAdvance_->setChecked(loan.timing == PaymentTiming::InAdvance);
-    compoundingList_->setCurrentIndex(IndexOf(loan.compounding));
+    choices_.inArrears->setChecked(loan.timing == PaymentTiming::InArrears);
+    choices_.inAdvance->setChecked(loan.timing == PaymentTiming::InAdvance);
+    choices_.compounding->setCurrentIndex(IndexOf(loan.compounding));
 }
 
 LoanTexts LoanPage::texts() const {

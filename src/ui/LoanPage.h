@@ -9,6 +9,7 @@
 #include "calc/LoanCalculation.h"
 #include "platform/PrinterDevice.h"
 #include "ui/CaptionPanel.h"
+#include "ui/Controls.h"
 #include "ui/UiContext.h"
 
 class QComboBox;
@@ -30,10 +31,6 @@ struct LoanEntry {
     PaymentFrequency compounding = DefaultFrequency;
     PaymentTiming timing = PaymentTiming::InArrears;
 };
-
-// Fills a frequency list with the eight labels and selects "Monthly".
-void FillFrequencyList(QComboBox* list);
-PaymentFrequency SelectedFrequency(const QComboBox* list);
 
 // The Loan page: the loan's inputs, its Calculate and Last Payment, and the
 // buttons that open the table windows (the main window wires those).
@@ -89,10 +86,7 @@ class LoanPage : public QWidget {
     QLineEdit* partYear_;                    // "MPartyear": part-year periods
     QLabel* partYearUnit_;                   // "Label98", such as "Month(s)"
     QLineEdit* rate_;                        // "IRate": the annual rate in percent
-    QComboBox* repaymentList_;               // "MPayment"
-    QRadioButton* inArrears_;                // "MArrears"
-    QRadioButton* inAdvance_;                // "MAdvance"
-    QComboBox* compoundingList_;             // "MCompounded"
+    LoanChoices choices_;                    // "MPayment", "MArrears", "MAdvance", "MCompounded"
     CaptionPanel* repaymentPanel_;           // "Panel1": "Monthly Loan Payment is" ...
     QLineEdit* repaymentResult_;             // "MonthlyRepayment"
     QPushButton* lastPaymentButton_;         // "BitBtn8"

@@ -44,12 +44,10 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
            {years_, Caption("Label96", "Years", this), partYear_, partYearUnit_});
 
     auto* repayment = Named(new QGroupBox("Repayment", this), "RVRepaymentGroup");
-    repaymentList_ = Named(new QComboBox(repayment), "RVPayment");
-    FillFrequencyList(repaymentList_);
+    repaymentList_ = FrequencyList("RVPayment", repayment);
     (new QVBoxLayout(repayment))->addWidget(repaymentList_);
     auto* interest = Named(new QGroupBox("Interest", this), "RVInterestGroup");
-    compoundingList_ = Named(new QComboBox(interest), "RVCompounded");
-    FillFrequencyList(compoundingList_);
+    compoundingList_ = FrequencyList("RVCompounded", interest);
     auto* interestLayout = new QVBoxLayout(interest);
     interestLayout->addWidget(Caption("Label21", "Compounded", interest));
     interestLayout->addWidget(compoundingList_);

@@ -59,21 +59,9 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
            {years_, Named(new QLabel("Year(s)", this), "Label39"), partYear_, partYearUnit_});
     AddRow(fields, 3, Named(new QLabel("Repayment", this), "Label40"), {repaymentAmount_});
 
-    auto* payment = Named(new QGroupBox("Payment", this), "WIPaymentGroup");
-    repaymentList_ = Named(new QComboBox(payment), "WIPayment");
-    FillFrequencyList(repaymentList_);
-    inArrears_ = Named(new QRadioButton("In Arrears", payment), "WIArrearsRB");
-    inAdvance_ = Named(new QRadioButton("In Advance", payment), "WIAdvanceRB");
-    inArrears_->setChecked(true);
-    auto* paymentLayout = new QVBoxLayout(payment);
-    paymentLayout->addWidget(repaymentList_);
-    paymentLayout->addWidget(inArrears_);
-    paymentLayout->addWidget(inAdvance_);
-
-    auto* compounded = Named(new QGroupBox("Interest Compounded", this), "WICompoundedGroup");
-    compoundingList_ = Named(new QComboBox(compounded), "WICompounded");
-    FillFrequencyList(compoundingList_);
-    (new QVBoxLayout(compounded))->addWidget(compoundingList_);
+    choices_ = MakeLoanChoices({"WIPaymentGroup", "Payment", "WIPayment", "WIArrearsRB",
+                                "WIAdvanceRB", "WICompoundedGroup", "WICompounded"},
+                               this);
 
     auto* solveGroup = Named(new QGroupBox("Calculate", this), "WICalculateGroup");
     solvePayment_ = Named(new QRadioButton("Payment", solveGroup), "PaymentRB");
@@ -96,16 +84,13 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     transferButton_ = Named(new QPushButton("Transfer to " + Q(ProgramName), this), "TransferBtn");
     helpButton_ = PictureButton("BitBtn14", Picture::Help, "Help", this);
 
-    auto* options = new QVBoxLayout;
-    options->addWidget(payment);
-    options->addWidget(compounded);
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
     left->addWidget(solveGroup);
     left->addStretch(1);
     auto* middle = new QHBoxLayout;
     middle->addLayout(left, 1);
-    middle->addLayout(options);
+    middle->addLayout(choices_.groups);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(calculateButton_);
@@ -120,13 +105,14 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     layout->addLayout(buttons);
     layout->addStretch(1);
 
-    ChainTabOrder({amount_, rate_, years_, partYear_, repaymentAmount_, repaymentList_, inArrears_,
-                   inAdvance_, compoundingList_, solvePayment_, solveAmount_, solvePeriods_,
-                   solveRate_, calculateButton_, transferButton_, helpButton_});
+    ChainTabOrder({amount_, rate_, years_, partYear_, repaymentAmount_, choices_.repayment,
+                   choices_.inArrears, choices_.inAdvance, choices_.compounding, solvePayment_,
+                   solveAmount_, solvePeriods_, solveRate_, calculateButton_, transferButton_,
+                   helpButton_});
     for (WhatIfField f : AllFields) {
         connect(field(f), &QLineEdit::returnPressed, calculateButton_, &QPushButton::click);
     }
-    connect(repaymentList_, &QComboBox::currentIndexChanged, this,
+    connect(choices_.repayment, &QComboBox::currentIndexChanged, this,
             &WhatIfPage::applyRepaymentFrequency);
     connect(calculateButton_, &QPushButton::clicked, this, &WhatIfPage::solve);
     connect(transferButton_, &QPushButton::clicked, this, &WhatIfPage::transferRequested);
@@ -160,13 +146,9 @@ WhatIfFields WhatIfPage::fields() const {
 }
 
 LoanEntry WhatIfPage::loanEntry() const {
-    return {amount_->text(),
-            rate_->text(),
-            years_->text(),
-            partYear_->text(),
-            SelectedFrequency(repaymentList_),
-            SelectedFrequency(compoundingList_),
-            inArrears_->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
+    const LoanOptions chosen = choices_.options();
+    return {amount_->text(),  rate_->text(),      years_->text(), partYear_->text(),
+            chosen.repayment, chosen.compounding, chosen.timing};
 }
 
 std::array<QRadioButton*, 4> WhatIfPage::solveChoices() const {
@@ -187,9 +169,9 @@ WhatIfInputs WhatIfPage::record() const {
             break;
         }
     }
-    inputs.repaymentIndex = IndexOf(SelectedFrequency(repaymentList_));
-    inputs.timing = inArrears_->isChecked() ? 1 : 2;
-    inputs.compoundingIndex = IndexOf(SelectedFrequency(compoundingList_));
+    inputs.repaymentIndex = IndexOf(SelectedFrequency(choices_.repayment));
+    inputs.timing = choices_.inArrears->isChecked() ? 1 : 2;
+    inputs.compoundingIndex = IndexOf(SelectedFrequency(choices_.compounding));
     return inputs;
 }
 
@@ -205,15 +187,15 @@ void WhatIfPage::apply(const WhatIfInputs& inputs) {
     }
     {
         // The frequency change runs once, below, whether or not the choice moved.
-        const QSignalBlocker blocker(repaymentList_);
-        repaymentList_->setCurrentIndex(inputs.repaymentIndex);
+        const QSignalBlocker blocker(choices_.repayment);
+        choices_.repayment->setCurrentIndex(inputs.repaymentIndex);
     }
     if (inputs.timing == 1) {
-        inArrears_->setChecked(true);
+        choices_.inArrears->setChecked(true);
     } else if (inputs.timing == 2) {
-        inAdvance_->setChecked(true);
+        choices_.inAdvance->setChecked(true);
     }
-    compoundingList_->setCurrentIndex(inputs.compoundingIndex);
+    choices_.compounding->setCurrentIndex(inputs.compoundingIndex);
     // The loaded texts arrive as they stand and in sight, whatever the frequency;
     // the unit keeps its caption until the user changes the frequency.
     partYear_->show();
@@ -248,15 +230,14 @@ void WhatIfPage::markFieldToSolve() {
 }
 
 void WhatIfPage::applyRepaymentFrequency() {
-    ShowPartYearFor(SelectedFrequency(repaymentList_), partYear_, partYearUnit_);
+    ShowPartYearFor(SelectedFrequency(choices_.repayment), partYear_, partYearUnit_);
 }
 
 void WhatIfPage::solve() {
     amount_->setFocus();
-    const auto solved = SolveWhatIf(
-        fields(), solving(), SelectedFrequency(repaymentList_), SelectedFrequency(compoundingList_),
-        inArrears_->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance,
-        context_.regional);
+    const LoanOptions chosen = choices_.options();
+    const auto solved = SolveWhatIf(fields(), solving(), chosen.repayment, chosen.compounding,
+                                    chosen.timing, context_.regional);
     if (!solved) {
         context_.dialogs.showMessage(window(), solved.failure());
         return;

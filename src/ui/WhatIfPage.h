@@ -9,6 +9,7 @@
 
 #include "calc/WhatIf.h"
 #include "storage/SavingLoading.h"
+#include "ui/Controls.h"
 #include "ui/LoanPage.h"
 #include "ui/UiContext.h"
 
@@ -62,10 +63,7 @@ class WhatIfPage : public QWidget {
     QLineEdit* partYear_;           // "WIPartYear"
     QLabel* partYearUnit_;          // "WIMonthsLabel"
     QLineEdit* repaymentAmount_;    // "WIRepay"
-    QComboBox* repaymentList_;      // "WIPayment"
-    QRadioButton* inArrears_;       // "WIArrearsRB"
-    QRadioButton* inAdvance_;       // "WIAdvanceRB"
-    QComboBox* compoundingList_;    // "WICompounded"
+    LoanChoices choices_;           // "WIPayment", "WIArrearsRB", "WIAdvanceRB", "WICompounded"
     QRadioButton* solvePayment_;    // "PaymentRB"
     QRadioButton* solveAmount_;     // "AmountRB"
     QRadioButton* solvePeriods_;    // "PeriodRB"
