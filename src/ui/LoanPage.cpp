@@ -83,13 +83,11 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     panel6Row->addWidget(interestPanel_, 1);
     panel6Row->addWidget(chartButton_);
 
-    calculateButton_ = Named(new QPushButton("Calculate", this), "CalMortBtn");
-    printButton_ = Named(new QPushButton("Print", this), "PrintMortBtn");
-    printButton_->setIcon(Icon(Picture::Print));
-    previewButton_ = PreviewButton("PreviewMortBtn", this);
+    // Print calculates as Calculate does, then prints unless a check refused the loan.
+    actions_ = CalculateAndPrintButtons(
+        this, context_, {"CalMortBtn", "PrintMortBtn", "PreviewMortBtn"}, "Loan Details",
+        [this] { return calculate(); }, [this] { return reportJob(); });
     helpButton_ = PictureButton("BitBtn1", Picture::Help, "Help", this);
-    calculateButton_->setDefault(false);
-    calculateButton_->setAutoDefault(false);
 
     gridButton_ = Named(new QPushButton("Loan Grid", this), "MortgageGridBtn");
     scheduleButton_ = Named(new QPushButton("Schedule", this), "SpeedButton2");
@@ -103,12 +101,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     inputs->addLayout(fields, 1);
     inputs->addLayout(choices_.groups);
 
-    auto* actions = new QHBoxLayout;
-    actions->addWidget(calculateButton_);
-    actions->addWidget(printButton_);
-    actions->addWidget(previewButton_);
-    actions->addStretch(1);
-    actions->addWidget(helpButton_);
+    actions_.row->addWidget(helpButton_);
 
     auto* tables = new QHBoxLayout;
     tables->addWidget(gridButton_);
@@ -120,31 +113,26 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     page->addLayout(inputs);
     page->addWidget(repaymentPanel_);
     page->addLayout(panel6Row);
-    page->addLayout(actions);
+    page->addLayout(actions_.row);
     page->addLayout(tables);
     page->addStretch(1);
 
     ChainTabOrder({amount_, years_, partYear_, rate_, choices_.repayment, choices_.inArrears,
                    choices_.inAdvance, choices_.compounding, lastPaymentButton_, chartButton_,
-                   calculateButton_, printButton_, previewButton_, helpButton_, gridButton_,
+                   actions_.calculate, actions_.print, actions_.preview, helpButton_, gridButton_,
                    scheduleButton_, additionalPaymentsButton_});
 
     const auto unsaved = [this] { state_.loanSaved = false; };
     for (QLineEdit* edit : {amount_, years_, partYear_, rate_}) {
         connect(edit, &QLineEdit::textChanged, this, unsaved);
         // Enter in a field calculates, as the Calculate button does.
-        connect(edit, &QLineEdit::returnPressed, calculateButton_, &QPushButton::click);
+        connect(edit, &QLineEdit::returnPressed, actions_.calculate, &QPushButton::click);
     }
     connect(choices_.compounding, &QComboBox::currentIndexChanged, this, unsaved);
     // A change of timing, not a click on the chosen button, leaves the loan unsaved.
     connect(choices_.inArrears, &QRadioButton::toggled, this, unsaved);
     connect(choices_.repayment, &QComboBox::currentIndexChanged, this,
             &LoanPage::applyRepaymentFrequency);
-    connect(calculateButton_, &QPushButton::clicked, this, &LoanPage::calculate);
-    // Print calculates as Calculate does, then prints unless a check refused the loan.
-    ConnectPrinting(
-        this, printButton_, previewButton_, context_, "Loan Details",
-        [this] { return calculate(); }, [this] { return reportJob(); });
     connect(lastPaymentButton_, &QPushButton::clicked, this, &LoanPage::showLastPayment);
     const std::pair<QAbstractButton*, Opener> openers[] = {
         {gridButton_, Opener::Grid},

@@ -10,6 +10,7 @@
 #include "platform/PrinterDevice.h"
 #include "ui/CaptionPanel.h"
 #include "ui/Controls.h"
+#include "ui/ReportPrinting.h"
 #include "ui/UiContext.h"
 
 class QComboBox;
@@ -93,9 +94,7 @@ class LoanPage : public QWidget {
     CaptionPanel* interestPanel_;            // "Panel6": "Total Interest Charges are:" ...
     QLineEdit* totalInterest_;               // "TotalInterest"
     QToolButton* chartButton_;               // "BitBtn9", beside the total interest
-    QPushButton* calculateButton_;           // "CalMortBtn"
-    QPushButton* printButton_;               // "PrintMortBtn"
-    QPushButton* previewButton_;             // "PreviewMortBtn"
+    CalculateAndPrint actions_;              // "CalMortBtn", "PrintMortBtn", "PreviewMortBtn"
     QToolButton* helpButton_;                // "BitBtn1"
     QPushButton* gridButton_;                // "MortgageGridBtn"
     QPushButton* scheduleButton_;            // "SpeedButton2"

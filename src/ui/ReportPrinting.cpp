@@ -6,11 +6,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QPrinter>
 #include <QPushButton>
 
 #include "ui/Controls.h"
 #include "ui/FileWriting.h"
+#include "ui/Pictures.h"
 
 namespace corbel::ui {
 
@@ -88,6 +90,26 @@ void ConnectPrinting(QWidget* owner, QAbstractButton* print, QAbstractButton* pr
     };
     connectOne(print, PrintWithDialog);
     connectOne(preview, PreviewWithDialog);
+}
+
+CalculateAndPrint CalculateAndPrintButtons(QWidget* page, const UiContext& context,
+                                           const CalculateAndPrintNames& names,
+                                           const QString& report, ReadyToPrint calculate,
+                                           ReportSource job) {
+    CalculateAndPrint buttons;
+    buttons.calculate = Named(new QPushButton("Calculate", page), names.calculate);
+    buttons.print = Named(new QPushButton("Print", page), names.print);
+    buttons.print->setIcon(Icon(Picture::Print));
+    buttons.preview = PreviewButton(names.preview, page);
+    buttons.row = new QHBoxLayout;
+    buttons.row->addWidget(buttons.calculate);
+    buttons.row->addWidget(buttons.print);
+    buttons.row->addWidget(buttons.preview);
+    buttons.row->addStretch(1);
+    QObject::connect(buttons.calculate, &QPushButton::clicked, page, calculate);
+    ConnectPrinting(page, buttons.print, buttons.preview, context, report, std::move(calculate),
+                    std::move(job));
+    return buttons;
 }
 
 }  // namespace corbel::ui

@@ -11,6 +11,7 @@
 #include "ui/UiContext.h"
 
 class QAbstractButton;
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -49,5 +50,24 @@ using ReportSource = std::function<ReportJob()>;
 void ConnectPrinting(QWidget* owner, QAbstractButton* print, QAbstractButton* preview,
                      const UiContext& context, const QString& report, ReadyToPrint ready,
                      ReportSource job);
+
+// A page's Calculate, Print and Print Preview side by side, packed to the left
+// of `row`: Calculate runs `calculate`, and so do Print and Print Preview
+// before they print the page's report (ConnectPrinting).
+struct CalculateAndPrint {
+    QPushButton* calculate;
+    QPushButton* print;
+    QPushButton* preview;
+    QHBoxLayout* row;
+};
+struct CalculateAndPrintNames {
+    const char* calculate;
+    const char* print;
+    const char* preview;
+};
+CalculateAndPrint CalculateAndPrintButtons(QWidget* page, const UiContext& context,
+                                           const CalculateAndPrintNames& names,
+                                           const QString& report, ReadyToPrint calculate,
+                                           ReportSource job);
 
 }  // namespace corbel::ui

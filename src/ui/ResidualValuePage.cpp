@@ -52,10 +52,10 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     interestLayout->addWidget(Caption("Label21", "Compounded", interest));
     interestLayout->addWidget(compoundingList_);
 
-    calculateButton_ = Named(new QPushButton("Calculate", this), "BitBtn3");
-    printButton_ = Named(new QPushButton("Print", this), "PrintRVDetailsBtn");
-    printButton_->setIcon(Icon(Picture::Print));
-    previewButton_ = PreviewButton("PreviewRVDetailsBtn", this);
+    // Print calculates as Calculate does, then prints unless something was refused.
+    actions_ = CalculateAndPrintButtons(
+        this, context_, {"BitBtn3", "PrintRVDetailsBtn", "PreviewRVDetailsBtn"}, "Residual Value",
+        [this] { return calculate(); }, [this] { return reportJob(); });
 
     // The captions that name the frequency keep room for the longest word.
     QStringList noResidual, proposed, requiring;
@@ -107,33 +107,23 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addLayout(fields, 1);
     top->addLayout(options);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(calculateButton_);
-    buttons->addWidget(printButton_);
-    buttons->addWidget(previewButton_);
-    buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(top);
-    layout->addLayout(buttons);
+    layout->addLayout(actions_.row);
     layout->addWidget(noResidualPanel_);
     layout->addLayout(results);
     layout->addStretch(1);
 
     ChainTabOrder({amount_, rate_, years_, partYear_, repaymentList_, compoundingList_,
-                   calculateButton_, printButton_, previewButton_, proposedRepayment_,
+                   actions_.calculate, actions_.print, actions_.preview, proposedRepayment_,
                    chosenPercent_});
     for (QLineEdit* e : {amount_, rate_, years_, partYear_, proposedRepayment_, chosenPercent_}) {
-        connect(e, &QLineEdit::returnPressed, calculateButton_, &QPushButton::click);
+        connect(e, &QLineEdit::returnPressed, actions_.calculate, &QPushButton::click);
     }
     connect(repaymentList_, &QComboBox::currentIndexChanged, this,
             &ResidualValuePage::applyRepaymentFrequency);
-    connect(calculateButton_, &QPushButton::clicked, this, &ResidualValuePage::calculate);
-    // Print calculates as Calculate does, then prints unless something was refused.
-    ConnectPrinting(
-        this, printButton_, previewButton_, context_, "Residual Value",
-        [this] { return calculate(); }, [this] { return reportJob(); });
 }
 
 ResidualTexts ResidualValuePage::texts() const {

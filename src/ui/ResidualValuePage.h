@@ -10,6 +10,7 @@
 #include "platform/PrinterDevice.h"
 #include "storage/SavingLoading.h"
 #include "ui/CaptionPanel.h"
+#include "ui/ReportPrinting.h"
 #include "ui/UiContext.h"
 
 class QComboBox;
@@ -56,9 +57,7 @@ class ResidualValuePage : public QWidget {
     QLabel* partYearUnit_;             // "Label90"
     QComboBox* repaymentList_;         // "RVPayment"
     QComboBox* compoundingList_;       // "RVCompounded"
-    QPushButton* calculateButton_;     // "BitBtn3"
-    QPushButton* printButton_;         // "PrintRVDetailsBtn"
-    QPushButton* previewButton_;       // "PreviewRVDetailsBtn"
+    CalculateAndPrint actions_;        // "BitBtn3", "PrintRVDetailsBtn", "PreviewRVDetailsBtn"
     CaptionPanel* noResidualPanel_;    // "Panel9": "Monthly Repayment with no Residual Value" ...
     QLineEdit* noResidualRepayment_;   // "RVMRepayment"
     QLabel* proposedCaption_;          // "Label23": "Proposed Monthly Repayment of"
