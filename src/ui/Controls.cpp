@@ -347,8 +347,7 @@ LoanChoices MakeLoanChoices(const LoanChoiceNames& names, QWidget* parent) {
     return choices;
 }
 
-LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,
-                         const QLineEdit* parts, const LoanOptions& options) {
+LoanTexts LoanFields::texts(const LoanOptions& options) const {
     LoanTexts texts;
     texts.amount = amount->text().toStdString();
     texts.rate = rate->text().toStdString();

@@ -164,8 +164,14 @@ struct LoanChoices {
 };
 LoanChoices MakeLoanChoices(const LoanChoiceNames& names, QWidget* parent);
 
-// A loan as four typed fields with the Loan page's frequencies and timing.
-LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,
-                         const QLineEdit* parts, const LoanOptions& options);
+// A loan's four typed fields.
+struct LoanFields {
+    QLineEdit* amount;
+    QLineEdit* rate;   // annual, in percent
+    QLineEdit* years;  // whole years
+    QLineEdit* parts;  // part-year periods
+    // The loan as typed, with the frequencies and timing of `options`.
+    LoanTexts texts(const LoanOptions& options) const;
+};
 
 }  // namespace corbel::ui

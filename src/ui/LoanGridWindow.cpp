@@ -54,10 +54,10 @@ LoanGridWindow::LoanGridWindow(const UiContext& context, LoanOptionsSource optio
     interestSteps_->setCurrentIndex(DefaultInterestStepIndex);
 
     auto* fields = new QGridLayout;
-    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label4"), amountField());
-    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label5"), rateField());
-    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label6"), yearsField());
-    AddCaptioned(fields, 1, 2, partYearCaption, partYearField());
+    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label4"), loanFields().amount);
+    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label5"), loanFields().rate);
+    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label6"), loanFields().years);
+    AddCaptioned(fields, 1, 2, partYearCaption, loanFields().parts);
     AddCaptioned(fields, 2, 0, Named(new QLabel("Amount Step", this), "Label2"), amountSteps_);
     AddCaptioned(fields, 2, 2, Named(new QLabel("Interest Step", this), "Label3"), interestSteps_);
     QLabel* guide = note("Label8",

@@ -214,7 +214,7 @@ void LoanPage::setInputs(const LoanEntry& loan) {
 }
 
 LoanTexts LoanPage::texts() const {
-    return LoanFieldTexts(amount_, rate_, years_, partYear_, options());
+    return LoanFields{amount_, rate_, years_, partYear_}.texts(options());
 }
 
 void LoanPage::applyRepaymentFrequency() {

@@ -13,13 +13,6 @@
 #include "ui/ReportPrinting.h"
 #include "ui/UiContext.h"
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QToolButton;
-
 namespace corbel::ui {
 
 // A loan as another page hands it over: texts as they stand, with its choices.

@@ -33,7 +33,7 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
                   parent),
       model_(new ScheduleModel(context.regional, ScheduleColumns, this)) {
     partYearUnit_ = Caption("Label11", "Month(s)", this);
-    ReservePartYearRoom(partYearField(), partYearUnit_);
+    ReservePartYearRoom(loanFields().parts, partYearUnit_);
     repaymentCaption_ = Caption("Label4", "Monthly Payment", this);
     // Captions that follow the frequency keep room for the longest, so nothing moves.
     QStringList repaymentCaptions;
@@ -66,10 +66,10 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
         fontMetrics().horizontalAdvance(WidestMoney(context.regional, MoneyKind::Amount)) + 8);
 
     auto* fields = new QGridLayout;
-    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label2"), amountField());
-    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label3"), rateField());
-    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label5"), yearsField());
-    AddCaptioned(fields, 1, 2, partYearUnit_, partYearField());
+    AddCaptioned(fields, 0, 0, Named(new QLabel("Amount", this), "Label2"), loanFields().amount);
+    AddCaptioned(fields, 0, 2, Named(new QLabel("Interest", this), "Label3"), loanFields().rate);
+    AddCaptioned(fields, 1, 0, Named(new QLabel("Years", this), "Label5"), loanFields().years);
+    AddCaptioned(fields, 1, 2, partYearUnit_, loanFields().parts);
     fields->addWidget(repaymentCaption_, 2, 0, 1, 2);
     fields->addWidget(repayment_, 2, 2, 1, 2);
 
@@ -157,7 +157,7 @@ void LoanScheduleWindow::setFrequencyCaptions(PaymentFrequency repayment,
 }
 
 void LoanScheduleWindow::setPartYearVisible(bool visible) {
-    partYearField()->setVisible(visible);
+    loanFields().parts->setVisible(visible);
     partYearUnit_->setVisible(visible);
 }
 

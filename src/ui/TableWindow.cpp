@@ -41,27 +41,27 @@ TableWindow::TableWindow(const UiContext& context, LoanOptionsSource options,
 
     const auto& names = setup.loanFields;
     const auto kind = [&](FieldKind sized) { return names.sizedByKind ? sized : field::Free; };
-    amount_ = InputField(names.amount, kind(field::Amount.anyLength()), this);
-    rate_ = InputField(names.rate, kind(field::Rate.anyLength()), this);
-    years_ = InputField(names.years, kind(field::Years.anyLength()), this);
-    parts_ = InputField(names.parts, kind(field::PartYear.anyLength()), this);
+    fields_.amount = InputField(names.amount, kind(field::Amount.anyLength()), this);
+    fields_.rate = InputField(names.rate, kind(field::Rate.anyLength()), this);
+    fields_.years = InputField(names.years, kind(field::Years.anyLength()), this);
+    fields_.parts = InputField(names.parts, kind(field::PartYear.anyLength()), this);
 }
 
 void TableWindow::copyLoan(const LoanEntry& loan, LoanCheckStage passed) {
     if (passed >= LoanCheckStage::Amount) {
-        amount_->setText(loan.amount);
+        fields_.amount->setText(loan.amount);
     }
     if (passed >= LoanCheckStage::Term) {
-        years_->setText(loan.years);
-        parts_->setText(loan.parts);
+        fields_.years->setText(loan.years);
+        fields_.parts->setText(loan.parts);
     }
     if (passed >= LoanCheckStage::All) {
-        rate_->setText(loan.rate);
+        fields_.rate->setText(loan.rate);
     }
 }
 
 LoanTexts TableWindow::loanTexts() const {
-    return LoanFieldTexts(amount_, rate_, years_, parts_, options_());
+    return fields_.texts(options_());
 }
 
 QLabel* TableWindow::note(const char* name, const QString& text) {
@@ -140,7 +140,7 @@ QVBoxLayout* TableWindow::headedTable(const std::vector<ShownColumn>& columns,
 }
 
 bool TableWindow::calculate() {
-    amount_->setFocus();
+    fields_.amount->setFocus();
     if (const Outcome refused = fill()) {
         context_.dialogs.showMessage(this, *refused);
         return false;

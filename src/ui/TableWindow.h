@@ -19,10 +19,6 @@
 #include "ui/UiContext.h"
 
 class QLayout;
-class QLabel;
-class QLineEdit;
-class QTableView;
-class QVBoxLayout;
 
 namespace corbel::ui {
 
@@ -117,10 +113,7 @@ class TableWindow : public QDialog {
     LoanOptions options() const { return options_(); }
     const TableWindowFrame& frame() const { return frame_; }
     QTableView* table() const { return table_; }
-    QLineEdit* amountField() const { return amount_; }
-    QLineEdit* rateField() const { return rate_; }
-    QLineEdit* yearsField() const { return years_; }
-    QLineEdit* partYearField() const { return parts_; }
+    const LoanFields& loanFields() const { return fields_; }
 
   private:
     UiContext context_;
@@ -128,10 +121,7 @@ class TableWindow : public QDialog {
     const char* tableName_;
     QSize clientArea_;
     TableWindowFrame frame_;
-    QLineEdit* amount_ = nullptr;
-    QLineEdit* rate_ = nullptr;
-    QLineEdit* years_ = nullptr;
-    QLineEdit* parts_ = nullptr;
+    LoanFields fields_;
     TableModel* model_ = nullptr;
     QTableView* table_ = nullptr;
 };

@@ -41,13 +41,13 @@ TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSo
     auto* repaymentCaption = Caption("Label12", Q(TermReductionRepaymentCaption), this);
     repayment_ = ResultField("APMonthlyR", WidestMoney(context.regional, MoneyKind::Balance), this);
     showRepaymentWord(Q(headingWord_));
-    partYearField()->setAccessibleName(Q(UnitLabel(DefaultFrequency)));
+    loanFields().parts->setAccessibleName(Q(UnitLabel(DefaultFrequency)));
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0, Caption("Label2", "Amount", this), {amountField()});
+    AddRow(fields, 0, Caption("Label2", "Amount", this), {loanFields().amount});
     AddRow(fields, 1, Caption("Label3", "Interest", this),
-           {rateField(), Caption("Label6", "%", this)});
-    AddRow(fields, 2, Caption("Label4", "Years", this), {yearsField(), partYearField()});
+           {loanFields().rate, Caption("Label6", "%", this)});
+    AddRow(fields, 2, Caption("Label4", "Years", this), {loanFields().years, loanFields().parts});
     auto* repaymentCaptions = new QVBoxLayout;
     repaymentCaptions->setSpacing(0);
     repaymentCaptions->addWidget(repaymentWord_);
@@ -87,8 +87,8 @@ TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSo
     layout->addWidget(guide);
     layout->addLayout(tableArea, 1);
 
-    ChainTabOrder({amountField(), rateField(), yearsField(), partYearField(), frame().calculate,
-                   frame().ok, frame().print, frame().preview, frame().help});
+    ChainTabOrder({loanFields().amount, loanFields().rate, loanFields().years, loanFields().parts,
+                   frame().calculate, frame().ok, frame().print, frame().preview, frame().help});
     fixSize();
 }
 
@@ -109,7 +109,7 @@ void TermReductionWindow::showOpeningWord(PaymentFrequency repayment) {
     model_->setHeadings(ShownTexts(TermReductionHeadings(headingWord_)));
     showRepaymentWord(Q(headingWord_));
     // The part-year field has no unit label; readers name it by the unit.
-    partYearField()->setAccessibleName(Q(UnitLabel(repayment)));
+    loanFields().parts->setAccessibleName(Q(UnitLabel(repayment)));
 }
 
 void TermReductionWindow::showRepaymentWord(const QString& word) {

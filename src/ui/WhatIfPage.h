@@ -13,13 +13,6 @@
 #include "ui/LoanPage.h"
 #include "ui/UiContext.h"
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QToolButton;
-
 namespace corbel::ui {
 
 // The What If? page: solves one of repayment, amount, periods and rate from the
