@@ -40,8 +40,7 @@ TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSo
     ReserveWidth(repaymentWord_, words);
     auto* repaymentCaption = Caption("Label12", Q(TermReductionRepaymentCaption), this);
     repayment_ = ResultField("APMonthlyR", WidestMoney(context.regional, MoneyKind::Balance), this);
-    showRepaymentWord(Q(headingWord_));
-    loanFields().parts->setAccessibleName(Q(UnitLabel(DefaultFrequency)));
+    showOpeningWord(DefaultFrequency);
 
     auto* fields = new QGridLayout;
     AddRow(fields, 0, Caption("Label2", "Amount", this), {loanFields().amount});
@@ -65,7 +64,6 @@ TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSo
         "the Loan in a shorter period.");
 
     makeTable(model_);
-    model_->setHeadings(ShownTexts(TermReductionHeadings(headingWord_)));
     // Repayments of the dearest one-year loan reach ten digits and the interest
     // of the longest eleven; each money column is wide enough for its largest.
     const QString balance = WidestMoney(context.regional, MoneyKind::Balance);
@@ -105,9 +103,9 @@ Outcome TermReductionWindow::fill() {
 }
 
 void TermReductionWindow::showOpeningWord(PaymentFrequency repayment) {
-    headingWord_ = TermReductionWord(repayment, TermTableMoment::Opened);
-    model_->setHeadings(ShownTexts(TermReductionHeadings(headingWord_)));
-    showRepaymentWord(Q(headingWord_));
+    const std::string_view word = TermReductionWord(repayment, TermTableMoment::Opened);
+    model_->setHeadings(ShownTexts(TermReductionHeadings(word)));
+    showRepaymentWord(Q(word));
     // The part-year field has no unit label; readers name it by the unit.
     loanFields().parts->setAccessibleName(Q(UnitLabel(repayment)));
 }

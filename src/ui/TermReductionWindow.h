@@ -4,8 +4,6 @@
 
 #pragma once
 
-#include <string>
-
 #include "calc/AdditionalPayments.h"
 #include "ui/RowsTableModel.h"
 #include "ui/TableWindow.h"
@@ -43,8 +41,6 @@ class TermReductionWindow : public TableWindow {
     void showRepaymentWord(const QString& word);
 
     TermReductionModel* model_;
-    // The frequency word in the table's headings.
-    std::string headingWord_{TermReductionWord(DefaultFrequency, TermTableMoment::Opened)};
     QLabel* repaymentWord_;  // "Label5"
     QLineEdit* repayment_;   // "APMonthlyR": the current repayment
 };
