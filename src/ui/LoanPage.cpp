@@ -79,9 +79,9 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     interestPanel_->addWidget(totalInterest_);
     chartButton_ = PictureButton("BitBtn9", Picture::Chart, "View a  graph of your Loan", this);
 
-    auto* panel6Row = new QHBoxLayout;
-    panel6Row->addWidget(interestPanel_, 1);
-    panel6Row->addWidget(chartButton_);
+    auto* interestRow = new QHBoxLayout;
+    interestRow->addWidget(interestPanel_, 1);
+    interestRow->addWidget(chartButton_);
 
     // Print calculates as Calculate does, then prints unless a check refused the loan.
     actions_ = CalculateAndPrintButtons(
@@ -112,7 +112,7 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     page->addLayout(heading);
     page->addLayout(inputs);
     page->addWidget(repaymentPanel_);
-    page->addLayout(panel6Row);
+    page->addLayout(interestRow);
     page->addLayout(actions_.row);
     page->addLayout(tables);
     page->addStretch(1);
