@@ -17,11 +17,11 @@
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/LocaleRegional.h"
-#include "ui/APGridUnit.h"
+#include "ui/LoanGridWindow.h"
 #include "ui/LoanPage.h"
-#include "ui/MSCHEDULEUnit.h"
-#include "ui/MainUnit.h"
-#include "ui/MortgageGridUnit.h"
+#include "ui/LoanScheduleWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/TermReductionWindow.h"
 #include "ui/WhatIfPage.h"
 
 namespace {
@@ -60,7 +60,7 @@ struct Program {
     SilentDialogs dialogs;
     NoHelp help;
     NoSettings settings;
-    TMORTLOAN window{UiContext{regional, dialogs, help}, QString(), settings};
+    MainWindow window{UiContext{regional, dialogs, help}, QString(), settings};
 };
 
 // Made on first use and closed before the application ends.
@@ -79,8 +79,8 @@ void ScheduleClick(benchmark::State& state, bool paint) {
     p.window.loanPage()
         ->findChild<QComboBox*>("MPayment")
         ->setCurrentIndex(IndexOf(PaymentFrequency::Daily));
-    TMSCHEDULE* schedule = p.window.schedule();
-    schedule->setLoanTexts("999999999", "7.5", "50", "365");
+    LoanScheduleWindow* schedule = p.window.schedule();
+    schedule->copyLoan({"999999999", "7.5", "50", "365"});
     schedule->show();
     // Once on "by period"; from then on Calculate refills the table.
     schedule->findChild<QRadioButton*>("Month")->click();
@@ -117,7 +117,7 @@ void BM_GridLargest(benchmark::State& state) {
     p.window.loanPage()
         ->findChild<QComboBox*>("MPayment")
         ->setCurrentIndex(IndexOf(PaymentFrequency::Monthly));
-    TMORTAGEGRID* grid = p.window.grid();
+    LoanGridWindow* grid = p.window.grid();
     grid->findChild<QLineEdit*>("MAmt")->setText("999999999");
     grid->findChild<QLineEdit*>("InterestR")->setText("6");
     grid->findChild<QLineEdit*>("Years")->setText("25");
@@ -169,8 +169,8 @@ void BM_TermReductionTable(benchmark::State& state) {
     p.window.loanPage()
         ->findChild<QComboBox*>("MPayment")
         ->setCurrentIndex(IndexOf(PaymentFrequency::Daily));
-    auto* table = p.window.findChild<TAdditionalP*>("AdditionalP");
-    table->setLoan({"250000", "7.5", "50", "365"});
+    auto* table = p.window.findChild<TermReductionWindow*>("AdditionalP");
+    table->copyLoan({"250000", "7.5", "50", "365"});
     table->show();
     auto* calculate = table->findChild<QPushButton*>("SpeedButton2");
     for (auto _ : state) {

@@ -18,7 +18,7 @@
 #include "platform/LocaleRegional.h"
 #include "platform/SettingsStore.h"
 #include "ui/HelpWindow.h"
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 
 namespace {
 
@@ -145,8 +145,9 @@ int main(int argc, char** argv) {
     corbel::QtDialogs dialogs;
     corbel::QtSettingsStore settings;
     corbel::ui::HelpWindow help(FindHelpFile(programFolder));
-    corbel::ui::TMORTLOAN window({regional, dialogs, help},
-                                 corbel::FileDialogStartFolder(programFolder), settings, arguments);
+    corbel::ui::MainWindow window({regional, dialogs, help},
+                                  corbel::FileDialogStartFolder(programFolder), settings,
+                                  arguments);
     window.show();
     return app.exec();
 }

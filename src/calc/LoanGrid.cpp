@@ -47,8 +47,8 @@ LoanGrid ComputeLoanGrid(const LoanTerms& terms, int amountStep, double interest
         amount = static_cast<double>(static_cast<long double>(amount) + amountStep);
     }
 
-    double rate =
-        static_cast<double>(terms.annualRate - 3 * static_cast<long double>(interestStep));
+    double rate = static_cast<double>(terms.annualRate -
+                                      TypedRateIndex * static_cast<long double>(interestStep));
     for (double& r : grid.rates) {
         r = rate;
         rate = static_cast<double>(static_cast<long double>(rate) + interestStep);
@@ -104,21 +104,25 @@ std::string RateHeadingText(double rate, std::string_view decimalSeparator) {
     return heading + "%";
 }
 
+CellForm GridCellForm(int column) {
+    return column == GridAmountColumn ? CellForm::WholeMoney : CellForm::CentMoney;
+}
+
 double GridCellValue(const LoanGrid& grid, int gridRow, int column) {
     if (gridRow == 0) {
-        return column == 0 ? 0 : grid.rates[column - 1];
+        return column == GridAmountColumn ? 0 : grid.rates[column - 1];
     }
     const auto row = static_cast<std::size_t>(gridRow - 1);
-    return column == 0 ? grid.amounts[row] : grid.payments[row][column - 1];
+    return column == GridAmountColumn ? grid.amounts[row] : grid.payments[row][column - 1];
 }
 
 std::string GridCellText(const LoanGrid& grid, int gridRow, int column, const Regional& regional) {
     if (gridRow == 0) {
-        return column == 0 ? std::string(GridCornerText)
-                           : RateHeadingText(grid.rates[column - 1], regional.decimalSeparator());
+        return column == GridAmountColumn
+                   ? std::string(GridCornerText)
+                   : RateHeadingText(grid.rates[column - 1], regional.decimalSeparator());
     }
-    return CellText(GridCellValue(grid, gridRow, column),
-                    column == 0 ? CellForm::WholeMoney : CellForm::CentMoney, regional);
+    return CellText(GridCellValue(grid, gridRow, column), GridCellForm(column), regional);
 }
 
 std::string InterestStepText(double step, std::string_view decimalSeparator) {

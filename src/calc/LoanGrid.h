@@ -15,6 +15,7 @@
 #include "calc/LoanCalculation.h"
 #include "calc/MortgageFunctions.h"
 #include "calc/Regional.h"
+#include "calc/TableCells.h"
 
 namespace corbel {
 
@@ -30,13 +31,15 @@ inline constexpr int DefaultAmountStepIndex = 1;    // 2000
 inline constexpr int DefaultInterestStepIndex = 2;  // 0.25
 
 inline constexpr int GridColumns = 7;
+// The typed rate stands in the middle of the rates.
+inline constexpr int TypedRateIndex = GridColumns / 2;
 inline constexpr long long MaxHalfCount = 999;  // at most 2,000 rows
 inline constexpr std::string_view GridCornerText = "Amt/Int";
 // The caption beside the grid window's part-year field, whatever the frequency.
 inline constexpr std::string_view GridPartYearCaption = "Month";
 
 struct LoanGrid {
-    std::array<double, GridColumns> rates{};  // annual percent; the typed rate is rates[3]
+    std::array<double, GridColumns> rates{};  // annual percent; the typed rate in the middle
     std::vector<double> amounts;              // one per amount row
     std::vector<std::array<double, GridColumns>> payments;  // [amount row][column]
     long long halfCount = 0;
@@ -67,9 +70,14 @@ Checked<LoanGrid> LoanGridFromTexts(const LoanTexts& texts, int amountStep, doub
 std::string RateHeadingText(double rate, std::string_view decimalSeparator);
 
 // The grid as a table of GridColumns + 1 columns: grid row 0 holds the corner
-// text and the rate headings, column 0 the amounts (money without decimals),
-// the other cells the repayments (money with two decimals).
+// text and the rate headings, the amount column the amounts (money without
+// decimals), the other cells the repayments (money with two decimals). Every
+// view of the grid (window, report, command line, CSV) takes these rules from here.
 inline constexpr int GridTableColumns = GridColumns + 1;
+inline constexpr int GridAmountColumn = 0;
+inline constexpr int GridTypedRateColumn = GridAmountColumn + 1 + TypedRateIndex;
+// How the cells of a column below the headings are written.
+CellForm GridCellForm(int column);
 std::string GridCellText(const LoanGrid& grid, int gridRow, int column, const Regional& regional);
 // The value behind a cell: the column's rate in the heading row (0 at the
 // corner), the row's amount in column 0, otherwise the repayment.

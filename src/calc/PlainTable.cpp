@@ -43,21 +43,6 @@ std::string AsIs(const std::string& text) {
     return text;
 }
 
-template <typename Row, std::size_t N, typename Headings>
-PlainRows ColumnRows(const std::vector<Row>& rows, const std::array<TableColumn<Row>, N>& columns,
-                     const Headings& headings) {
-    PlainRows plain;
-    plain.reserve(rows.size() + 1);
-    plain.emplace_back(headings.begin(), headings.end());
-    for (const Row& row : rows) {
-        std::vector<std::string>& cells = plain.emplace_back();
-        for (const auto& column : columns) {
-            cells.push_back(PlainNumber(column.value(row), column.form));
-        }
-    }
-    return plain;
-}
-
 }  // namespace
 
 std::string PlainNumber(double value, CellForm form) {
@@ -71,12 +56,12 @@ std::string PlainNumber(double value, CellForm form) {
 
 PlainRows SchedulePlainRows(const std::vector<ScheduleRow>& rows, ScheduleDisplay display,
                             PaymentFrequency repayment) {
-    return ColumnRows(rows, ScheduleColumns, ScheduleHeadings(display, repayment));
+    return ColumnPlainRows(rows, ScheduleColumns, ScheduleHeadings(display, repayment));
 }
 
 PlainRows TermReductionPlainRows(const std::vector<TermReductionRow>& rows,
                                  std::string_view frequencyWord) {
-    return ColumnRows(rows, TermReductionColumns, TermReductionHeadings(frequencyWord));
+    return ColumnPlainRows(rows, TermReductionColumns, TermReductionHeadings(frequencyWord));
 }
 
 PlainRows GridPlainRows(const LoanGrid& grid) {
@@ -89,9 +74,7 @@ PlainRows GridPlainRows(const LoanGrid& grid) {
     }
     for (int gridRow = 1; gridRow < grid.rowCount(); ++gridRow) {
         for (int c = 0; c < GridTableColumns; ++c) {
-            plain[gridRow].push_back(
-                PlainNumber(GridCellValue(grid, gridRow, c),
-                            c == 0 ? CellForm::WholeMoney : CellForm::CentMoney));
+            plain[gridRow].push_back(PlainNumber(GridCellValue(grid, gridRow, c), GridCellForm(c)));
         }
     }
     return plain;

@@ -23,6 +23,22 @@ using PlainRows = std::vector<std::vector<std::string>>;
 // A cell's value as a plain number: counts as they are, money with two decimals.
 std::string PlainNumber(double value, CellForm form);
 
+// A table of rows by its column definition: the headings, then each row's cells.
+template <typename Row, typename Columns, typename Headings>
+PlainRows ColumnPlainRows(const std::vector<Row>& rows, const Columns& columns,
+                          const Headings& headings) {
+    PlainRows plain;
+    plain.reserve(rows.size() + 1);
+    plain.emplace_back(headings.begin(), headings.end());
+    for (const Row& row : rows) {
+        std::vector<std::string>& cells = plain.emplace_back();
+        for (const TableColumn<Row>& column : columns) {
+            cells.push_back(PlainNumber(column.value(row), column.form));
+        }
+    }
+    return plain;
+}
+
 PlainRows SchedulePlainRows(const std::vector<ScheduleRow>& rows, ScheduleDisplay display,
                             PaymentFrequency repayment);
 PlainRows GridPlainRows(const LoanGrid& grid);

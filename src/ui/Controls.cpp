@@ -6,13 +6,17 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTableView>
@@ -111,14 +115,13 @@ QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
     return label;
 }
 
-QLineEdit* InputField(const char* name, int typingLimit, int widthChars, QWidget* parent,
-                      const QString& text) {
+QLineEdit* InputField(const char* name, FieldKind kind, QWidget* parent, const QString& text) {
     auto* field = Named(new QLineEdit(text, parent), name);
-    if (typingLimit > 0) {
-        LimitTyping(field, typingLimit);
+    if (kind.typingLimit > 0) {
+        LimitTyping(field, kind.typingLimit);
     }
-    if (widthChars > 0) {
-        field->setFixedWidth(FieldWidthFor(field, QString(widthChars, '9')));
+    if (kind.widthDigits > 0) {
+        field->setFixedWidth(FieldWidthFor(field, QString(kind.widthDigits, '9')));
     }
     MakeInputField(field);
     return field;
@@ -214,7 +217,7 @@ TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
     window->setWindowTitle(title);
     MakeModalWindow(window);
     TableWindowFrame frame;
-    frame.heading = Named(new QLabel(title, window), "HeadingLabel");
+    frame.heading = Named(new QLabel(title, window), names.heading);
     MakeHeading(frame.heading);
     frame.calculate = Named(new QPushButton("Calculate", window), names.calculate);
     frame.ok = Named(new QPushButton("OK", window), names.ok);
@@ -247,6 +250,12 @@ QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent) {
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     return label;
+}
+
+void CentreOnScreen(QWidget* window) {
+    if (const QScreen* screen = window->screen()) {
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    }
 }
 
 void ChainTabOrder(std::initializer_list<QWidget*> widgets) {
@@ -297,8 +306,49 @@ void ReservePartYearRoom(QLineEdit* field, QLabel* unitLabel) {
     unitLabel->setBuddy(field);
 }
 
-LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,
-                         const QLineEdit* parts, const LoanOptions& options) {
+QComboBox* FrequencyList(const char* name, QWidget* parent) {
+    auto* list = Named(new QComboBox(parent), name);
+    list->setEditable(false);
+    for (const auto& info : Frequencies) {
+        list->addItem(Q(info.label));
+    }
+    list->setCurrentIndex(IndexOf(DefaultFrequency));
+    return list;
+}
+
+PaymentFrequency SelectedFrequency(const QComboBox* list) {
+    return FrequencyAt(std::max(0, list->currentIndex()));
+}
+
+LoanOptions LoanChoices::options() const {
+    return {SelectedFrequency(repayment), SelectedFrequency(compounding),
+            inArrears->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
+}
+
+LoanChoices MakeLoanChoices(const LoanChoiceNames& names, QWidget* parent) {
+    LoanChoices choices;
+    auto* repaymentGroup = Named(new QGroupBox(names.repaymentTitle, parent), names.repaymentGroup);
+    choices.repayment = FrequencyList(names.repayment, repaymentGroup);
+    choices.inArrears = Named(new QRadioButton("In Arrears", repaymentGroup), names.inArrears);
+    choices.inAdvance = Named(new QRadioButton("In Advance", repaymentGroup), names.inAdvance);
+    choices.inArrears->setChecked(true);
+    auto* repaymentLayout = new QVBoxLayout(repaymentGroup);
+    repaymentLayout->addWidget(choices.repayment);
+    repaymentLayout->addWidget(choices.inArrears);
+    repaymentLayout->addWidget(choices.inAdvance);
+
+    auto* compoundingGroup =
+        Named(new QGroupBox("Interest Compounded", parent), names.compoundingGroup);
+    choices.compounding = FrequencyList(names.compounding, compoundingGroup);
+    (new QVBoxLayout(compoundingGroup))->addWidget(choices.compounding);
+
+    choices.groups = new QVBoxLayout;
+    choices.groups->addWidget(repaymentGroup);
+    choices.groups->addWidget(compoundingGroup);
+    return choices;
+}
+
+LoanTexts LoanFields::texts(const LoanOptions& options) const {
     LoanTexts texts;
     texts.amount = amount->text().toStdString();
     texts.rate = rate->text().toStdString();

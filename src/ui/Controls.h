@@ -9,12 +9,15 @@
 #include <initializer_list>
 
 #include "calc/LoanCalculation.h"
+#include "ui/FieldKinds.h"
 #include "ui/UiContext.h"
 
 class QApplication;
+class QComboBox;
 class QDialog;
 class QGridLayout;
 class QPushButton;
+class QRadioButton;
 class QTableView;
 class QToolButton;
 class QVBoxLayout;
@@ -46,9 +49,9 @@ void KeepModalWindowsInSight(QApplication* application);
 // A named label whose text is shown as it stands, leading blanks and all.
 QLabel* Caption(const char* name, const QString& text, QWidget* parent);
 
-// A field the user types into: white, at most `typingLimit` characters typed
-// (0: no limit), wide enough for `widthChars` digits (0: as the layout gives).
-QLineEdit* InputField(const char* name, int typingLimit, int widthChars, QWidget* parent,
+// A field the user types into: white, with the typing limit and width of its
+// kind.
+QLineEdit* InputField(const char* name, FieldKind kind, QWidget* parent,
                       const QString& text = QString());
 
 // A read-only light blue field that only the program writes, wide enough for
@@ -101,6 +104,7 @@ struct TableWindowFrame {
     QVBoxLayout* buttons;  // the button column, to place beside the fields
 };
 struct TableWindowNames {
+    const char* heading;
     const char* calculate;
     const char* ok;
     const char* print;  // nullptr: a window that prints nothing
@@ -112,6 +116,9 @@ TableWindowFrame MakeTableWindowFrame(QDialog* window, const QString& title,
 
 // A raised panel over a table column, its caption centred and wrapped.
 QLabel* HeadingPanel(const char* name, const QString& text, QWidget* parent);
+
+// Centres `window` on the screen it stands on.
+void CentreOnScreen(QWidget* window);
 
 // Keyboard focus moves through `widgets` in this order.
 void ChainTabOrder(std::initializer_list<QWidget*> widgets);
@@ -129,8 +136,42 @@ bool ShowPartYearFor(PaymentFrequency frequency, QLineEdit* field, QLabel* unitL
 // takes its unit as its name for screen readers.
 void ReservePartYearRoom(QLineEdit* field, QLabel* unitLabel);
 
-// A loan as four typed fields with the Loan page's frequencies and timing.
-LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const QLineEdit* years,
-                         const QLineEdit* parts, const LoanOptions& options);
+// A list of the eight frequencies, with "Monthly" chosen.
+QComboBox* FrequencyList(const char* name, QWidget* parent);
+PaymentFrequency SelectedFrequency(const QComboBox* list);
+
+// The choices of a loan beside its fields on the Loan and What If? pages: a
+// group with the repayment frequency list and the timing (In Arrears, chosen
+// at first, or In Advance), over a group "Interest Compounded" with the
+// compounding frequency list.
+struct LoanChoiceNames {
+    const char* repaymentGroup;
+    const char* repaymentTitle;
+    const char* repayment;
+    const char* inArrears;
+    const char* inAdvance;
+    const char* compoundingGroup;
+    const char* compounding;
+};
+struct LoanChoices {
+    QComboBox* repayment;
+    QRadioButton* inArrears;
+    QRadioButton* inAdvance;
+    QComboBox* compounding;
+    QVBoxLayout* groups;  // the two groups, one over the other
+
+    LoanOptions options() const;
+};
+LoanChoices MakeLoanChoices(const LoanChoiceNames& names, QWidget* parent);
+
+// A loan's four typed fields.
+struct LoanFields {
+    QLineEdit* amount;
+    QLineEdit* rate;   // annual, in percent
+    QLineEdit* years;  // whole years
+    QLineEdit* parts;  // part-year periods
+    // The loan as typed, with the frequencies and timing of `options`.
+    LoanTexts texts(const LoanOptions& options) const;
+};
 
 }  // namespace corbel::ui

@@ -32,7 +32,7 @@ void PaintFilled(QPainter* painter, const QRect& rect, const QColor& fill, bool 
 }  // namespace
 
 GridModel::GridModel(const Regional& regional, QObject* parent)
-    : QAbstractTableModel(parent), regional_(regional) {}
+    : TableModel(parent), regional_(regional) {}
 
 void GridModel::setGrid(LoanGrid grid) {
     beginResetModel();
@@ -56,6 +56,10 @@ QString GridModel::cellText(int gridRow, int column) const {
     return filled_ ? Q(GridCellText(grid_, gridRow, column, regional_)) : QString();
 }
 
+PlainRows GridModel::plainRows() const {
+    return filled_ ? GridPlainRows(grid_) : PlainRows();
+}
+
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (index.isValid() && role == Qt::DisplayRole) {
         return cellText(index.row() + 1, index.column());
@@ -67,14 +71,14 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
         return cellText(0, section);
     }
-    return QAbstractTableModel::headerData(section, orientation, role);
+    return TableModel::headerData(section, orientation, role);
 }
 
 GridCellFill FillFor(int gridRow, int column, int markedRow) {
-    if (gridRow == 0 || column == 0) {
+    if (gridRow == 0 || column == GridAmountColumn) {
         return GridCellFill::Heading;
     }
-    const bool typedRate = column == 4;
+    const bool typedRate = column == GridTypedRateColumn;
     const bool typedAmount = gridRow == markedRow;
     if (typedRate && typedAmount) {
         return GridCellFill::Crossing;

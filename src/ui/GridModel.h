@@ -4,18 +4,18 @@
 
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 
 #include "calc/LoanGrid.h"
 #include "calc/Regional.h"
+#include "ui/TableModel.h"
 
 namespace corbel::ui {
 
 // The loan grid as a table: model row r is grid row r + 1 (row 0, the rate
 // headings, is the horizontal header); column 0 holds the amounts.
-class GridModel : public QAbstractTableModel {
+class GridModel : public TableModel {
     Q_OBJECT
   public:
     explicit GridModel(const Regional& regional, QObject* parent = nullptr);
@@ -26,6 +26,7 @@ class GridModel : public QAbstractTableModel {
     int markedRow() const { return filled_ ? grid_.markedRow : 0; }
     // A cell's text in the grid's own coordinates: row 0 is the headings.
     QString cellText(int gridRow, int column) const;
+    PlainRows plainRows() const override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -24,14 +24,11 @@ namespace {
 QLabel* NameLabel(const char* name, const QColor& colour, QWidget* parent) {
     auto* label = new QLabel(Q(ProgramName), parent);
     label->setObjectName(name);
+    MakeBold(label, colour);
     QFont font = label->font();
-    font.setBold(true);
     font.setItalic(true);
     font.setPointSize(font.pointSize() + 12);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
     return label;
 }
 
@@ -41,16 +38,16 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
     setObjectName("HeaderBand");
     setMinimumHeight(100);
 
-    HeadingLabel2 = NameLabel("HeadingLabel2", QColor(10, 10, 30), this);
-    HeadingLabel1 = NameLabel("HeadingLabel1", QColor(255, 215, 90), this);
+    auto* nameShadow = NameLabel("HeadingLabel2", QColor(10, 10, 30), this);
+    auto* name = NameLabel("HeadingLabel1", QColor(255, 215, 90), this);
     // The shadow sits a few pixels lower and to the right in the same cell.
-    HeadingLabel2->setContentsMargins(3, 3, 0, 0);
-    HeadingLabel1->setContentsMargins(0, 0, 3, 3);
+    nameShadow->setContentsMargins(3, 3, 0, 0);
+    name->setContentsMargins(0, 0, 3, 3);
 
-    auto* name = new QGridLayout;
-    name->addWidget(HeadingLabel2, 0, 0);
-    name->addWidget(HeadingLabel1, 0, 0);
-    HeadingLabel1->raise();
+    auto* names = new QGridLayout;
+    names->addWidget(nameShadow, 0, 0);
+    names->addWidget(name, 0, 0);
+    name->raise();
 
     auto* icon1 = new QLabel(this);
     icon1->setObjectName("Image2");
@@ -61,7 +58,7 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
 
     auto* top = new QHBoxLayout;
     top->addWidget(icon1);
-    top->addLayout(name);
+    top->addLayout(names);
     top->addStretch(1);
     top->addWidget(icon2);
 
@@ -83,11 +80,6 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(8, 4, 8, 2);
     layout->addLayout(top, 1);
     layout->addWidget(toolBar_);
-}
-
-void HeaderBand::setProgramName(const QString& name) {
-    HeadingLabel1->setText(name);
-    HeadingLabel2->setText(name);
 }
 
 void HeaderBand::paintEvent(QPaintEvent*) {

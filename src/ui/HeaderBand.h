@@ -6,7 +6,6 @@
 
 #include <QWidget>
 
-class QLabel;
 class QToolBar;
 
 namespace corbel::ui {
@@ -20,15 +19,11 @@ class HeaderBand : public QWidget {
 
     // The tool bar along the band's foot, which the main window fills.
     QToolBar* toolBar() const { return toolBar_; }
-    // The product name and its shadow.
-    void setProgramName(const QString& name);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QLabel* HeadingLabel1;
-    QLabel* HeadingLabel2;  // the shadow behind HeadingLabel1
     QToolBar* toolBar_;
 };
 

@@ -34,18 +34,6 @@ QString PaymentCaption(PaymentFrequency frequency) {
 
 }  // namespace
 
-void FillFrequencyList(QComboBox* list) {
-    list->setEditable(false);
-    for (const auto& info : Frequencies) {
-        list->addItem(Q(info.label));
-    }
-    list->setCurrentIndex(IndexOf(DefaultFrequency));
-}
-
-PaymentFrequency SelectedFrequency(const QComboBox* list) {
-    return FrequencyAt(std::max(0, list->currentIndex()));
-}
-
 LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent)
     : QWidget(parent), context_(context), state_(state) {
     auto* picture = Named(new QLabel(this), "Image1");
@@ -53,78 +41,59 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     auto* title = Caption("MALabel", Q(ProgramName), this);
     MakeHeading(title, 8);
 
-    auto* amountLabel = Caption("MAmountLabel", "Loan Amount", this);
-    MAmount = InputField("MAmount", 9, 10, this);
+    auto* amountCaption = Caption("MAmountLabel", "Loan Amount", this);
+    amount_ = InputField("MAmount", field::Amount, this);
     auto* periodLabel = Caption("Label4", "Period", this);
-    Period = InputField("Period", 2, 3, this);
+    years_ = InputField("Period", field::Years, this);
     auto* yearsLabel = Caption("Label97", "Year(s)", this);
-    MPartyear = InputField("MPartyear", 3, 4, this);
-    Label98 = Caption("Label98", "Month(s)", this);
-    ReservePartYearRoom(MPartyear, Label98);
+    partYear_ = InputField("MPartyear", field::PartYear, this);
+    partYearUnit_ = Caption("Label98", "Month(s)", this);
+    ReservePartYearRoom(partYear_, partYearUnit_);
     auto* rateLabel = Caption("Label3", "Interest Rate", this);
-    IRate = InputField("IRate", 8, 10, this);
+    rate_ = InputField("IRate", field::Rate, this);
     auto* percent = Caption("Label99", "%", this);
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0, amountLabel, {MAmount});
-    AddRow(fields, 1, periodLabel, {Period, yearsLabel, MPartyear, Label98});
-    AddRow(fields, 2, rateLabel, {IRate, percent});
+    AddRow(fields, 0, amountCaption, {amount_});
+    AddRow(fields, 1, periodLabel, {years_, yearsLabel, partYear_, partYearUnit_});
+    AddRow(fields, 2, rateLabel, {rate_, percent});
 
-    auto* repaymentGroup = Named(new QGroupBox("Repayment", this), "GroupBox1");
-    MPayment = Named(new QComboBox(repaymentGroup), "MPayment");
-    FillFrequencyList(MPayment);
-    MArrears = Named(new QRadioButton("In Arrears", repaymentGroup), "MArrears");
-    MAdvance = Named(new QRadioButton("In Advance", repaymentGroup), "MAdvance");
-    MArrears->setChecked(true);
-    auto* repaymentLayout = new QVBoxLayout(repaymentGroup);
-    repaymentLayout->addWidget(MPayment);
-    repaymentLayout->addWidget(MArrears);
-    repaymentLayout->addWidget(MAdvance);
+    choices_ = MakeLoanChoices(
+        {"GroupBox1", "Repayment", "MPayment", "MArrears", "MAdvance", "GroupBox2", "MCompounded"},
+        this);
 
-    auto* compoundGroup = Named(new QGroupBox("Interest Compounded", this), "GroupBox2");
-    MCompounded = Named(new QComboBox(compoundGroup), "MCompounded");
-    FillFrequencyList(MCompounded);
-    auto* compoundLayout = new QVBoxLayout(compoundGroup);
-    compoundLayout->addWidget(MCompounded);
-
-    auto* options = new QVBoxLayout;
-    options->addWidget(repaymentGroup);
-    options->addWidget(compoundGroup);
-
-    const QString widestMoney = Q(FormatMoney(context_.regional, -999999999999.99));
-    Panel1 = new CaptionPanel("Panel1", PaymentCaption(DefaultFrequency), this);
+    const QString widestMoney = WidestMoney(context_.regional, MoneyKind::LoanTotal);
+    repaymentPanel_ = new CaptionPanel("Panel1", PaymentCaption(DefaultFrequency), this);
     QStringList captions;
     for (const auto& info : Frequencies) {
         captions << PaymentCaption(info.frequency);
     }
-    Panel1->reserveCaptionWidth(captions);
-    MonthlyRepayment = ResultField("MonthlyRepayment", widestMoney, Panel1);
-    BitBtn8 = Named(new QPushButton("Last Payment", Panel1), "BitBtn8");
-    Panel1->addWidget(MonthlyRepayment);
-    Panel1->addWidget(BitBtn8);
+    repaymentPanel_->reserveCaptionWidth(captions);
+    repaymentResult_ = ResultField("MonthlyRepayment", widestMoney, repaymentPanel_);
+    lastPaymentButton_ = Named(new QPushButton("Last Payment", repaymentPanel_), "BitBtn8");
+    repaymentPanel_->addWidget(repaymentResult_);
+    repaymentPanel_->addWidget(lastPaymentButton_);
 
-    Panel6 = new CaptionPanel("Panel6", "   Total Interest Charges are:", this);
-    TotalInterest = ResultField("TotalInterest", widestMoney, Panel6);
-    Panel6->addWidget(TotalInterest);
+    interestPanel_ = new CaptionPanel("Panel6", "   Total Interest Charges are:", this);
+    totalInterest_ = ResultField("TotalInterest", widestMoney, interestPanel_);
+    interestPanel_->addWidget(totalInterest_);
     // Named apart from the tool bar's button for the same chart, which a
     // screen reader announces in the same window.
-    BitBtn9 = PictureButton("BitBtn9", Picture::Chart, "Cost Breakdown Graph", this);
+    chartButton_ = PictureButton("BitBtn9", Picture::Chart, "Cost Breakdown Graph", this);
 
-    auto* panel6Row = new QHBoxLayout;
-    panel6Row->addWidget(Panel6, 1);
-    panel6Row->addWidget(BitBtn9);
+    auto* interestRow = new QHBoxLayout;
+    interestRow->addWidget(interestPanel_, 1);
+    interestRow->addWidget(chartButton_);
 
-    CalMortBtn = Named(new QPushButton("Calculate", this), "CalMortBtn");
-    PrintMortBtn = Named(new QPushButton("Print", this), "PrintMortBtn");
-    PrintMortBtn->setIcon(Icon(Picture::Print));
-    PreviewMortBtn = PreviewButton("PreviewMortBtn", this);
-    BitBtn1 = PictureButton("BitBtn1", Picture::Help, "Help on the Loan page", this);
-    CalMortBtn->setDefault(false);
-    CalMortBtn->setAutoDefault(false);
+    // Print calculates as Calculate does, then prints unless a check refused the loan.
+    actions_ = CalculateAndPrintButtons(
+        this, context_, {"CalMortBtn", "PrintMortBtn", "PreviewMortBtn"}, "Loan Details",
+        [this] { return calculate(); }, [this] { return reportJob(); });
+    helpButton_ = PictureButton("BitBtn1", Picture::Help, "Help on the Loan page", this);
 
-    MortgageGridBtn = Named(new QPushButton("Loan Grid", this), "MortgageGridBtn");
-    SpeedButton2 = Named(new QPushButton("Schedule", this), "SpeedButton2");
-    SpeedButton3 = Named(new QPushButton("Additional Payments", this), "SpeedButton3");
+    gridButton_ = Named(new QPushButton("Loan Grid", this), "MortgageGridBtn");
+    scheduleButton_ = Named(new QPushButton("Schedule", this), "SpeedButton2");
+    additionalPaymentsButton_ = Named(new QPushButton("Additional Payments", this), "SpeedButton3");
 
     auto* heading = new QHBoxLayout;
     heading->addWidget(picture);
@@ -132,192 +101,167 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
 
     auto* inputs = new QHBoxLayout;
     inputs->addLayout(fields, 1);
-    inputs->addLayout(options);
+    inputs->addLayout(choices_.groups);
 
-    auto* actions = new QHBoxLayout;
-    actions->addWidget(CalMortBtn);
-    actions->addWidget(PrintMortBtn);
-    actions->addWidget(PreviewMortBtn);
-    actions->addStretch(1);
-    actions->addWidget(BitBtn1);
+    actions_.row->addWidget(helpButton_);
 
     auto* tables = new QHBoxLayout;
-    tables->addWidget(MortgageGridBtn);
-    tables->addWidget(SpeedButton2);
-    tables->addWidget(SpeedButton3);
+    tables->addWidget(gridButton_);
+    tables->addWidget(scheduleButton_);
+    tables->addWidget(additionalPaymentsButton_);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(heading);
     page->addLayout(inputs);
-    page->addWidget(Panel1);
-    page->addLayout(panel6Row);
-    page->addLayout(actions);
+    page->addWidget(repaymentPanel_);
+    page->addLayout(interestRow);
+    page->addLayout(actions_.row);
     page->addLayout(tables);
     page->addStretch(1);
 
-    ChainTabOrder({MAmount, Period, MPartyear, IRate, MPayment, MArrears, MAdvance, MCompounded,
-                   MonthlyRepayment, BitBtn8, TotalInterest, BitBtn9, CalMortBtn, PrintMortBtn,
-                   PreviewMortBtn, BitBtn1, MortgageGridBtn, SpeedButton2, SpeedButton3});
+    ChainTabOrder({amount_, years_, partYear_, rate_, choices_.repayment, choices_.inArrears,
+                   choices_.inAdvance, choices_.compounding, repaymentResult_, lastPaymentButton_,
+                   totalInterest_, chartButton_, actions_.calculate, actions_.print,
+                   actions_.preview, helpButton_, gridButton_, scheduleButton_,
+                   additionalPaymentsButton_});
 
-    const auto unsaved = [this] { state_.LoanSaved = false; };
-    for (QLineEdit* edit : {MAmount, Period, MPartyear, IRate}) {
+    const auto unsaved = [this] { state_.loanSaved = false; };
+    for (QLineEdit* edit : {amount_, years_, partYear_, rate_}) {
         connect(edit, &QLineEdit::textChanged, this, unsaved);
         // Enter in a field calculates, as the Calculate button does.
-        connect(edit, &QLineEdit::returnPressed, CalMortBtn, &QPushButton::click);
+        connect(edit, &QLineEdit::returnPressed, actions_.calculate, &QPushButton::click);
     }
-    connect(MCompounded, &QComboBox::currentIndexChanged, this, unsaved);
+    connect(choices_.compounding, &QComboBox::currentIndexChanged, this, unsaved);
     // A change of timing, not a click on the chosen button, leaves the loan unsaved.
-    connect(MArrears, &QRadioButton::toggled, this, unsaved);
-    connect(MPayment, &QComboBox::currentIndexChanged, this, &LoanPage::MPaymentChange);
-    connect(CalMortBtn, &QPushButton::clicked, this, &LoanPage::CalMortBtnClick);
-    // Print calculates as Calculate does, then prints unless a check refused the loan.
-    connect(PrintMortBtn, &QPushButton::clicked, this, [this] {
-        if (calculate()) {
-            PrintWithDialog(window(), context_, "Loan Details", reportJob());
-        }
-    });
-    connect(PreviewMortBtn, &QPushButton::clicked, this, [this] {
-        if (calculate()) {
-            PreviewWithDialog(window(), context_, "Loan Details", reportJob());
-        }
-    });
-    connect(BitBtn8, &QPushButton::clicked, this, &LoanPage::BitBtn8Click);
+    connect(choices_.inArrears, &QRadioButton::toggled, this, unsaved);
+    connect(choices_.repayment, &QComboBox::currentIndexChanged, this,
+            &LoanPage::applyRepaymentFrequency);
+    connect(lastPaymentButton_, &QPushButton::clicked, this, &LoanPage::showLastPayment);
     const std::pair<QAbstractButton*, Opener> openers[] = {
-        {MortgageGridBtn, Opener::Grid},
-        {SpeedButton2, Opener::Schedule},
-        {SpeedButton3, Opener::AdditionalPayments},
-        {BitBtn9, Opener::Chart}};
+        {gridButton_, Opener::Grid},
+        {scheduleButton_, Opener::Schedule},
+        {additionalPaymentsButton_, Opener::AdditionalPayments},
+        {chartButton_, Opener::Chart}};
     for (const auto& [button, opener] : openers) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, opener = opener] { emit openRequested(opener); });
     }
-    connect(BitBtn1, &QToolButton::clicked, this,
+    connect(helpButton_, &QToolButton::clicked, this,
             [this] { context_.help.showHelp(topic::LoanPage); });
 }
 
 PaymentFrequency LoanPage::repayment() const {
-    return SelectedFrequency(MPayment);
+    return SelectedFrequency(choices_.repayment);
 }
 
 LoanOptions LoanPage::options() const {
-    return {repayment(), SelectedFrequency(MCompounded),
-            MArrears->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
+    return choices_.options();
 }
 
 LoanEntry LoanPage::loanEntry() const {
     const LoanOptions chosen = options();
-    return {MAmount->text(),  IRate->text(),      Period->text(), MPartyear->text(),
+    return {amount_->text(),  rate_->text(),      years_->text(), partYear_->text(),
             chosen.repayment, chosen.compounding, chosen.timing};
 }
 
 QString LoanPage::partYearUnit() const {
-    return Label98->text();
+    return partYearUnit_->text();
 }
 
 void LoanPage::focusAmount() {
-    MAmount->setFocus();
-}
-
-void LoanPage::relabel(const QString& programName) {
-    findChild<QLabel*>("MALabel")->setText(programName);
-    findChild<QLabel*>("MAmountLabel")->setText("Loan Amount");
-    MortgageGridBtn->setText("Loan Grid");
+    amount_->setFocus();
 }
 
 void LoanPage::click(Opener opener) {
     switch (opener) {
         case Opener::Grid:
-            MortgageGridBtn->click();
+            gridButton_->click();
             break;
         case Opener::Schedule:
-            SpeedButton2->click();
+            scheduleButton_->click();
             break;
         case Opener::AdditionalPayments:
-            SpeedButton3->click();
+            additionalPaymentsButton_->click();
             break;
         case Opener::Chart:
-            BitBtn9->click();
+            chartButton_->click();
             break;
     }
 }
 
 void LoanPage::setLoan(const LoanEntry& loan) {
     setInputs(loan);
-    MPaymentChange();
+    applyRepaymentFrequency();
 }
 
 void LoanPage::clear() {
     setInputs({});
-    ShowResult(MonthlyRepayment, QString());
-    ShowResult(TotalInterest, QString());
+    ShowResult(repaymentResult_, QString());
+    ShowResult(totalInterest_, QString());
 }
 
 void LoanPage::setInputs(const LoanEntry& loan) {
     // Written texts arrive whole; the checks judge them at the next calculation.
-    MAmount->setText(loan.amount);
-    Period->setText(loan.years);
-    MPartyear->setText(loan.parts);
-    IRate->setText(loan.rate);
+    amount_->setText(loan.amount);
+    years_->setText(loan.years);
+    partYear_->setText(loan.parts);
+    rate_->setText(loan.rate);
     {
         // The frequency change runs once, after every value is in place.
-        const QSignalBlocker blocker(MPayment);
-        MPayment->setCurrentIndex(IndexOf(loan.repayment));
+        const QSignalBlocker blocker(choices_.repayment);
+        choices_.repayment->setCurrentIndex(IndexOf(loan.repayment));
     }
-    MArrears->setChecked(loan.timing == PaymentTiming::InArrears);
-    MAdvance->setChecked(loan.timing == PaymentTiming::InAdvance);
-    MCompounded->setCurrentIndex(IndexOf(loan.compounding));
+    choices_.inArrears->setChecked(loan.timing == PaymentTiming::InArrears);
+    choices_.inAdvance->setChecked(loan.timing == PaymentTiming::InAdvance);
+    choices_.compounding->setCurrentIndex(IndexOf(loan.compounding));
 }
 
 LoanTexts LoanPage::texts() const {
-    return LoanFieldTexts(MAmount, IRate, Period, MPartyear, options());
+    return LoanFields{amount_, rate_, years_, partYear_}.texts(options());
 }
 
-void LoanPage::MPaymentChange() {
-    state_.LoanSaved = false;
+void LoanPage::applyRepaymentFrequency() {
+    state_.loanSaved = false;
     const PaymentFrequency frequency = repayment();
-    const bool shown = ShowPartYearFor(frequency, MPartyear, Label98);
+    const bool shown = ShowPartYearFor(frequency, partYear_, partYearUnit_);
     const QString caption = PaymentCaption(frequency);
-    if (Panel1->caption() != caption) {
+    if (repaymentPanel_->caption() != caption) {
         // The repayment shown was worked out for the frequency its old caption named.
-        ShowResult(MonthlyRepayment, QString());
-        Panel1->setCaption(caption);
+        ShowResult(repaymentResult_, QString());
+        repaymentPanel_->setCaption(caption);
     }
     emit partYearShown(shown);
 }
 
-void LoanPage::CalMortBtnClick() {
-    calculate();
-}
-
 bool LoanPage::calculate() {
-    TotalInterest->clear();
-    MonthlyRepayment->clear();
+    totalInterest_->clear();
+    repaymentResult_->clear();
     const auto loan = CalculateLoan(texts(), context_.regional);
     if (!loan) {
         context_.dialogs.showMessage(window(), loan.failure());
         return false;
     }
-    ShowResult(MonthlyRepayment, Q(FormatMoney(context_.regional, loan->repayment)));
+    ShowResult(repaymentResult_, Q(FormatMoney(context_.regional, loan->repayment)));
     state_.summary = loan->run;
     if (loan->notice) {
         context_.dialogs.showMessage(window(), *loan->notice);
     }
-    ShowResult(TotalInterest, Q(FormatMoney(context_.regional, loan->totalInterest)));
+    ShowResult(totalInterest_, Q(FormatMoney(context_.regional, loan->totalInterest)));
     return true;
 }
 
 ReportJob LoanPage::reportJob() const {
     const report::LoanDetailsReport shown{
-        report::ReportLoan(texts()), Panel1->caption().toStdString(),
-        MonthlyRepayment->text().toStdString(), TotalInterest->text().toStdString()};
+        report::ReportLoan(texts()), repaymentPanel_->caption().toStdString(),
+        repaymentResult_->text().toStdString(), totalInterest_->text().toStdString()};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintLoanDetails(device, shown, regional);
     };
 }
 
-void LoanPage::BitBtn8Click() {
-    MAmount->setFocus();
+void LoanPage::showLastPayment() {
+    amount_->setFocus();
     const auto result = LastPayment(texts(), context_.regional);
     if (!result) {
         context_.dialogs.showMessage(window(), result.failure());

@@ -9,14 +9,9 @@
 #include "calc/LoanCalculation.h"
 #include "platform/PrinterDevice.h"
 #include "ui/CaptionPanel.h"
+#include "ui/Controls.h"
+#include "ui/ReportPrinting.h"
 #include "ui/UiContext.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QToolButton;
 
 namespace corbel::ui {
 
@@ -30,10 +25,6 @@ struct LoanEntry {
     PaymentFrequency compounding = DefaultFrequency;
     PaymentTiming timing = PaymentTiming::InArrears;
 };
-
-// Fills a frequency list with the eight labels and selects "Monthly".
-void FillFrequencyList(QComboBox* list);
-PaymentFrequency SelectedFrequency(const QComboBox* list);
 
 // The Loan page: the loan's inputs, its Calculate and Last Payment, and the
 // buttons that open the table windows (the main window wires those).
@@ -60,18 +51,15 @@ class LoanPage : public QWidget {
     // The caption beside the part-year field, such as "Month(s)".
     QString partYearUnit() const;
     void focusAmount();
-    // The captions that carry the program's name.
-    void relabel(const QString& programName);
 
     // The buttons that open other windows; each is also clicked from elsewhere
     // (tool bar, menu), so that every way in runs the same checks.
     enum class Opener { Grid, Schedule, AdditionalPayments, Chart };
     void click(Opener opener);
 
-    // The repayment frequency's effect on the page's captions.
-    void MPaymentChange();
-    void CalMortBtnClick();
-    void BitBtn8Click();
+    // The repayment frequency's effect on the page's captions: run on each
+    // change of the list, and by whoever sets the list without it.
+    void applyRepaymentFrequency();
 
   signals:
     // The part-year field was shown (true) or hidden for annual repayments.
@@ -79,32 +67,31 @@ class LoanPage : public QWidget {
     void openRequested(LoanPage::Opener opener);
 
   private:
-    QLineEdit* MAmount;    // the loan amount
-    QLineEdit* Period;     // whole years
-    QLineEdit* MPartyear;  // part-year periods
-    QLabel* Label98;       // the part-year unit, "Month(s)"
-    QLineEdit* IRate;      // the annual rate in percent
-    QComboBox* MPayment;   // the repayment frequency list
-    QRadioButton* MArrears;
-    QRadioButton* MAdvance;
-    QComboBox* MCompounded;       // the compounding frequency list
-    CaptionPanel* Panel1;         // "Monthly Loan Payment is" and the repayment
-    QLineEdit* MonthlyRepayment;  // the repayment result
-    QPushButton* BitBtn8;         // the Last Payment button
-    CaptionPanel* Panel6;         // "Total Interest Charges are:" and the total
-    QLineEdit* TotalInterest;
-    QToolButton* BitBtn9;          // the chart button beside the total interest
-    QPushButton* CalMortBtn;       // Calculate
-    QPushButton* PrintMortBtn;     // Print
-    QPushButton* PreviewMortBtn;   // Print Preview
-    QToolButton* BitBtn1;          // the help button (topic 2)
-    QPushButton* MortgageGridBtn;  // the Loan Grid button
-    QPushButton* SpeedButton2;     // the Schedule button
-    QPushButton* SpeedButton3;     // the Additional Payments button
-    // Calculate's work; false when a check refused the loan.
+    // Calculate; false when a check refused the loan.
     bool calculate();
+    // Last Payment: the last repayment and the payment count in a message.
+    void showLastPayment();
     // The loan details report of the page as it stands.
     ReportJob reportJob() const;
+
+    // Each control is created with its given name (in quotes).
+    QLineEdit* amount_;                      // "MAmount"
+    QLineEdit* years_;                       // "Period": whole years
+    QLineEdit* partYear_;                    // "MPartyear": part-year periods
+    QLabel* partYearUnit_;                   // "Label98", such as "Month(s)"
+    QLineEdit* rate_;                        // "IRate": the annual rate in percent
+    LoanChoices choices_;                    // "MPayment", "MArrears", "MAdvance", "MCompounded"
+    CaptionPanel* repaymentPanel_;           // "Panel1": "Monthly Loan Payment is" ...
+    QLineEdit* repaymentResult_;             // "MonthlyRepayment"
+    QPushButton* lastPaymentButton_;         // "BitBtn8"
+    CaptionPanel* interestPanel_;            // "Panel6": "Total Interest Charges are:" ...
+    QLineEdit* totalInterest_;               // "TotalInterest"
+    QToolButton* chartButton_;               // "BitBtn9", beside the total interest
+    CalculateAndPrint actions_;              // "CalMortBtn", "PrintMortBtn", "PreviewMortBtn"
+    QToolButton* helpButton_;                // "BitBtn1"
+    QPushButton* gridButton_;                // "MortgageGridBtn"
+    QPushButton* scheduleButton_;            // "SpeedButton2"
+    QPushButton* additionalPaymentsButton_;  // "SpeedButton3"
     UiContext context_;
     SharedState& state_;
 };

@@ -29,64 +29,64 @@ LoanSavingsPage::LoanSavingsPage(const UiContext& context, SharedState& state, Q
         auto* edit = new QLineEdit(this);
         edit->setObjectName(name);
         layout->addRow(caption, edit);
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { MSavingsAmountChange(edit); });
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { checkChange(edit); });
         return edit;
     };
-    MSavingsAmount = field("MSavingsAmount", "Loan Amount");
-    mperiod = field("mperiod", "Period(years)");
-    minterest = field("minterest", "Interest rate(%)");
-    reducedperiod = field("reducedperiod", "Reduced Period(years)");
-    investrate = field("investrate", "Investment rate(%)");
+    amount_ = field("MSavingsAmount", "Loan Amount");
+    years_ = field("mperiod", "Period(years)");
+    rate_ = field("minterest", "Interest rate(%)");
+    reducedYears_ = field("reducedperiod", "Reduced Period(years)");
+    investmentRate_ = field("investrate", "Investment rate(%)");
 }
 
 void LoanSavingsPage::copyLoan(const QString& amount, const QString& years, const QString& rate) {
-    MSavingsAmount->setText(amount);
-    mperiod->setText(years);
-    minterest->setText(rate);
+    amount_->setText(amount);
+    years_->setText(years);
+    rate_->setText(rate);
 }
 
 void LoanSavingsPage::record(SavedLoan& loan) const {
-    loan.savingsAmount = MSavingsAmount->text().toStdString();
-    loan.savingsPeriod = mperiod->text().toStdString();
-    loan.savingsRate = minterest->text().toStdString();
-    loan.reducedPeriod = reducedperiod->text().toStdString();
-    loan.investRate = investrate->text().toStdString();
+    loan.savingsAmount = amount_->text().toStdString();
+    loan.savingsPeriod = years_->text().toStdString();
+    loan.savingsRate = rate_->text().toStdString();
+    loan.reducedPeriod = reducedYears_->text().toStdString();
+    loan.investRate = investmentRate_->text().toStdString();
 }
 
 void LoanSavingsPage::apply(const SavedLoan& loan) {
-    MSavingsAmount->setText(Q(loan.savingsAmount));
-    mperiod->setText(Q(loan.savingsPeriod));
-    minterest->setText(Q(loan.savingsRate));
-    reducedperiod->setText(Q(loan.reducedPeriod));
-    investrate->setText(Q(loan.investRate));
+    amount_->setText(Q(loan.savingsAmount));
+    years_->setText(Q(loan.savingsPeriod));
+    rate_->setText(Q(loan.savingsRate));
+    reducedYears_->setText(Q(loan.reducedPeriod));
+    investmentRate_->setText(Q(loan.investRate));
 }
 
 void LoanSavingsPage::clear() {
     // The period goes first: while it still read "0", emptying another field
     // would complain about it.
-    for (QLineEdit* field : {mperiod, MSavingsAmount, minterest, reducedperiod, investrate}) {
+    for (QLineEdit* field : {years_, amount_, rate_, reducedYears_, investmentRate_}) {
         field->clear();
     }
 }
 
-void LoanSavingsPage::MSavingsAmountChange(QLineEdit* sender) {
-    state_.LoanSaved = false;
-    const std::string text = sender->text().toStdString();
+void LoanSavingsPage::checkChange(QLineEdit* changed) {
+    state_.loanSaved = false;
+    const std::string text = changed->text().toStdString();
     const std::pair<QLineEdit*, std::string_view> numericMessages[] = {
-        {MSavingsAmount, msg::SavingsAmountNumeric},
-        {mperiod, msg::SavingsPeriodNumeric},
-        {minterest, msg::SavingsInterestNumeric},
-        {reducedperiod, msg::SavingsReducedNumeric},
-        {investrate, msg::SavingsInvestNumeric}};
+        {amount_, msg::SavingsAmountNumeric},
+        {years_, msg::SavingsPeriodNumeric},
+        {rate_, msg::SavingsInterestNumeric},
+        {reducedYears_, msg::SavingsReducedNumeric},
+        {investmentRate_, msg::SavingsInvestNumeric}};
     if (!Strip(text).empty() && !IsNumber(text, context_.regional.decimalSeparator())) {
         for (const auto& [field, message] : numericMessages) {
-            if (field == sender) {
+            if (field == changed) {
                 context_.dialogs.showMessage(ShownWindow(this), Information(message));
             }
         }
         return;
     }
-    if (mperiod->text() == "0") {
+    if (years_->text() == "0") {
         context_.dialogs.showMessage(ShownWindow(this), Information(msg::SavingsPeriodZero));
     }
 }

@@ -20,7 +20,6 @@ class LoanSavingsPage : public QWidget {
   public:
     LoanSavingsPage(const UiContext& context, SharedState& state, QWidget* parent = nullptr);
 
-    void MSavingsAmountChange(QLineEdit* sender);
     // Takes the Loan page's amount, years and rate (each runs the change check).
     void copyLoan(const QString& amount, const QString& years, const QString& rate);
     // Writes the five texts into their lines of a saved loan.
@@ -32,11 +31,16 @@ class LoanSavingsPage : public QWidget {
     void clear();
 
   private:
-    QLineEdit* MSavingsAmount;
-    QLineEdit* mperiod;
-    QLineEdit* minterest;
-    QLineEdit* reducedperiod;
-    QLineEdit* investrate;
+    // A changed field: the loan is unsaved, and a text that is not a number,
+    // or a period of "0", is shown.
+    void checkChange(QLineEdit* changed);
+
+    // Each field is created with its given name (in quotes).
+    QLineEdit* amount_;          // "MSavingsAmount"
+    QLineEdit* years_;           // "mperiod"
+    QLineEdit* rate_;            // "minterest"
+    QLineEdit* reducedYears_;    // "reducedperiod"
+    QLineEdit* investmentRate_;  // "investrate"
     UiContext context_;
     SharedState& state_;
 };

@@ -33,14 +33,20 @@ void MakeInputField(QLineEdit* field) {
     SetBase(field, Qt::white);
 }
 
+void MakeBold(QWidget* label, const QColor& colour) {
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
 void MakeHeading(QWidget* label, int pointSizeDelta) {
+    MakeBold(label, Navy);
     QFont font = label->font();
-    font.setBold(true);
     font.setPointSize(font.pointSize() + pointSizeDelta);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Navy);
-    label->setPalette(palette);
 }
 
 }  // namespace corbel::ui

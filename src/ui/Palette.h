@@ -22,6 +22,8 @@ inline const QColor BoldGreen(0, 128, 0);      // window notes
 void MakeResultField(QLineEdit* field);
 // A field the user types into: editable on white.
 void MakeInputField(QLineEdit* field);
+// Bold text in `colour`.
+void MakeBold(QWidget* label, const QColor& colour);
 // A large bold navy heading label.
 void MakeHeading(QWidget* label, int pointSizeDelta = 6);
 

@@ -6,11 +6,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QPrinter>
 #include <QPushButton>
 
 #include "ui/Controls.h"
 #include "ui/FileWriting.h"
+#include "ui/Pictures.h"
 
 namespace corbel::ui {
 
@@ -73,6 +75,41 @@ QPushButton* PreviewButton(const char* name, QWidget* parent) {
     auto* button = Named(new QPushButton("Print Preview", parent), name);
     button->setAutoDefault(false);
     return button;
+}
+
+void ConnectPrinting(QWidget* owner, QAbstractButton* print, QAbstractButton* preview,
+                     const UiContext& context, const QString& report, ReadyToPrint ready,
+                     ReportSource job) {
+    const auto connectOne = [&](QAbstractButton* button, auto show) {
+        QObject::connect(button, &QAbstractButton::clicked, owner,
+                         [owner, &context, report, ready, job, show] {
+                             if (!ready || ready()) {
+                                 show(owner->window(), context, report, job());
+                             }
+                         });
+    };
+    connectOne(print, PrintWithDialog);
+    connectOne(preview, PreviewWithDialog);
+}
+
+CalculateAndPrint CalculateAndPrintButtons(QWidget* page, const UiContext& context,
+                                           const CalculateAndPrintNames& names,
+                                           const QString& report, ReadyToPrint calculate,
+                                           ReportSource job) {
+    CalculateAndPrint buttons;
+    buttons.calculate = Named(new QPushButton("Calculate", page), names.calculate);
+    buttons.print = Named(new QPushButton("Print", page), names.print);
+    buttons.print->setIcon(Icon(Picture::Print));
+    buttons.preview = PreviewButton(names.preview, page);
+    buttons.row = new QHBoxLayout;
+    buttons.row->addWidget(buttons.calculate);
+    buttons.row->addWidget(buttons.print);
+    buttons.row->addWidget(buttons.preview);
+    buttons.row->addStretch(1);
+    QObject::connect(buttons.calculate, &QPushButton::clicked, page, calculate);
+    ConnectPrinting(page, buttons.print, buttons.preview, context, report, std::move(calculate),
+                    std::move(job));
+    return buttons;
 }
 
 }  // namespace corbel::ui

@@ -5,10 +5,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "platform/PrinterDevice.h"
 #include "ui/UiContext.h"
 
+class QAbstractButton;
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -34,5 +37,37 @@ void PreviewWithDialog(QWidget* window, const UiContext& context, const QString&
 
 // The Print Preview button that stands beside a Print button.
 QPushButton* PreviewButton(const char* name, QWidget* parent);
+
+// Whether a window may print now; the window's Calculate, when printing shows
+// what it calculates.
+using ReadyToPrint = std::function<bool()>;
+using ReportSource = std::function<ReportJob()>;
+
+// A window's Print and Print Preview buttons: each runs `ready` first, when
+// given, and prints nothing when it answers false; then the report that `job`
+// makes as the window stands, named `report`, goes to the print dialog or the
+// preview over `owner`'s window. `context` lives as long as `owner`.
+void ConnectPrinting(QWidget* owner, QAbstractButton* print, QAbstractButton* preview,
+                     const UiContext& context, const QString& report, ReadyToPrint ready,
+                     ReportSource job);
+
+// A page's Calculate, Print and Print Preview side by side, packed to the left
+// of `row`: Calculate runs `calculate`, and so do Print and Print Preview
+// before they print the page's report (ConnectPrinting).
+struct CalculateAndPrint {
+    QPushButton* calculate;
+    QPushButton* print;
+    QPushButton* preview;
+    QHBoxLayout* row;
+};
+struct CalculateAndPrintNames {
+    const char* calculate;
+    const char* print;
+    const char* preview;
+};
+CalculateAndPrint CalculateAndPrintButtons(QWidget* page, const UiContext& context,
+                                           const CalculateAndPrintNames& names,
+                                           const QString& report, ReadyToPrint calculate,
+                                           ReportSource job);
 
 }  // namespace corbel::ui

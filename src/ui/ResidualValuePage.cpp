@@ -29,35 +29,33 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     auto* heading = Caption("Label38", "Residual Value", this);
     MakeHeading(heading, 4);
 
-    const QString widestMoney = Q(FormatMoney(context_.regional, -999999999.99));
-    RVAmount = InputField("RVAmount", 9, 10, this, "10000");
-    RVInterest = InputField("RVInterest", 5, 10, this, "10");
-    RVPeriod = InputField("RVPeriod", 2, 3, this, "5");
-    RVPartYear = InputField("RVPartYear", 3, 4, this);
-    Label90 = Caption("Label90", "Months", this);
-    ReservePartYearRoom(RVPartYear, Label90);
+    const QString widestMoney = WidestMoney(context_.regional, MoneyKind::Amount);
+    amount_ = InputField("RVAmount", field::Amount, this, "10000");
+    rate_ = InputField("RVInterest", field::ResidualRate, this, "10");
+    years_ = InputField("RVPeriod", field::Years, this, "5");
+    partYear_ = InputField("RVPartYear", field::PartYear, this);
+    partYearUnit_ = Caption("Label90", "Months", this);
+    ReservePartYearRoom(partYear_, partYearUnit_);
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0, Caption("Label1", "Loan Amount", this), {RVAmount});
-    AddRow(fields, 1, Caption("Label5", "Interest Rate", this), {RVInterest});
+    AddRow(fields, 0, Caption("Label1", "Loan Amount", this), {amount_});
+    AddRow(fields, 1, Caption("Label5", "Interest Rate", this), {rate_});
     AddRow(fields, 2, Caption("Label22", "Period", this),
-           {RVPeriod, Caption("Label96", "Years", this), RVPartYear, Label90});
+           {years_, Caption("Label96", "Years", this), partYear_, partYearUnit_});
 
     auto* repayment = Named(new QGroupBox("Repayment", this), "RVRepaymentGroup");
-    RVPayment = Named(new QComboBox(repayment), "RVPayment");
-    FillFrequencyList(RVPayment);
-    (new QVBoxLayout(repayment))->addWidget(RVPayment);
+    repaymentList_ = FrequencyList("RVPayment", repayment);
+    (new QVBoxLayout(repayment))->addWidget(repaymentList_);
     auto* interest = Named(new QGroupBox("Interest", this), "RVInterestGroup");
-    RVCompounded = Named(new QComboBox(interest), "RVCompounded");
-    FillFrequencyList(RVCompounded);
+    compoundingList_ = FrequencyList("RVCompounded", interest);
     auto* interestLayout = new QVBoxLayout(interest);
     interestLayout->addWidget(Caption("Label21", "Compounded", interest));
-    interestLayout->addWidget(RVCompounded);
+    interestLayout->addWidget(compoundingList_);
 
-    BitBtn3 = Named(new QPushButton("Calculate", this), "BitBtn3");
-    PrintRVDetailsBtn = Named(new QPushButton("Print", this), "PrintRVDetailsBtn");
-    PrintRVDetailsBtn->setIcon(Icon(Picture::Print));
-    PreviewRVDetailsBtn = PreviewButton("PreviewRVDetailsBtn", this);
+    // Print calculates as Calculate does, then prints unless something was refused.
+    actions_ = CalculateAndPrintButtons(
+        this, context_, {"BitBtn3", "PrintRVDetailsBtn", "PreviewRVDetailsBtn"}, "Residual Value",
+        [this] { return calculate(); }, [this] { return reportJob(); });
 
     // The captions that name the frequency keep room for the longest word.
     QStringList noResidual, proposed, requiring;
@@ -69,33 +67,36 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     }
     requiring << Q(InitialRequiresCaption);
 
-    Panel9 = new CaptionPanel("Panel9", "   Monthly Repayment with no Residual Value", this);
-    Panel9->reserveCaptionWidth(noResidual);
-    RVMRepayment = ResultField("RVMRepayment", widestMoney, Panel9);
-    Panel9->addWidget(RVMRepayment);
+    noResidualPanel_ =
+        new CaptionPanel("Panel9", "   Monthly Repayment with no Residual Value", this);
+    noResidualPanel_->reserveCaptionWidth(noResidual);
+    noResidualRepayment_ = ResultField("RVMRepayment", widestMoney, noResidualPanel_);
+    noResidualPanel_->addWidget(noResidualRepayment_);
 
-    Label23 = Caption("Label23", "Proposed Monthly Repayment of", this);
-    ReserveWidth(Label23, proposed);
-    RVResValue = InputField("RVResValue", 9, 10, this);
-    RV1 = ResultField("RV1", widestMoney, this);
-    RV1Percent = ResultField("RV1Percent", "-99999.99", this);
-    RV2Percent = InputField("RV2Percent", 5, 6, this);
-    RV2 = ResultField("RV2", widestMoney, this);
-    Label29 = Caption("Label29", Q(InitialRequiresCaption), this);
-    ReserveWidth(Label29, requiring);
-    RVMR = ResultField("RVMR", widestMoney, this);
+    proposedCaption_ = Caption("Label23", "Proposed Monthly Repayment of", this);
+    ReserveWidth(proposedCaption_, proposed);
+    proposedRepayment_ = InputField("RVResValue", field::Amount, this);
+    residual_ = ResultField("RV1", widestMoney, this);
+    residualPercent_ = ResultField("RV1Percent", WidestPercent, this);
+    chosenPercent_ = InputField("RV2Percent", field::Percent, this);
+    chosenResidual_ = ResultField("RV2", widestMoney, this);
+    requiredCaption_ = Caption("Label29", Q(InitialRequiresCaption), this);
+    ReserveWidth(requiredCaption_, requiring);
+    repaymentForResidual_ = ResultField("RVMR", widestMoney, this);
 
     // Each row reads as one sentence, on one line.
     auto* leaves = Caption("Label24", "leaves a residual value of", this);
     auto* residualOf = Caption("Label27", "Residual Value of", this);
     auto* results = new QGridLayout;
-    AddRow(results, 0, Label23, {RVResValue});
+    AddRow(results, 0, proposedCaption_, {proposedRepayment_});
     AddRow(results, 1, leaves,
-           {RV1, Caption("Label26", "or", this), RV1Percent, Caption("Label25", "%", this)});
+           {residual_, Caption("Label26", "or", this), residualPercent_,
+            Caption("Label25", "%", this)});
     AddRow(results, 2, residualOf,
-           {RV2Percent, Caption("Label28", "% leaves a Residual Value of", this), RV2});
-    AddRow(results, 3, Label29, {RVMR});
-    for (QLabel* opening : {Label23, leaves, residualOf, Label29}) {
+           {chosenPercent_, Caption("Label28", "% leaves a Residual Value of", this),
+            chosenResidual_});
+    AddRow(results, 3, requiredCaption_, {repaymentForResidual_});
+    for (QLabel* opening : {proposedCaption_, leaves, residualOf, requiredCaption_}) {
         opening->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     results->setColumnStretch(1, 1);
@@ -106,117 +107,99 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addLayout(fields, 1);
     top->addLayout(options);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn3);
-    buttons->addWidget(PrintRVDetailsBtn);
-    buttons->addWidget(PreviewRVDetailsBtn);
-    buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(top);
-    layout->addLayout(buttons);
-    layout->addWidget(Panel9);
+    layout->addLayout(actions_.row);
+    layout->addWidget(noResidualPanel_);
     layout->addLayout(results);
     layout->addStretch(1);
 
-    ChainTabOrder({RVAmount, RVInterest, RVPeriod, RVPartYear, RVPayment, RVCompounded, BitBtn3,
-                   PrintRVDetailsBtn, PreviewRVDetailsBtn, RVMRepayment, RVResValue, RV1,
-                   RV1Percent, RV2Percent, RV2, RVMR});
-    for (QLineEdit* e : {RVAmount, RVInterest, RVPeriod, RVPartYear, RVResValue, RV2Percent}) {
-        connect(e, &QLineEdit::returnPressed, BitBtn3, &QPushButton::click);
+    ChainTabOrder({amount_, rate_, years_, partYear_, repaymentList_, compoundingList_,
+                   actions_.calculate, actions_.print, actions_.preview, noResidualRepayment_,
+                   proposedRepayment_, residual_, residualPercent_, chosenPercent_,
+                   chosenResidual_, repaymentForResidual_});
+    for (QLineEdit* e : {amount_, rate_, years_, partYear_, proposedRepayment_, chosenPercent_}) {
+        connect(e, &QLineEdit::returnPressed, actions_.calculate, &QPushButton::click);
     }
-    connect(RVPayment, &QComboBox::currentIndexChanged, this, &ResidualValuePage::RVPaymentChange);
-    connect(BitBtn3, &QPushButton::clicked, this, &ResidualValuePage::BitBtn3Click);
-    // Print calculates as Calculate does, then prints unless something was refused.
-    connect(PrintRVDetailsBtn, &QPushButton::clicked, this, [this] {
-        if (calculate()) {
-            PrintWithDialog(window(), context_, "Residual Value", reportJob());
-        }
-    });
-    connect(PreviewRVDetailsBtn, &QPushButton::clicked, this, [this] {
-        if (calculate()) {
-            PreviewWithDialog(window(), context_, "Residual Value", reportJob());
-        }
-    });
+    connect(repaymentList_, &QComboBox::currentIndexChanged, this,
+            &ResidualValuePage::applyRepaymentFrequency);
 }
 
 ResidualTexts ResidualValuePage::texts() const {
     ResidualTexts texts;
-    texts.amount = RVAmount->text().toStdString();
-    texts.rate = RVInterest->text().toStdString();
-    texts.years = RVPeriod->text().toStdString();
-    texts.parts = RVPartYear->text().toStdString();
-    texts.proposed = RVResValue->text().toStdString();
-    texts.residualPercent = RV2Percent->text().toStdString();
-    texts.repayment = SelectedFrequency(RVPayment);
-    texts.compounding = SelectedFrequency(RVCompounded);
+    texts.amount = amount_->text().toStdString();
+    texts.rate = rate_->text().toStdString();
+    texts.years = years_->text().toStdString();
+    texts.parts = partYear_->text().toStdString();
+    texts.proposed = proposedRepayment_->text().toStdString();
+    texts.residualPercent = chosenPercent_->text().toStdString();
+    texts.repayment = SelectedFrequency(repaymentList_);
+    texts.compounding = SelectedFrequency(compoundingList_);
     return texts;
 }
 
 ResidualInputs ResidualValuePage::record() const {
     ResidualInputs inputs;
-    inputs.amount = RVAmount->text().toStdString();
-    inputs.years = RVPeriod->text().toStdString();
-    inputs.partYear = RVPartYear->text().toStdString();
-    inputs.rate = RVInterest->text().toStdString();
-    inputs.repaymentIndex = IndexOf(SelectedFrequency(RVPayment));
-    inputs.compoundingIndex = IndexOf(SelectedFrequency(RVCompounded));
-    inputs.proposedRepayment = RVResValue->text().toStdString();
-    inputs.residualPercent = RV2Percent->text().toStdString();
+    inputs.amount = amount_->text().toStdString();
+    inputs.years = years_->text().toStdString();
+    inputs.partYear = partYear_->text().toStdString();
+    inputs.rate = rate_->text().toStdString();
+    inputs.repaymentIndex = IndexOf(SelectedFrequency(repaymentList_));
+    inputs.compoundingIndex = IndexOf(SelectedFrequency(compoundingList_));
+    inputs.proposedRepayment = proposedRepayment_->text().toStdString();
+    inputs.residualPercent = chosenPercent_->text().toStdString();
     return inputs;
 }
 
 void ResidualValuePage::apply(const ResidualInputs& inputs) {
     // Written texts arrive whole, whatever the typing limits.
-    RVAmount->setText(Q(inputs.amount));
-    RVPeriod->setText(Q(inputs.years));
-    RVPartYear->setText(Q(inputs.partYear));
-    RVInterest->setText(Q(inputs.rate));
+    amount_->setText(Q(inputs.amount));
+    years_->setText(Q(inputs.years));
+    partYear_->setText(Q(inputs.partYear));
+    rate_->setText(Q(inputs.rate));
     {
-        const QSignalBlocker blocker(RVPayment);
-        RVPayment->setCurrentIndex(inputs.repaymentIndex);
+        const QSignalBlocker blocker(repaymentList_);
+        repaymentList_->setCurrentIndex(inputs.repaymentIndex);
     }
-    RVCompounded->setCurrentIndex(inputs.compoundingIndex);
-    RVResValue->setText(Q(inputs.proposedRepayment));
-    RV2Percent->setText(Q(inputs.residualPercent));
+    compoundingList_->setCurrentIndex(inputs.compoundingIndex);
+    proposedRepayment_->setText(Q(inputs.proposedRepayment));
+    chosenPercent_->setText(Q(inputs.residualPercent));
 }
 
 void ResidualValuePage::clear() {
     apply({});
-    for (QLineEdit* e : {RVMRepayment, RV1, RV1Percent, RV2, RVMR}) {
-        ShowResult(e, QString());
+    clearResults();
+}
+
+void ResidualValuePage::clearResults() {
+    for (QLineEdit* result : {noResidualRepayment_, residual_, residualPercent_, chosenResidual_,
+                              repaymentForResidual_}) {
+        ShowResult(result, QString());
     }
 }
 
 void ResidualValuePage::setCaptions(const ResidualCaptions& captions) {
-    Panel9->setCaption(Q(captions.noResidual));
-    Label23->setText(Q(captions.proposed));
-    Label29->setText(Q(captions.requiresRepayment));
+    noResidualPanel_->setCaption(Q(captions.noResidual));
+    proposedCaption_->setText(Q(captions.proposed));
+    requiredCaption_->setText(Q(captions.requiresRepayment));
 }
 
-void ResidualValuePage::RVPaymentChange() {
-    const PaymentFrequency frequency = SelectedFrequency(RVPayment);
+void ResidualValuePage::applyRepaymentFrequency() {
+    const PaymentFrequency frequency = SelectedFrequency(repaymentList_);
     const ResidualCaptions captions = ResidualCaptionsFor(frequency);
-    if (Panel9->caption() != Q(captions.noResidual)) {
+    if (noResidualPanel_->caption() != Q(captions.noResidual)) {
         // Every result was worked out for the frequency the old captions named.
-        for (QLineEdit* e : {RVMRepayment, RV1, RV1Percent, RV2, RVMR}) {
-            ShowResult(e, QString());
-        }
+        clearResults();
     }
     setCaptions(captions);
-    ShowPartYearFor(frequency, RVPartYear, Label90);
-}
-
-void ResidualValuePage::BitBtn3Click() {
-    calculate();
+    ShowPartYearFor(frequency, partYear_, partYearUnit_);
 }
 
 bool ResidualValuePage::calculate() {
-    RVAmount->setFocus();
-    for (QLineEdit* e : {RVMRepayment, RV1, RV1Percent, RV2, RVMR}) {
-        ShowResult(e, QString());
-    }
+    amount_->setFocus();
+    clearResults();
     const auto result = CalculateResidualValue(texts(), context_.regional);
     if (!result) {
         context_.dialogs.showMessage(window(), result.failure());
@@ -224,32 +207,29 @@ bool ResidualValuePage::calculate() {
     }
     const Regional& regional = context_.regional;
     setCaptions(result->captions);
-    ShowResult(RVMRepayment, Q(FormatMoney(regional, result->noResidualRepayment)));
+    ShowResult(noResidualRepayment_, Q(FormatMoney(regional, result->noResidualRepayment)));
     if (result->refusal) {
         context_.dialogs.showMessage(window(), *result->refusal);
         return false;
     }
     if (result->residual) {
-        ShowResult(RV1, Q(FormatMoney(regional, *result->residual)));
-        ShowResult(RV1Percent, Q(*result->residualPercentText));
+        ShowResult(residual_, Q(FormatMoney(regional, *result->residual)));
+        ShowResult(residualPercent_, Q(*result->residualPercentText));
     }
     if (result->repaymentForResidual) {
-        ShowResult(RVMR, Q(FormatMoney(regional, *result->repaymentForResidual)));
-        ShowResult(RV2, Q(FormatMoney(regional, *result->residualMoney)));
+        ShowResult(repaymentForResidual_, Q(FormatMoney(regional, *result->repaymentForResidual)));
+        ShowResult(chosenResidual_, Q(FormatMoney(regional, *result->residualMoney)));
     }
     return true;
 }
 
 ReportJob ResidualValuePage::reportJob() const {
     const auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
-    const report::ResidualValueReport shown{report::ReportLoan(texts()),
-                                            text(RVMRepayment),
-                                            text(RVResValue),
-                                            text(RV1),
-                                            text(RV1Percent),
-                                            text(RV2Percent),
-                                            text(RV2),
-                                            text(RVMR)};
+    const report::ResidualValueReport shown{
+        report::ReportLoan(texts()), text(noResidualRepayment_),
+        text(proposedRepayment_),    text(residual_),
+        text(residualPercent_),      text(chosenPercent_),
+        text(chosenResidual_),       text(repaymentForResidual_)};
     const Regional& regional = context_.regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintResidualValue(device, shown, regional);

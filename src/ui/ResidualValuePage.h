@@ -10,6 +10,7 @@
 #include "platform/PrinterDevice.h"
 #include "storage/SavingLoading.h"
 #include "ui/CaptionPanel.h"
+#include "ui/ReportPrinting.h"
 #include "ui/UiContext.h"
 
 class QComboBox;
@@ -35,37 +36,38 @@ class ResidualValuePage : public QWidget {
     // the repayment frequency's change is left to the caller.
     void clear();
 
-    void RVPaymentChange();
-    // Calculate, and for Print the calculation before printing.
-    void BitBtn3Click();
+    // The captions and the part-year field follow the repayment frequency; a
+    // change empties the results, which were worked out for the old one.
+    void applyRepaymentFrequency();
 
   private:
-    QLineEdit* RVAmount;
-    QLineEdit* RVInterest;
-    QLineEdit* RVPeriod;
-    QLineEdit* RVPartYear;
-    QLabel* Label90;  // the part-year unit
-    QComboBox* RVPayment;
-    QComboBox* RVCompounded;
-    QPushButton* BitBtn3;  // Calculate
-    QPushButton* PrintRVDetailsBtn;
-    QPushButton* PreviewRVDetailsBtn;  // Print Preview
-    CaptionPanel* Panel9;              // "Monthly Repayment with no Residual Value" and its result
-    QLineEdit* RVMRepayment;           // the repayment with no residual value
-    QLabel* Label23;                   // "Proposed Monthly Repayment of"
-    QLineEdit* RVResValue;             // the proposed repayment
-    QLineEdit* RV1;                    // the residual it leaves
-    QLineEdit* RV1Percent;             // the same in percent
-    QLineEdit* RV2Percent;             // the chosen residual in percent
-    QLineEdit* RV2;                    // the chosen residual in money
-    QLabel* Label29;                   // "and requires a Monthly Repayment of"
-    QLineEdit* RVMR;                   // the repayment that leaves it
     ResidualTexts texts() const;
-    // Calculate's work; false when a check or the proposed repayment was refused.
+    // Calculate; false when a check or the proposed repayment was refused.
     bool calculate();
     // The residual value report of the page as it stands.
     ReportJob reportJob() const;
     void setCaptions(const ResidualCaptions& captions);
+    void clearResults();
+
+    // Each control is created with its given name (in quotes).
+    QLineEdit* amount_;                // "RVAmount"
+    QLineEdit* rate_;                  // "RVInterest"
+    QLineEdit* years_;                 // "RVPeriod"
+    QLineEdit* partYear_;              // "RVPartYear"
+    QLabel* partYearUnit_;             // "Label90"
+    QComboBox* repaymentList_;         // "RVPayment"
+    QComboBox* compoundingList_;       // "RVCompounded"
+    CalculateAndPrint actions_;        // "BitBtn3", "PrintRVDetailsBtn", "PreviewRVDetailsBtn"
+    CaptionPanel* noResidualPanel_;    // "Panel9": "Monthly Repayment with no Residual Value" ...
+    QLineEdit* noResidualRepayment_;   // "RVMRepayment"
+    QLabel* proposedCaption_;          // "Label23": "Proposed Monthly Repayment of"
+    QLineEdit* proposedRepayment_;     // "RVResValue"
+    QLineEdit* residual_;              // "RV1": the residual the proposed repayment leaves
+    QLineEdit* residualPercent_;       // "RV1Percent": the same in percent
+    QLineEdit* chosenPercent_;         // "RV2Percent": the chosen residual in percent
+    QLineEdit* chosenResidual_;        // "RV2": the same in money
+    QLabel* requiredCaption_;          // "Label29": "and requires a Monthly Repayment of"
+    QLineEdit* repaymentForResidual_;  // "RVMR": the repayment that leaves it
 
     UiContext context_;
 };

@@ -4,34 +4,32 @@
 
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QApplication>
-#include <QLabel>
 #include <QPalette>
+#include <QStringList>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "calc/AdditionalPayments.h"
 #include "calc/LoanSchedule.h"
 #include "calc/Regional.h"
+#include "calc/TableCells.h"
+#include "ui/TableModel.h"
 #include "ui/UiContext.h"
 
 namespace corbel::ui {
 
 // A table the program shows, one computed row a line, for a view: the cells come
 // from the table's column definition and are formatted only when shown or
-// printed, so the longest schedule costs nothing until looked at.
+// printed, so the longest schedule costs nothing until looked at. The window
+// gives the headings, which follow the repayment frequency.
 template <typename Row>
-class RowsTableModel : public QAbstractTableModel {
+class RowsTableModel : public TableModel {
   public:
-    using CellText = std::string (*)(const Row& row, int column, const Regional& regional);
-
-    RowsTableModel(const Regional& regional, int columns, CellText cellText,
+    RowsTableModel(const Regional& regional, std::span<const TableColumn<Row>> columns,
                    QObject* parent = nullptr)
-        : QAbstractTableModel(parent),
-          regional_(regional),
-          columns_(columns),
-          cellText_(cellText) {}
+        : TableModel(parent), regional_(regional), columns_(columns) {}
 
     void setRows(std::vector<Row> rows) {
         beginResetModel();
@@ -39,28 +37,39 @@ class RowsTableModel : public QAbstractTableModel {
         endResetModel();
     }
     const std::vector<Row>& rows() const { return rows_; }
-
-    // The column headings a screen reader announces a cell with: the texts of
-    // the panels the window shows above the grid, whatever they come to say.
-    void setHeadingPanels(std::vector<const QLabel*> panels) { panels_ = std::move(panels); }
+    // The column headings, one a column.
+    void setHeadings(QStringList headings) {
+        headings_ = std::move(headings);
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    }
 
     // The text of a cell as the grid shows it.
     QString cellText(int row, int column) const {
-        return Q(cellText_(rows_.at(static_cast<std::size_t>(row)), column, regional_));
+        const TableColumn<Row>& shown = columns_[static_cast<std::size_t>(column)];
+        return Q(
+            CellText(shown.value(rows_.at(static_cast<std::size_t>(row))), shown.form, regional_));
+    }
+
+    PlainRows plainRows() const override {
+        std::vector<std::string> headings;
+        for (const QString& heading : headings_) {
+            headings.push_back(heading.toStdString());
+        }
+        return ColumnPlainRows(rows_, columns_, headings);
     }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(rows_.size());
     }
     int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : columns_;
+        return parent.isValid() ? 0 : static_cast<int>(columns_.size());
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-            static_cast<std::size_t>(section) < panels_.size()) {
-            return panels_[static_cast<std::size_t>(section)]->text().simplified();
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole &&
+            section < headings_.size()) {
+            return headings_[section];
         }
-        return QAbstractTableModel::headerData(section, orientation, role);
+        return TableModel::headerData(section, orientation, role);
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid()) {
@@ -82,9 +91,8 @@ class RowsTableModel : public QAbstractTableModel {
 
   private:
     const Regional& regional_;
-    int columns_;
-    CellText cellText_;
-    std::vector<const QLabel*> panels_;
+    std::span<const TableColumn<Row>> columns_;
+    QStringList headings_;
     std::vector<Row> rows_;
 };
 

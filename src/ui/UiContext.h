@@ -48,9 +48,9 @@ inline constexpr int WhatIf = 8;
 
 // State shared across the windows for the whole run, owned by the main window.
 struct SharedState {
-    bool LoanSaved = true;  // the Loan page inputs have no unsaved change
+    bool loanSaved = true;  // the Loan page inputs have no unsaved change
     AmortisationSummary summary;
-    QString CurrentFileName;
+    QString currentFileName;
 };
 
 // What the secondary windows read from the Loan page each time they calculate:

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "calc/Version.h"
 #include "ui/Controls.h"
 #include "ui/LoanPage.h"
 #include "ui/Palette.h"
@@ -33,121 +34,107 @@ constexpr WhatIfField AllFields[] = {WhatIfField::Principal, WhatIfField::Intere
 
 WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
-    WhatIfHeading = Named(new QLabel("Loan What If?", this), "WhatIfHeading");
-    MakeHeading(WhatIfHeading, 4);
-    WhatIfHelpLabel =
-        Named(new QLabel("Calculate any of the four Loan variables. Select the variable "
-                         "to be calculated on the right, and enter the values for the "
-                         "other three variables.",
-                         this),
-              "WhatIfHelpLabel");
-    WhatIfHelpLabel->setWordWrap(true);
+    auto* heading = Named(new QLabel("Loan What If?", this), "WhatIfHeading");
+    MakeHeading(heading, 4);
+    auto* guide = Named(new QLabel("Calculate any of the four Loan variables. Select the variable "
+                                   "to be calculated on the right, and enter the values for the "
+                                   "other three variables.",
+                                   this),
+                        "WhatIfHelpLabel");
+    guide->setWordWrap(true);
 
-    WhatIfAmountLabel = Named(new QLabel("Loan Amount", this), "WhatIfAmountLabel");
-    WIPrincipal = InputField("WIPrincipal", 0, 16, this);
-    WIInterest = InputField("WIInterest", 8, 16, this);
-    WIPeriods = InputField("WIPeriods", 0, 5, this);
-    WIPartYear = InputField("WIPartYear", 3, 5, this);
-    WIMonthsLabel = Named(new QLabel("Months", this), "WIMonthsLabel");
-    ReservePartYearRoom(WIPartYear, WIMonthsLabel);
-    WIRepay = InputField("WIRepay", 0, 16, this);
+    auto* amountCaption = Named(new QLabel("Loan Amount", this), "WhatIfAmountLabel");
+    amount_ = InputField("WIPrincipal", field::SolvedMoney, this);
+    rate_ = InputField("WIInterest", field::SolvedRate, this);
+    years_ = InputField("WIPeriods", field::SolvedYears, this);
+    partYear_ = InputField("WIPartYear", field::SolvedPartYear, this);
+    partYearUnit_ = Named(new QLabel("Months", this), "WIMonthsLabel");
+    ReservePartYearRoom(partYear_, partYearUnit_);
+    repaymentAmount_ = InputField("WIRepay", field::SolvedMoney, this);
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0, WhatIfAmountLabel, {WIPrincipal});
-    AddRow(fields, 1, Named(new QLabel("Interest Rate", this), "Label36"), {WIInterest});
+    AddRow(fields, 0, amountCaption, {amount_});
+    AddRow(fields, 1, Named(new QLabel("Interest Rate", this), "Label36"), {rate_});
     AddRow(fields, 2, Named(new QLabel("Periods", this), "Label37"),
-           {WIPeriods, Named(new QLabel("Year(s)", this), "Label39"), WIPartYear, WIMonthsLabel});
-    AddRow(fields, 3, Named(new QLabel("Repayment", this), "Label40"), {WIRepay});
+           {years_, Named(new QLabel("Year(s)", this), "Label39"), partYear_, partYearUnit_});
+    AddRow(fields, 3, Named(new QLabel("Repayment", this), "Label40"), {repaymentAmount_});
 
-    auto* payment = Named(new QGroupBox("Payment", this), "WIPaymentGroup");
-    WIPayment = Named(new QComboBox(payment), "WIPayment");
-    FillFrequencyList(WIPayment);
-    WIArrearsRB = Named(new QRadioButton("In Arrears", payment), "WIArrearsRB");
-    WIAdvanceRB = Named(new QRadioButton("In Advance", payment), "WIAdvanceRB");
-    WIArrearsRB->setChecked(true);
-    auto* paymentLayout = new QVBoxLayout(payment);
-    paymentLayout->addWidget(WIPayment);
-    paymentLayout->addWidget(WIArrearsRB);
-    paymentLayout->addWidget(WIAdvanceRB);
+    choices_ = MakeLoanChoices({"WIPaymentGroup", "Payment", "WIPayment", "WIArrearsRB",
+                                "WIAdvanceRB", "WICompoundedGroup", "WICompounded"},
+                               this);
 
-    auto* compounded = Named(new QGroupBox("Interest Compounded", this), "WICompoundedGroup");
-    WICompounded = Named(new QComboBox(compounded), "WICompounded");
-    FillFrequencyList(WICompounded);
-    (new QVBoxLayout(compounded))->addWidget(WICompounded);
-
-    auto* calculate = Named(new QGroupBox("Calculate", this), "WICalculateGroup");
-    PaymentRB = Named(new QRadioButton("Payment", calculate), "PaymentRB");
-    AmountRB = Named(new QRadioButton("Amount", calculate), "AmountRB");
-    PeriodRB = Named(new QRadioButton("Periods", calculate), "PeriodRB");
-    InterestRB = Named(new QRadioButton("Interest", calculate), "InterestRB");
-    AmountRB->setChecked(true);
-    auto* calculateLayout = new QHBoxLayout(calculate);
-    for (QRadioButton* rb : {PaymentRB, AmountRB, PeriodRB, InterestRB}) {
-        calculateLayout->addWidget(rb);
+    auto* solveGroup = Named(new QGroupBox("Calculate", this), "WICalculateGroup");
+    solvePayment_ = Named(new QRadioButton("Payment", solveGroup), "PaymentRB");
+    solveAmount_ = Named(new QRadioButton("Amount", solveGroup), "AmountRB");
+    solvePeriods_ = Named(new QRadioButton("Periods", solveGroup), "PeriodRB");
+    solveRate_ = Named(new QRadioButton("Interest", solveGroup), "InterestRB");
+    solveAmount_->setChecked(true);
+    auto* calculateLayout = new QHBoxLayout(solveGroup);
+    for (QRadioButton* choice : {solvePayment_, solveAmount_, solvePeriods_, solveRate_}) {
+        calculateLayout->addWidget(choice);
         // Runs when the choice changes, not when the chosen button is clicked again.
-        connect(rb, &QRadioButton::toggled, this, [this](bool checked) {
+        connect(choice, &QRadioButton::toggled, this, [this](bool checked) {
             if (checked) {
-                AmountRBClick();
+                markFieldToSolve();
             }
         });
     }
 
-    SpeedButton4 = Named(new QPushButton("Calculate", this), "SpeedButton4");
-    TransferBtn = Named(new QPushButton("Transfer to Corbelwright", this), "TransferBtn");
-    BitBtn14 = PictureButton("BitBtn14", Picture::Help, "Help on the What If? page", this);
+    calculateButton_ = Named(new QPushButton("Calculate", this), "SpeedButton4");
+    transferButton_ = Named(new QPushButton("Transfer to " + Q(ProgramName), this), "TransferBtn");
+    helpButton_ = PictureButton("BitBtn14", Picture::Help, "Help on the What If? page", this);
 
-    auto* options = new QVBoxLayout;
-    options->addWidget(payment);
-    options->addWidget(compounded);
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
-    left->addWidget(calculate);
+    left->addWidget(solveGroup);
     left->addStretch(1);
     auto* middle = new QHBoxLayout;
     middle->addLayout(left, 1);
-    middle->addLayout(options);
+    middle->addLayout(choices_.groups);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(SpeedButton4);
-    buttons->addWidget(TransferBtn);
+    buttons->addWidget(calculateButton_);
+    buttons->addWidget(transferButton_);
     buttons->addStretch(1);
-    buttons->addWidget(BitBtn14);
+    buttons->addWidget(helpButton_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(WhatIfHeading);
-    layout->addWidget(WhatIfHelpLabel);
+    layout->addWidget(heading);
+    layout->addWidget(guide);
     layout->addLayout(middle);
     layout->addLayout(buttons);
     layout->addStretch(1);
 
-    ChainTabOrder({WIPrincipal, WIInterest, WIPeriods, WIPartYear, WIRepay, WIPayment, WIArrearsRB,
-                   WIAdvanceRB, WICompounded, PaymentRB, AmountRB, PeriodRB, InterestRB,
-                   SpeedButton4, TransferBtn, BitBtn14});
+    ChainTabOrder({amount_, rate_, years_, partYear_, repaymentAmount_, choices_.repayment,
+                   choices_.inArrears, choices_.inAdvance, choices_.compounding, solvePayment_,
+                   solveAmount_, solvePeriods_, solveRate_, calculateButton_, transferButton_,
+                   helpButton_});
     for (WhatIfField f : AllFields) {
-        connect(field(f), &QLineEdit::returnPressed, SpeedButton4, &QPushButton::click);
+        connect(field(f), &QLineEdit::returnPressed, calculateButton_, &QPushButton::click);
     }
-    connect(WIPayment, &QComboBox::currentIndexChanged, this, &WhatIfPage::WIPaymentChange);
-    connect(SpeedButton4, &QPushButton::clicked, this, &WhatIfPage::SpeedButton4Click);
-    connect(TransferBtn, &QPushButton::clicked, this, &WhatIfPage::transferRequested);
-    connect(BitBtn14, &QToolButton::clicked, this,
+    connect(choices_.repayment, &QComboBox::currentIndexChanged, this,
+            &WhatIfPage::applyRepaymentFrequency);
+    connect(calculateButton_, &QPushButton::clicked, this, &WhatIfPage::solve);
+    connect(transferButton_, &QPushButton::clicked, this, &WhatIfPage::transferRequested);
+    connect(helpButton_, &QToolButton::clicked, this,
             [this] { context_.help.showHelp(topic::WhatIf); });
-    AmountRBClick();
+    markFieldToSolve();
 }
 
 QLineEdit* WhatIfPage::field(WhatIfField which) const {
     switch (which) {
         case WhatIfField::Principal:
-            return WIPrincipal;
+            return amount_;
         case WhatIfField::Interest:
-            return WIInterest;
+            return rate_;
         case WhatIfField::Periods:
-            return WIPeriods;
+            return years_;
         case WhatIfField::PartYear:
-            return WIPartYear;
+            return partYear_;
         case WhatIfField::Repay:
-            return WIRepay;
+            return repaymentAmount_;
     }
-    return WIPrincipal;
+    return amount_;
 }
 
 WhatIfFields WhatIfPage::fields() const {
@@ -158,36 +145,23 @@ WhatIfFields WhatIfPage::fields() const {
     return texts;
 }
 
-void WhatIfPage::relabel(const QString& programName) {
-    WhatIfAmountLabel->setText("Loan Amount");
-    WhatIfHeading->setText("Loan What If?");
-    WhatIfHelpLabel->setText(
-        "Calculate any of the four Loan variables. Select the variable to be calculated on the "
-        "right, and enter the values for the other three variables.");
-    TransferBtn->setText("Transfer to " + programName);
-}
-
 LoanEntry WhatIfPage::loanEntry() const {
-    return {WIPrincipal->text(),
-            WIInterest->text(),
-            WIPeriods->text(),
-            WIPartYear->text(),
-            SelectedFrequency(WIPayment),
-            SelectedFrequency(WICompounded),
-            WIArrearsRB->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
+    const LoanOptions chosen = choices_.options();
+    return {amount_->text(),  rate_->text(),      years_->text(), partYear_->text(),
+            chosen.repayment, chosen.compounding, chosen.timing};
 }
 
 std::array<QRadioButton*, 4> WhatIfPage::solveChoices() const {
-    return {AmountRB, PeriodRB, InterestRB, PaymentRB};
+    return {solveAmount_, solvePeriods_, solveRate_, solvePayment_};
 }
 
 WhatIfInputs WhatIfPage::record() const {
     WhatIfInputs inputs;
-    inputs.amount = WIPrincipal->text().toStdString();
-    inputs.years = WIPeriods->text().toStdString();
-    inputs.partYear = WIPartYear->text().toStdString();
-    inputs.rate = WIInterest->text().toStdString();
-    inputs.repayment = WIRepay->text().toStdString();
+    inputs.amount = amount_->text().toStdString();
+    inputs.years = years_->text().toStdString();
+    inputs.partYear = partYear_->text().toStdString();
+    inputs.rate = rate_->text().toStdString();
+    inputs.repayment = repaymentAmount_->text().toStdString();
     const auto choices = solveChoices();
     for (std::size_t k = 0; k < choices.size(); ++k) {
         if (choices[k]->isChecked()) {
@@ -195,53 +169,53 @@ WhatIfInputs WhatIfPage::record() const {
             break;
         }
     }
-    inputs.repaymentIndex = IndexOf(SelectedFrequency(WIPayment));
-    inputs.timing = WIArrearsRB->isChecked() ? 1 : 2;
-    inputs.compoundingIndex = IndexOf(SelectedFrequency(WICompounded));
+    inputs.repaymentIndex = IndexOf(SelectedFrequency(choices_.repayment));
+    inputs.timing = choices_.inArrears->isChecked() ? 1 : 2;
+    inputs.compoundingIndex = IndexOf(SelectedFrequency(choices_.compounding));
     return inputs;
 }
 
 void WhatIfPage::apply(const WhatIfInputs& inputs) {
-    WIPrincipal->setText(Q(inputs.amount));
-    WIPeriods->setText(Q(inputs.years));
-    WIPartYear->setText(Q(inputs.partYear));
-    WIInterest->setText(Q(inputs.rate));
-    WIRepay->setText(Q(inputs.repayment));
+    amount_->setText(Q(inputs.amount));
+    years_->setText(Q(inputs.years));
+    partYear_->setText(Q(inputs.partYear));
+    rate_->setText(Q(inputs.rate));
+    repaymentAmount_->setText(Q(inputs.repayment));
     const auto choices = solveChoices();
     if (inputs.solveFor >= 1 && inputs.solveFor <= static_cast<int>(choices.size())) {
         choices[static_cast<std::size_t>(inputs.solveFor - 1)]->setChecked(true);
     }
     {
         // The frequency change runs once, below, whether or not the choice moved.
-        const QSignalBlocker blocker(WIPayment);
-        WIPayment->setCurrentIndex(inputs.repaymentIndex);
+        const QSignalBlocker blocker(choices_.repayment);
+        choices_.repayment->setCurrentIndex(inputs.repaymentIndex);
     }
     if (inputs.timing == 1) {
-        WIArrearsRB->setChecked(true);
+        choices_.inArrears->setChecked(true);
     } else if (inputs.timing == 2) {
-        WIAdvanceRB->setChecked(true);
+        choices_.inAdvance->setChecked(true);
     }
-    WICompounded->setCurrentIndex(inputs.compoundingIndex);
+    choices_.compounding->setCurrentIndex(inputs.compoundingIndex);
     // The loaded texts arrive as they stand and in sight, whatever the frequency;
     // the unit keeps its caption until the user changes the frequency.
-    WIPartYear->show();
-    WIMonthsLabel->show();
+    partYear_->show();
+    partYearUnit_->show();
 }
 
 WhatIfVariable WhatIfPage::solving() const {
-    if (PaymentRB->isChecked()) {
+    if (solvePayment_->isChecked()) {
         return WhatIfVariable::Payment;
     }
-    if (PeriodRB->isChecked()) {
+    if (solvePeriods_->isChecked()) {
         return WhatIfVariable::Periods;
     }
-    if (InterestRB->isChecked()) {
+    if (solveRate_->isChecked()) {
         return WhatIfVariable::Interest;
     }
     return WhatIfVariable::Amount;
 }
 
-void WhatIfPage::AmountRBClick() {
+void WhatIfPage::markFieldToSolve() {
     const WhatIfVariable solve = solving();
     for (WhatIfField f : AllFields) {
         QLineEdit* e = field(f);
@@ -255,16 +229,15 @@ void WhatIfPage::AmountRBClick() {
     }
 }
 
-void WhatIfPage::WIPaymentChange() {
-    ShowPartYearFor(SelectedFrequency(WIPayment), WIPartYear, WIMonthsLabel);
+void WhatIfPage::applyRepaymentFrequency() {
+    ShowPartYearFor(SelectedFrequency(choices_.repayment), partYear_, partYearUnit_);
 }
 
-void WhatIfPage::SpeedButton4Click() {
-    WIPrincipal->setFocus();
-    const auto solved = SolveWhatIf(
-        fields(), solving(), SelectedFrequency(WIPayment), SelectedFrequency(WICompounded),
-        WIArrearsRB->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance,
-        context_.regional);
+void WhatIfPage::solve() {
+    amount_->setFocus();
+    const LoanOptions chosen = choices_.options();
+    const auto solved = SolveWhatIf(fields(), solving(), chosen.repayment, chosen.compounding,
+                                    chosen.timing, context_.regional);
     if (!solved) {
         context_.dialogs.showMessage(window(), solved.failure());
         return;

@@ -9,15 +9,9 @@
 
 #include "calc/WhatIf.h"
 #include "storage/SavingLoading.h"
+#include "ui/Controls.h"
 #include "ui/LoanPage.h"
 #include "ui/UiContext.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QToolButton;
 
 namespace corbel::ui {
 
@@ -28,11 +22,8 @@ class WhatIfPage : public QWidget {
   public:
     WhatIfPage(const UiContext& context, QWidget* parent = nullptr);
 
-    WhatIfVariable solving() const;
     // The page's loan, for the transfer to the Loan page.
     LoanEntry loanEntry() const;
-    // The captions that carry the program's name.
-    void relabel(const QString& programName);
     // The page's inputs as a saved loan file carries them.
     WhatIfInputs record() const;
     // Puts saved inputs on the page. A stored choice of the variable to solve
@@ -45,36 +36,34 @@ class WhatIfPage : public QWidget {
   signals:
     void transferRequested();
 
-  public:
-    void AmountRBClick();
-    void WIPaymentChange();
-    void SpeedButton4Click();
-
   private:
-    QLabel* WhatIfHeading;
-    QLabel* WhatIfHelpLabel;
-    QLabel* WhatIfAmountLabel;
-    QLineEdit* WIPrincipal;
-    QLineEdit* WIInterest;
-    QLineEdit* WIPeriods;
-    QLineEdit* WIPartYear;
-    QLabel* WIMonthsLabel;
-    QLineEdit* WIRepay;
-    QComboBox* WIPayment;
-    QRadioButton* WIArrearsRB;
-    QRadioButton* WIAdvanceRB;
-    QComboBox* WICompounded;
-    QRadioButton* PaymentRB;
-    QRadioButton* AmountRB;
-    QRadioButton* PeriodRB;
-    QRadioButton* InterestRB;
-    QPushButton* SpeedButton4;  // Calculate
-    QPushButton* TransferBtn;   // "Transfer to Corbelwright"
-    QToolButton* BitBtn14;      // the help button (topic 8)
+    // The chosen variable's field shows results; the other three take input.
+    void markFieldToSolve();
+    // The part-year field and its unit follow the repayment frequency.
+    void applyRepaymentFrequency();
+    // Calculate: the chosen variable from the other three.
+    void solve();
+    WhatIfVariable solving() const;
     QLineEdit* field(WhatIfField which) const;
     // The "Calculate" choices in the order a saved file numbers them, from 1.
     std::array<QRadioButton*, 4> solveChoices() const;
     WhatIfFields fields() const;
+
+    // Each control is created with its given name (in quotes).
+    QLineEdit* amount_;             // "WIPrincipal"
+    QLineEdit* rate_;               // "WIInterest"
+    QLineEdit* years_;              // "WIPeriods"
+    QLineEdit* partYear_;           // "WIPartYear"
+    QLabel* partYearUnit_;          // "WIMonthsLabel"
+    QLineEdit* repaymentAmount_;    // "WIRepay"
+    LoanChoices choices_;           // "WIPayment", "WIArrearsRB", "WIAdvanceRB", "WICompounded"
+    QRadioButton* solvePayment_;    // "PaymentRB"
+    QRadioButton* solveAmount_;     // "AmountRB"
+    QRadioButton* solvePeriods_;    // "PeriodRB"
+    QRadioButton* solveRate_;       // "InterestRB"
+    QPushButton* calculateButton_;  // "SpeedButton4"
+    QPushButton* transferButton_;   // "TransferBtn"
+    QToolButton* helpButton_;       // "BitBtn14"
 
     UiContext context_;
 };

@@ -13,10 +13,10 @@
 #include <functional>
 
 #include "ProgramUnderTest.h"
-#include "ui/AboutFormUnit.h"
+#include "ui/AboutWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/LoanPage.h"
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 #include "ui/ResidualValuePage.h"
 #include "ui/WhatIfPage.h"
 
@@ -109,7 +109,7 @@ class AccessibleNamesTest : public QObject {
         }
         if (which == "About") {
             button(main(), "AboutBtn")->click();
-            auto* about = main()->findChild<TAboutForm*>();
+            auto* about = main()->findChild<AboutWindow*>();
             if (!about || !QTest::qWaitForWindowExposed(about)) {
                 return false;
             }

@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "ProgramUnderTest.h"
-#include "ui/APGridUnit.h"
 #include "ui/Controls.h"
 #include "ui/LoanPage.h"
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 #include "ui/RowsTableModel.h"
+#include "ui/TermReductionWindow.h"
 
 using namespace corbel;
 using namespace corbel::ui;
@@ -42,7 +42,9 @@ class AdditionalPaymentsTest : public QObject {
     LoanPage* loan() { return p_.window->loanPage(); }
     QWidget* options() { return test::Child(p_.window.get(), "APOPTIONS"); }
     QWidget* specific() { return test::Child(p_.window.get(), "ADDMONTHLYR"); }
-    TAdditionalP* table() { return test::Child<TAdditionalP>(p_.window.get(), "AdditionalP"); }
+    TermReductionWindow* table() {
+        return test::Child<TermReductionWindow>(p_.window.get(), "AdditionalP");
+    }
     QLineEdit* field(QWidget* window, const char* name) {
         return test::Child<QLineEdit>(window, name);
     }

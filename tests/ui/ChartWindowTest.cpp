@@ -23,9 +23,9 @@
 #include <optional>
 
 #include "ProgramUnderTest.h"
+#include "ui/CostChartWindow.h"
 #include "ui/LoanPage.h"
-#include "ui/MainUnit.h"
-#include "ui/MortChartUnit.h"
+#include "ui/MainWindow.h"
 
 using namespace corbel;
 using namespace corbel::ui;
@@ -51,7 +51,7 @@ class ChartWindowTest : public QObject {
     test::ProgramUnderTest p_;
 
     LoanPage* loan() { return p_.window->loanPage(); }
-    TMortChartForm* chart() { return p_.window->chart(); }
+    CostChartWindow* chart() { return p_.window->chart(); }
 
     // A chart window of its own in the given regional format.
     struct Standalone {
@@ -59,7 +59,7 @@ class ChartWindowTest : public QObject {
         LocaleRegional regional;
         test::ScriptedDialogs dialogs;
         test::RecordingHelp help;
-        TMortChartForm form{UiContext{regional, dialogs, help}};
+        CostChartWindow form{UiContext{regional, dialogs, help}};
     };
 
   private slots:
@@ -128,7 +128,7 @@ class ChartWindowTest : public QObject {
         chart()->showBreakdown(1, 2);
         test::Child<QRadioButton>(loan(), "MAdvance")->setChecked(advance);
         test::Child<QRadioButton>(loan(), "MArrears")->setChecked(!advance);
-        const auto* series = chart()->Series1;
+        const auto* series = chart()->series();
         QStringList marksShown;
         QVERIFY(test::OpenWith(p_.window->findChild<QAbstractButton*>(button),
                                [&] { marksShown = Marks(series); }) == chart());
@@ -187,7 +187,7 @@ class ChartWindowTest : public QObject {
         QVERIFY(test::OpenWith(test::Child<QToolButton>(loan(), "BitBtn9")));
         const AmortisationSummary& run = p_.window->state().summary;
         QVERIFY(run.PaymentCount > 0 && run.PaymentCount <= count);
-        QCOMPARE(chart()->Series1->slices()[1]->value(), run.InterestTotal);
+        QCOMPARE(chart()->series()->slices()[1]->value(), run.InterestTotal);
         if (frequency == "FortNightly") {
             QCOMPARE(run.InterestTotal, 1500005.00);
         } else {
@@ -227,7 +227,7 @@ class ChartWindowTest : public QObject {
         p_.typeLoan(amount, years, rate);
         QVERIFY(!test::OpenWith(test::Child<QToolButton>(loan(), "BitBtn9")));
         QCOMPARE(p_.messages(), QStringList({message}));
-        QCOMPARE(chart()->Series1->slices()[1]->value(), 2.0);
+        QCOMPARE(chart()->series()->slices()[1]->value(), 2.0);
     }
 
     void legendAndMarksFollowTheRegionalFormat_data() {
@@ -252,16 +252,16 @@ class ChartWindowTest : public QObject {
         QCOMPARE(chart.form.legendLines(),
                  QList<LegendLine>({{QColor(0, 128, 0), "Principal", principal},
                                     {QColor(255, 0, 0), "Interest", interest}}));
-        QCOMPARE(chart.form.Series1->slices()[1]->label(), mark);
+        QCOMPARE(chart.form.series()->slices()[1]->label(), mark);
     }
 
     void windowAndChartAsStyled() {
-        TMortChartForm* form = chart();
+        CostChartWindow* form = chart();
         QCOMPARE(form->objectName(), QString("MortChartForm"));
         QCOMPARE(form->windowTitle(), QString("Cost Breakdown Graph"));
         QVERIFY(form->isModal());
         QVERIFY(!(form->windowFlags() & Qt::WindowCloseButtonHint));
-        QChart* c = form->MortgageChart->chart();
+        QChart* c = form->chartView()->chart();
         QCOMPARE(c->title(), QString("Cost Breakdown of Loan"));
         QCOMPARE(c->titleBrush().color(), QColor(Qt::white));
         QVERIFY(c->titleFont().bold());
@@ -272,15 +272,15 @@ class ChartWindowTest : public QObject {
         QVERIFY(shade);
         QCOMPARE(shade->stops().front().second, QColor(128, 128, 255));
         QCOMPARE(shade->stops().back().second, QColor(Qt::white));
-        QCOMPARE(form->BitBtn2->text(), QString("OK"));
+        QCOMPARE(form->okButton()->text(), QString("OK"));
 
         p_.typeLoan("100000", "30", "6");
         QRect ok;
         QRect print;
         QRect client;
         test::OpenWith(test::Child<QToolButton>(loan(), "BitBtn9"), [&] {
-            ok = test::PlaceInWindow(form->BitBtn2);
-            print = test::PlaceInWindow(form->BitBtn1);
+            ok = test::PlaceInWindow(form->okButton());
+            print = test::PlaceInWindow(form->printButton());
             client = form->rect();
         });
         QCOMPARE(client.size(), QSize(526, 380));
@@ -293,7 +293,7 @@ class ChartWindowTest : public QObject {
         chart.form.showBreakdown(100000, WorkedInterest);
         chart.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&chart.form));
-        const QImage image = chart.form.MortgageChart->grab().toImage();
+        const QImage image = chart.form.chartView()->grab().toImage();
         QSet<QRgb> colours;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -317,7 +317,7 @@ class ChartWindowTest : public QObject {
         pdf.setPageOrientation(QPageLayout::Portrait);
         chart()->setPrinterSource([&] { return &pdf; });
         chart()->showBreakdown(100000, WorkedInterest);
-        QTest::mouseClick(chart()->BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(chart()->printButton(), Qt::LeftButton);
         QVERIFY(p_.dialogs.shown.empty());
         QCOMPARE(pdf.pageLayout().orientation(), QPageLayout::Portrait);
 
@@ -355,7 +355,7 @@ class ChartWindowTest : public QObject {
     // after the chart has drawn and put its orientation back.
     void previewShowsTheLandscapePage() {
         QtDialogs dialogs;
-        TMortChartForm form({p_.regional, dialogs, p_.help});
+        CostChartWindow form({p_.regional, dialogs, p_.help});
         form.showBreakdown(100000, WorkedInterest);
         std::optional<QPageLayout::Orientation> shown;
         int pages = 0;
@@ -390,9 +390,9 @@ class ChartWindowTest : public QObject {
         bool openAfterMessage = false;
         bool openAfterOk = true;
         QVERIFY(test::OpenWith(test::Child<QToolButton>(loan(), "BitBtn9"), [&] {
-            QTest::mouseClick(chart()->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(chart()->printButton(), Qt::LeftButton);
             openAfterMessage = chart()->isVisible();
-            QTest::mouseClick(chart()->BitBtn2, Qt::LeftButton);
+            QTest::mouseClick(chart()->okButton(), Qt::LeftButton);
             openAfterOk = chart()->isVisible();
         }));
         QCOMPARE(p_.messages(), QStringList({message}));

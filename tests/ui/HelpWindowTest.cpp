@@ -16,7 +16,7 @@
 #include "ScriptedDialogs.h"
 #include "platform/LocaleRegional.h"
 #include "ui/HelpWindow.h"
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 
 using corbel::ui::HelpWindow;
 
@@ -137,8 +137,8 @@ class HelpWindowTest : public QObject {
         corbel::test::ScriptedDialogs dialogs;
         HelpWindow help(CW_HELP_FILE);
         corbel::test::MemorySettings settings;
-        corbel::ui::TMORTLOAN window({regional, dialogs, help}, QString("/nowhere"), settings);
-        window.state().LoanSaved = true;
+        corbel::ui::MainWindow window({regional, dialogs, help}, QString("/nowhere"), settings);
+        window.state().loanSaved = true;
         window.show();
         help.showHelp(0);
         QTimer::singleShot(0, &window, [&] { window.close(); });

@@ -19,9 +19,9 @@
 
 #include "ProgramUnderTest.h"
 #include "platform/LocaleRegional.h"
-#include "ui/AboutFormUnit.h"
+#include "ui/AboutWindow.h"
 #include "ui/CaptionPanel.h"
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 
 using namespace corbel;
 using namespace corbel::ui;
@@ -75,7 +75,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!find<QComboBox>("MPayment")->isEditable());
         QVERIFY(find<QRadioButton>("MArrears")->isChecked());
         // The frequency change at start-up leaves the loan unsaved.
-        QVERIFY(!p_.window->state().LoanSaved);
+        QVERIFY(!p_.window->state().loanSaved);
         QVERIFY(!find<QCheckBox>("TrasferValuesCheckBox")->isVisible());
         QVERIFY(p_.window->minimumSize() == p_.window->maximumSize());
         QVERIFY(p_.window->centralWidget()->width() >= 525 &&
@@ -462,15 +462,15 @@ class MainWindowTest : public QObject {
     }
 
     void inputChangesMarkTheLoanUnsaved() {
-        p_.window->state().LoanSaved = true;
+        p_.window->state().loanSaved = true;
         type("IRate", "5");
-        QVERIFY(!p_.window->state().LoanSaved);
-        p_.window->state().LoanSaved = true;
+        QVERIFY(!p_.window->state().loanSaved);
+        p_.window->state().loanSaved = true;
         choose("MCompounded", "Daily");
-        QVERIFY(!p_.window->state().LoanSaved);
-        p_.window->state().LoanSaved = true;
+        QVERIFY(!p_.window->state().loanSaved);
+        p_.window->state().loanSaved = true;
         QTest::mouseClick(find<QRadioButton>("MAdvance"), Qt::LeftButton);
-        QVERIFY(!p_.window->state().LoanSaved);
+        QVERIFY(!p_.window->state().loanSaved);
     }
 
     void helpAndAbout() {
@@ -480,7 +480,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(p_.help.topics, std::vector<int>({2, 0, 0}));
 
         find<QAction>("About1")->trigger();
-        auto* about = p_.window->findChild<TAboutForm*>();
+        auto* about = p_.window->findChild<AboutWindow*>();
         QVERIFY(about->isVisible());
         QVERIFY(!about->isModal());
         QCOMPARE(about->windowTitle(), QString("About Harrowmede"));

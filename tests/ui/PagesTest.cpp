@@ -15,7 +15,7 @@
 #include "platform/LocaleRegional.h"
 #include "ui/CaptionPanel.h"
 #include "ui/LoanPage.h"
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 #include "ui/ResidualValuePage.h"
 #include "ui/WhatIfPage.h"
 
@@ -188,7 +188,7 @@ class PagesTest : public QObject {
         test::Choose(test::Child<QComboBox>(whatIf(), "WICompounded"), "Daily");
         QTest::mouseClick(test::Child<QRadioButton>(whatIf(), "WIAdvanceRB"), Qt::LeftButton);
         test::Child<QLineEdit>(whatIf(), "WIPrincipal")->setText("250000");
-        p_.window->state().LoanSaved = true;
+        p_.window->state().loanSaved = true;
         QTest::mouseClick(test::Child<QPushButton>(whatIf(), "TransferBtn"), Qt::LeftButton);
         QCOMPARE(test::Child<QLineEdit>(loan, "MAmount")->text(), QString("250000"));
         QCOMPARE(test::Child<QLineEdit>(loan, "Period")->text(), QString("20"));
@@ -203,7 +203,7 @@ class PagesTest : public QObject {
         QVERIFY(test::Child<QLineEdit>(loan, "MonthlyRepayment")
                     ->text()
                     .isEmpty());  // the repayment is not copied
-        QVERIFY(!p_.window->state().LoanSaved);
+        QVERIFY(!p_.window->state().loanSaved);
         QCOMPARE(p_.window->findChild<QTabWidget*>("PageControl1")->currentWidget(), loan);
     }
 
@@ -390,12 +390,12 @@ class PagesTest : public QObject {
     }
 
     void otherPagesLeaveTheLoanSaved() {
-        p_.window->state().LoanSaved = true;
+        p_.window->state().loanSaved = true;
         test::Retype(test::Child<QLineEdit>(whatIf(), "WIInterest"), "5");
         test::Choose(test::Child<QComboBox>(whatIf(), "WIPayment"), "Daily");
         test::Retype(test::Child<QLineEdit>(residual(), "RVAmount"), "500");
         test::Choose(test::Child<QComboBox>(residual(), "RVPayment"), "Daily");
-        QVERIFY(p_.window->state().LoanSaved);
+        QVERIFY(p_.window->state().loanSaved);
     }
 };
 

@@ -12,9 +12,9 @@
 #include <QTest>
 
 #include "ProgramUnderTest.h"
-#include "ui/APGridUnit.h"
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 #include "ui/ResidualValuePage.h"
+#include "ui/TermReductionWindow.h"
 
 using namespace corbel;
 using namespace corbel::ui;
@@ -55,8 +55,8 @@ class PrintingTest : public QObject {
             }));
         } else {
             p_.typeLoan("1000", "2", "12");
-            auto* table = test::Child<TAdditionalP>(p_.window.get(), "AdditionalP");
-            table->setLoan(loan->loanEntry());
+            auto* table = test::Child<TermReductionWindow>(p_.window.get(), "AdditionalP");
+            table->copyLoan(loan->loanEntry());
             press(table, preview ? "PreviewBtn" : "BitBtn1");
         }
     }

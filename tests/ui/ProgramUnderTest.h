@@ -19,7 +19,7 @@
 #include "ScriptedDialogs.h"
 #include "platform/LocaleRegional.h"
 #include "ui/LoanPage.h"
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 
 namespace corbel::test {
 
@@ -96,7 +96,7 @@ struct ProgramUnderTest {
     ScriptedDialogs dialogs;
     RecordingHelp help;
     MemorySettings settings;
-    std::unique_ptr<ui::TMORTLOAN> window;
+    std::unique_ptr<ui::MainWindow> window;
 
     // A fresh, shown main window started with `arguments` (bytes, as the
     // system passes them) and the settings as they stand; false when it never
@@ -104,8 +104,8 @@ struct ProgramUnderTest {
     bool start(const std::vector<std::string>& arguments) {
         dialogs = {};
         help.topics.clear();
-        window = std::make_unique<ui::TMORTLOAN>(ui::UiContext{regional, dialogs, help},
-                                                 QString("/nowhere"), settings, arguments);
+        window = std::make_unique<ui::MainWindow>(ui::UiContext{regional, dialogs, help},
+                                                  QString("/nowhere"), settings, arguments);
         window->show();
         return QTest::qWaitForWindowExposed(window.get());
     }

@@ -21,8 +21,8 @@
 
 #include "ProgramUnderTest.h"
 #include "ui/CaptionPanel.h"
-#include "ui/MSCHEDULEUnit.h"
-#include "ui/MainUnit.h"
+#include "ui/LoanScheduleWindow.h"
+#include "ui/MainWindow.h"
 
 using namespace corbel;
 
@@ -116,8 +116,8 @@ class SavedFilesTest : public QObject {
         return shown;
     }
 
-    bool saved() const { return p_.window->state().LoanSaved; }
-    QString current() const { return p_.window->state().CurrentFileName; }
+    bool saved() const { return p_.window->state().loanSaved; }
+    QString current() const { return p_.window->state().currentFileName; }
     QString title() const { return p_.window->windowTitle(); }
     QStringList messages() const { return p_.messages(); }
 

@@ -24,10 +24,10 @@
 #include "ProgramUnderTest.h"
 #include "platform/LocaleRegional.h"
 #include "ui/GridModel.h"
+#include "ui/LoanGridWindow.h"
 #include "ui/LoanPage.h"
-#include "ui/MSCHEDULEUnit.h"
-#include "ui/MainUnit.h"
-#include "ui/MortgageGridUnit.h"
+#include "ui/LoanScheduleWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/RowsTableModel.h"
 
 using namespace corbel;
@@ -39,8 +39,8 @@ class TableWindowsTest : public QObject {
     test::ProgramUnderTest p_;
 
     LoanPage* loan() { return p_.window->loanPage(); }
-    TMSCHEDULE* schedule() { return p_.window->schedule(); }
-    TMORTAGEGRID* grid() { return p_.window->grid(); }
+    LoanScheduleWindow* schedule() { return p_.window->schedule(); }
+    LoanGridWindow* grid() { return p_.window->grid(); }
 
     QStringList scheduleRow(int row) {
         QStringList cells;
@@ -117,7 +117,7 @@ class TableWindowsTest : public QObject {
         QFETCH(QString, years);
         QFETCH(QString, rate);
         QFETCH(QString, message);
-        schedule()->setLoanTexts("earlier", "earlier", "earlier", "earlier");
+        schedule()->copyLoan({"earlier", "earlier", "earlier", "earlier"});
         p_.typeLoan(amount, years, rate);
         QVERIFY(!test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2")));
         QCOMPARE(messages(), QStringList({message}));

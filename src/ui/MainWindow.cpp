@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/MainUnit.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
@@ -29,21 +28,21 @@
 
 #include "calc/ErrorChecking.h"
 #include "calc/Version.h"
-#include "ui/APGridUnit.h"
-#include "ui/APOptionsUnit.h"
-#include "ui/AboutFormUnit.h"
+#include "ui/AboutWindow.h"
+#include "ui/AdditionalPaymentOptions.h"
 #include "ui/Controls.h"
-#include "ui/ExtraPaymentUnit.h"
+#include "ui/CostChartWindow.h"
+#include "ui/ExtraRepaymentWindow.h"
 #include "ui/FieldAccessibility.h"
 #include "ui/FileWriting.h"
 #include "ui/HeaderBand.h"
+#include "ui/LoanGridWindow.h"
 #include "ui/LoanPage.h"
 #include "ui/LoanSavingsPage.h"
-#include "ui/MSCHEDULEUnit.h"
-#include "ui/MortChartUnit.h"
-#include "ui/MortgageGridUnit.h"
+#include "ui/LoanScheduleWindow.h"
 #include "ui/Pictures.h"
 #include "ui/ResidualValuePage.h"
+#include "ui/TermReductionWindow.h"
 #include "ui/WhatIfPage.h"
 
 namespace corbel::ui {
@@ -54,9 +53,9 @@ constexpr QSize ClientArea(525, 401);
 
 }  // namespace
 
-TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
-                     ProgramSettings& settings, const std::vector<std::string>& arguments,
-                     QWidget* parent)
+MainWindow::MainWindow(const UiContext& context, const QString& fileDialogFolder,
+                       ProgramSettings& settings, const std::vector<std::string>& arguments,
+                       QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       settings_(settings),
@@ -70,61 +69,61 @@ TMORTLOAN::TMORTLOAN(const UiContext& context, const QString& fileDialogFolder,
                    Qt::WindowCloseButtonHint);
     KeepModalWindowsInSight(qApp);
     InstallFieldAccessibility();
-    state_.LoanSaved = true;
+    state_.loanSaved = true;
     createControls();
     createSecondaryWindows();
     reopenLastFile(arguments);
     setup();
 }
 
-QToolButton* TMORTLOAN::toolButton(const char* name, const char* hint, Picture picture) {
+QToolButton* MainWindow::toolButton(const char* name, const char* hint, Picture picture) {
     QToolButton* button = PictureButton(name, picture, hint, header_->toolBar());
     button->setAutoRaise(true);
     header_->toolBar()->addWidget(button);
     return button;
 }
 
-void TMORTLOAN::createToolBar() {
-    LoadBtn = toolButton("LoadBtn", "Load File", Picture::Open);
-    SaveBtn = toolButton("SaveBtn", "Save File", Picture::Save);
+void MainWindow::createToolBar() {
+    loadButton_ = toolButton("LoadBtn", "Load File", Picture::Open);
+    saveButton_ = toolButton("SaveBtn", "Save File", Picture::Save);
     header_->toolBar()->addSeparator();
-    BitBtn7 = toolButton("BitBtn7", "View the Loan Grid", Picture::Grid);
-    BitBtn5 = toolButton("BitBtn5", "View the Loan Schedule", Picture::Schedule);
-    BitBtn11 = toolButton("BitBtn11", "See the effect of additional payments on your Loan",
-                          Picture::Additional);
-    BitBtn2 = toolButton("BitBtn2", "View a  graph of your Loan", Picture::Chart);
+    gridButton_ = toolButton("BitBtn7", "View the Loan Grid", Picture::Grid);
+    scheduleButton_ = toolButton("BitBtn5", "View the Loan Schedule", Picture::Schedule);
+    additionalPaymentsButton_ = toolButton(
+        "BitBtn11", "See the effect of additional payments on your Loan", Picture::Additional);
+    chartButton_ = toolButton("BitBtn2", "View a  graph of your Loan", Picture::Chart);
     header_->toolBar()->addSeparator();
-    AboutBtn = toolButton("AboutBtn", "About", Picture::About);
-    HelpBtn = toolButton("HelpBtn", "Help", Picture::Help);
-    ExitBtn = toolButton("ExitBtn", "Quit", Picture::Quit);
-    ExitBtn->setText("Quit");
-    ExitBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QPalette palette = ExitBtn->palette();
+    aboutButton_ = toolButton("AboutBtn", "About", Picture::About);
+    helpButton_ = toolButton("HelpBtn", "Help", Picture::Help);
+    quitButton_ = toolButton("ExitBtn", "Quit", Picture::Quit);
+    quitButton_->setText("Quit");
+    quitButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QPalette palette = quitButton_->palette();
     palette.setColor(QPalette::ButtonText, Qt::white);
-    ExitBtn->setPalette(palette);
+    quitButton_->setPalette(palette);
 
     // The tool-bar table buttons click the Loan page's own buttons.
     const std::pair<QToolButton*, LoanPage::Opener> openers[] = {
-        {BitBtn7, LoanPage::Opener::Grid},
-        {BitBtn5, LoanPage::Opener::Schedule},
-        {BitBtn11, LoanPage::Opener::AdditionalPayments},
-        {BitBtn2, LoanPage::Opener::Chart}};
+        {gridButton_, LoanPage::Opener::Grid},
+        {scheduleButton_, LoanPage::Opener::Schedule},
+        {additionalPaymentsButton_, LoanPage::Opener::AdditionalPayments},
+        {chartButton_, LoanPage::Opener::Chart}};
     for (const auto& [button, opener] : openers) {
         connect(button, &QToolButton::clicked, loan_,
                 [this, opener = opener] { loan_->click(opener); });
     }
-    connect(AboutBtn, &QToolButton::clicked, this, [this] {
+    connect(aboutButton_, &QToolButton::clicked, this, [this] {
         about_->show();
         about_->raise();
     });
-    connect(HelpBtn, &QToolButton::clicked, this,
+    connect(helpButton_, &QToolButton::clicked, this,
             [this] { context_.help.showHelp(topic::Contents); });
-    connect(ExitBtn, &QToolButton::clicked, this, &QWidget::close);
-    connect(LoadBtn, &QToolButton::clicked, this, &TMORTLOAN::LoadBtnClick);
-    connect(SaveBtn, &QToolButton::clicked, this, &TMORTLOAN::SaveBtnClick);
+    connect(quitButton_, &QToolButton::clicked, this, &QWidget::close);
+    connect(loadButton_, &QToolButton::clicked, this, &MainWindow::loadWithDialog);
+    connect(saveButton_, &QToolButton::clicked, this, &MainWindow::saveWithDialog);
 }
 
-void TMORTLOAN::createMenu() {
+void MainWindow::createMenu() {
     auto entry = [](QMenu* menu, const char* caption, const char* name, QToolButton* button) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
@@ -132,18 +131,18 @@ void TMORTLOAN::createMenu() {
     };
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("File1");
-    entry(file, "&Open File", "OpenFile1", LoadBtn);
-    entry(file, "&Save File", "SaveFile1", SaveBtn);
+    entry(file, "&Open File", "OpenFile1", loadButton_);
+    entry(file, "&Save File", "SaveFile1", saveButton_);
     file->addSeparator();
-    entry(file, "&Exit", "Exit1", ExitBtn);
+    entry(file, "&Exit", "Exit1", quitButton_);
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help1");
-    entry(help, "&Contents", "Contents1", HelpBtn);
+    entry(help, "&Contents", "Contents1", helpButton_);
     help->addSeparator();
-    entry(help, "&About", "About1", AboutBtn);
+    entry(help, "&About", "About1", aboutButton_);
 }
 
-void TMORTLOAN::createControls() {
+void MainWindow::createControls() {
     auto* central = new QWidget(this);
     central->setObjectName("ClientArea");
     header_ = new HeaderBand(central);
@@ -153,112 +152,98 @@ void TMORTLOAN::createControls() {
     // box or open the page.
     auto* neverShown = new QWidget(this, Qt::Window);
     neverShown->setObjectName("NeverShown");
-    TrasferValuesCheckBox = new QCheckBox("Transfer Values to Mortgage Savings", neverShown);
-    TrasferValuesCheckBox->setObjectName("TrasferValuesCheckBox");
+    transferValues_ = new QCheckBox("Transfer Values to Mortgage Savings", neverShown);
+    transferValues_->setObjectName("TrasferValuesCheckBox");
 
-    PageControl1 = new QTabWidget(central);
-    PageControl1->setObjectName("PageControl1");
-    loan_ = new LoanPage(context_, state_, PageControl1);
+    pages_ = new QTabWidget(central);
+    pages_->setObjectName("PageControl1");
+    loan_ = new LoanPage(context_, state_, pages_);
     loan_->setObjectName("TabSheet1");
-    whatIf_ = new WhatIfPage(context_, PageControl1);
+    whatIf_ = new WhatIfPage(context_, pages_);
     whatIf_->setObjectName("TabSheet4");
     savings_ = new LoanSavingsPage(context_, state_, neverShown);
     savings_->setObjectName("MortgageSavingsTab");
-    residual_ = new ResidualValuePage(context_, PageControl1);
+    residual_ = new ResidualValuePage(context_, pages_);
     residual_->setObjectName("ResidualValueTab");
-    PageControl1->addTab(loan_, "Loan");
-    PageControl1->addTab(whatIf_, "What If?");
-    PageControl1->addTab(residual_, "Residual Value");
+    pages_->addTab(loan_, "Loan");
+    pages_->addTab(whatIf_, "What If?");
+    pages_->addTab(residual_, "Residual Value");
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(header_);
-    layout->addWidget(PageControl1, 1);
+    layout->addWidget(pages_, 1);
     central->setMinimumSize(ClientArea);
     setCentralWidget(central);
 
     createToolBar();
     createMenu();
-    connect(PageControl1, &QTabWidget::currentChanged, this, &TMORTLOAN::PageControl1Change);
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::followPage);
     connect(loan_, &LoanPage::openRequested, this, [this](LoanPage::Opener opener) {
         switch (opener) {
             case LoanPage::Opener::Grid:
-                return MortgageGridBtnClick();
+                return openLoanGrid();
             case LoanPage::Opener::Schedule:
-                return SpeedButton2Click();
+                return openLoanSchedule();
             case LoanPage::Opener::Chart:
-                return BitBtn9Click();
+                return openCostChart();
             case LoanPage::Opener::AdditionalPayments:
-                return SpeedButton3Click();
+                return openPaymentOptions();
         }
     });
-    connect(whatIf_, &WhatIfPage::transferRequested, this, &TMORTLOAN::TransferBtnClick);
+    connect(whatIf_, &WhatIfPage::transferRequested, this, &MainWindow::takeWhatIfLoan);
     connect(loan_, &LoanPage::partYearShown, this,
             [this](bool shown) { schedule_->setPartYearVisible(shown); });
 }
 
-void TMORTLOAN::createSecondaryWindows() {
+void MainWindow::createSecondaryWindows() {
     // Created once each, in this order, and kept hidden until an action opens them.
     const LoanOptionsSource options = [this] { return loan_->options(); };
-    grid_ = new TMORTAGEGRID(context_, options, this);
-    schedule_ = new TMSCHEDULE(context_, options, this);
-    apOptions_ = new TAPOPTIONS(this);
-    specific_ = new TADDMONTHLYR(
+    grid_ = new LoanGridWindow(context_, options, this);
+    schedule_ = new LoanScheduleWindow(context_, options, this);
+    paymentOptions_ = new AdditionalPaymentOptions(this);
+    extraRepayment_ = new ExtraRepaymentWindow(
         context_, [this] { return loan_->texts(); }, this);
-    additional_ = new TAdditionalP(context_, options, this);
-    connect(apOptions_, &TAPOPTIONS::chosen, this, &TMORTLOAN::openAdditionalPayments);
-    chart_ = new TMortChartForm(context_, this);
-    about_ = new TAboutForm(this);
+    termReduction_ = new TermReductionWindow(context_, options, this);
+    connect(paymentOptions_, &AdditionalPaymentOptions::chosen, this,
+            &MainWindow::openAdditionalPayments);
+    chart_ = new CostChartWindow(context_, this);
+    about_ = new AboutWindow(this);
 }
 
-void TMORTLOAN::relabel() {
-    const QString name = Q(ProgramName);
-    setWindowTitle(name + " " + Q(ProgramVersion));
-    header_->setProgramName(name);
-    PageControl1->setTabText(PageControl1->indexOf(loan_), "Loan");
-    loan_->relabel(name);
-    whatIf_->relabel(name);
-    about_->relabel(name, Q(ProgramVersion));
-    additional_->relabel();
-    apOptions_->relabel();
-    specific_->relabel();
-}
-
-void TMORTLOAN::setup() {
-    PageControl1->setTabVisible(PageControl1->indexOf(residual_), true);
-    TrasferValuesCheckBox->hide();
+void MainWindow::setup() {
+    pages_->setTabVisible(pages_->indexOf(residual_), true);
+    transferValues_->hide();
     openDialog_.filter = "Corbelwright Saved Files (*.CWS)";
     saveDialog_.filter = "Corbelwright File (*.CWS)";
-    // A file opened at start keeps its name in the title, which the relabelling
-    // would otherwise drop: the user sees which file the pages hold.
-    const QString opened = windowTitle();
-    relabel();
-    if (!opened.isEmpty()) {
-        setWindowTitle(opened);
+    // A file opened at start has put its name in the title already.
+    if (windowTitle().isEmpty()) {
+        setWindowTitle(Q(ProgramName) + " " + Q(ProgramVersion));
     }
-    loan_->MPaymentChange();
-    PageControl1->setCurrentWidget(loan_);
+    loan_->applyRepaymentFrequency();
+    pages_->setCurrentWidget(loan_);
     // Fixed size: the given client area, or more where the texts need it.
     adjustSize();
     setFixedSize(sizeHint());
 }
 
-void TMORTLOAN::PageControl1Change(int index) {
-    if (PageControl1->widget(index) == residual_ && TrasferValuesCheckBox->isChecked()) {
+void MainWindow::followPage(int index) {
+    if (pages_->widget(index) == residual_ && transferValues_->isChecked()) {
         const LoanEntry loan = loan_->loanEntry();
         savings_->copyLoan(loan.amount, loan.years, loan.rate);
     }
-    const bool onLoan = PageControl1->widget(index) == loan_;
+    const bool onLoan = pages_->widget(index) == loan_;
     if (!onLoan) {
-        TrasferValuesCheckBox->hide();
+        transferValues_->hide();
     }
-    for (QToolButton* button : {BitBtn7, BitBtn11, BitBtn5, BitBtn2}) {
+    for (QToolButton* button :
+         {gridButton_, additionalPaymentsButton_, scheduleButton_, chartButton_}) {
         button->setEnabled(onLoan);
     }
 }
 
-void TMORTLOAN::MortgageGridBtnClick() {
+void MainWindow::openLoanGrid() {
     loan_->focusAmount();
     // Each field is copied as soon as it has passed its check.
     const LoanReading reading =
@@ -272,7 +257,7 @@ void TMORTLOAN::MortgageGridBtnClick() {
     grid_->exec();
 }
 
-bool TMORTLOAN::checkLoanForTables() {
+bool MainWindow::checkLoanForTables() {
     loan_->focusAmount();
     const auto checked =
         ReadLoan(loan_->texts(), TableChecks, context_.regional.decimalSeparator());
@@ -282,37 +267,37 @@ bool TMORTLOAN::checkLoanForTables() {
     return checked.ok();
 }
 
-void TMORTLOAN::SpeedButton2Click() {
+void MainWindow::openLoanSchedule() {
     if (!checkLoanForTables()) {
         return;
     }
-    schedule_->setLoan(loan_->loanEntry());
+    schedule_->copyLoan(loan_->loanEntry());
     schedule_->setFrequencyCaptions(loan_->repayment(), loan_->partYearUnit());
     schedule_->FillLoanSchedule();
     schedule_->exec();
 }
 
-void TMORTLOAN::SpeedButton3Click() {
+void MainWindow::openPaymentOptions() {
     if (!checkLoanForTables()) {
         return;
     }
-    apOptions_->exec();
+    paymentOptions_->exec();
 }
 
-void TMORTLOAN::openAdditionalPayments(AdditionalPaymentChoice choice) {
+void MainWindow::openAdditionalPayments(AdditionalPaymentChoice choice) {
     if (choice == AdditionalPaymentChoice::Table) {
-        additional_->setLoan(loan_->loanEntry());
-        additional_->FillTermReductionTable();
-        additional_->showOpeningWord(loan_->repayment());
-        additional_->exec();
+        termReduction_->copyLoan(loan_->loanEntry());
+        termReduction_->FillTermReductionTable();
+        termReduction_->showOpeningWord(loan_->repayment());
+        termReduction_->exec();
     } else {
-        specific_->setFrequencyCaptions(loan_->repayment());
-        specific_->placeBelowCorner(this);
-        specific_->exec();
+        extraRepayment_->setFrequencyCaptions(loan_->repayment());
+        extraRepayment_->placeBelowCorner(this);
+        extraRepayment_->exec();
     }
 }
 
-void TMORTLOAN::BitBtn9Click() {
+void MainWindow::openCostChart() {
     const auto slices = CostBreakdown(loan_->texts(), context_.regional);
     if (!slices) {
         context_.dialogs.showMessage(this, slices.failure());
@@ -323,15 +308,15 @@ void TMORTLOAN::BitBtn9Click() {
     chart_->exec();
 }
 
-void TMORTLOAN::TransferBtnClick() {
+void MainWindow::takeWhatIfLoan() {
     loan_->setLoan(whatIf_->loanEntry());
-    PageControl1->setCurrentWidget(loan_);
+    pages_->setCurrentWidget(loan_);
 }
 
-void TMORTLOAN::reopenLastFile(const std::vector<std::string>& arguments) {
+void MainWindow::reopenLastFile(const std::vector<std::string>& arguments) {
     const Reopen reopen =
-        corbel::ReopenLastFile(arguments, settings_, FileSystemName(state_.CurrentFileName));
-    state_.CurrentFileName = QFile::decodeName(QByteArray::fromStdString(reopen.currentFileName));
+        corbel::ReopenLastFile(arguments, settings_, FileSystemName(state_.currentFileName));
+    state_.currentFileName = QFile::decodeName(QByteArray::fromStdString(reopen.currentFileName));
     settingsFailureShown_ = settings_.failure();
     if (!settingsFailureShown_.empty()) {
         startupFailures_.push_back(Error(settingsFailureShown_));
@@ -349,11 +334,11 @@ void TMORTLOAN::reopenLastFile(const std::vector<std::string>& arguments) {
     }
 }
 
-QString TMORTLOAN::fileTitle(const QString& path) const {
+QString MainWindow::fileTitle(const QString& path) const {
     return Q(ProgramName) + " " + Q(ProgramVersion) + " -  " + path;
 }
 
-SavedLoan TMORTLOAN::record() const {
+SavedLoan MainWindow::record() const {
     SavedLoan saved;
     const LoanEntry loan = loan_->loanEntry();
     saved.amount = loan.amount.toStdString();
@@ -365,18 +350,18 @@ SavedLoan TMORTLOAN::record() const {
     saved.inArrears = loan.timing == PaymentTiming::InArrears;
     saved.inAdvance = !saved.inArrears;
     savings_->record(saved);
-    saved.transferValues = TrasferValuesCheckBox->isChecked();
+    saved.transferValues = transferValues_->isChecked();
     saved.whatIf = whatIf_->record();
     saved.residual = residual_->record();
     return saved;
 }
 
-void TMORTLOAN::apply(const SavedLoan& saved) {
+void MainWindow::apply(const SavedLoan& saved) {
     loan_->setInputs({Q(saved.amount), Q(saved.rate), Q(saved.years), Q(saved.partYear),
                       FrequencyAt(saved.repaymentIndex), FrequencyAt(saved.compoundingIndex),
                       saved.inAdvance ? PaymentTiming::InAdvance : PaymentTiming::InArrears});
     savings_->apply(saved);
-    TrasferValuesCheckBox->setChecked(saved.transferValues);
+    transferValues_->setChecked(saved.transferValues);
     if (saved.whatIf) {
         whatIf_->apply(*saved.whatIf);
     }
@@ -386,28 +371,28 @@ void TMORTLOAN::apply(const SavedLoan& saved) {
     // The lists were set without their change handlers; each page's captions
     // now follow its repayment frequency (a file without its residual section
     // leaves that page on "Monthly").
-    residual_->RVPaymentChange();
-    loan_->MPaymentChange();
+    residual_->applyRepaymentFrequency();
+    loan_->applyRepaymentFrequency();
 }
 
-void TMORTLOAN::ClearLoanInputs() {
+void MainWindow::ClearLoanInputs() {
     loan_->clear();
     savings_->clear();
     residual_->clear();
 }
 
-bool TMORTLOAN::SaveLoanFile(const QString& path) {
+bool MainWindow::SaveLoanFile(const QString& path) {
     if (const auto error = WriteLoanFile(FileSystemName(path), record())) {
         context_.dialogs.showMessage(this,
                                      Error(Fill(msg::CouldNotWrite, {path.toStdString(), *error})));
         return false;
     }
     setWindowTitle(fileTitle(path));
-    state_.LoanSaved = true;
+    state_.loanSaved = true;
     return true;
 }
 
-std::optional<Message> TMORTLOAN::load(const std::string& file, const QString& path) {
+std::optional<Message> MainWindow::load(const std::string& file, const QString& path) {
     // Read and checked whole first, so that a bad file leaves the pages alone.
     const LoadResult read = ReadLoanFile(file);
     if (!read.loan) {
@@ -416,11 +401,11 @@ std::optional<Message> TMORTLOAN::load(const std::string& file, const QString& p
     ClearLoanInputs();
     setWindowTitle(fileTitle(path));
     apply(*read.loan);
-    state_.LoanSaved = true;
+    state_.loanSaved = true;
     return std::nullopt;
 }
 
-bool TMORTLOAN::LoadLoanFile(const QString& path) {
+bool MainWindow::LoadLoanFile(const QString& path) {
     const auto failure = load(FileSystemName(path), path);
     if (failure) {
         context_.dialogs.showMessage(this, *failure);
@@ -428,7 +413,7 @@ bool TMORTLOAN::LoadLoanFile(const QString& path) {
     return !failure;
 }
 
-void TMORTLOAN::SaveBtnClick() {
+void MainWindow::saveWithDialog() {
     const auto chosen = context_.dialogs.saveFileName(this, saveDialog_);
     if (!chosen || chosen->isEmpty()) {
         return;
@@ -438,12 +423,12 @@ void TMORTLOAN::SaveBtnClick() {
     if (!SaveLoanFile(name)) {
         return;
     }
-    state_.CurrentFileName = name;
+    state_.currentFileName = name;
     openDialog_.folder = saveDialog_.folder;
     openDialog_.name = *chosen;
 }
 
-void TMORTLOAN::LoadBtnClick() {
+void MainWindow::loadWithDialog() {
     const auto chosen = context_.dialogs.openFileName(this, openDialog_);
     if (!chosen || chosen->isEmpty()) {
         return;
@@ -454,19 +439,19 @@ void TMORTLOAN::LoadBtnClick() {
     }
     saveDialog_.folder = openDialog_.folder;
     saveDialog_.name = *chosen;
-    state_.CurrentFileName = *chosen;
+    state_.currentFileName = *chosen;
 }
 
-bool TMORTLOAN::FormCloseQuery() {
-    if (!state_.LoanSaved) {
+bool MainWindow::mayClose() {
+    if (!state_.loanSaved) {
         switch (context_.dialogs.askYesNoCancel(this, Information(msg::SaveFileFirst))) {
             case Answer::Cancel:
                 return false;
             case Answer::Yes:
-                SaveBtn->click();
+                saveButton_->click();
                 // A save that was cancelled or failed would lose the changes the
                 // user just asked to keep: the window stays open.
-                if (!state_.LoanSaved) {
+                if (!state_.loanSaved) {
                     return false;
                 }
                 break;
@@ -474,7 +459,7 @@ bool TMORTLOAN::FormCloseQuery() {
                 break;
         }
     }
-    RememberCurrentFile(settings_, FileSystemName(state_.CurrentFileName));
+    RememberCurrentFile(settings_, FileSystemName(state_.currentFileName));
     // The program closes all the same; the user learns that the file is not
     // remembered, unless start-up said so already.
     if (const std::string failure = settings_.failure(); failure != settingsFailureShown_) {
@@ -483,8 +468,8 @@ bool TMORTLOAN::FormCloseQuery() {
     return true;
 }
 
-void TMORTLOAN::closeEvent(QCloseEvent* event) {
-    if (!FormCloseQuery()) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayClose()) {
         event->ignore();
         return;
     }
@@ -495,13 +480,11 @@ void TMORTLOAN::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TMORTLOAN::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centred_) {
         centred_ = true;
-        if (const QScreen* screen = this->screen()) {
-            move(screen->availableGeometry().center() - rect().center());
-        }
+        CentreOnScreen(this);
         // Over the window, once it stands on the screen, rather than alone
         // before it.
         QTimer::singleShot(0, this, [this] {

@@ -6,21 +6,13 @@
 
 #include <QDialog>
 
-class QLabel;
-
 namespace corbel::ui {
 
 // The About window: product name, version and OK; shown without blocking.
-class TAboutForm : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit TAboutForm(QWidget* parent = nullptr);
-
-    void relabel(const QString& programName, const QString& version);
-
-  private:
-    QLabel* HeadingLabel;
-    QLabel* VersionLabel;
+    explicit AboutWindow(QWidget* parent = nullptr);
 };
 
 }  // namespace corbel::ui

@@ -39,15 +39,15 @@ struct LegendLine {
 // The cost breakdown chart window: the loan's total cost as a pie of the amount
 // borrowed and the total interest, with its OK and print buttons. Created once
 // and reused; every showing is given its two slices afresh.
-class TMortChartForm : public QDialog {
+class CostChartWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit TMortChartForm(const UiContext& context, QWidget* parent = nullptr);
-    ~TMortChartForm() override;
+    explicit CostChartWindow(const UiContext& context, QWidget* parent = nullptr);
+    ~CostChartWindow() override;
 
     // Replaces the two slices: "Principal" and "Interest", in that order.
     void showBreakdown(double principal, double interest);
-    // Where BitBtn1 prints; the current printer unless given another source.
+    // Where Print prints; the current printer unless given another source.
     void setPrinterSource(PrinterSource source);
     // The legend, one line per slice.
     QList<LegendLine> legendLines() const;
@@ -55,22 +55,28 @@ class TMortChartForm : public QDialog {
     // Prints the chart on a printer or a PDF writer in landscape, filling the
     // page, and puts the device's orientation back. False when the printer failed.
     bool PrintChart(QPagedPaintDevice& device) const;
-    void BitBtn1Click();
 
-    QChartView* MortgageChart;
-    QPieSeries* Series1;
-    QPushButton* BitBtn2;
-    QToolButton* BitBtn1;
-    QToolButton* PreviewBtn;  // the print preview, beside the print button
+    QPieSeries* series() const { return series_; }
+    QChartView* chartView() const { return chartView_; }
+    QPushButton* okButton() const { return okButton_; }
+    QToolButton* printButton() const { return printButton_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Print: the chart on the current printer, or a message that there is none.
+    void printOnCurrentPrinter();
     // Prints the chart on `printer`, and says so when the printer fails.
     void printOrSay(QPrinter& printer);
     QPrinter* currentPrinter();
 
+    // Each control is created with its given name (in quotes).
+    QChartView* chartView_;       // "MortgageChart"
+    QPieSeries* series_;          // "Series1"
+    QPushButton* okButton_;       // "BitBtn2"
+    QToolButton* printButton_;    // "BitBtn1"
+    QToolButton* previewButton_;  // "PreviewBtn"
     UiContext context_;
     CostChart* chart_;
     double principal_ = 0;

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/AboutFormUnit.h"
+#include "ui/AboutWindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,17 +17,17 @@
 
 namespace corbel::ui {
 
-TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutForm");
     setWindowTitle("About Harrowmede");
     auto* picture = new QLabel(this);
     picture->setObjectName("ProgramIcon");
     picture->setPixmap(Pixmap(Picture::House, 48));
-    HeadingLabel = new QLabel(Q(ProgramName), this);
-    HeadingLabel->setObjectName("HeadingLabel");
-    MakeHeading(HeadingLabel, 8);
-    VersionLabel = new QLabel("Version " + Q(ProgramVersion), this);
-    VersionLabel->setObjectName("VersionLabel");
+    auto* heading = new QLabel(Q(ProgramName), this);
+    heading->setObjectName("HeadingLabel");
+    MakeHeading(heading, 8);
+    auto* version = new QLabel("Version " + Q(ProgramVersion), this);
+    version->setObjectName("VersionLabel");
     // The licence line of --version, its address a link the desktop opens.
     auto* licenceLabel = new QLabel(Q(ProgramLicence)
                                         .toHtmlEscaped()
@@ -43,8 +43,8 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(HeadingLabel);
-    texts->addWidget(VersionLabel);
+    texts->addWidget(heading);
+    texts->addWidget(version);
     texts->addWidget(licenceLabel);
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
@@ -53,11 +53,6 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     layout->addLayout(top);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void TAboutForm::relabel(const QString& programName, const QString& version) {
-    HeadingLabel->setText(programName);
-    VersionLabel->setText("Version " + version);
 }
 
 }  // namespace corbel::ui

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/MortChartUnit.h"
+#include "ui/CostChartWindow.h"
 
 #include <QChart>
 #include <QChartView>
@@ -18,7 +18,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -223,7 +222,7 @@ class CostChart : public QChart {
     CostLegend* costLegend_;
 };
 
-TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
+CostChartWindow::CostChartWindow(const UiContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("MortChartForm");
     setWindowTitle("Cost Breakdown Graph");
@@ -231,26 +230,23 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     MakeModalWindow(this, {});
 
     chart_ = new CostChart(context_.regional);
-    Series1 = chart_->series();
-    MortgageChart = new QChartView(chart_, this);
-    MortgageChart->setObjectName("MortgageChart");
-    MortgageChart->setAccessibleName(chart_->title());
-    MortgageChart->setFrameShape(QFrame::NoFrame);
-    MortgageChart->setRenderHint(QPainter::Antialiasing);
+    series_ = chart_->series();
+    chartView_ = Named(new QChartView(chart_, this), "MortgageChart");
+    chartView_->setAccessibleName(chart_->title());
+    chartView_->setFrameShape(QFrame::NoFrame);
+    chartView_->setRenderHint(QPainter::Antialiasing);
 
-    BitBtn2 = new QPushButton("OK", this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setDefault(true);
-    BitBtn1 = PictureButton("BitBtn1", Picture::Print, "Print", this);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn1, &QToolButton::clicked, this, &TMortChartForm::BitBtn1Click);
+    okButton_ = Named(new QPushButton("OK", this), "BitBtn2");
+    okButton_->setDefault(true);
+    printButton_ = PictureButton("BitBtn1", Picture::Print, "Print", this);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(printButton_, &QToolButton::clicked, this, &CostChartWindow::printOnCurrentPrinter);
     // A look at the landscape page first; its own print button offers every
     // printer, PDF included.
-    PreviewBtn = new QToolButton(this);
-    PreviewBtn->setObjectName("PreviewBtn");
-    PreviewBtn->setText("Preview");
-    PreviewBtn->setToolTip("Print Preview");
-    connect(PreviewBtn, &QToolButton::clicked, this, [this] {
+    previewButton_ = Named(new QToolButton(this), "PreviewBtn");
+    previewButton_->setText("Preview");
+    previewButton_->setToolTip("Print Preview");
+    connect(previewButton_, &QToolButton::clicked, this, [this] {
         PreviewDocument(this, context_, "Cost Breakdown Graph", QPageLayout::Landscape,
                         [this](QPrinter& printer) { printOrSay(printer); });
     });
@@ -258,12 +254,12 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     // The buttons stand over the chart's top right corner.
     auto* buttons = new QVBoxLayout;
     buttons->setContentsMargins(0, Gap, Gap, 0);
-    buttons->addWidget(BitBtn2, 0, Qt::AlignRight);
-    buttons->addWidget(BitBtn1, 0, Qt::AlignRight);
-    buttons->addWidget(PreviewBtn, 0, Qt::AlignRight);
+    buttons->addWidget(okButton_, 0, Qt::AlignRight);
+    buttons->addWidget(printButton_, 0, Qt::AlignRight);
+    buttons->addWidget(previewButton_, 0, Qt::AlignRight);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(MortgageChart, 0, 0);
+    layout->addWidget(chartView_, 0, 0);
     layout->addLayout(buttons, 0, 0, Qt::AlignTop | Qt::AlignRight);
     setFixedSize(ClientArea);
 
@@ -271,23 +267,23 @@ TMortChartForm::TMortChartForm(const UiContext& context, QWidget* parent)
     showBreakdown(0, 0);
 }
 
-TMortChartForm::~TMortChartForm() = default;
+CostChartWindow::~CostChartWindow() = default;
 
-void TMortChartForm::showBreakdown(double principal, double interest) {
+void CostChartWindow::showBreakdown(double principal, double interest) {
     principal_ = principal;
     interest_ = interest;
     chart_->setSlices(principal, interest);
 }
 
-void TMortChartForm::setPrinterSource(PrinterSource source) {
+void CostChartWindow::setPrinterSource(PrinterSource source) {
     printers_ = std::move(source);
 }
 
-QList<LegendLine> TMortChartForm::legendLines() const {
+QList<LegendLine> CostChartWindow::legendLines() const {
     return chart_->costLegend()->lines();
 }
 
-QPrinter* TMortChartForm::currentPrinter() {
+QPrinter* CostChartWindow::currentPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         return nullptr;
@@ -299,7 +295,7 @@ QPrinter* TMortChartForm::currentPrinter() {
     return current_.get();
 }
 
-bool TMortChartForm::PrintChart(QPagedPaintDevice& device) const {
+bool CostChartWindow::PrintChart(QPagedPaintDevice& device) const {
     const QPageLayout::Orientation previous = device.pageLayout().orientation();
     device.setPageOrientation(QPageLayout::Landscape);
     bool printed = false;
@@ -324,7 +320,7 @@ bool TMortChartForm::PrintChart(QPagedPaintDevice& device) const {
     return printed && (!printer || printer->printerState() != QPrinter::Error);
 }
 
-void TMortChartForm::BitBtn1Click() {
+void CostChartWindow::printOnCurrentPrinter() {
     QPrinter* printer = printers_ ? printers_() : nullptr;
     if (!printer) {
         context_.dialogs.showMessage(this, Information(msg::NoPrinter));
@@ -333,7 +329,7 @@ void TMortChartForm::BitBtn1Click() {
     printOrSay(*printer);
 }
 
-void TMortChartForm::printOrSay(QPrinter& printer) {
+void CostChartWindow::printOrSay(QPrinter& printer) {
     if (PrintsToPdfFile(printer)) {
         WritePdfOrSay(this, context_, printer,
                       [this](QPagedPaintDevice& device) { return PrintChart(device); });
@@ -348,11 +344,9 @@ void TMortChartForm::printOrSay(QPrinter& printer) {
     }
 }
 
-void TMortChartForm::showEvent(QShowEvent* event) {
+void CostChartWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(this);
 }
 
 }  // namespace corbel::ui

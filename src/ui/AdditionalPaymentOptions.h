@@ -17,14 +17,12 @@ enum class AdditionalPaymentChoice { Specific, Table };
 
 // The additional payment options window: which analysis to show. Its OK hands
 // the choice to whoever opened it and closes once the chosen window has closed.
-class TAPOPTIONS : public QDialog {
+class AdditionalPaymentOptions : public QDialog {
     Q_OBJECT
   public:
-    explicit TAPOPTIONS(QWidget* parent = nullptr);
+    explicit AdditionalPaymentOptions(QWidget* parent = nullptr);
 
     AdditionalPaymentChoice choice() const;
-    // The caption of the table choice, set at start-up.
-    void relabel();
 
   signals:
     // OK was pressed; the chosen window is shown before this returns.
@@ -35,15 +33,16 @@ class TAPOPTIONS : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QRadioButton* Specific;  // the specific payment choice
-    QLabel* Label1;          // its caption; clicking it chooses it
-    QRadioButton* Grid;      // the table choice
-    QLabel* Label2;          // its caption; clicking it chooses it
-    QPushButton* BitBtn2;    // OK
-    QPushButton* BitBtn1;    // Cancel
-    void Label1Click();
-    void Label2Click();
-    void BitBtn2Click();
+    // OK: hands the choice over, then closes.
+    void handOverChoice();
+
+    // Each control is created with its given name (in quotes).
+    QRadioButton* specificChoice_;  // "Specific"
+    QLabel* specificCaption_;       // "Label1"; a click on it chooses it
+    QRadioButton* tableChoice_;     // "Grid"
+    QLabel* tableCaption_;          // "Label2"; a click on it chooses it
+    QPushButton* okButton_;         // "BitBtn2"
+    QPushButton* cancelButton_;     // "BitBtn1"
 };
 
 }  // namespace corbel::ui

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 The Corbelwright developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "calc/LoanSchedule.h"
+#include "ui/RowsTableModel.h"
+#include "ui/TableWindow.h"
+
+class QLabel;
+class QRadioButton;
+
+namespace corbel::ui {
+
+// The loan schedule window: the schedule by year or by repayment period.
+class LoanScheduleWindow : public TableWindow {
+    Q_OBJECT
+  public:
+    LoanScheduleWindow(const UiContext& context, LoanOptionsSource options,
+                       QWidget* parent = nullptr);
+
+    ScheduleModel* model() const { return model_; }
+
+    // Reads the window's fields and the Loan page's options, and refills the grid
+    // and the repayment; the fields must have passed their checks.
+    void FillLoanSchedule() { fill(); }
+    // The captions that follow the repayment frequency, set on each opening
+    // before the fill; for annual repayments the display is by year.
+    void setFrequencyCaptions(PaymentFrequency repayment, const QString& partYearUnit);
+    // The part-year field and its label are hidden for annual repayments.
+    void setPartYearVisible(bool visible);
+
+  private:
+    Outcome fill() override;
+    ReportJob reportJob() const override;
+    ScheduleDisplay display() const;
+    // The headings for the display chosen and the repayment frequency.
+    void showHeadings();
+
+    ScheduleModel* model_;
+    PaymentFrequency frequency_ = DefaultFrequency;  // of the latest opening
+    QLabel* partYearUnit_;                           // "Label11"
+    QLabel* repaymentCaption_;                       // "Label4": "Monthly Payment", by frequency
+    QRadioButton* byYear_;                           // "Year"
+    QRadioButton* byPeriod_;                         // "Month", by frequency
+    QLabel* repayment_;                              // "MSMonthlyRepayment"
+};
+
+}  // namespace corbel::ui
