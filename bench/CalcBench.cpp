@@ -37,6 +37,24 @@ void BM_TermReductionTableLongest(benchmark::State& state) {
 }
 BENCHMARK(BM_TermReductionTableLongest)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The slowest term-reduction table found: a small daily loan compounded daily,
+// whose rounded repayments clear every row early, so that each of its 51 rows
+// runs its own periods (about 480,000), each rounding an interest below a dollar.
+void BM_TermReductionTableSmallDaily(benchmark::State& state) {
+    const LocaleRegional regional(QLocale(QLocale::English, QLocale::UnitedStates));
+    const LoanTerms loan{1000,
+                         4,
+                         50,
+                         365,
+                         PaymentFrequency::Daily,
+                         PaymentFrequency::Daily,
+                         PaymentTiming::InAdvance};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeTermReductionTable(loan, regional));
+    }
+}
+BENCHMARK(BM_TermReductionTableSmallDaily)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_RoundMoney(benchmark::State& state) {
     double v = 1234.5678;
     for (auto _ : state) {

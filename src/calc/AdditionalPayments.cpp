@@ -45,11 +45,9 @@ TermReductionTable ComputeTermReductionTable(const LoanTerms& terms, const Regio
     struct Row {
         int years;
         double payment;
-        double total;  // the closed form's, or filled in by the row's own run
+        double total;
     };
     std::vector<Row> shown;
-    std::vector<LoanTerms> runs;  // the rows whose interest needs their own run
-    std::vector<std::size_t> runRows;
     for (long long o = rows; o >= 1; --o) {
         // Only the first row keeps the part year; the others are whole years.
         const bool partYearRow = o == rows && terms.partPeriods > 0;
@@ -62,15 +60,9 @@ TermReductionTable ComputeTermReductionTable(const LoanTerms& terms, const Regio
         // A negative closing repayment means the rounded repayment clears the loan
         // before its term; the closed form would then give back interest never
         // charged, so the row's own run says what is charged.
-        if (last < 0) {
-            runRows.push_back(shown.size());
-            runs.push_back(row);
-        }
-        shown.push_back({static_cast<int>(o), payment, last < 0 ? 0 : RoundMoney(interest, 2)});
-    }
-    const std::vector<double> totals = RunInterestTotals(runs);
-    for (std::size_t k = 0; k < runRows.size(); ++k) {
-        shown[runRows[k]].total = totals[k];
+        const double total =
+            last < 0 ? RunAmortisation(row, regional)->InterestTotal : RoundMoney(interest, 2);
+        shown.push_back({static_cast<int>(o), payment, total});
     }
     table.rows.reserve(shown.size());
     const double baseline = shown.empty() ? 0 : shown.front().total;

@@ -88,74 +88,12 @@ std::optional<double> TextIntegerPart(long double x) {
     return x < 0 ? -whole : whole;
 }
 
-// x rounded to a whole number with exact halves to even, as llrintl rounds in the
-// default rounding mode, for |x| < 2^62: adding 1.5 x 2^63 leaves the 64-bit
-// significand no bits below the units. No library call and no integer trip.
-long double RoundToEvenSmall(long double x) {
-    constexpr long double Shift = 0x1.8p63L;
-    return (x + Shift) - Shift;
-}
-
-// Half a unit of the 15th significant digit of a value whose integer part is
-// `whole` (0 < magnitude < 10^14): 5 x 10^(D - 16) for D whole digits; a value
-// below 1 reaches its integer part 1 only from 0.1 up, with 15 decimals.
-long double HalfLastDigit(long double whole) {
-    static constexpr long double Halves[] = {5e-16L, 5e-15L, 5e-14L, 5e-13L, 5e-12L,
-                                             5e-11L, 5e-10L, 5e-9L,  5e-8L,  5e-7L,
-                                             5e-6L,  5e-5L,  5e-4L,  5e-3L,  5e-2L};
-    int digits = 0;
-    for (long double bound = 1; digits < 14 && whole >= bound; bound *= 10) {
-        ++digits;
-    }
-    return Halves[digits];
-}
-
-// The same integer part without the text. Below 10^14 the rounding at the 15th
-// digit moves a value by at most half a unit of that digit, so it changes the
-// integer part only by carrying into it: when the value lies within that half of
-// the next integer (a tie rounds away from zero). The distance to the next
-// integer is exact; one within a millionth of the half, and the exponent
-// boundary near 0.0001, go through the text.
-std::optional<double> IntegerPart(long double x) {
-    const long double magnitude = std::fabs(x);
-    if (x != 0 && magnitude >= 2e-4L && magnitude < 1e14L) {
-        long double whole = RoundToEvenSmall(magnitude);
-        if (whole > magnitude) {
-            whole -= 1;
-        }
-        const long double toNext = 1 - (magnitude - whole);
-        if (toNext > 0.06L) {
-            const double w = static_cast<double>(whole);
-            return x < 0 ? -w : w;
-        }
-        const long double half = HalfLastDigit(whole);
-        if (toNext > half * (1 + 1e-6L) || toNext < half * (1 - 1e-6L)) {
-            const double w = static_cast<double>(toNext > half ? whole : whole + 1);
-            return x < 0 ? -w : w;
-        }
-    }
-    return TextIntegerPart(x);
-}
-
 std::int64_t Scale(double digits) {
     std::int64_t scale = 1;
     for (int k = 0; k < static_cast<int>(digits); ++k) {
         scale *= 10;
     }
     return scale;
-}
-
-template <typename IntegerPartFn>
-double RoundMoneyWith(double value, double digits, IntegerPartFn integerPart) {
-    const auto intPart = integerPart(static_cast<long double>(value) - 1.0L);
-    if (!intPart) {
-        return value;
-    }
-    const auto scale = static_cast<long double>(Scale(digits));
-    // llrintl rounds exact halves to even in the default rounding mode.
-    const long long scaled = std::llrintl((static_cast<long double>(value) - *intPart) * scale);
-    const double frac = static_cast<double>(static_cast<long double>(scaled) / scale);
-    return static_cast<double>(static_cast<long double>(*intPart) + frac);
 }
 
 bool IsBlank(char c) {
@@ -166,41 +104,29 @@ bool IsBlank(char c) {
 
 namespace detail {
 
+// 5 x 10^(D - 16) for D whole digits (0 <= whole < 10^14).
 double HalfUnitOfLastDigit(double whole) {
-    return static_cast<double>(HalfLastDigit(whole));
-}
-
-// RoundMoneyWith with IntegerPart, the powers of ten from a table and the
-// rounding of the scaled fraction without llrintl (the same whole number while
-// it is below 2^62, as it is for any digits up to 18).
-double RoundMoneyInGeneral(double value, double digits) {
-    static constexpr auto Powers = [] {
-        std::array<std::int64_t, 19> powers{1};
-        for (std::size_t k = 1; k < powers.size(); ++k) {
-            powers[k] = powers[k - 1] * 10;
-        }
-        return powers;
-    }();
-    const auto intPart = IntegerPart(static_cast<long double>(value) - 1.0L);
-    if (!intPart) {
-        return value;
+    static constexpr double Halves[] = {5e-16, 5e-15, 5e-14, 5e-13, 5e-12, 5e-11, 5e-10, 5e-9,
+                                        5e-8,  5e-7,  5e-6,  5e-5,  5e-4,  5e-3,  5e-2};
+    int digits = 0;
+    for (double bound = 1; digits < 14 && whole >= bound; bound *= 10) {
+        ++digits;
     }
-    const int places = static_cast<int>(digits);
-    const auto scale = static_cast<long double>(places <= 0    ? 1
-                                                : places <= 18 ? Powers[places]
-                                                               : Scale(digits));
-    const long double exact = (static_cast<long double>(value) - *intPart) * scale;
-    const long double scaled = std::fabs(exact) < 0x1p62L
-                                   ? RoundToEvenSmall(exact)
-                                   : static_cast<long double>(std::llrintl(exact));
-    const double frac = static_cast<double>(scaled / scale);
-    return static_cast<double>(static_cast<long double>(*intPart) + frac);
+    return Halves[digits];
 }
 
 }  // namespace detail
 
 double RoundMoneyByText(double value, double digits) {
-    return RoundMoneyWith(value, digits, TextIntegerPart);
+    const auto intPart = TextIntegerPart(static_cast<long double>(value) - 1.0L);
+    if (!intPart) {
+        return value;
+    }
+    const auto scale = static_cast<long double>(Scale(digits));
+    // llrintl rounds exact halves to even in the default rounding mode.
+    const long long scaled = std::llrintl((static_cast<long double>(value) - *intPart) * scale);
+    const double frac = static_cast<double>(static_cast<long double>(scaled) / scale);
+    return static_cast<double>(static_cast<long double>(*intPart) + frac);
 }
 
 std::string GeneralNumberText(long double value, std::string_view decimalSeparator) {

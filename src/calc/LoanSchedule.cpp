@@ -63,7 +63,7 @@ LoanSchedule ComputeSchedule(const LoanTerms& terms, ScheduleDisplay display) {
                                      rowCapital, balance, accumulatedInterest, accumulatedCapital});
             rowInterest = 0;
             rowCapital = 0;
-            if (RoundsToNoMoney(balance)) {
+            if (RoundMoney(balance, 2) <= 0) {
                 break;
             }
         }

@@ -5,9 +5,7 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
-#include <vector>
 
 #include "calc/Frequency.h"
 #include "calc/Regional.h"
@@ -93,12 +91,6 @@ struct AmortisationSummary {
 // when the term has no payments.
 std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
                                                    const Regional& regional);
-
-// RunAmortisation's InterestTotal for each of `loans` (each with at least one
-// period), the same bits. The runs are independent, so several advance side by
-// side in one loop, where the processor overlaps their period-to-period waits,
-// and the loans are shared between two threads.
-std::vector<double> RunInterestTotals(std::span<const LoanTerms> loans);
 
 // The closed form's final payment when all payments before it are `instalment`.
 double ClosedFormLastPayment(const LoanTerms& terms, double instalment);
