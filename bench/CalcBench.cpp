@@ -8,8 +8,8 @@
 
 #include "LongestLoan.h"
 #include "calc/AdditionalPayments.h"
-#include "calc/ErrorChecking.h"
 #include "calc/MortgageFunctions.h"
+#include "calc/Rounding.h"
 #include "platform/LocaleRegional.h"
 
 namespace {

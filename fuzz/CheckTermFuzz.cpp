@@ -10,9 +10,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "calc/ErrorChecking.h"
 #include "calc/Frequency.h"
 #include "calc/Messages.h"
+#include "calc/NumberReading.h"
+#include "calc/TermCheck.h"
 
 namespace {
 

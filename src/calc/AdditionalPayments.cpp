@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 

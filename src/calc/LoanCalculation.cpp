@@ -4,7 +4,9 @@
 
 #include "calc/LoanCalculation.h"
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberTexts.h"
+#include "calc/TermCheck.h"
 
 namespace corbel {
 

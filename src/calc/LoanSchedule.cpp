@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/ErrorChecking.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 

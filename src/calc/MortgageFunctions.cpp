@@ -11,7 +11,8 @@
 #include <immintrin.h>
 #endif
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 

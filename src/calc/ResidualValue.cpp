@@ -4,9 +4,12 @@
 
 #include "calc/ResidualValue.h"
 
-#include "calc/ErrorChecking.h"
 #include "calc/LoanCalculation.h"
 #include "calc/MortgageFunctions.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
+#include "calc/TermCheck.h"
 
 namespace corbel {
 

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/AdditionalPayments.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "calc/PlainTable.h"
 #include "cli/Cli.h"
 #include "cli/Json.h"

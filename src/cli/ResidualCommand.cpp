@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "calc/ResidualValue.h"
 #include "cli/Cli.h"
 #include "cli/Json.h"

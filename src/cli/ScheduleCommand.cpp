@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "calc/ErrorChecking.h"
 #include "calc/LoanSchedule.h"
+#include "calc/NumberTexts.h"
 #include "calc/PlainTable.h"
 #include "cli/Cli.h"
 #include "cli/Json.h"

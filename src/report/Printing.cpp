@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberTexts.h"
 
 namespace corbel::report {
 

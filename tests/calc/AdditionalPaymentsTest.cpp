@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 
 namespace corbel {
 namespace {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 
 namespace corbel {
 namespace {

@@ -9,7 +9,8 @@
 #include <cmath>
 
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 namespace {

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <random>
 
-#include "calc/ErrorChecking.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 namespace {

@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "calc/ErrorChecking.h"
+#include "calc/Rounding.h"
 
 // How many values to compare; the sanitizer build sets fewer, its calls being
 // many times slower.

@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
 
 namespace corbel {
 namespace {
