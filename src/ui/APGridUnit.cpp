@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"

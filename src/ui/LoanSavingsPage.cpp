@@ -7,7 +7,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberReading.h"
 
 namespace corbel::ui {
 

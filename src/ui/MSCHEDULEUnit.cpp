@@ -18,7 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"

@@ -27,7 +27,6 @@
 #include <utility>
 #include <vector>
 
-#include "calc/ErrorChecking.h"
 #include "calc/Version.h"
 #include "ui/APGridUnit.h"
 #include "ui/APOptionsUnit.h"

@@ -16,8 +16,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "calc/ErrorChecking.h"
 #include "calc/LoanGrid.h"
+#include "calc/NumberTexts.h"
 #include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/GridModel.h"

@@ -14,7 +14,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/LoanPage.h"
