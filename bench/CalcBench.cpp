@@ -4,13 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QLocale>
-
 #include "LongestLoan.h"
 #include "calc/AdditionalPayments.h"
 #include "calc/MortgageFunctions.h"
 #include "calc/Rounding.h"
-#include "platform/LocaleRegional.h"
 
 namespace {
 
@@ -20,9 +17,8 @@ const LoanTerms LongestLoan = bench::LongestLoan(250000);
 
 // One run over every period of the longest loan.
 void BM_RunAmortisationLongest(benchmark::State& state) {
-    const LocaleRegional regional(QLocale(QLocale::English, QLocale::UnitedStates));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RunAmortisation(LongestLoan, regional));
+        benchmark::DoNotOptimize(RunAmortisation(LongestLoan));
     }
 }
 BENCHMARK(BM_RunAmortisationLongest)->Unit(benchmark::kMillisecond);
@@ -30,9 +26,8 @@ BENCHMARK(BM_RunAmortisationLongest)->Unit(benchmark::kMillisecond);
 // The term-reduction table's arithmetic for the longest loan (the window's
 // BM_TermReductionTable adds filling and drawing the table).
 void BM_TermReductionTableLongest(benchmark::State& state) {
-    const LocaleRegional regional(QLocale(QLocale::English, QLocale::UnitedStates));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComputeTermReductionTable(LongestLoan, regional));
+        benchmark::DoNotOptimize(ComputeTermReductionTable(LongestLoan));
     }
 }
 BENCHMARK(BM_TermReductionTableLongest)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -41,7 +36,6 @@ BENCHMARK(BM_TermReductionTableLongest)->Unit(benchmark::kMillisecond)->UseRealT
 // whose rounded repayments clear every row early, so that each of its 51 rows
 // runs its own periods (about 480,000), each rounding an interest below a dollar.
 void BM_TermReductionTableSmallDaily(benchmark::State& state) {
-    const LocaleRegional regional(QLocale(QLocale::English, QLocale::UnitedStates));
     const LoanTerms loan{1000,
                          4,
                          50,
@@ -50,7 +44,7 @@ void BM_TermReductionTableSmallDaily(benchmark::State& state) {
                          PaymentFrequency::Daily,
                          PaymentTiming::InAdvance};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComputeTermReductionTable(loan, regional));
+        benchmark::DoNotOptimize(ComputeTermReductionTable(loan));
     }
 }
 BENCHMARK(BM_TermReductionTableSmallDaily)->Unit(benchmark::kMillisecond)->UseRealTime();

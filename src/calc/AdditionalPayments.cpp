@@ -36,14 +36,14 @@ double Difference(double a, double b) {
 
 }  // namespace
 
-TermReductionTable ComputeTermReductionTable(const LoanTerms& terms, const Regional& regional) {
+TermReductionTable ComputeTermReductionTable(const LoanTerms& terms) {
     TermReductionTable table;
     table.repayment = Instalment(terms);
-    const auto run = RunAmortisation(terms, regional);
+    const auto run = RunAmortisation(terms);
     if (!run) {
         return table;
     }
-    const long long rows = TermReductionRowCount(terms, run->PaymentCount);
+    const long long rows = TermReductionRowCount(terms, run->paymentCount);
     struct Row {
         int years;
         double payment;
@@ -63,7 +63,7 @@ TermReductionTable ComputeTermReductionTable(const LoanTerms& terms, const Regio
         // before its term; the closed form would then give back interest never
         // charged, so the row's own run says what is charged.
         const double total =
-            last < 0 ? RunAmortisation(row, regional)->InterestTotal : RoundMoney(interest, 2);
+            last < 0 ? RunAmortisation(row)->interestTotal : RoundMoney(interest, 2);
         shown.push_back({static_cast<int>(o), payment, total});
     }
     table.rows.reserve(shown.size());
@@ -82,7 +82,7 @@ Checked<TermReductionTable> TermReductionFromTexts(const LoanTexts& texts,
     if (!terms) {
         return terms.failure();
     }
-    return ComputeTermReductionTable(*terms, regional);
+    return ComputeTermReductionTable(*terms);
 }
 
 std::string_view TermReductionWord(PaymentFrequency repayment, TermTableMoment moment) {
@@ -206,9 +206,9 @@ std::string PaidOffSentence(int years, int parts, long long paidOffIn, PaymentFr
 }
 
 ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
-                                       long long startRepayment, const Regional& regional) {
+                                       long long startRepayment) {
     ExtraPaymentResult result;
-    const auto run = RunAmortisation(terms, regional);
+    const auto run = RunAmortisation(terms);
     if (!run) {
         return result;
     }
@@ -216,10 +216,10 @@ ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
     // A loan that its rounded repayment clears early is taken over the count it
     // really needs.
     LoanTerms loan = terms;
-    if (run->PaymentCount != terms.paymentCount()) {
+    if (run->paymentCount != terms.paymentCount()) {
         const long long f = WholePeriodsPerYear(terms.repayment);
-        loan.years = static_cast<int>(run->PaymentCount / f);
-        loan.partPeriods = static_cast<int>(run->PaymentCount - loan.years * f);
+        loan.years = static_cast<int>(run->paymentCount / f);
+        loan.partPeriods = static_cast<int>(run->paymentCount - loan.years * f);
     }
     const auto [levelPayment, rate, count] = StartRun(loan);
     result.repayment = levelPayment;
@@ -262,7 +262,7 @@ Checked<ExtraPaymentResult> ExtraPaymentFromTexts(const LoanTexts& loan,
         return *failure;
     }
     const double extra = *NumberInRange(texts.extra, 0, MaxAmount, separator);
-    return ComputeExtraPayment(*terms, extra, StartRepayment(texts, loan.repayment), regional);
+    return ComputeExtraPayment(*terms, extra, StartRepayment(texts, loan.repayment));
 }
 
 ExtraPaymentCaptions ExtraPaymentCaptionsFor(PaymentFrequency repayment) {

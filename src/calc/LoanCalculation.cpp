@@ -47,11 +47,11 @@ Checked<LoanCalculation> CalculateLoan(const LoanTexts& texts, const Regional& r
     }
     LoanCalculation result;
     result.repayment = Instalment(*terms);
-    result.run = RunAmortisation(*terms, regional).value();
+    result.run = RunAmortisation(*terms).value();
     result.totalInterest = TotalInterest(*terms, result.repayment, result.run);
-    if (result.run.PaymentCount != terms->paymentCount()) {
+    if (result.run.paymentCount != terms->paymentCount()) {
         result.notice =
-            Information(Fill(msg::EarlyClearance, {std::to_string(result.run.PaymentCount)}));
+            Information(Fill(msg::EarlyClearance, {std::to_string(result.run.paymentCount)}));
     }
     return result;
 }
@@ -63,10 +63,11 @@ Checked<LastPaymentResult> LastPayment(const LoanTexts& texts, const Regional& r
     }
     LastPaymentResult result;
     result.repayment = Instalment(*terms);
-    result.run = RunAmortisation(*terms, regional).value();
-    result.message = Confirm(Fill(msg::PaymentsToMake, {std::to_string(result.run.PaymentCount),
-                                                        FormatMoney(regional, result.repayment),
-                                                        result.run.LastPaymentText}));
+    result.run = RunAmortisation(*terms).value();
+    result.message =
+        Confirm(Fill(msg::PaymentsToMake, {std::to_string(result.run.paymentCount),
+                                           FormatMoney(regional, result.repayment),
+                                           FormatMoney(regional, result.run.lastPayment)}));
     return result;
 }
 
@@ -77,7 +78,7 @@ Checked<CostSlices> CostBreakdown(const LoanTexts& texts, const Regional& region
     }
     CostSlices slices;
     const double instalment = Instalment(*terms);
-    slices.run = RunAmortisation(*terms, regional).value();
+    slices.run = RunAmortisation(*terms).value();
     slices.principal = terms->amount;
     slices.interest = TotalInterest(*terms, instalment, slices.run);
     return slices;

@@ -11,7 +11,6 @@
 #include <immintrin.h>
 #endif
 
-#include "calc/NumberTexts.h"
 #include "calc/Rounding.h"
 
 namespace corbel {
@@ -156,8 +155,7 @@ void ClearUpperVectorHalves() {
 
 }  // namespace
 
-std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
-                                                   const Regional& regional) {
+std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms) {
     const auto [firstPayment, rate, count] = StartRun(terms);
     double payment = firstPayment;
     if (count <= 0) {
@@ -172,8 +170,7 @@ std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
         balance = step.balance;
         total += step.interest;
         if (RoundMoney(balance, 2) <= 0) {
-            return AmortisationSummary{FormatMoney(regional, payment), static_cast<int>(k),
-                                       RoundMoney(total, 2), payment};
+            return AmortisationSummary{static_cast<int>(k), RoundMoney(total, 2), payment};
         }
     }
     return std::nullopt;  // not reached: the final period clears the balance
@@ -200,10 +197,10 @@ ClosedFormTotals ClosedFormInterest(const LoanTerms& terms, double instalment) {
 
 double TotalInterest(const LoanTerms& terms, double instalment, const AmortisationSummary& run) {
     const auto [last, estimate] = ClosedFormInterest(terms, instalment);
-    if (run.PaymentCount == terms.paymentCount() && estimate >= 0 && last >= 0) {
+    if (run.paymentCount == terms.paymentCount() && estimate >= 0 && last >= 0) {
         return estimate;
     }
-    return run.InterestTotal;
+    return run.interestTotal;
 }
 
 }  // namespace corbel

@@ -5,10 +5,8 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 #include "calc/Frequency.h"
-#include "calc/Regional.h"
 
 namespace corbel {
 
@@ -80,17 +78,16 @@ struct PeriodStep {
 PeriodStep StepPeriod(double balance, double payment, double rate, PaymentTiming timing,
                       bool finalPeriod);
 
+// What a run ends with.
 struct AmortisationSummary {
-    std::string LastPaymentText;
-    int PaymentCount = 0;
-    double InterestTotal = 0;
-    double LastPayment = 0;
+    int paymentCount = 0;      // the payment that cleared the balance
+    double interestTotal = 0;  // in cents
+    double lastPayment = 0;    // the final payment, which clears the balance exactly
 };
 
 // The period-by-period run of the loan until the balance is cleared; nullopt
 // when the term has no payments.
-std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
-                                                   const Regional& regional);
+std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms);
 
 // The closed form's final payment when all payments before it are `instalment`.
 double ClosedFormLastPayment(const LoanTerms& terms, double instalment);

@@ -29,9 +29,9 @@ TEST(CalculateLoanTest, ThirtyYearsInArrears) {
     EXPECT_EQ(loan->repayment, 599.56);
     EXPECT_NEAR(loan->totalInterest, 115832.082373, 1e-6);
     EXPECT_EQ(FormatMoney(test::EnUs(), loan->totalInterest), "$115,832.08");
-    EXPECT_EQ(loan->run.PaymentCount, 360);
-    EXPECT_EQ(loan->run.LastPaymentText, "$590.13");
-    EXPECT_EQ(loan->run.InterestTotal, 115832.17);
+    EXPECT_EQ(loan->run.paymentCount, 360);
+    EXPECT_EQ(FormatMoney(test::EnUs(), loan->run.lastPayment), "$590.13");
+    EXPECT_EQ(loan->run.interestTotal, 115832.17);
     EXPECT_FALSE(loan->notice);
 }
 
@@ -40,8 +40,8 @@ TEST(CalculateLoanTest, ThirtyYearsInAdvance) {
         CalculateLoan(Loan("100000", "6", "30", "", PaymentTiming::InAdvance), test::EnUs());
     ASSERT_TRUE(loan);
     EXPECT_EQ(loan->repayment, 596.57);
-    EXPECT_EQ(loan->run.PaymentCount, 360);
-    EXPECT_EQ(loan->run.LastPaymentText, "$594.48");
+    EXPECT_EQ(loan->run.paymentCount, 360);
+    EXPECT_EQ(FormatMoney(test::EnUs(), loan->run.lastPayment), "$594.48");
     EXPECT_NEAR(loan->totalInterest, 114762.88, 5e-7);
     EXPECT_FALSE(loan->notice);
 }
@@ -50,8 +50,8 @@ TEST(CalculateLoanTest, TinyRateClearsEarlyWithTheMessage) {
     const auto loan = CalculateLoan(Loan("1000", "0.0001", "50"), test::EnUs());
     ASSERT_TRUE(loan);
     EXPECT_EQ(loan->repayment, 1.67);
-    EXPECT_EQ(loan->run.PaymentCount, 599);
-    EXPECT_EQ(loan->run.LastPaymentText, "$1.34");
+    EXPECT_EQ(loan->run.paymentCount, 599);
+    EXPECT_EQ(FormatMoney(test::EnUs(), loan->run.lastPayment), "$1.34");
     EXPECT_EQ(loan->totalInterest, 0);
     ASSERT_TRUE(loan->notice);
     EXPECT_EQ(loan->notice->kind, MessageKind::Information);
@@ -66,7 +66,7 @@ TEST(CalculateLoanTest, OnePayment) {
     ASSERT_TRUE(loan);
     EXPECT_EQ(loan->repayment, 1010);
     EXPECT_NEAR(loan->totalInterest, 10, 1e-9);
-    EXPECT_EQ(loan->run.PaymentCount, 1);
+    EXPECT_EQ(loan->run.paymentCount, 1);
     // Advance: the amount itself and no interest.
     loan = CalculateLoan(Loan("1000", "12", "", "1", PaymentTiming::InAdvance), test::EnUs());
     ASSERT_TRUE(loan);
@@ -175,7 +175,7 @@ TEST(LastPaymentTest, OneRepayment) {
               "You will make 1 payments of $1,010.00 and your last payment will be $1,010.00");
     result = LastPayment(Loan("1000", "12", "", "1", PaymentTiming::InAdvance), test::EnUs());
     ASSERT_TRUE(result);
-    EXPECT_EQ(result->run.LastPayment, 1000);
+    EXPECT_EQ(result->run.lastPayment, 1000);
 }
 
 TEST(LastPaymentTest, ChecksInOrder) {

@@ -171,14 +171,14 @@ TEST(LoanScheduleTest, AgreesWithTheAmortisationRun) {
               PaymentFrequency::Quarterly),
     };
     for (const LoanTerms& terms : loans) {
-        const auto run = RunAmortisation(terms, test::EnUs());
+        const auto run = RunAmortisation(terms);
         ASSERT_TRUE(run);
         const LoanSchedule s = ComputeSchedule(terms, ScheduleDisplay::ByPeriod);
-        ASSERT_EQ(s.rows.size(), static_cast<std::size_t>(run->PaymentCount));
+        ASSERT_EQ(s.rows.size(), static_cast<std::size_t>(run->paymentCount));
         const ScheduleRow& last = s.rows.back();
         EXPECT_EQ(static_cast<double>(static_cast<long double>(last.interest) + last.capital),
-                  run->LastPayment);
-        EXPECT_EQ(RoundMoney(last.accumulatedInterest, 2), run->InterestTotal);
+                  run->lastPayment);
+        EXPECT_EQ(RoundMoney(last.accumulatedInterest, 2), run->interestTotal);
     }
 }
 

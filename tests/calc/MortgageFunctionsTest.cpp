@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "TestRegional.h"
+#include "calc/NumberTexts.h"
 
 namespace corbel {
 namespace {
@@ -102,26 +103,26 @@ LoanTerms Monthly(double amount, double rate, int years, int parts, PaymentTimin
 
 TEST(RunAmortisationTest, WorkedLoans) {
     const auto& us = test::EnUs();
-    auto run = RunAmortisation(Monthly(100000, 6, 30, 0, PaymentTiming::InArrears), us);
+    auto run = RunAmortisation(Monthly(100000, 6, 30, 0, PaymentTiming::InArrears));
     ASSERT_TRUE(run);
-    EXPECT_EQ(run->PaymentCount, 360);
-    EXPECT_EQ(run->LastPaymentText, "$590.13");
-    EXPECT_EQ(run->InterestTotal, 115832.17);
+    EXPECT_EQ(run->paymentCount, 360);
+    EXPECT_EQ(FormatMoney(us, run->lastPayment), "$590.13");
+    EXPECT_EQ(run->interestTotal, 115832.17);
 
-    run = RunAmortisation(Monthly(100000, 6, 30, 0, PaymentTiming::InAdvance), us);
+    run = RunAmortisation(Monthly(100000, 6, 30, 0, PaymentTiming::InAdvance));
     ASSERT_TRUE(run);
-    EXPECT_EQ(run->PaymentCount, 360);
-    EXPECT_EQ(run->LastPaymentText, "$594.48");
+    EXPECT_EQ(run->paymentCount, 360);
+    EXPECT_EQ(FormatMoney(us, run->lastPayment), "$594.48");
 
-    run = RunAmortisation(Monthly(1000, 0.0001, 50, 0, PaymentTiming::InArrears), us);
+    run = RunAmortisation(Monthly(1000, 0.0001, 50, 0, PaymentTiming::InArrears));
     ASSERT_TRUE(run);
-    EXPECT_EQ(run->PaymentCount, 599);
-    EXPECT_EQ(run->LastPaymentText, "$1.34");
-    EXPECT_EQ(run->InterestTotal, 0);
+    EXPECT_EQ(run->paymentCount, 599);
+    EXPECT_EQ(FormatMoney(us, run->lastPayment), "$1.34");
+    EXPECT_EQ(run->interestTotal, 0);
 }
 
 TEST(RunAmortisationTest, NoPaymentsLeavesNoSummary) {
-    EXPECT_FALSE(RunAmortisation(Monthly(1000, 6, 0, 0, PaymentTiming::InArrears), test::EnUs()));
+    EXPECT_FALSE(RunAmortisation(Monthly(1000, 6, 0, 0, PaymentTiming::InArrears)));
 }
 
 TEST(RunAmortisationTest, LongestDailyLoanCompletes) {
@@ -132,11 +133,11 @@ TEST(RunAmortisationTest, LongestDailyLoanCompletes) {
                     PaymentFrequency::Daily,
                     PaymentFrequency::Daily,
                     PaymentTiming::InArrears};
-    const auto run = RunAmortisation(terms, test::EnUs());
+    const auto run = RunAmortisation(terms);
     ASSERT_TRUE(run);
-    EXPECT_GT(run->PaymentCount, 18000);
-    EXPECT_LE(run->PaymentCount, 18615);
-    EXPECT_LE(run->LastPayment, Instalment(terms));
+    EXPECT_GT(run->paymentCount, 18000);
+    EXPECT_LE(run->paymentCount, 18615);
+    EXPECT_LE(run->lastPayment, Instalment(terms));
 }
 
 TEST(TotalInterestTest, ClosedFormUnlessItsLastPaymentIsNegative) {
@@ -144,7 +145,7 @@ TEST(TotalInterestTest, ClosedFormUnlessItsLastPaymentIsNegative) {
     const double p = Instalment(arrears);
     EXPECT_EQ(p, 599.56);
     EXPECT_NEAR(ClosedFormLastPayment(arrears, p), 590.042373, 1e-6);
-    auto run = RunAmortisation(arrears, test::EnUs());
+    auto run = RunAmortisation(arrears);
     EXPECT_NEAR(TotalInterest(arrears, p, *run), 115832.082373, 1e-6);
 
     // The rounded-up interest eats the rounded-up repayment: the closed form's
@@ -157,10 +158,10 @@ TEST(TotalInterestTest, ClosedFormUnlessItsLastPaymentIsNegative) {
                                 PaymentFrequency::FortNightly,
                                 PaymentTiming::InArrears};
     const double q = Instalment(fortnightly);
-    run = RunAmortisation(fortnightly, test::EnUs());
+    run = RunAmortisation(fortnightly);
     EXPECT_LT(ClosedFormLastPayment(fortnightly, q), 0);
-    EXPECT_EQ(TotalInterest(fortnightly, q, *run), run->InterestTotal);
-    EXPECT_NEAR(run->InterestTotal, 1500005.00, 0.005);
+    EXPECT_EQ(TotalInterest(fortnightly, q, *run), run->interestTotal);
+    EXPECT_NEAR(run->interestTotal, 1500005.00, 0.005);
 }
 
 }  // namespace

@@ -177,7 +177,7 @@ TEST(LoanScheduleReportTest, ThirtyYearlyRowsOnOnePage) {
 }
 
 TEST(ExtraPaymentsReportTest, WorkedExampleWithoutPageNumbers) {
-    const TermReductionTable table = ComputeTermReductionTable(Terms(1000, 12, 2, 0), EnUs());
+    const TermReductionTable table = ComputeTermReductionTable(Terms(1000, 12, 2, 0));
     const ExtraPaymentsReport report{Monthly("1000", "12", "2", ""), "Monthly", table.rows};
     RecordingDevice device;
     ASSERT_TRUE(PrintExtraPayments(device, report, EnUs()));
