@@ -186,12 +186,12 @@ class ChartWindowTest : public QObject {
         p_.typeLoan(amount, years, rate);
         QVERIFY(test::OpenWith(test::Child<QToolButton>(loan(), "BitBtn9")));
         const AmortisationSummary& run = p_.window->state().summary;
-        QVERIFY(run.PaymentCount > 0 && run.PaymentCount <= count);
-        QCOMPARE(chart()->Series1->slices()[1]->value(), run.InterestTotal);
+        QVERIFY(run.paymentCount > 0 && run.paymentCount <= count);
+        QCOMPARE(chart()->Series1->slices()[1]->value(), run.interestTotal);
         if (frequency == "FortNightly") {
-            QCOMPARE(run.InterestTotal, 1500005.00);
+            QCOMPARE(run.interestTotal, 1500005.00);
         } else {
-            QVERIFY(run.PaymentCount < count);
+            QVERIFY(run.paymentCount < count);
         }
     }
 
