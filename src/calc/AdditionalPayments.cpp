@@ -23,7 +23,7 @@ long long WholePeriodsPerYear(PaymentFrequency repayment) {
 // throughout, since 25 / 12 as a fraction times 12 truncates to 0 and would
 // lose the part year.
 long long TermReductionRowCount(const LoanTerms& terms, long long paymentCount) {
-    const long long f = WholePeriodsPerYear(terms.repayment);
+    const long long f = WholePeriodsPerYear(terms.repaymentFrequency);
     if (paymentCount / f == terms.years) {
         return terms.years + (terms.partPeriods > 0 ? 1 : 0);
     }
@@ -217,7 +217,7 @@ ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
     // really needs.
     LoanTerms loan = terms;
     if (run->paymentCount != terms.paymentCount()) {
-        const long long f = WholePeriodsPerYear(terms.repayment);
+        const long long f = WholePeriodsPerYear(terms.repaymentFrequency);
         loan.years = static_cast<int>(run->paymentCount / f);
         loan.partPeriods = static_cast<int>(run->paymentCount - loan.years * f);
     }
@@ -243,7 +243,8 @@ ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
             result.interestSaved =
                 RoundMoney(Difference(result.totalInterest, result.newInterest), 2);
             result.paidOffIn = w;
-            result.sentence = PaidOffSentence(loan.years, loan.partPeriods, w, loan.repayment);
+            result.sentence =
+                PaidOffSentence(loan.years, loan.partPeriods, w, loan.repaymentFrequency);
             break;
         }
     }
@@ -258,11 +259,11 @@ Checked<ExtraPaymentResult> ExtraPaymentFromTexts(const LoanTexts& loan,
     if (!terms) {
         return terms.failure();
     }
-    if (auto failure = CheckExtraPayment(texts, loan.years, loan.repayment, separator)) {
+    if (auto failure = CheckExtraPayment(texts, loan.years, loan.repaymentFrequency, separator)) {
         return *failure;
     }
     const double extra = *NumberInRange(texts.extra, 0, MaxAmount, separator);
-    return ComputeExtraPayment(*terms, extra, StartRepayment(texts, loan.repayment));
+    return ComputeExtraPayment(*terms, extra, StartRepayment(texts, loan.repaymentFrequency));
 }
 
 ExtraPaymentCaptions ExtraPaymentCaptionsFor(PaymentFrequency repayment) {

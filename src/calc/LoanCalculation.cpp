@@ -13,7 +13,7 @@ namespace corbel {
 LoanReading ReadLoanInOrder(const LoanTexts& texts, const LoanChecks& checks,
                             std::string_view decimalSeparator) {
     LoanTerms terms;
-    terms.repayment = texts.repayment;
+    terms.repaymentFrequency = texts.repaymentFrequency;
     terms.compounding = texts.compounding;
     terms.timing = texts.timing;
     const auto amount = NumberInRange(texts.amount, checks.minAmount, MaxAmount, decimalSeparator);

@@ -20,7 +20,7 @@ struct LoanTexts {
     std::string rate;
     std::string years;
     std::string parts;
-    PaymentFrequency repayment = DefaultFrequency;
+    PaymentFrequency repaymentFrequency = DefaultFrequency;
     PaymentFrequency compounding = DefaultFrequency;
     PaymentTiming timing = PaymentTiming::InArrears;
 };

@@ -39,11 +39,11 @@ struct LoanTerms {
     double annualRate = 0;  // percent
     int years = 0;
     int partPeriods = 0;
-    PaymentFrequency repayment = DefaultFrequency;
+    PaymentFrequency repaymentFrequency = DefaultFrequency;
     PaymentFrequency compounding = DefaultFrequency;
     PaymentTiming timing = PaymentTiming::InArrears;
 
-    double paymentsPerYear() const { return PeriodsPerYear(repayment); }
+    double paymentsPerYear() const { return PeriodsPerYear(repaymentFrequency); }
     double compoundingsPerYear() const { return PeriodsPerYear(compounding); }
     double paymentCount() const { return years * paymentsPerYear() + partPeriods; }
 };

@@ -55,7 +55,7 @@ ResidualCaptions ResidualCaptionsFor(PaymentFrequency repayment) {
 Checked<ResidualCalculation> CalculateResidualValue(const ResidualTexts& texts,
                                                     const Regional& regional) {
     const double m = PeriodsPerYear(texts.compounding);
-    const double n = PeriodsPerYear(texts.repayment);
+    const double n = PeriodsPerYear(texts.repaymentFrequency);
     const std::string sep = regional.decimalSeparator();
 
     const auto a = NumberInRange(texts.amount, MinResidualAmount, MaxAmount, sep);
@@ -72,7 +72,7 @@ Checked<ResidualCalculation> CalculateResidualValue(const ResidualTexts& texts,
     }
 
     ResidualCalculation result;
-    result.captions = ResidualCaptionsFor(texts.repayment);
+    result.captions = ResidualCaptionsFor(texts.repaymentFrequency);
     const double count = n * WholeOrZero(texts.years) + WholeOrZero(texts.parts);
     const double i = PeriodicRate(*rate, m, n);
     const double annualPercent = static_cast<double>(static_cast<long double>(i) * n * 100);

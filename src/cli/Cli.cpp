@@ -385,10 +385,10 @@ LoanTexts Invocation::loanTexts(PartYear partYear) const {
     texts.amount = text("--amount");
     texts.rate = text("--rate");
     texts.years = text("--years");
-    texts.repayment = FrequencyOption(*this, "--repayment");
+    texts.repaymentFrequency = FrequencyOption(*this, "--repayment");
     if (partYear == PartYear::Read) {
         texts.parts = text("--parts");
-        if (!texts.parts.empty() && texts.repayment == PaymentFrequency::Annualy) {
+        if (!texts.parts.empty() && texts.repaymentFrequency == PaymentFrequency::Annualy) {
             throw UsageError("option --parts is not offered with --repayment " +
                              std::string(Label(PaymentFrequency::Annualy)));
         }

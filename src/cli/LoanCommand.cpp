@@ -20,7 +20,7 @@ int RunLoan(const Invocation& call, const Output& output) {
     const auto slices = CostBreakdown(texts, output.regional);
     const Regional& r = output.regional;
     const report::LoanDetailsReport details{
-        report::ReportLoan(texts), LoanPaymentCaption(texts.repayment),
+        report::ReportLoan(texts), LoanPaymentCaption(texts.repaymentFrequency),
         FormatMoney(r, loan->repayment), FormatMoney(r, loan->totalInterest)};
     if (!PrintPdf(call, output, [&](report::PageDevice& device) {
             return PrintLoanDetails(device, details, r);

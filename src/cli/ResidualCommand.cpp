@@ -28,7 +28,7 @@ int RunResidual(const Invocation& call, const Output& output) {
     texts.parts = loan.parts;
     texts.proposed = call.text("--proposed");
     texts.residualPercent = call.text("--residual-percent");
-    texts.repayment = loan.repayment;
+    texts.repaymentFrequency = loan.repaymentFrequency;
     texts.compounding = loan.compounding;
     const auto result = CalculateResidualValue(texts, output.regional);
     if (!result) {

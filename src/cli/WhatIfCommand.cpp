@@ -41,8 +41,8 @@ int RunWhatIf(const Invocation& call, const Output& output) {
     WhatIfFields fields{loan.amount, loan.rate, loan.years, loan.parts, call.text("--repay")};
     // Choosing the variable empties its fields, as the page's radio buttons do.
     EmptyOutputFields(fields, solve);
-    const auto solved =
-        SolveWhatIf(fields, solve, loan.repayment, loan.compounding, loan.timing, output.regional);
+    const auto solved = SolveWhatIf(fields, solve, loan.repaymentFrequency, loan.compounding,
+                                    loan.timing, output.regional);
     // Every message of the solve means nothing was calculated.
     if (!solved) {
         return ReportFailure(output, solved.failure());

@@ -171,15 +171,15 @@ bool ReportWriter::CloseReport() {
 }
 
 bool ReportWriter::OpenReport() {
-    LineCount = 1;
-    PageNumber = 1;
+    lineCount = 1;
+    pageNumber = 1;
     SetReportFont(8);
     width_ = device_.pageWidth();
     height_ = device_.pageHeight();
     const int lineHeight = std::max(1, device_.textHeight("A", font_));
     // Halves go to the even number, as the default rounding does.
-    LinesPerPage = static_cast<int>(std::nearbyint(static_cast<double>(height_) / lineHeight)) - 7;
-    HeadingPending = true;
+    linesPerPage = static_cast<int>(std::nearbyint(static_cast<double>(height_) / lineHeight)) - 7;
+    headingPending = true;
     pending_.clear();
     pendingCount_ = 0;
     x_ = y_ = h_ = 0;
@@ -192,19 +192,19 @@ void ReportWriter::SetReportFont(int size, bool bold, bool underline) {
 }
 
 bool ReportWriter::NewPageIfFull(int count) {
-    if (count <= LinesPerPage || HeadingPending) {
+    if (count <= linesPerPage || headingPending) {
         return false;
     }
     FormFeedLine();
-    ++PageNumber;
-    LineCount = 1;
-    HeadingPending = true;
+    ++pageNumber;
+    lineCount = 1;
+    headingPending = true;
     return true;
 }
 
 void ReportWriter::PrintPageNumber() {
     Write("Page ");
-    Write(PageNumber);
+    Write(pageNumber);
     EndLine();
 }
 
@@ -218,8 +218,8 @@ void ReportWriter::PrintHeading(std::string_view title, int titleWidth) {
     EndLine();
     EndLine();
     SetReportFont(8);
-    LineCount += 6;
-    HeadingPending = false;
+    lineCount += 6;
+    headingPending = false;
 }
 
 void ReportWriter::PrintGridHeading() {

@@ -173,7 +173,7 @@ SavedLoan ReadLines(LineReader& in) {
     w.years = in.text();
     w.partYear = in.text();
     w.rate = in.text();
-    w.repayment = in.text();
+    w.repay = in.text();
     w.solveFor = in.number().value;
     w.repaymentIndex = in.numberListIndex();
     w.timing = in.number().value;
@@ -238,7 +238,7 @@ std::string LoanFileText(const SavedLoan& loan) {
     Text(out, w.years);
     Text(out, w.partYear);
     Text(out, w.rate);
-    Text(out, w.repayment);
+    Text(out, w.repay);
     Whole(out, w.solveFor);
     Whole(out, w.repaymentIndex);
     Whole(out, w.timing);

@@ -21,7 +21,7 @@ struct WhatIfInputs {
     std::string years;         // 16 WIPeriods
     std::string partYear;      // 17 WIPartYear
     std::string rate;          // 18 WIInterest
-    std::string repayment;     // 19 WIRepay
+    std::string repay;         // 19 WIRepay
     int solveFor = 1;          // 20 1 AmountRB, 2 PeriodRB, 3 InterestRB, 4 PaymentRB;
                                //    any other value selects none of them
     int repaymentIndex = 3;    // 21 WIPayment (0 to 7)

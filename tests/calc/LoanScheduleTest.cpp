@@ -197,7 +197,8 @@ TEST(LoanScheduleTest, AnnualRepaymentsGiveTheSameTableEitherWay) {
 // Found by argument-dependent lookup, so it lives beside LoanTerms.
 void PrintTo(const LoanTerms& t, std::ostream* os) {
     *os << t.amount << " at " << t.annualRate << " for " << t.years << "+" << t.partPeriods << " "
-        << Label(t.repayment) << (t.timing == PaymentTiming::InAdvance ? " in advance" : "");
+        << Label(t.repaymentFrequency)
+        << (t.timing == PaymentTiming::InAdvance ? " in advance" : "");
 }
 namespace {
 

@@ -207,7 +207,7 @@ TEST(ResidualCaptionsTest, FrequencyWordInEachCaption) {
         EXPECT_EQ(c.requiresRepayment, "and requires a " + w + " Repayment of");
     }
     auto texts = Texts("10000", "10", "5", "");
-    texts.repayment = PaymentFrequency::FortNightly;
+    texts.repaymentFrequency = PaymentFrequency::FortNightly;
     const auto r = Calculate(texts);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->captions, ResidualCaptionsFor(PaymentFrequency::FortNightly));

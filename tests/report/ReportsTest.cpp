@@ -139,7 +139,7 @@ TEST(LoanScheduleReportTest, RowsPerPageAndPageTops) {
     ASSERT_TRUE(PrintLoanSchedule(device, report, EnUs()));
     ReportWriter probe(device);
     ASSERT_TRUE(probe.OpenReport());
-    const int L = probe.LinesPerPage;
+    const int L = probe.linesPerPage;
     const int first = L - 14, later = L - 6;
     const int full = (360 - first) / later;
     std::vector<int> expected{first};
