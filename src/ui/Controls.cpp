@@ -303,7 +303,7 @@ LoanTexts LoanFieldTexts(const QLineEdit* amount, const QLineEdit* rate, const Q
     texts.rate = rate->text().toStdString();
     texts.years = years->text().toStdString();
     texts.parts = parts->text().toStdString();
-    texts.repayment = options.repayment;
+    texts.repaymentFrequency = options.repayment;
     texts.compounding = options.compounding;
     texts.timing = options.timing;
     return texts;

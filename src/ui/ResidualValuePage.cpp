@@ -148,7 +148,7 @@ ResidualTexts ResidualValuePage::texts() const {
     texts.parts = RVPartYear->text().toStdString();
     texts.proposed = RVResValue->text().toStdString();
     texts.residualPercent = RV2Percent->text().toStdString();
-    texts.repayment = SelectedFrequency(RVPayment);
+    texts.repaymentFrequency = SelectedFrequency(RVPayment);
     texts.compounding = SelectedFrequency(RVCompounded);
     return texts;
 }

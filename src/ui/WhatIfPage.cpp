@@ -187,7 +187,7 @@ WhatIfInputs WhatIfPage::record() const {
     inputs.years = WIPeriods->text().toStdString();
     inputs.partYear = WIPartYear->text().toStdString();
     inputs.rate = WIInterest->text().toStdString();
-    inputs.repayment = WIRepay->text().toStdString();
+    inputs.repay = WIRepay->text().toStdString();
     const auto choices = solveChoices();
     for (std::size_t k = 0; k < choices.size(); ++k) {
         if (choices[k]->isChecked()) {
@@ -206,7 +206,7 @@ void WhatIfPage::apply(const WhatIfInputs& inputs) {
     WIPeriods->setText(Q(inputs.years));
     WIPartYear->setText(Q(inputs.partYear));
     WIInterest->setText(Q(inputs.rate));
-    WIRepay->setText(Q(inputs.repayment));
+    WIRepay->setText(Q(inputs.repay));
     const auto choices = solveChoices();
     if (inputs.solveFor >= 1 && inputs.solveFor <= static_cast<int>(choices.size())) {
         choices[static_cast<std::size_t>(inputs.solveFor - 1)]->setChecked(true);
