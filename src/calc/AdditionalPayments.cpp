@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/Limits.h"
 #include "calc/NumberReading.h"
 #include "calc/NumberTexts.h"
 #include "calc/Rounding.h"

@@ -4,6 +4,7 @@
 
 #include "calc/LoanCalculation.h"
 
+#include "calc/Limits.h"
 #include "calc/NumberReading.h"
 #include "calc/NumberTexts.h"
 #include "calc/TermCheck.h"
@@ -21,7 +22,7 @@ LoanReading ReadLoanInOrder(const LoanTexts& texts, const LoanChecks& checks,
         return {Information(checks.amountMessage), LoanCheckStage::None};
     }
     terms.amount = *amount;
-    if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, msg::MaxYears,
+    if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, MaxYears,
                                  terms.paymentsPerYear())) {
         return {*failure, LoanCheckStage::Amount};
     }

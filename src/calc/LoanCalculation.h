@@ -33,8 +33,6 @@ struct LoanChecks {
     double minRate;
     std::string_view rateMessage;
 };
-inline constexpr double MaxAmount = 999999999;
-inline constexpr double MaxRate = 100;
 inline constexpr LoanChecks CalculateChecks{0.001, msg::ValidLoanAmount, 0.000001,
                                             msg::ValidInterestRate};
 inline constexpr LoanChecks GridChecks{0, msg::GridLoanAmount, 0.000001, msg::GridInterestRate};

@@ -4,9 +4,14 @@
 
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "calc/Limits.h"
 
 namespace corbel {
 
@@ -24,18 +29,64 @@ struct Message {
 
 std::string_view Title(MessageKind kind);
 
+namespace detail {
+
+// A piece of a message text made at compile time: a literal, or a whole number
+// of 0 or more written in decimal digits.
+struct TextPiece {
+    static constexpr std::size_t Capacity = 80;
+    char chars[Capacity] = {};
+    std::size_t size = 0;
+
+    template <std::size_t N>
+    constexpr TextPiece(const char (&text)[N]) : size(N - 1) {
+        static_assert(N - 1 <= Capacity);
+        std::copy_n(text, N - 1, chars);
+    }
+    constexpr TextPiece(long long number) {
+        char digits[20] = {};
+        std::size_t count = 0;
+        do {
+            digits[count++] = static_cast<char>('0' + number % 10);
+            number /= 10;
+        } while (number > 0);
+        for (; size < count; ++size) {
+            chars[size] = digits[count - 1 - size];
+        }
+    }
+};
+
+template <TextPiece... Pieces>
+struct JoinedText {
+    static constexpr std::size_t Size = (Pieces.size + ...);
+    static constexpr std::array<char, Size> Chars = [] {
+        std::array<char, Size> chars{};
+        std::size_t at = 0;
+        ((std::copy_n(Pieces.chars, Pieces.size, chars.begin() + at), at += Pieces.size), ...);
+        return chars;
+    }();
+};
+
+}  // namespace detail
+
+// A message text that states limits, joined at compile time from its literal
+// pieces and the limits themselves: Stating<"less than ", MaxAmount>.
+template <detail::TextPiece... Pieces>
+inline constexpr std::string_view Stating{detail::JoinedText<Pieces...>::Chars.data(),
+                                          detail::JoinedText<Pieces...>::Size};
+
 // Every message text of the program, each in one place and whole: the holes
 // %1, %2, ... of a message that carries values are filled by Fill().
 namespace msg {
 // Loan page and the windows opened from it.
 inline constexpr std::string_view ValidLoanAmount =
-    "You must enter a valid Loan amount between 0 and 999999999";
+    Stating<"You must enter a valid Loan amount between 0 and ", MaxAmount>;
 inline constexpr std::string_view ValidInterestRate =
-    "You must enter a valid interest rate between 0 and 100";
+    Stating<"You must enter a valid interest rate between 0 and ", MaxRate>;
 inline constexpr std::string_view GridLoanAmount =
-    "You must enter a Loan amount between 0 and 999999999";
+    Stating<"You must enter a Loan amount between 0 and ", MaxAmount>;
 inline constexpr std::string_view GridInterestRate =
-    "You must enter an interest rate between 0 and 100.";
+    Stating<"You must enter an interest rate between 0 and ", MaxRate, ".">;
 inline constexpr std::string_view EarlyClearance =
     "It is impossible to pay off this Loan in the specified time if the Loan payment is rounded "
     "to 2 decimal places. If it is rounded it will be paid off in %1 payments.";
@@ -49,7 +100,6 @@ inline constexpr std::string_view ValidPartYear = "You must enter a valid %1";
 inline constexpr std::string_view PartYearOutOfRange = "You must enter a %1 between 0 and %2";
 inline constexpr std::string_view TermMissing = "You must enter%1";
 inline constexpr std::string_view PeriodLabel = " a period ";
-inline constexpr int MaxYears = 50;
 
 // Specific additional payment window; %1 of the start period message is the
 // period word ("Month"), %2 the periods per year.
@@ -68,15 +118,15 @@ inline constexpr std::string_view JoinedBy = "%1 and %2";
 
 // What If? page.
 inline constexpr std::string_view WhatIfInterest =
-    "You must enter an interest rate greater than 0 and less that 100%";
+    Stating<"You must enter an interest rate greater than 0 and less that ", MaxRate, "%">;
 inline constexpr std::string_view WhatIfAmount =
-    "You must enter a valid amount, less than 999999999";
+    Stating<"You must enter a valid amount, less than ", MaxAmount>;
 inline constexpr std::string_view WhatIfPayment =
-    "You must enter a valid Loan payment, less than 999999999";
+    Stating<"You must enter a valid Loan payment, less than ", MaxAmount>;
 inline constexpr std::string_view CantBePaidOff =
     "This Loan can't be paid off in a reasonable period. Try increasing your payments.";
-inline constexpr std::string_view RateAbove1000 =
-    "The interest rate needed for this repayment is above 1000%.";
+inline constexpr std::string_view RateBeyondSearch =
+    Stating<"The interest rate needed for this repayment is above ", MaxWhatIfRate, "%.">;
 inline constexpr std::string_view NoRateForZeroAmount =
     "An interest rate can't be found for a Loan amount of 0.";
 inline constexpr std::string_view NoRateAtOrAboveZero =
@@ -84,9 +134,9 @@ inline constexpr std::string_view NoRateAtOrAboveZero =
 
 // Residual Value page.
 inline constexpr std::string_view ResidualAmount =
-    "You must enter a amount between 1 and 999999999";
+    Stating<"You must enter a amount between ", MinResidualAmount, " and ", MaxAmount>;
 inline constexpr std::string_view ResidualInterest =
-    "You must enter an interest rate between 1 and 100";
+    Stating<"You must enter an interest rate between 1 and ", MaxRate>;
 inline constexpr std::string_view ProposedTooHigh =
     "The proposed monthly repayment cannot be higher than the actual payment needed to leave no "
     "residual value.";

@@ -4,6 +4,7 @@
 
 #include "calc/ResidualValue.h"
 
+#include "calc/Limits.h"
 #include "calc/LoanCalculation.h"
 #include "calc/MortgageFunctions.h"
 #include "calc/NumberReading.h"
@@ -15,7 +16,6 @@ namespace corbel {
 
 namespace {
 
-constexpr double MinResidualAmount = 1;
 constexpr double MaxPercent = 100;
 
 }  // namespace
@@ -62,7 +62,7 @@ Checked<ResidualCalculation> CalculateResidualValue(const ResidualTexts& texts,
     if (!a) {
         return Information(msg::ResidualAmount);
     }
-    if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, msg::MaxYears, n)) {
+    if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, MaxYears, n)) {
         return *failure;
     }
     // The page admits 0 although its message names 1.

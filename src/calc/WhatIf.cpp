@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 
+#include "calc/Limits.h"
 #include "calc/LoanCalculation.h"
 #include "calc/MortgageFunctions.h"
 #include "calc/NumberReading.h"
@@ -200,7 +201,7 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
     double count = 0;
     if (solve != WhatIfVariable::Periods) {
         if (auto failure =
-                CheckTerm(fields.periods, msg::PeriodLabel, fields.partYear, msg::MaxYears, n)) {
+                CheckTerm(fields.periods, msg::PeriodLabel, fields.partYear, MaxYears, n)) {
             return *failure;
         }
         count = WholeOrZero(fields.periods) * n + WholeOrZero(fields.partYear);
@@ -261,7 +262,7 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
             }
             const auto b = SearchWhatIfRate(amount, payment, count, n, timing);
             if (!b) {
-                return Information(msg::RateAbove1000);
+                return Information(msg::RateBeyondSearch);
             }
             const double rate =
                 static_cast<double>(PeriodicRate(*b, n, m) * static_cast<long double>(m) * 100);

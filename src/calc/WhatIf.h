@@ -54,7 +54,6 @@ std::optional<double> WhatIfPeriods(double amount, double repayment, double rate
 // The digit-by-digit search for the nominal annual percentage b, compounded once
 // per repayment period, whose repayment on `amount` over `count` repayments is
 // `repayment`; nullopt when it would be above MaxWhatIfRate.
-inline constexpr int MaxWhatIfRate = 1000;
 std::optional<double> SearchWhatIfRate(double amount, double repayment, double count,
                                        double paymentsPerYear, PaymentTiming timing);
 
