@@ -19,11 +19,6 @@ namespace corbel {
 
 namespace {
 
-constexpr std::array<WhatIfField, 1> PaymentOutputs{WhatIfField::Repay};
-constexpr std::array<WhatIfField, 1> AmountOutputs{WhatIfField::Principal};
-constexpr std::array<WhatIfField, 2> PeriodOutputs{WhatIfField::Periods, WhatIfField::PartYear};
-constexpr std::array<WhatIfField, 1> InterestOutputs{WhatIfField::Interest};
-
 // Two repayments closer than this count as equal in the whole-percent scan.
 constexpr long double ScanTolerance = 0.000001L;
 constexpr int DecimalPlaces = 7;
@@ -41,18 +36,17 @@ long double AdvanceFactor(long double v, long double i, double count) {
 
 }  // namespace
 
-std::span<const WhatIfField> OutputFields(WhatIfVariable solve) {
-    switch (solve) {
-        case WhatIfVariable::Payment:
-            return PaymentOutputs;
-        case WhatIfVariable::Amount:
-            return AmountOutputs;
-        case WhatIfVariable::Periods:
-            return PeriodOutputs;
-        case WhatIfVariable::Interest:
-            return InterestOutputs;
+std::optional<WhatIfVariable> WhatIfVariableOfSavedCode(int code) {
+    for (const WhatIfChoice& choice : WhatIfChoices) {
+        if (choice.savedCode == code) {
+            return choice.variable;
+        }
     }
-    return AmountOutputs;
+    return std::nullopt;
+}
+
+std::span<const WhatIfField> OutputFields(WhatIfVariable solve) {
+    return ChoiceOf(solve).outputs;
 }
 
 bool IsOutputField(WhatIfVariable solve, WhatIfField field) {

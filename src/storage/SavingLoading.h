@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/WhatIf.h"
+
 namespace corbel {
 
 // The inputs a saved loan file carries, one member per line in file order.
@@ -17,14 +19,15 @@ namespace corbel {
 
 // Lines 15 to 23: the What If? page.
 struct WhatIfInputs {
-    std::string amount;        // 15 WIPrincipal
-    std::string years;         // 16 WIPeriods
-    std::string partYear;      // 17 WIPartYear
-    std::string rate;          // 18 WIInterest
-    std::string repay;         // 19 WIRepay
-    int solveFor = 1;          // 20 1 AmountRB, 2 PeriodRB, 3 InterestRB, 4 PaymentRB;
-                               //    any other value selects none of them
-    int repaymentIndex = 3;    // 21 WIPayment (0 to 7)
+    std::string amount;    // 15 WIPrincipal
+    std::string years;     // 16 WIPeriods
+    std::string partYear;  // 17 WIPartYear
+    std::string rate;      // 18 WIInterest
+    std::string repay;     // 19 WIRepay
+    int solveFor =
+        ChoiceOf(DefaultWhatIfVariable).savedCode;  // 20 a WhatIfChoice's savedCode;
+                                                    //    any other value selects none of them
+    int repaymentIndex = 3;                         // 21 WIPayment (0 to 7)
     int timing = 1;            // 22 1 WIArrearsRB, 2 WIAdvanceRB; any other selects neither
     int compoundingIndex = 3;  // 23 WICompounded (0 to 7)
     bool operator==(const WhatIfInputs&) const = default;
