@@ -76,10 +76,16 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     (new QVBoxLayout(compounded))->addWidget(WICompounded);
 
     auto* calculate = Named(new QGroupBox("Calculate", this), "WICalculateGroup");
-    PaymentRB = Named(new QRadioButton("Payment", calculate), "PaymentRB");
-    AmountRB = Named(new QRadioButton("Amount", calculate), "AmountRB");
-    PeriodRB = Named(new QRadioButton("Periods", calculate), "PeriodRB");
-    InterestRB = Named(new QRadioButton("Interest", calculate), "InterestRB");
+    const auto solveButton = [calculate](WhatIfVariable variable) {
+        const WhatIfChoice& choice = ChoiceOf(variable);
+        auto* button = new QRadioButton(Q(choice.caption), calculate);
+        button->setObjectName(Q(choice.radioButton));
+        return button;
+    };
+    PaymentRB = solveButton(WhatIfVariable::Payment);
+    AmountRB = solveButton(WhatIfVariable::Amount);
+    PeriodRB = solveButton(WhatIfVariable::Periods);
+    InterestRB = solveButton(WhatIfVariable::Interest);
     AmountRB->setChecked(true);
     auto* calculateLayout = new QHBoxLayout(calculate);
     for (QRadioButton* rb : {PaymentRB, AmountRB, PeriodRB, InterestRB}) {
@@ -177,8 +183,8 @@ LoanEntry WhatIfPage::loanEntry() const {
             WIArrearsRB->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
 }
 
-std::array<QRadioButton*, 4> WhatIfPage::solveChoices() const {
-    return {AmountRB, PeriodRB, InterestRB, PaymentRB};
+QRadioButton* WhatIfPage::solveButton(WhatIfVariable variable) const {
+    return findChild<QRadioButton*>(Q(ChoiceOf(variable).radioButton));
 }
 
 WhatIfInputs WhatIfPage::record() const {
@@ -188,11 +194,9 @@ WhatIfInputs WhatIfPage::record() const {
     inputs.partYear = WIPartYear->text().toStdString();
     inputs.rate = WIInterest->text().toStdString();
     inputs.repay = WIRepay->text().toStdString();
-    const auto choices = solveChoices();
-    for (std::size_t k = 0; k < choices.size(); ++k) {
-        if (choices[k]->isChecked()) {
-            inputs.solveFor = static_cast<int>(k) + 1;
-            break;
+    for (const WhatIfChoice& choice : WhatIfChoices) {
+        if (solveButton(choice.variable)->isChecked()) {
+            inputs.solveFor = choice.savedCode;
         }
     }
     inputs.repaymentIndex = IndexOf(SelectedFrequency(WIPayment));
@@ -207,9 +211,8 @@ void WhatIfPage::apply(const WhatIfInputs& inputs) {
     WIPartYear->setText(Q(inputs.partYear));
     WIInterest->setText(Q(inputs.rate));
     WIRepay->setText(Q(inputs.repay));
-    const auto choices = solveChoices();
-    if (inputs.solveFor >= 1 && inputs.solveFor <= static_cast<int>(choices.size())) {
-        choices[static_cast<std::size_t>(inputs.solveFor - 1)]->setChecked(true);
+    if (const auto variable = WhatIfVariableOfSavedCode(inputs.solveFor)) {
+        solveButton(*variable)->setChecked(true);
     }
     {
         // The frequency change runs once, below, whether or not the choice moved.
@@ -229,16 +232,12 @@ void WhatIfPage::apply(const WhatIfInputs& inputs) {
 }
 
 WhatIfVariable WhatIfPage::solving() const {
-    if (PaymentRB->isChecked()) {
-        return WhatIfVariable::Payment;
+    for (const WhatIfChoice& choice : WhatIfChoices) {
+        if (solveButton(choice.variable)->isChecked()) {
+            return choice.variable;
+        }
     }
-    if (PeriodRB->isChecked()) {
-        return WhatIfVariable::Periods;
-    }
-    if (InterestRB->isChecked()) {
-        return WhatIfVariable::Interest;
-    }
-    return WhatIfVariable::Amount;
+    return DefaultWhatIfVariable;
 }
 
 void WhatIfPage::AmountRBClick() {

@@ -72,8 +72,8 @@ class WhatIfPage : public QWidget {
     QPushButton* TransferBtn;   // "Transfer to Corbelwright"
     QToolButton* BitBtn14;      // the help button (topic 8)
     QLineEdit* field(WhatIfField which) const;
-    // The "Calculate" choices in the order a saved file numbers them, from 1.
-    std::array<QRadioButton*, 4> solveChoices() const;
+    // The "Calculate" radio button of a variable.
+    QRadioButton* solveButton(WhatIfVariable variable) const;
     WhatIfFields fields() const;
 
     UiContext context_;
