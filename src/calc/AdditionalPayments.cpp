@@ -131,31 +131,32 @@ int StartPeriod(std::string_view periodText) {
 Outcome CheckExtraPayment(const ExtraPaymentTexts& texts, std::string_view loanYearsText,
                           PaymentFrequency repayment, std::string_view decimalSeparator) {
     if (!IsNumberInRange(texts.extra, 0, MaxAmount, decimalSeparator)) {
-        return Information(msg::ValidLoanAmount);
+        return Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount};
     }
     if (texts.startInYear) {
         const std::string_view yearText = Strip(texts.year);
         const auto year = ReadWhole(yearText);
         if (!year || yearText == "0") {
-            return Confirm(msg::EnterAYear);
+            return Message{MessageCause::StartYearInvalid, msg::EnterAYear};
         }
         // The Loan page's years passed its term check, so stripped they are a
         // whole number or empty.
         const std::string_view loanYears = Strip(loanYearsText);
         const std::string message = Fill(msg::YearOutOfRange, {loanYears});
         if (*year > WholeOrZero(loanYears)) {
-            return Information(message);
+            return Message{MessageCause::StartYearPastTerm, message};
         }
         if (*year < 1) {
-            return Confirm(message);
+            return Message{MessageCause::StartYearInvalid, message};
         }
     }
     if (repayment != PaymentFrequency::Annualy) {
         const double f = PeriodsPerYear(repayment);
         const int period = StartPeriod(texts.period);
         if (period < 1 || period > f) {
-            return Confirm(Fill(msg::StartPeriodOutOfRange,
-                                {Info(repayment).startPeriodWord, GeneralNumberText(f)}));
+            return Message{MessageCause::StartPeriodOutOfRange,
+                           Fill(msg::StartPeriodOutOfRange,
+                                {Info(repayment).startPeriodWord, GeneralNumberText(f)})};
         }
     }
     return std::nullopt;

@@ -19,7 +19,8 @@ LoanReading ReadLoanInOrder(const LoanTexts& texts, const LoanChecks& checks,
     terms.timing = texts.timing;
     const auto amount = NumberInRange(texts.amount, checks.minAmount, MaxAmount, decimalSeparator);
     if (!amount) {
-        return {Information(checks.amountMessage), LoanCheckStage::None};
+        return {Message{MessageCause::AmountOutOfRange, checks.amountMessage},
+                LoanCheckStage::None};
     }
     terms.amount = *amount;
     if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, MaxYears,
@@ -30,7 +31,7 @@ LoanReading ReadLoanInOrder(const LoanTexts& texts, const LoanChecks& checks,
     terms.partPeriods = WholeOrZero(texts.parts);
     const auto rate = NumberInRange(texts.rate, checks.minRate, MaxRate, decimalSeparator);
     if (!rate) {
-        return {Information(checks.rateMessage), LoanCheckStage::Term};
+        return {Message{MessageCause::RateOutOfRange, checks.rateMessage}, LoanCheckStage::Term};
     }
     terms.annualRate = *rate;
     return {terms, LoanCheckStage::All};
@@ -52,7 +53,8 @@ Checked<LoanCalculation> CalculateLoan(const LoanTexts& texts, const Regional& r
     result.totalInterest = TotalInterest(*terms, result.repayment, result.run);
     if (result.run.paymentCount != terms->paymentCount()) {
         result.notice =
-            Information(Fill(msg::EarlyClearance, {std::to_string(result.run.paymentCount)}));
+            Message{MessageCause::EarlyClearance,
+                    Fill(msg::EarlyClearance, {std::to_string(result.run.paymentCount)})};
     }
     return result;
 }
@@ -66,9 +68,10 @@ Checked<LastPaymentResult> LastPayment(const LoanTexts& texts, const Regional& r
     result.repayment = Instalment(*terms);
     result.run = RunAmortisation(*terms).value();
     result.message =
-        Confirm(Fill(msg::PaymentsToMake, {std::to_string(result.run.paymentCount),
+        Message{MessageCause::PaymentsToMake,
+                Fill(msg::PaymentsToMake, {std::to_string(result.run.paymentCount),
                                            FormatMoney(regional, result.repayment),
-                                           FormatMoney(regional, result.run.lastPayment)}));
+                                           FormatMoney(regional, result.run.lastPayment)})};
     return result;
 }
 

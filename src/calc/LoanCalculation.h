@@ -69,7 +69,7 @@ Checked<LoanCalculation> CalculateLoan(const LoanTexts& texts, const Regional& r
 struct LastPaymentResult {
     double repayment = 0;
     AmortisationSummary run;
-    Message message;
+    Message message{MessageCause::PaymentsToMake, ""};
 };
 Checked<LastPaymentResult> LastPayment(const LoanTexts& texts, const Regional& regional);
 

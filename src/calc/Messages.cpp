@@ -6,18 +6,6 @@
 
 namespace corbel {
 
-std::string_view Title(MessageKind kind) {
-    switch (kind) {
-        case MessageKind::Confirm:
-            return "Confirm";
-        case MessageKind::Error:
-            return "Error";
-        case MessageKind::Information:
-            break;
-    }
-    return "Information";
-}
-
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
     std::string text;
     text.reserve(pattern.size());

@@ -15,19 +15,31 @@
 
 namespace corbel {
 
-// Information boxes carry the information icon and the title "Information";
-// Confirm boxes the question-mark icon and the title "Confirm"; Error boxes,
-// which report a failed file operation in the system's words, the error icon
-// and the title "Error". Each has one "OK".
-enum class MessageKind { Information, Confirm, Error };
-
-struct Message {
-    std::string text;
-    MessageKind kind = MessageKind::Information;
-    bool operator==(const Message&) const = default;
+// What a message is about. The windows show each cause in its kind of box
+// (KindOf, platform/Dialogs.h); corbelwright-calc prints the text alone.
+enum class MessageCause {
+    AmountOutOfRange,       // an amount, repayment or extra amount not a number in its range
+    RateOutOfRange,         // an interest rate likewise
+    TermInvalid,            // the years and part-year periods (CheckTerm)
+    StartYearInvalid,       // the extra payment's start year: none, or below 1
+    StartYearPastTerm,      // the extra payment's start year: after the loan's years
+    StartPeriodOutOfRange,  // the extra payment's start period
+    NoAnswer,               // the What If? page finds no answer
+    ProposedAboveNeeded,    // the Residual Value page's proposed repayment
+    EarlyClearance,         // the rounded repayment clears the loan before its term
+    PaymentsToMake,         // the Loan page's Last Payment answer
+    SavingsFieldInvalid,    // a loan savings field
+    PrintFailed,            // no printer, or the printer could not print
+    FileFailed,             // a file could not be read or written, in the system's words
+    UnsavedChanges,         // the question when the program closes
 };
 
-std::string_view Title(MessageKind kind);
+struct Message {
+    Message(MessageCause cause, std::string_view text) : cause(cause), text(text) {}
+    MessageCause cause;
+    std::string text;
+    bool operator==(const Message&) const = default;
+};
 
 namespace detail {
 
@@ -185,15 +197,5 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string_vie
 // when more follow, so that a line of a million characters makes a box that
 // fits on the screen.
 std::string Excerpt(std::string_view text);
-
-inline Message Information(std::string_view text) {
-    return {std::string(text), MessageKind::Information};
-}
-inline Message Confirm(std::string_view text) {
-    return {std::string(text), MessageKind::Confirm};
-}
-inline Message Error(std::string_view text) {
-    return {std::string(text), MessageKind::Error};
-}
 
 }  // namespace corbel

@@ -60,7 +60,7 @@ Checked<ResidualCalculation> CalculateResidualValue(const ResidualTexts& texts,
 
     const auto a = NumberInRange(texts.amount, MinResidualAmount, MaxAmount, sep);
     if (!a) {
-        return Information(msg::ResidualAmount);
+        return Message{MessageCause::AmountOutOfRange, msg::ResidualAmount};
     }
     if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, MaxYears, n)) {
         return *failure;
@@ -68,7 +68,7 @@ Checked<ResidualCalculation> CalculateResidualValue(const ResidualTexts& texts,
     // The page admits 0 although its message names 1.
     const auto rate = NumberInRange(texts.rate, 0, MaxRate, sep);
     if (!rate) {
-        return Information(msg::ResidualInterest);
+        return Message{MessageCause::RateOutOfRange, msg::ResidualInterest};
     }
 
     ResidualCalculation result;
@@ -82,7 +82,7 @@ Checked<ResidualCalculation> CalculateResidualValue(const ResidualTexts& texts,
 
     if (const auto proposed = NumberInRange(texts.proposed, 0, MaxAmount, sep)) {
         if (*proposed > result.noResidualRepayment) {
-            result.refusal = Confirm(msg::ProposedTooHigh);
+            result.refusal = Message{MessageCause::ProposedAboveNeeded, msg::ProposedTooHigh};
             return result;
         }
         const double residual = ResidualValue(*a, annualPercent, count, *proposed, n);

@@ -21,27 +21,29 @@ Outcome CheckTerm(std::string_view yearsText, std::string_view label, std::strin
     if (!yearsText.empty()) {
         const auto value = ReadWhole(yearsText);
         if (!value) {
-            return Confirm(msg::ValidYear);
+            return Message{MessageCause::TermInvalid, msg::ValidYear};
         }
         years = *value;
         if (years < 0 || years > maxYears) {
-            return Confirm(Fill(msg::YearsOutOfRange, {label, std::to_string(maxYears)}));
+            return Message{MessageCause::TermInvalid,
+                           Fill(msg::YearsOutOfRange, {label, std::to_string(maxYears)})};
         }
     }
     const std::string_view periodName = PeriodName(periodsPerYear);
     if (!partText.empty()) {
         const auto value = ReadWhole(partText);
         if (!value) {
-            return Confirm(Fill(msg::ValidPartYear, {periodName}));
+            return Message{MessageCause::TermInvalid, Fill(msg::ValidPartYear, {periodName})};
         }
         part = *value;
     }
     if (part < 0 || part > periodsPerYear) {
-        return Confirm(
-            Fill(msg::PartYearOutOfRange, {periodName, GeneralNumberText(periodsPerYear)}));
+        return Message{
+            MessageCause::TermInvalid,
+            Fill(msg::PartYearOutOfRange, {periodName, GeneralNumberText(periodsPerYear)})};
     }
     if (static_cast<long long>(years) + part <= 0) {
-        return Confirm(Fill(msg::TermMissing, {label}));
+        return Message{MessageCause::TermInvalid, Fill(msg::TermMissing, {label})};
     }
     return std::nullopt;
 }

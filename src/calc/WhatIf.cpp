@@ -188,7 +188,7 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
     if (solve != WhatIfVariable::Interest) {
         const auto rate = NumberInRange(fields.interest, 0.000001, MaxRate, sep);
         if (!rate) {
-            return Information(msg::WhatIfInterest);
+            return Message{MessageCause::RateOutOfRange, msg::WhatIfInterest};
         }
         i = RoundMoney(PeriodicRate(*rate, m, n), 10);
     }
@@ -204,7 +204,7 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
     if (solve != WhatIfVariable::Amount) {
         const auto typed = NumberInRange(fields.principal, 0, MaxAmount, sep);
         if (!typed) {
-            return Information(msg::WhatIfAmount);
+            return Message{MessageCause::AmountOutOfRange, msg::WhatIfAmount};
         }
         amount = *typed;
     }
@@ -212,7 +212,7 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
     if (solve != WhatIfVariable::Payment) {
         const auto typed = NumberInRange(fields.repay, 0, MaxAmount, sep);
         if (!typed) {
-            return Information(msg::WhatIfPayment);
+            return Message{MessageCause::AmountOutOfRange, msg::WhatIfPayment};
         }
         payment = *typed;
     }
@@ -232,13 +232,13 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
         case WhatIfVariable::Periods: {
             const auto r = WhatIfPeriods(amount, payment, i, timing);
             if (!r) {
-                return Information(msg::CantBePaidOff);
+                return Message{MessageCause::NoAnswer, msg::CantBePaidOff};
             }
             // Any part of a period is a whole period more.
             const double periods = RoundMoney(static_cast<double>(*r + 0.5L), 0);
             // Past this a double holds no exact whole count.
             if (periods >= MaxWhatIfPeriods) {
-                return Information(msg::CantBePaidOff);
+                return Message{MessageCause::NoAnswer, msg::CantBePaidOff};
             }
             // Near half a period the rounding leaves a fraction: the nearest whole count.
             const long long whole = std::llround(periods);
@@ -249,14 +249,14 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
         }
         case WhatIfVariable::Interest: {
             if (amount == 0) {
-                return Information(msg::NoRateForZeroAmount);
+                return Message{MessageCause::NoAnswer, msg::NoRateForZeroAmount};
             }
             if (payment < amount / static_cast<long double>(count) - BelowZeroRateTolerance) {
-                return Information(msg::NoRateAtOrAboveZero);
+                return Message{MessageCause::NoAnswer, msg::NoRateAtOrAboveZero};
             }
             const auto b = SearchWhatIfRate(amount, payment, count, n, timing);
             if (!b) {
-                return Information(msg::RateBeyondSearch);
+                return Message{MessageCause::NoAnswer, msg::RateBeyondSearch};
             }
             const double rate =
                 static_cast<double>(PeriodicRate(*b, n, m) * static_cast<long double>(m) * 100);

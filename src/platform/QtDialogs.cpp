@@ -102,13 +102,15 @@ QString QtDialogs::showPrintPreview(QWidget* parent, QPageLayout::Orientation or
 }
 
 void QtDialogs::showMessage(QWidget* parent, const Message& message) {
-    QMessageBox box(IconOf(message.kind), QString::fromUtf8(Title(message.kind)),
+    const MessageKind kind = KindOf(message.cause);
+    QMessageBox box(IconOf(kind), QString::fromUtf8(Title(kind)),
                     QString::fromStdString(message.text), QMessageBox::Ok, parent);
     box.exec();
 }
 
 Answer QtDialogs::askYesNoCancel(QWidget* parent, const Message& question) {
-    QMessageBox box(IconOf(question.kind), QString::fromUtf8(Title(question.kind)),
+    const MessageKind kind = KindOf(question.cause);
+    QMessageBox box(IconOf(kind), QString::fromUtf8(Title(kind)),
                     QString::fromStdString(question.text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setEscapeButton(QMessageBox::Cancel);

@@ -133,9 +133,10 @@ TEST(TermReductionTest, ChecksOfTheTableWindow) {
         Message failure;
     };
     const Case cases[] = {
-        {{"-1", "12", "2", ""}, Information(msg::ValidLoanAmount)},
-        {{"1000", "", "", ""}, Confirm("You must enter a period ")},  // term before rate
-        {{"1000", "0", "2", ""}, Information(msg::ValidInterestRate)},
+        {{"-1", "12", "2", ""}, Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount}},
+        {{"1000", "", "", ""},
+         Message{MessageCause::TermInvalid, "You must enter a period "}},  // term before rate
+        {{"1000", "0", "2", ""}, Message{MessageCause::RateOutOfRange, msg::ValidInterestRate}},
     };
     for (const Case& c : cases) {
         const auto result = TermReductionFromTexts(c.texts, test::EnUs());
@@ -309,16 +310,20 @@ struct CheckCase {
 
 TEST(ExtraPaymentTest, ChecksOfTheSpecificWindowInOrder) {
     using F = PaymentFrequency;
-    const Message year = Confirm("You must enter a year.");
-    const Message tooLate = Information("You must enter a year between 1 and 2");
-    const Message tooEarly = Confirm("You must enter a year between 1 and 2");
-    const Message month = Confirm("You must enter a Month between 1 and 12");
+    const Message year{MessageCause::StartYearInvalid, "You must enter a year."};
+    const Message tooLate{MessageCause::StartYearPastTerm, "You must enter a year between 1 and 2"};
+    const Message tooEarly{MessageCause::StartYearInvalid, "You must enter a year between 1 and 2"};
+    const Message month{MessageCause::StartPeriodOutOfRange,
+                        "You must enter a Month between 1 and 12"};
     const CheckCase cases[] = {
         {"extra not a number",
          {"abc", true, "", "13"},
          F::Monthly,
-         Information(msg::ValidLoanAmount)},
-        {"extra negative", {"-1", false, "", ""}, F::Monthly, Information(msg::ValidLoanAmount)},
+         Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount}},
+        {"extra negative",
+         {"-1", false, "", ""},
+         F::Monthly,
+         Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount}},
         {"extra zero from the start", {"0", false, "", ""}, F::Monthly, std::nullopt},
         {"year empty", {"10", true, "", "13"}, F::Monthly, year},
         {"year 0", {"10", true, "0", ""}, F::Monthly, year},
@@ -334,11 +339,12 @@ TEST(ExtraPaymentTest, ChecksOfTheSpecificWindowInOrder) {
         {"daily period",
          {"10", true, "1", "366"},
          F::Daily,
-         Confirm("You must enter a Day between 1 and 365")},
+         Message{MessageCause::StartPeriodOutOfRange, "You must enter a Day between 1 and 365"}},
         {"half-year period",
          {"10", true, "1", "3"},
          F::BiAnnualy,
-         Confirm("You must enter a Half Year between 1 and 2")},
+         Message{MessageCause::StartPeriodOutOfRange,
+                 "You must enter a Half Year between 1 and 2"}},
         {"annual: no period", {"10", true, "2", "99"}, F::Annualy, std::nullopt},
     };
     for (const CheckCase& c : cases) {
@@ -350,7 +356,7 @@ TEST(ExtraPaymentTest, LoanChecksComeFirst) {
     const auto result =
         ExtraPaymentFromTexts({"1000", "0", "2", ""}, {"abc", false, "", ""}, test::EnUs());
     ASSERT_FALSE(result);
-    EXPECT_EQ(result.failure(), Information(msg::ValidInterestRate));
+    EXPECT_EQ(result.failure(), (Message{MessageCause::RateOutOfRange, msg::ValidInterestRate}));
 }
 
 struct CaptionCase {

@@ -275,10 +275,11 @@ TEST(LoanScheduleTest, ChecksOfTheScheduleWindow) {
         Message failure;
     };
     const Case cases[] = {
-        {{"-1", "12", "1", ""}, Information(msg::ValidLoanAmount)},
-        {{"1000", "0", "1", ""}, Information(msg::ValidInterestRate)},
-        {{"1000", "0", "", ""}, Confirm("You must enter a period ")},  // term before rate
-        {{"x", "x", "x", ""}, Information(msg::ValidLoanAmount)},
+        {{"-1", "12", "1", ""}, Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount}},
+        {{"1000", "0", "1", ""}, Message{MessageCause::RateOutOfRange, msg::ValidInterestRate}},
+        {{"1000", "0", "", ""},
+         Message{MessageCause::TermInvalid, "You must enter a period "}},  // term before rate
+        {{"x", "x", "x", ""}, Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount}},
     };
     for (const Case& c : cases) {
         const auto result = ScheduleFromTexts(c.texts, ScheduleDisplay::ByYear, ".");

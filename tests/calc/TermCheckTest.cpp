@@ -36,7 +36,7 @@ TEST_P(CheckTermTest, MessagesInTheirOrder) {
     } else {
         ASSERT_TRUE(outcome.has_value());
         EXPECT_EQ(outcome->text, c.message);
-        EXPECT_EQ(outcome->kind, MessageKind::Confirm);
+        EXPECT_EQ(outcome->cause, MessageCause::TermInvalid);
     }
 }
 
