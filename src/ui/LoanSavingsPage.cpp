@@ -70,13 +70,15 @@ void LoanSavingsPage::MSavingsAmountChange(QLineEdit* sender) {
     if (!Strip(text).empty() && !IsNumber(text, context_.regional.decimalSeparator())) {
         for (const auto& [field, message] : numericMessages) {
             if (field == sender) {
-                context_.dialogs.showMessage(window(), Information(message));
+                context_.dialogs.showMessage(window(),
+                                             Message{MessageCause::SavingsFieldInvalid, message});
             }
         }
         return;
     }
     if (mperiod->text() == "0") {
-        context_.dialogs.showMessage(window(), Information(msg::SavingsPeriodZero));
+        context_.dialogs.showMessage(
+            window(), Message{MessageCause::SavingsFieldInvalid, msg::SavingsPeriodZero});
     }
 }
 

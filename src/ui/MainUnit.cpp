@@ -331,7 +331,7 @@ void TMORTLOAN::reopenLastFile(const std::vector<std::string>& arguments) {
     state_.CurrentFileName = QFile::decodeName(QByteArray::fromStdString(reopen.currentFileName));
     settingsFailureShown_ = settings_.failure();
     if (!settingsFailureShown_.empty()) {
-        startupFailures_.push_back(Error(settingsFailureShown_));
+        startupFailures_.push_back(Message{MessageCause::FileFailed, settingsFailureShown_});
     }
     if (reopen.fileToLoad) {
         // The name as shown; the file itself is read by its bytes, which a name
@@ -395,8 +395,9 @@ void TMORTLOAN::ClearLoanInputs() {
 
 bool TMORTLOAN::SaveLoanFile(const QString& path) {
     if (const auto error = WriteLoanFile(FileSystemName(path), record())) {
-        context_.dialogs.showMessage(this,
-                                     Error(Fill(msg::CouldNotWrite, {path.toStdString(), *error})));
+        context_.dialogs.showMessage(
+            this, Message{MessageCause::FileFailed,
+                          Fill(msg::CouldNotWrite, {path.toStdString(), *error})});
         return false;
     }
     setWindowTitle(fileTitle(path));
@@ -408,7 +409,8 @@ std::optional<Message> TMORTLOAN::load(const std::string& file, const QString& p
     // Read and checked whole first, so that a bad file leaves the pages alone.
     const LoadResult read = ReadLoanFile(file);
     if (!read.loan) {
-        return Error(Fill(msg::CouldNotOpen, {path.toStdString(), read.error}));
+        return Message{MessageCause::FileFailed,
+                       Fill(msg::CouldNotOpen, {path.toStdString(), read.error})};
     }
     ClearLoanInputs();
     setWindowTitle(fileTitle(path));
@@ -456,7 +458,8 @@ void TMORTLOAN::LoadBtnClick() {
 
 bool TMORTLOAN::FormCloseQuery() {
     if (!state_.LoanSaved) {
-        switch (context_.dialogs.askYesNoCancel(this, Information(msg::SaveFileFirst))) {
+        switch (context_.dialogs.askYesNoCancel(
+            this, Message{MessageCause::UnsavedChanges, msg::SaveFileFirst})) {
             case Answer::Cancel:
                 return false;
             case Answer::Yes:
@@ -475,7 +478,7 @@ bool TMORTLOAN::FormCloseQuery() {
     // The program closes all the same; the user learns that the file is not
     // remembered, unless start-up said so already.
     if (const std::string failure = settings_.failure(); failure != settingsFailureShown_) {
-        context_.dialogs.showMessage(this, Error(failure));
+        context_.dialogs.showMessage(this, Message{MessageCause::FileFailed, failure});
     }
     return true;
 }

@@ -327,7 +327,7 @@ bool TMortChartForm::PrintChart(QPagedPaintDevice& device) const {
 void TMortChartForm::BitBtn1Click() {
     QPrinter* printer = printers_ ? printers_() : nullptr;
     if (!printer) {
-        context_.dialogs.showMessage(this, Information(msg::NoPrinter));
+        context_.dialogs.showMessage(this, Message{MessageCause::PrintFailed, msg::NoPrinter});
         return;
     }
     printOrSay(*printer);
@@ -343,8 +343,8 @@ void TMortChartForm::printOrSay(QPrinter& printer) {
         const QString name = printer.outputFormat() == QPrinter::PdfFormat
                                  ? printer.outputFileName()
                                  : printer.printerName();
-        context_.dialogs.showMessage(this,
-                                     Information(Fill(msg::PrinterFailed, {name.toStdString()})));
+        context_.dialogs.showMessage(this, Message{MessageCause::PrintFailed,
+                                                   Fill(msg::PrinterFailed, {name.toStdString()})});
     }
 }
 
