@@ -396,7 +396,7 @@ class ChartWindowTest : public QObject {
             openAfterOk = chart()->isVisible();
         }));
         QCOMPARE(p_.messages(), QStringList({message}));
-        QCOMPARE(p_.dialogs.shown.front().message.kind,
+        QCOMPARE(KindOf(p_.dialogs.shown.front().message.cause),
                  error ? MessageKind::Error : MessageKind::Information);
         QVERIFY(openAfterMessage);
         QVERIFY(!openAfterOk);
