@@ -9,6 +9,7 @@
 
 #include "calc/NumberReading.h"
 #include "calc/NumberTexts.h"
+#include "calc/Utf8.h"
 
 namespace corbel::report {
 
@@ -18,13 +19,9 @@ namespace {
 constexpr int MaxPending = 128;
 constexpr std::string_view Hyphens = "------------------------";
 
-bool StartsCodePoint(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-}
-
 // Field widths, wrapping and the page edge count characters, not bytes.
 int Length(std::string_view text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), StartsCodePoint));
+    return static_cast<int>(CharacterCount(text));
 }
 
 // The text split into its characters, each as its UTF-8 bytes.
@@ -32,7 +29,7 @@ std::vector<std::string_view> Characters(std::string_view text) {
     std::vector<std::string_view> characters;
     std::size_t start = 0;
     for (std::size_t i = 1; i <= text.size(); ++i) {
-        if (i == text.size() || StartsCodePoint(text[i])) {
+        if (i == text.size() || StartsCharacter(text[i])) {
             characters.push_back(text.substr(start, i - start));
             start = i;
         }
