@@ -33,8 +33,9 @@ void BM_TermReductionTableLongest(benchmark::State& state) {
 BENCHMARK(BM_TermReductionTableLongest)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The slowest term-reduction table found: a small daily loan compounded daily,
-// whose rounded repayments clear every row early, so that each of its 51 rows
-// runs its own periods (about 480,000), each rounding an interest below a dollar.
+// whose rounded repayments clear nearly every row early, so that each such row
+// runs its own periods (about 480,000 by their terms), each rounding an
+// interest below a dollar.
 void BM_TermReductionTableSmallDaily(benchmark::State& state) {
     const LoanTerms loan{1000,
                          4,
