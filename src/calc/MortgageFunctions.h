@@ -80,7 +80,7 @@ PeriodStep StepPeriod(double balance, double payment, double rate, PaymentTiming
 
 // What a run ends with.
 struct AmortisationSummary {
-    int paymentCount = 0;      // the payment that cleared the balance
+    int paymentCount = 0;      // the payments made, the last of them clearing the balance
     double interestTotal = 0;  // in cents
     double lastPayment = 0;    // the final payment, which clears the balance exactly
 };
