@@ -9,7 +9,6 @@
 #include <QLocale>
 
 #include "LongestLoan.h"
-#include "calc/ErrorChecking.h"
 #include "calc/LoanSchedule.h"
 #include "platform/LocaleRegional.h"
 #include "platform/PrinterDevice.h"

@@ -10,9 +10,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "calc/ErrorChecking.h"
 #include "calc/Frequency.h"
 #include "calc/Messages.h"
+#include "calc/NumberReading.h"
+#include "calc/TermCheck.h"
 
 namespace {
 
@@ -51,10 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view part = cut == std::string_view::npos ? "" : rest.substr(cut + 1);
 
     const corbel::Outcome failure =
-        corbel::CheckTerm(years, corbel::msg::PeriodLabel, part, corbel::msg::MaxYears, periods);
+        corbel::CheckTerm(years, corbel::msg::PeriodLabel, part, corbel::MaxYears, periods);
     int y = 0;
     int p = 0;
-    const bool sound = WithinOrEmpty(years, 0, corbel::msg::MaxYears, y) &&
+    const bool sound = WithinOrEmpty(years, 0, corbel::MaxYears, y) &&
                        WithinOrEmpty(part, 0, periods, p) && y + p > 0;
     Check(sound == !failure.has_value());
     if (failure) {

@@ -12,7 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberTexts.h"
 
 namespace {
 

@@ -19,7 +19,14 @@ if [[ ${#targets[@]} -eq 0 ]]; then
     targets=(saved_loan number_readers check_term cli_arguments)
 fi
 scripts/setup-debian.sh --fuzz
-CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# A build folder configured from another source folder is configured afresh;
+# the corpora it found stay.
+if [[ -f build-fuzz/CMakeCache.txt ]] &&
+    ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$PWD" build-fuzz/CMakeCache.txt; then
+    rm -rf build-fuzz/CMakeCache.txt build-fuzz/CMakeFiles
+fi
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCW_FUZZ=ON \
+    -DCW_WERROR=ON >/dev/null
 cmake --build build-fuzz -j2 --target "${targets[@]/%/_fuzz}"
 
 # The command-line target reads the system's regional format; pin it.

@@ -16,14 +16,13 @@
 #include "calc/Version.h"
 #include "platform/Dialogs.h"
 #include "platform/LocaleRegional.h"
+#include "platform/QtText.h"
 #include "platform/SettingsStore.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 
 namespace {
 
-// Names the desktop entry, the icon and the AppStream data of an installed program.
-constexpr char ApplicationId[] = "org.wendle.Corbelwright";
 constexpr char HelpFileName[] = "CWHelp.Hlp";
 // Wrong usage, as corbelwright-calc answers it too.
 constexpr int UsageStatus = 64;
@@ -106,8 +105,8 @@ QStringList Arguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setApplicationName(QString::fromUtf8(corbel::ProgramName));
-    QCoreApplication::setApplicationVersion(QString::fromUtf8(corbel::ProgramVersion));
+    QCoreApplication::setApplicationName(corbel::Q(corbel::ProgramName));
+    QCoreApplication::setApplicationVersion(corbel::Q(corbel::ProgramVersion));
     QCommandLineParser parser;
     DescribeCommandLine(parser);
 
@@ -129,8 +128,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(ApplicationId);
-    QApplication::setWindowIcon(QIcon::fromTheme(ApplicationId));
+    QGuiApplication::setDesktopFileName(corbel::Q(corbel::ApplicationId));
+    QApplication::setWindowIcon(QIcon::fromTheme(corbel::Q(corbel::ApplicationId)));
     if (!parser.parse(QCoreApplication::arguments())) {
         std::cerr << "corbelwright: " << parser.errorText().toStdString()
                   << "\nTry 'corbelwright --help'.\n";

@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/ErrorChecking.h"
+#include "calc/Limits.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 
@@ -21,7 +24,7 @@ long long WholePeriodsPerYear(PaymentFrequency repayment) {
 // throughout, since 25 / 12 as a fraction times 12 truncates to 0 and would
 // lose the part year.
 long long TermReductionRowCount(const LoanTerms& terms, long long paymentCount) {
-    const long long f = WholePeriodsPerYear(terms.repayment);
+    const long long f = WholePeriodsPerYear(terms.repaymentFrequency);
     if (paymentCount / f == terms.years) {
         return terms.years + (terms.partPeriods > 0 ? 1 : 0);
     }
@@ -34,22 +37,20 @@ double Difference(double a, double b) {
 
 }  // namespace
 
-TermReductionTable ComputeTermReductionTable(const LoanTerms& terms, const Regional& regional) {
+TermReductionTable ComputeTermReductionTable(const LoanTerms& terms) {
     TermReductionTable table;
     table.repayment = Instalment(terms);
-    const auto run = RunAmortisation(terms, regional);
+    const auto run = RunAmortisation(terms);
     if (!run) {
         return table;
     }
-    const long long rows = TermReductionRowCount(terms, run->PaymentCount);
+    const long long rows = TermReductionRowCount(terms, run->paymentCount);
     struct Row {
         int years;
         double payment;
-        double total;  // the closed form's, or filled in by the row's own run
+        double total;
     };
     std::vector<Row> shown;
-    std::vector<LoanTerms> runs;  // the rows whose interest needs their own run
-    std::vector<std::size_t> runRows;
     for (long long o = rows; o >= 1; --o) {
         // Only the first row keeps the part year; the others are whole years.
         const bool partYearRow = o == rows && terms.partPeriods > 0;
@@ -62,15 +63,9 @@ TermReductionTable ComputeTermReductionTable(const LoanTerms& terms, const Regio
         // A negative closing repayment means the rounded repayment clears the loan
         // before its term; the closed form would then give back interest never
         // charged, so the row's own run says what is charged.
-        if (last < 0) {
-            runRows.push_back(shown.size());
-            runs.push_back(row);
-        }
-        shown.push_back({static_cast<int>(o), payment, last < 0 ? 0 : RoundMoney(interest, 2)});
-    }
-    const std::vector<double> totals = RunInterestTotals(runs);
-    for (std::size_t k = 0; k < runRows.size(); ++k) {
-        shown[runRows[k]].total = totals[k];
+        const double total =
+            last < 0 ? RunAmortisation(row)->interestTotal : RoundMoney(interest, 2);
+        shown.push_back({static_cast<int>(o), payment, total});
     }
     table.rows.reserve(shown.size());
     const double baseline = shown.empty() ? 0 : shown.front().total;
@@ -88,7 +83,7 @@ Checked<TermReductionTable> TermReductionFromTexts(const LoanTexts& texts,
     if (!terms) {
         return terms.failure();
     }
-    return ComputeTermReductionTable(*terms, regional);
+    return ComputeTermReductionTable(*terms);
 }
 
 std::string_view TermReductionWord(PaymentFrequency repayment, TermTableMoment moment) {
@@ -136,31 +131,32 @@ int StartPeriod(std::string_view periodText) {
 Outcome CheckExtraPayment(const ExtraPaymentTexts& texts, std::string_view loanYearsText,
                           PaymentFrequency repayment, std::string_view decimalSeparator) {
     if (!IsNumberInRange(texts.extra, 0, MaxAmount, decimalSeparator)) {
-        return Information(msg::ValidLoanAmount);
+        return Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount};
     }
     if (texts.startInYear) {
         const std::string_view yearText = Strip(texts.year);
         const auto year = ReadWhole(yearText);
         if (!year || yearText == "0") {
-            return Confirm(msg::EnterAYear);
+            return Message{MessageCause::StartYearInvalid, msg::EnterAYear};
         }
         // The Loan page's years passed its term check, so stripped they are a
         // whole number or empty.
         const std::string_view loanYears = Strip(loanYearsText);
         const std::string message = Fill(msg::YearOutOfRange, {loanYears});
         if (*year > WholeOrZero(loanYears)) {
-            return Information(message);
+            return Message{MessageCause::StartYearPastTerm, message};
         }
         if (*year < 1) {
-            return Confirm(message);
+            return Message{MessageCause::StartYearInvalid, message};
         }
     }
     if (repayment != PaymentFrequency::Annualy) {
         const double f = PeriodsPerYear(repayment);
         const int period = StartPeriod(texts.period);
         if (period < 1 || period > f) {
-            return Confirm(Fill(msg::StartPeriodOutOfRange,
-                                {Info(repayment).startPeriodWord, GeneralNumberText(f)}));
+            return Message{MessageCause::StartPeriodOutOfRange,
+                           Fill(msg::StartPeriodOutOfRange,
+                                {Info(repayment).startPeriodWord, GeneralNumberText(f)})};
         }
     }
     return std::nullopt;
@@ -212,9 +208,9 @@ std::string PaidOffSentence(int years, int parts, long long paidOffIn, PaymentFr
 }
 
 ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
-                                       long long startRepayment, const Regional& regional) {
+                                       long long startRepayment) {
     ExtraPaymentResult result;
-    const auto run = RunAmortisation(terms, regional);
+    const auto run = RunAmortisation(terms);
     if (!run) {
         return result;
     }
@@ -222,10 +218,10 @@ ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
     // A loan that its rounded repayment clears early is taken over the count it
     // really needs.
     LoanTerms loan = terms;
-    if (run->PaymentCount != terms.paymentCount()) {
-        const long long f = WholePeriodsPerYear(terms.repayment);
-        loan.years = static_cast<int>(run->PaymentCount / f);
-        loan.partPeriods = static_cast<int>(run->PaymentCount - loan.years * f);
+    if (run->paymentCount != terms.paymentCount()) {
+        const long long f = WholePeriodsPerYear(terms.repaymentFrequency);
+        loan.years = static_cast<int>(run->paymentCount / f);
+        loan.partPeriods = static_cast<int>(run->paymentCount - loan.years * f);
     }
     const auto [levelPayment, rate, count] = StartRun(loan);
     result.repayment = levelPayment;
@@ -249,7 +245,8 @@ ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
             result.interestSaved =
                 RoundMoney(Difference(result.totalInterest, result.newInterest), 2);
             result.paidOffIn = w;
-            result.sentence = PaidOffSentence(loan.years, loan.partPeriods, w, loan.repayment);
+            result.sentence =
+                PaidOffSentence(loan.years, loan.partPeriods, w, loan.repaymentFrequency);
             break;
         }
     }
@@ -264,11 +261,11 @@ Checked<ExtraPaymentResult> ExtraPaymentFromTexts(const LoanTexts& loan,
     if (!terms) {
         return terms.failure();
     }
-    if (auto failure = CheckExtraPayment(texts, loan.years, loan.repayment, separator)) {
+    if (auto failure = CheckExtraPayment(texts, loan.years, loan.repaymentFrequency, separator)) {
         return *failure;
     }
     const double extra = *NumberInRange(texts.extra, 0, MaxAmount, separator);
-    return ComputeExtraPayment(*terms, extra, StartRepayment(texts, loan.repayment), regional);
+    return ComputeExtraPayment(*terms, extra, StartRepayment(texts, loan.repaymentFrequency));
 }
 
 ExtraPaymentCaptions ExtraPaymentCaptionsFor(PaymentFrequency repayment) {

@@ -36,7 +36,7 @@ struct TermReductionTable {
 // The full term first (a part year makes it one year longer than the whole
 // years), then one year less a row down to one year. A loan whose rounded
 // repayment clears it early gets the rows of the years it really takes.
-TermReductionTable ComputeTermReductionTable(const LoanTerms& terms, const Regional& regional);
+TermReductionTable ComputeTermReductionTable(const LoanTerms& terms);
 
 // The table window's checks (amount, term, rate) on its fields, then the table.
 Checked<TermReductionTable> TermReductionFromTexts(const LoanTexts& texts,
@@ -106,7 +106,7 @@ std::string PaidOffSentence(int years, int parts, long long paidOffIn, PaymentFr
 // `startRepayment` on. A loan whose rounded repayment clears it early is taken
 // over the count it really needs. The term's last repayment clears what is left.
 ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
-                                       long long startRepayment, const Regional& regional);
+                                       long long startRepayment);
 
 // The Loan page's checks of the Additional Payments button on `loan`, then the
 // window's own, then the run.

@@ -4,22 +4,26 @@
 
 #include "calc/LoanCalculation.h"
 
-#include "calc/ErrorChecking.h"
+#include "calc/Limits.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberTexts.h"
+#include "calc/TermCheck.h"
 
 namespace corbel {
 
 LoanReading ReadLoanInOrder(const LoanTexts& texts, const LoanChecks& checks,
                             std::string_view decimalSeparator) {
     LoanTerms terms;
-    terms.repayment = texts.repayment;
+    terms.repaymentFrequency = texts.repaymentFrequency;
     terms.compounding = texts.compounding;
     terms.timing = texts.timing;
     const auto amount = NumberInRange(texts.amount, checks.minAmount, MaxAmount, decimalSeparator);
     if (!amount) {
-        return {Information(checks.amountMessage), LoanCheckStage::None};
+        return {Message{MessageCause::AmountOutOfRange, checks.amountMessage},
+                LoanCheckStage::None};
     }
     terms.amount = *amount;
-    if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, msg::MaxYears,
+    if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, MaxYears,
                                  terms.paymentsPerYear())) {
         return {*failure, LoanCheckStage::Amount};
     }
@@ -27,7 +31,7 @@ LoanReading ReadLoanInOrder(const LoanTexts& texts, const LoanChecks& checks,
     terms.partPeriods = WholeOrZero(texts.parts);
     const auto rate = NumberInRange(texts.rate, checks.minRate, MaxRate, decimalSeparator);
     if (!rate) {
-        return {Information(checks.rateMessage), LoanCheckStage::Term};
+        return {Message{MessageCause::RateOutOfRange, checks.rateMessage}, LoanCheckStage::Term};
     }
     terms.annualRate = *rate;
     return {terms, LoanCheckStage::All};
@@ -45,11 +49,12 @@ Checked<LoanCalculation> CalculateLoan(const LoanTexts& texts, const Regional& r
     }
     LoanCalculation result;
     result.repayment = Instalment(*terms);
-    result.run = RunAmortisation(*terms, regional).value();
+    result.run = RunAmortisation(*terms).value();
     result.totalInterest = TotalInterest(*terms, result.repayment, result.run);
-    if (result.run.PaymentCount != terms->paymentCount()) {
+    if (result.run.paymentCount != terms->paymentCount()) {
         result.notice =
-            Information(Fill(msg::EarlyClearance, {std::to_string(result.run.PaymentCount)}));
+            Message{MessageCause::EarlyClearance,
+                    Fill(msg::EarlyClearance, {std::to_string(result.run.paymentCount)})};
     }
     return result;
 }
@@ -61,10 +66,12 @@ Checked<LastPaymentResult> LastPayment(const LoanTexts& texts, const Regional& r
     }
     LastPaymentResult result;
     result.repayment = Instalment(*terms);
-    result.run = RunAmortisation(*terms, regional).value();
-    result.message = Confirm(Fill(msg::PaymentsToMake, {std::to_string(result.run.PaymentCount),
-                                                        FormatMoney(regional, result.repayment),
-                                                        result.run.LastPaymentText}));
+    result.run = RunAmortisation(*terms).value();
+    result.message =
+        Message{MessageCause::PaymentsToMake,
+                Fill(msg::PaymentsToMake, {std::to_string(result.run.paymentCount),
+                                           FormatMoney(regional, result.repayment),
+                                           FormatMoney(regional, result.run.lastPayment)})};
     return result;
 }
 
@@ -75,7 +82,7 @@ Checked<CostSlices> CostBreakdown(const LoanTexts& texts, const Regional& region
     }
     CostSlices slices;
     const double instalment = Instalment(*terms);
-    slices.run = RunAmortisation(*terms, regional).value();
+    slices.run = RunAmortisation(*terms).value();
     slices.principal = terms->amount;
     slices.interest = TotalInterest(*terms, instalment, slices.run);
     return slices;

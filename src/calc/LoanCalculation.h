@@ -20,7 +20,7 @@ struct LoanTexts {
     std::string rate;
     std::string years;
     std::string parts;
-    PaymentFrequency repayment = DefaultFrequency;
+    PaymentFrequency repaymentFrequency = DefaultFrequency;
     PaymentFrequency compounding = DefaultFrequency;
     PaymentTiming timing = PaymentTiming::InArrears;
 };
@@ -33,8 +33,6 @@ struct LoanChecks {
     double minRate;
     std::string_view rateMessage;
 };
-inline constexpr double MaxAmount = 999999999;
-inline constexpr double MaxRate = 100;
 inline constexpr LoanChecks CalculateChecks{0.001, msg::ValidLoanAmount, 0.000001,
                                             msg::ValidInterestRate};
 inline constexpr LoanChecks GridChecks{0, msg::GridLoanAmount, 0.000001, msg::GridInterestRate};
@@ -71,7 +69,7 @@ Checked<LoanCalculation> CalculateLoan(const LoanTexts& texts, const Regional& r
 struct LastPaymentResult {
     double repayment = 0;
     AmortisationSummary run;
-    Message message;
+    Message message{MessageCause::PaymentsToMake, ""};
 };
 Checked<LastPaymentResult> LastPayment(const LoanTexts& texts, const Regional& regional);
 

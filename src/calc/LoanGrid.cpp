@@ -8,7 +8,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
 #include "calc/TableCells.h"
 
 namespace corbel {

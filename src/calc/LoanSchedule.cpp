@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/ErrorChecking.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 
@@ -63,7 +63,7 @@ LoanSchedule ComputeSchedule(const LoanTerms& terms, ScheduleDisplay display) {
                                      rowCapital, balance, accumulatedInterest, accumulatedCapital});
             rowInterest = 0;
             rowCapital = 0;
-            if (RoundsToNoMoney(balance)) {
+            if (RoundMoney(balance, 2) <= 0) {
                 break;
             }
         }

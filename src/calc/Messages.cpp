@@ -4,19 +4,9 @@
 
 #include "calc/Messages.h"
 
-namespace corbel {
+#include "calc/Utf8.h"
 
-std::string_view Title(MessageKind kind) {
-    switch (kind) {
-        case MessageKind::Confirm:
-            return "Confirm";
-        case MessageKind::Error:
-            return "Error";
-        case MessageKind::Information:
-            break;
-    }
-    return "Information";
-}
+namespace corbel {
 
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
     std::string text;
@@ -38,8 +28,7 @@ std::string Excerpt(std::string_view text) {
     constexpr int MaxCharacters = 40;
     int characters = 0;
     for (std::size_t k = 0; k < text.size(); ++k) {
-        // A character starts at every byte that does not continue one.
-        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80 && ++characters > MaxCharacters) {
+        if (StartsCharacter(text[k]) && ++characters > MaxCharacters) {
             return std::string(text.substr(0, k)) + "\u2026";
         }
     }

@@ -4,38 +4,101 @@
 
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "calc/Limits.h"
+
 namespace corbel {
 
-// Information boxes carry the information icon and the title "Information";
-// Confirm boxes the question-mark icon and the title "Confirm"; Error boxes,
-// which report a failed file operation in the system's words, the error icon
-// and the title "Error". Each has one "OK".
-enum class MessageKind { Information, Confirm, Error };
+// What a message is about. The windows show each cause in its kind of box
+// (KindOf, platform/Dialogs.h); corbelwright-calc prints the text alone.
+enum class MessageCause {
+    AmountOutOfRange,       // an amount, repayment or extra amount not a number in its range
+    RateOutOfRange,         // an interest rate likewise
+    TermInvalid,            // the years and part-year periods (CheckTerm)
+    StartYearInvalid,       // the extra payment's start year: none, or below 1
+    StartYearPastTerm,      // the extra payment's start year: after the loan's years
+    StartPeriodOutOfRange,  // the extra payment's start period
+    NoAnswer,               // the What If? page finds no answer
+    ProposedAboveNeeded,    // the Residual Value page's proposed repayment
+    EarlyClearance,         // the rounded repayment clears the loan before its term
+    PaymentsToMake,         // the Loan page's Last Payment answer
+    SavingsFieldInvalid,    // a loan savings field
+    PrintFailed,            // no printer, or the printer could not print
+    FileFailed,             // a file could not be read or written, in the system's words
+    UnsavedChanges,         // the question when the program closes
+};
 
 struct Message {
+    Message(MessageCause cause, std::string_view text) : cause(cause), text(text) {}
+    MessageCause cause;
     std::string text;
-    MessageKind kind = MessageKind::Information;
     bool operator==(const Message&) const = default;
 };
 
-std::string_view Title(MessageKind kind);
+namespace detail {
+
+// A piece of a message text made at compile time: a literal, or a whole number
+// of 0 or more written in decimal digits.
+struct TextPiece {
+    static constexpr std::size_t Capacity = 80;
+    char chars[Capacity] = {};
+    std::size_t size = 0;
+
+    template <std::size_t N>
+    constexpr TextPiece(const char (&text)[N]) : size(N - 1) {
+        static_assert(N - 1 <= Capacity);
+        std::copy_n(text, N - 1, chars);
+    }
+    constexpr TextPiece(long long number) {
+        char digits[20] = {};
+        std::size_t count = 0;
+        do {
+            digits[count++] = static_cast<char>('0' + number % 10);
+            number /= 10;
+        } while (number > 0);
+        for (; size < count; ++size) {
+            chars[size] = digits[count - 1 - size];
+        }
+    }
+};
+
+template <TextPiece... Pieces>
+struct JoinedText {
+    static constexpr std::size_t Size = (Pieces.size + ...);
+    static constexpr std::array<char, Size> Chars = [] {
+        std::array<char, Size> chars{};
+        std::size_t at = 0;
+        ((std::copy_n(Pieces.chars, Pieces.size, chars.begin() + at), at += Pieces.size), ...);
+        return chars;
+    }();
+};
+
+}  // namespace detail
+
+// A message text that states limits, joined at compile time from its literal
+// pieces and the limits themselves: Stating<"less than ", MaxAmount>.
+template <detail::TextPiece... Pieces>
+inline constexpr std::string_view Stating{detail::JoinedText<Pieces...>::Chars.data(),
+                                          detail::JoinedText<Pieces...>::Size};
 
 // Every message text of the program, each in one place and whole: the holes
 // %1, %2, ... of a message that carries values are filled by Fill().
 namespace msg {
 // Loan page and the windows opened from it.
 inline constexpr std::string_view ValidLoanAmount =
-    "You must enter a valid Loan amount between 0 and 999999999";
+    Stating<"You must enter a valid Loan amount between 0 and ", MaxAmount>;
 inline constexpr std::string_view ValidInterestRate =
-    "You must enter a valid interest rate between 0 and 100";
+    Stating<"You must enter a valid interest rate between 0 and ", MaxRate>;
 inline constexpr std::string_view GridLoanAmount =
-    "You must enter a Loan amount between 0 and 999999999";
+    Stating<"You must enter a Loan amount between 0 and ", MaxAmount>;
 inline constexpr std::string_view GridInterestRate =
-    "You must enter an interest rate between 0 and 100.";
+    Stating<"You must enter an interest rate between 0 and ", MaxRate, ".">;
 inline constexpr std::string_view EarlyClearance =
     "It is impossible to pay off this Loan in the specified time if the Loan payment is rounded "
     "to 2 decimal places. If it is rounded it will be paid off in %1 payments.";
@@ -49,7 +112,6 @@ inline constexpr std::string_view ValidPartYear = "You must enter a valid %1";
 inline constexpr std::string_view PartYearOutOfRange = "You must enter a %1 between 0 and %2";
 inline constexpr std::string_view TermMissing = "You must enter%1";
 inline constexpr std::string_view PeriodLabel = " a period ";
-inline constexpr int MaxYears = 50;
 
 // Specific additional payment window; %1 of the start period message is the
 // period word ("Month"), %2 the periods per year.
@@ -68,15 +130,15 @@ inline constexpr std::string_view JoinedBy = "%1 and %2";
 
 // What If? page.
 inline constexpr std::string_view WhatIfInterest =
-    "You must enter an interest rate greater than 0 and less that 100%";
+    Stating<"You must enter an interest rate greater than 0 and less that ", MaxRate, "%">;
 inline constexpr std::string_view WhatIfAmount =
-    "You must enter a valid amount, less than 999999999";
+    Stating<"You must enter a valid amount, less than ", MaxAmount>;
 inline constexpr std::string_view WhatIfPayment =
-    "You must enter a valid Loan payment, less than 999999999";
+    Stating<"You must enter a valid Loan payment, less than ", MaxAmount>;
 inline constexpr std::string_view CantBePaidOff =
     "This Loan can't be paid off in a reasonable period. Try increasing your payments.";
-inline constexpr std::string_view RateAbove1000 =
-    "The interest rate needed for this repayment is above 1000%.";
+inline constexpr std::string_view RateBeyondSearch =
+    Stating<"The interest rate needed for this repayment is above ", MaxWhatIfRate, "%.">;
 inline constexpr std::string_view NoRateForZeroAmount =
     "An interest rate can't be found for a Loan amount of 0.";
 inline constexpr std::string_view NoRateAtOrAboveZero =
@@ -84,9 +146,9 @@ inline constexpr std::string_view NoRateAtOrAboveZero =
 
 // Residual Value page.
 inline constexpr std::string_view ResidualAmount =
-    "You must enter a amount between 1 and 999999999";
+    Stating<"You must enter a amount between ", MinResidualAmount, " and ", MaxAmount>;
 inline constexpr std::string_view ResidualInterest =
-    "You must enter an interest rate between 1 and 100";
+    Stating<"You must enter an interest rate between 1 and ", MaxRate>;
 inline constexpr std::string_view ProposedTooHigh =
     "The proposed monthly repayment cannot be higher than the actual payment needed to leave no "
     "residual value.";
@@ -135,15 +197,5 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string_vie
 // when more follow, so that a line of a million characters makes a box that
 // fits on the screen.
 std::string Excerpt(std::string_view text);
-
-inline Message Information(std::string_view text) {
-    return {std::string(text), MessageKind::Information};
-}
-inline Message Confirm(std::string_view text) {
-    return {std::string(text), MessageKind::Confirm};
-}
-inline Message Error(std::string_view text) {
-    return {std::string(text), MessageKind::Error};
-}
 
 }  // namespace corbel

@@ -4,14 +4,14 @@
 
 #include "calc/MortgageFunctions.h"
 
-#include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <limits>
-#include <thread>
 
-#include "calc/ErrorChecking.h"
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+#include "calc/Rounding.h"
 
 namespace corbel {
 
@@ -105,104 +105,23 @@ double Instalment(const LoanTerms& terms) {
                                     terms.paymentsPerYear(), terms.timing));
 }
 
-namespace {
-
-// Whether `rounded`, a computed value, is also the exact value + `error`
-// rounded to 64 bits and then to 53 (see SumsAsExtended).
-[[gnu::always_inline]] inline bool RoundsAsExtended(double rounded, double error) {
-    const auto bits = std::bit_cast<std::uint64_t>(rounded);
-    const auto exponent = static_cast<int>((bits >> 52) & 0x7ff);
-    constexpr std::uint64_t Fraction = (std::uint64_t{1} << 52) - 1;
-    if (exponent <= 200 || exponent >= 0x7ff - 200 || (bits & Fraction) == 0) {
-        return false;
-    }
-    const double spacing = std::bit_cast<double>(static_cast<std::uint64_t>(exponent - 52) << 52);
-    return std::fabs(error) < spacing * (0.5 - 0x1p-10);
-}
-
-// Whether `product`, a x b in doubles, is also (double)((long double)a * b); its
-// exact error by Dekker's product of halves (split at 2^27 + 1), exact while
-// the magnitudes stay well inside the exponent range, which RoundsAsExtended
-// checks on the product and the split checks on the factors.
-[[gnu::always_inline]] inline bool MultipliesAsExtended(double a, double b, double product) {
-    constexpr double Split = 134217729.0;  // 2^27 + 1
-    const double aSize = std::fabs(a);
-    const double bSize = std::fabs(b);
-    if (!(aSize > 0x1p-900 && aSize < 0x1p900 && bSize > 0x1p-900 && bSize < 0x1p900)) {
-        return false;
-    }
-    const double aScaled = Split * a;
-    const double aHigh = aScaled - (aScaled - a);
-    const double aLow = a - aHigh;
-    const double bScaled = Split * b;
-    const double bHigh = bScaled - (bScaled - b);
-    const double bLow = b - bHigh;
-    const double error = ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
-    return RoundsAsExtended(product, error);
-}
-
-// Whether `sum`, a + b in doubles, is also (double)((long double)a + b): the
-// exact sum rounded to 64 bits and then to 53, in which the first rounding can
-// move a sum onto a midpoint of doubles. With e the exact error of `sum` (a + b
-// = sum + e, found exactly by Knuth's two-sum) and u the spacing of doubles
-// above |sum|, the 64-bit sum lies within |e| + u/2^12 of `sum`; below u/2 -
-// u/2^10 it rounds back to `sum`. A power of two has half that room below it,
-// so it, values near the ends of the exponent range and the rest go the
-// extended way. Then also the extended sum is below a double p exactly when
-// `sum` is, unless sum == p: rounding to doubles keeps order.
-[[gnu::always_inline]] inline bool SumsAsExtended(double a, double b, double sum) {
-    const double bPart = sum - a;
-    const double error = (a - (sum - bPart)) + (b - bPart);
-    return RoundsAsExtended(sum, error);
-}
-
-// Drawing code that leaves the upper halves of the 256-bit vector registers in
-// use (Qt's, in the windows) made the runs' scalar SSE instructions wait on
-// them: a run in a window took twice its time. Clearing them (vzeroupper) first
-// costs nothing.
-void ClearUpperVectorHalves() {
-#if defined(__x86_64__) && defined(__GNUC__)
-    if (__builtin_cpu_supports("avx")) {
-        asm volatile("vzeroupper");
-    }
-#endif
-}
-
-// StepPeriod, always inline: the runs' loops are bound by its chain from one
-// balance to the next, and a call would lengthen it.
-[[gnu::always_inline]] inline PeriodStep Step(double balance, double payment, double rate,
-                                              PaymentTiming timing, bool finalPeriod) {
+PeriodStep StepPeriod(double balance, double payment, double rate, PaymentTiming timing,
+                      bool finalPeriod) {
     const long double b = balance;
     double interest = 0;
     if (timing == PaymentTiming::InArrears) {
-        double product = balance * rate;
-        if (!MultipliesAsExtended(balance, rate, product)) [[unlikely]] {
-            product = static_cast<double>(b * rate);
-        }
-        interest = RoundMoney(product, 2);
+        interest = RoundMoney(static_cast<double>(b * rate), 2);
     } else if (balance > payment && !finalPeriod) {
         // The payment at the start of the period reduces the balance before interest runs.
         interest = RoundMoney(static_cast<double>((b - payment) * rate), 2);
     }
     // The balance plus interest is stored before the payment comes off it, so a
     // final payment leaves exactly nothing.
-    double owing = balance + interest;
-    bool below = owing < payment;
-    if (!SumsAsExtended(balance, interest, owing) || owing == payment) [[unlikely]] {
-        owing = static_cast<double>(b + interest);
-        below = b + interest < payment;
-    }
-    if (below || finalPeriod) {
+    const double owing = static_cast<double>(b + interest);
+    if (b + interest < payment || finalPeriod) {
         payment = owing;
     }
     return {interest, payment, owing - payment};
-}
-
-}  // namespace
-
-PeriodStep StepPeriod(double balance, double payment, double rate, PaymentTiming timing,
-                      bool finalPeriod) {
-    return Step(balance, payment, rate, timing, finalPeriod);
 }
 
 RunStart StartRun(const LoanTerms& terms) {
@@ -214,8 +133,29 @@ RunStart StartRun(const LoanTerms& terms) {
             static_cast<long long>(std::trunc(terms.years * n)) + terms.partPeriods};
 }
 
-std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
-                                                   const Regional& regional) {
+namespace {
+
+// Qt's drawing leaves the upper halves of the 256-bit vector registers in use,
+// and every scalar SSE instruction after it waits on them: the term-reduction
+// table clicked in its window took 18 ms where its arithmetic takes 12, more
+// than a frame of 16. Clearing them (vzeroupper) before a run costs nothing.
+#if defined(__x86_64__) && defined(__GNUC__)
+[[gnu::target("avx")]] void ClearUpperHalvesWithAvx() {
+    _mm256_zeroupper();
+}
+#endif
+
+void ClearUpperVectorHalves() {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (__builtin_cpu_supports("avx")) {
+        ClearUpperHalvesWithAvx();
+    }
+#endif
+}
+
+}  // namespace
+
+std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms) {
     const auto [firstPayment, rate, count] = StartRun(terms);
     double payment = firstPayment;
     if (count <= 0) {
@@ -225,80 +165,15 @@ std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
     double balance = terms.amount;
     double total = 0;
     for (long long k = 1; k <= count; ++k) {
-        const PeriodStep step = Step(balance, payment, rate, terms.timing, k == count);
+        const PeriodStep step = StepPeriod(balance, payment, rate, terms.timing, k == count);
         payment = step.payment;
         balance = step.balance;
         total += step.interest;
-        if (RoundsToNoMoney(balance)) {
-            return AmortisationSummary{FormatMoney(regional, payment), static_cast<int>(k),
-                                       RoundMoney(total, 2), payment};
+        if (RoundMoney(balance, 2) <= 0) {
+            return AmortisationSummary{static_cast<int>(k), RoundMoney(total, 2), payment};
         }
     }
     return std::nullopt;  // not reached: the final period clears the balance
-}
-
-namespace {
-
-// The runs of `loans[first]`, `loans[first + stride]`, ... into `totals`, a few
-// at a time in one loop; a lane whose loan is cleared takes the next loan.
-void RunInterleaved(std::span<const LoanTerms> loans, std::size_t first, std::size_t stride,
-                    std::span<double> totals) {
-    constexpr std::size_t Lanes = 4;
-    ClearUpperVectorHalves();
-    struct Lane {
-        double balance, payment, rate, total;
-        long long k, count;
-        PaymentTiming timing;
-        std::size_t loan;
-    };
-    Lane lanes[Lanes];
-    std::size_t next = first;
-    std::size_t active = 0;
-    const auto start = [&](Lane& lane) {
-        const LoanTerms& terms = loans[next];
-        const auto [payment, rate, count] = StartRun(terms);
-        lane = {terms.amount, payment, rate, 0, 1, count, terms.timing, next};
-        next += stride;
-    };
-    for (; active < Lanes && next < loans.size(); ++active) {
-        start(lanes[active]);
-    }
-    while (active > 0) {
-        for (std::size_t l = 0; l < active; ++l) {
-            Lane& lane = lanes[l];
-            const PeriodStep step =
-                Step(lane.balance, lane.payment, lane.rate, lane.timing, lane.k == lane.count);
-            lane.payment = step.payment;
-            lane.balance = step.balance;
-            lane.total += step.interest;
-            if (RoundsToNoMoney(lane.balance) || lane.k >= lane.count) {
-                totals[lane.loan] = RoundMoney(lane.total, 2);
-                if (next < loans.size()) {
-                    start(lane);
-                } else {
-                    lane = lanes[--active];
-                    --l;  // the lane moved here has not stepped this round
-                }
-            } else {
-                ++lane.k;
-            }
-        }
-    }
-}
-
-}  // namespace
-
-std::vector<double> RunInterestTotals(std::span<const LoanTerms> loans) {
-    std::vector<double> totals(loans.size());
-    if (loans.size() < 8 || std::thread::hardware_concurrency() < 2) {
-        RunInterleaved(loans, 0, 1, totals);
-        return totals;
-    }
-    // Alternate loans to each thread, so that long and short runs are shared.
-    std::thread other([&] { RunInterleaved(loans, 1, 2, totals); });
-    RunInterleaved(loans, 0, 2, totals);
-    other.join();
-    return totals;
 }
 
 double ClosedFormLastPayment(const LoanTerms& terms, double instalment) {
@@ -322,10 +197,10 @@ ClosedFormTotals ClosedFormInterest(const LoanTerms& terms, double instalment) {
 
 double TotalInterest(const LoanTerms& terms, double instalment, const AmortisationSummary& run) {
     const auto [last, estimate] = ClosedFormInterest(terms, instalment);
-    if (run.PaymentCount == terms.paymentCount() && estimate >= 0 && last >= 0) {
+    if (run.paymentCount == terms.paymentCount() && estimate >= 0 && last >= 0) {
         return estimate;
     }
-    return run.InterestTotal;
+    return run.interestTotal;
 }
 
 }  // namespace corbel

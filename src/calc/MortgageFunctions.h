@@ -5,12 +5,8 @@
 #pragma once
 
 #include <optional>
-#include <span>
-#include <string>
-#include <vector>
 
 #include "calc/Frequency.h"
-#include "calc/Regional.h"
 
 namespace corbel {
 
@@ -43,11 +39,11 @@ struct LoanTerms {
     double annualRate = 0;  // percent
     int years = 0;
     int partPeriods = 0;
-    PaymentFrequency repayment = DefaultFrequency;
+    PaymentFrequency repaymentFrequency = DefaultFrequency;
     PaymentFrequency compounding = DefaultFrequency;
     PaymentTiming timing = PaymentTiming::InArrears;
 
-    double paymentsPerYear() const { return PeriodsPerYear(repayment); }
+    double paymentsPerYear() const { return PeriodsPerYear(repaymentFrequency); }
     double compoundingsPerYear() const { return PeriodsPerYear(compounding); }
     double paymentCount() const { return years * paymentsPerYear() + partPeriods; }
 };
@@ -82,23 +78,16 @@ struct PeriodStep {
 PeriodStep StepPeriod(double balance, double payment, double rate, PaymentTiming timing,
                       bool finalPeriod);
 
+// What a run ends with.
 struct AmortisationSummary {
-    std::string LastPaymentText;
-    int PaymentCount = 0;
-    double InterestTotal = 0;
-    double LastPayment = 0;
+    int paymentCount = 0;      // the payments made, the last of them clearing the balance
+    double interestTotal = 0;  // in cents
+    double lastPayment = 0;    // the final payment, which clears the balance exactly
 };
 
 // The period-by-period run of the loan until the balance is cleared; nullopt
 // when the term has no payments.
-std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms,
-                                                   const Regional& regional);
-
-// RunAmortisation's InterestTotal for each of `loans` (each with at least one
-// period), the same bits. The runs are independent, so several advance side by
-// side in one loop, where the processor overlaps their period-to-period waits,
-// and the loans are shared between two threads.
-std::vector<double> RunInterestTotals(std::span<const LoanTerms> loans);
+std::optional<AmortisationSummary> RunAmortisation(const LoanTerms& terms);
 
 // The closed form's final payment when all payments before it are `instalment`.
 double ClosedFormLastPayment(const LoanTerms& terms, double instalment);

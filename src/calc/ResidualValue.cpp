@@ -4,15 +4,18 @@
 
 #include "calc/ResidualValue.h"
 
-#include "calc/ErrorChecking.h"
+#include "calc/Limits.h"
 #include "calc/LoanCalculation.h"
 #include "calc/MortgageFunctions.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
+#include "calc/TermCheck.h"
 
 namespace corbel {
 
 namespace {
 
-constexpr double MinResidualAmount = 1;
 constexpr double MaxPercent = 100;
 
 }  // namespace
@@ -52,24 +55,24 @@ ResidualCaptions ResidualCaptionsFor(PaymentFrequency repayment) {
 Checked<ResidualCalculation> CalculateResidualValue(const ResidualTexts& texts,
                                                     const Regional& regional) {
     const double m = PeriodsPerYear(texts.compounding);
-    const double n = PeriodsPerYear(texts.repayment);
+    const double n = PeriodsPerYear(texts.repaymentFrequency);
     const std::string sep = regional.decimalSeparator();
 
     const auto a = NumberInRange(texts.amount, MinResidualAmount, MaxAmount, sep);
     if (!a) {
-        return Information(msg::ResidualAmount);
+        return Message{MessageCause::AmountOutOfRange, msg::ResidualAmount};
     }
-    if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, msg::MaxYears, n)) {
+    if (auto failure = CheckTerm(texts.years, msg::PeriodLabel, texts.parts, MaxYears, n)) {
         return *failure;
     }
     // The page admits 0 although its message names 1.
     const auto rate = NumberInRange(texts.rate, 0, MaxRate, sep);
     if (!rate) {
-        return Information(msg::ResidualInterest);
+        return Message{MessageCause::RateOutOfRange, msg::ResidualInterest};
     }
 
     ResidualCalculation result;
-    result.captions = ResidualCaptionsFor(texts.repayment);
+    result.captions = ResidualCaptionsFor(texts.repaymentFrequency);
     const double count = n * WholeOrZero(texts.years) + WholeOrZero(texts.parts);
     const double i = PeriodicRate(*rate, m, n);
     const double annualPercent = static_cast<double>(static_cast<long double>(i) * n * 100);
@@ -79,7 +82,7 @@ Checked<ResidualCalculation> CalculateResidualValue(const ResidualTexts& texts,
 
     if (const auto proposed = NumberInRange(texts.proposed, 0, MaxAmount, sep)) {
         if (*proposed > result.noResidualRepayment) {
-            result.refusal = Confirm(msg::ProposedTooHigh);
+            result.refusal = Message{MessageCause::ProposedAboveNeeded, msg::ProposedTooHigh};
             return result;
         }
         const double residual = ResidualValue(*a, annualPercent, count, *proposed, n);

@@ -43,7 +43,7 @@ struct ResidualTexts {
     std::string parts;            // RVPartYear
     std::string proposed;         // RVResValue
     std::string residualPercent;  // RV2Percent
-    PaymentFrequency repayment = DefaultFrequency;
+    PaymentFrequency repaymentFrequency = DefaultFrequency;
     PaymentFrequency compounding = DefaultFrequency;
 };
 

@@ -6,7 +6,8 @@
 
 #include <cmath>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 

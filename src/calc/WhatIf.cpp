@@ -7,18 +7,17 @@
 #include <array>
 #include <cmath>
 
-#include "calc/ErrorChecking.h"
+#include "calc/Limits.h"
 #include "calc/LoanCalculation.h"
 #include "calc/MortgageFunctions.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
+#include "calc/TermCheck.h"
 
 namespace corbel {
 
 namespace {
-
-constexpr std::array<WhatIfField, 1> PaymentOutputs{WhatIfField::Repay};
-constexpr std::array<WhatIfField, 1> AmountOutputs{WhatIfField::Principal};
-constexpr std::array<WhatIfField, 2> PeriodOutputs{WhatIfField::Periods, WhatIfField::PartYear};
-constexpr std::array<WhatIfField, 1> InterestOutputs{WhatIfField::Interest};
 
 // Two repayments closer than this count as equal in the whole-percent scan.
 constexpr long double ScanTolerance = 0.000001L;
@@ -37,18 +36,17 @@ long double AdvanceFactor(long double v, long double i, double count) {
 
 }  // namespace
 
-std::span<const WhatIfField> OutputFields(WhatIfVariable solve) {
-    switch (solve) {
-        case WhatIfVariable::Payment:
-            return PaymentOutputs;
-        case WhatIfVariable::Amount:
-            return AmountOutputs;
-        case WhatIfVariable::Periods:
-            return PeriodOutputs;
-        case WhatIfVariable::Interest:
-            return InterestOutputs;
+std::optional<WhatIfVariable> WhatIfVariableOfSavedCode(int code) {
+    for (const WhatIfChoice& choice : WhatIfChoices) {
+        if (choice.savedCode == code) {
+            return choice.variable;
+        }
     }
-    return AmountOutputs;
+    return std::nullopt;
+}
+
+std::span<const WhatIfField> OutputFields(WhatIfVariable solve) {
+    return ChoiceOf(solve).outputs;
 }
 
 bool IsOutputField(WhatIfVariable solve, WhatIfField field) {
@@ -190,14 +188,14 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
     if (solve != WhatIfVariable::Interest) {
         const auto rate = NumberInRange(fields.interest, 0.000001, MaxRate, sep);
         if (!rate) {
-            return Information(msg::WhatIfInterest);
+            return Message{MessageCause::RateOutOfRange, msg::WhatIfInterest};
         }
         i = RoundMoney(PeriodicRate(*rate, m, n), 10);
     }
     double count = 0;
     if (solve != WhatIfVariable::Periods) {
         if (auto failure =
-                CheckTerm(fields.periods, msg::PeriodLabel, fields.partYear, msg::MaxYears, n)) {
+                CheckTerm(fields.periods, msg::PeriodLabel, fields.partYear, MaxYears, n)) {
             return *failure;
         }
         count = WholeOrZero(fields.periods) * n + WholeOrZero(fields.partYear);
@@ -206,7 +204,7 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
     if (solve != WhatIfVariable::Amount) {
         const auto typed = NumberInRange(fields.principal, 0, MaxAmount, sep);
         if (!typed) {
-            return Information(msg::WhatIfAmount);
+            return Message{MessageCause::AmountOutOfRange, msg::WhatIfAmount};
         }
         amount = *typed;
     }
@@ -214,7 +212,7 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
     if (solve != WhatIfVariable::Payment) {
         const auto typed = NumberInRange(fields.repay, 0, MaxAmount, sep);
         if (!typed) {
-            return Information(msg::WhatIfPayment);
+            return Message{MessageCause::AmountOutOfRange, msg::WhatIfPayment};
         }
         payment = *typed;
     }
@@ -234,13 +232,13 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
         case WhatIfVariable::Periods: {
             const auto r = WhatIfPeriods(amount, payment, i, timing);
             if (!r) {
-                return Information(msg::CantBePaidOff);
+                return Message{MessageCause::NoAnswer, msg::CantBePaidOff};
             }
             // Any part of a period is a whole period more.
             const double periods = RoundMoney(static_cast<double>(*r + 0.5L), 0);
             // Past this a double holds no exact whole count.
             if (periods >= MaxWhatIfPeriods) {
-                return Information(msg::CantBePaidOff);
+                return Message{MessageCause::NoAnswer, msg::CantBePaidOff};
             }
             // Near half a period the rounding leaves a fraction: the nearest whole count.
             const long long whole = std::llround(periods);
@@ -251,14 +249,14 @@ Checked<WhatIfFields> SolveWhatIf(const WhatIfFields& fields, WhatIfVariable sol
         }
         case WhatIfVariable::Interest: {
             if (amount == 0) {
-                return Information(msg::NoRateForZeroAmount);
+                return Message{MessageCause::NoAnswer, msg::NoRateForZeroAmount};
             }
             if (payment < amount / static_cast<long double>(count) - BelowZeroRateTolerance) {
-                return Information(msg::NoRateAtOrAboveZero);
+                return Message{MessageCause::NoAnswer, msg::NoRateAtOrAboveZero};
             }
             const auto b = SearchWhatIfRate(amount, payment, count, n, timing);
             if (!b) {
-                return Information(msg::RateAbove1000);
+                return Message{MessageCause::NoAnswer, msg::RateBeyondSearch};
             }
             const double rate =
                 static_cast<double>(PeriodicRate(*b, n, m) * static_cast<long double>(m) * 100);

@@ -4,9 +4,12 @@
 
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "calc/Checked.h"
 #include "calc/Frequency.h"
@@ -29,6 +32,38 @@ enum class WhatIfField { Principal, Interest, Periods, PartYear, Repay };
 // The variable the page solves for; the page starts on Amount.
 enum class WhatIfVariable { Payment, Amount, Periods, Interest };
 inline constexpr WhatIfVariable DefaultWhatIfVariable = WhatIfVariable::Amount;
+
+namespace detail {
+inline constexpr std::array<WhatIfField, 1> PaymentOutputs{WhatIfField::Repay};
+inline constexpr std::array<WhatIfField, 1> AmountOutputs{WhatIfField::Principal};
+inline constexpr std::array<WhatIfField, 2> PeriodOutputs{WhatIfField::Periods,
+                                                          WhatIfField::PartYear};
+inline constexpr std::array<WhatIfField, 1> InterestOutputs{WhatIfField::Interest};
+}  // namespace detail
+
+// Everything the program says about a variable to solve for, in the order of
+// the page's radio buttons and of the command line's choices.
+struct WhatIfChoice {
+    WhatIfVariable variable;
+    std::string_view caption;              // the page's radio button
+    std::string_view radioButton;          // its objectName
+    std::string_view solveWord;            // corbelwright-calc whatif --solve
+    int savedCode;                         // the saved loan file's line 20
+    std::span<const WhatIfField> outputs;  // the fields that receive the answer
+};
+inline constexpr std::array<WhatIfChoice, 4> WhatIfChoices{{
+    {WhatIfVariable::Payment, "Payment", "PaymentRB", "payment", 4, detail::PaymentOutputs},
+    {WhatIfVariable::Amount, "Amount", "AmountRB", "amount", 1, detail::AmountOutputs},
+    {WhatIfVariable::Periods, "Periods", "PeriodRB", "periods", 2, detail::PeriodOutputs},
+    {WhatIfVariable::Interest, "Interest", "InterestRB", "interest", 3, detail::InterestOutputs},
+}};
+
+constexpr const WhatIfChoice& ChoiceOf(WhatIfVariable variable) {
+    return WhatIfChoices[static_cast<std::size_t>(variable)];
+}
+
+// The variable a saved file's code stands for; nothing for a code no choice has.
+std::optional<WhatIfVariable> WhatIfVariableOfSavedCode(int code);
 
 // The fields that receive the answer for `solve` (read-only, light blue);
 // all others are typed into.
@@ -54,7 +89,6 @@ std::optional<double> WhatIfPeriods(double amount, double repayment, double rate
 // The digit-by-digit search for the nominal annual percentage b, compounded once
 // per repayment period, whose repayment on `amount` over `count` repayments is
 // `repayment`; nullopt when it would be above MaxWhatIfRate.
-inline constexpr int MaxWhatIfRate = 1000;
 std::optional<double> SearchWhatIfRate(double amount, double repayment, double count,
                                        double paymentsPerYear, PaymentTiming timing);
 

@@ -14,6 +14,7 @@
 #include "calc/Version.h"
 #include "cli/PdfModule.h"
 #include "platform/LocaleRegional.h"
+#include "platform/QtText.h"
 
 namespace corbel::cli {
 
@@ -47,10 +48,6 @@ const std::vector<OptionSpec> OutputOptions = {
 constexpr OptionSpec HelpOption{"--help", "", "Show the options and exit."};
 constexpr OptionSpec VersionOption{"--version", "",
                                    "Print the program's name, version and licence and exit."};
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Arguments reach Qt as Latin-1, one character a byte, so that every value
 // comes back byte for byte whatever its encoding; option names are ASCII.
@@ -329,7 +326,7 @@ std::unique_ptr<LocaleRegional> MakeRegional(const Invocation& call) {
         return std::make_unique<LocaleRegional>(LocaleRegional::system());
     }
     const std::string name = call.text("--locale");
-    const QLocale locale(QString::fromStdString(name));
+    const QLocale locale(Q(name));
     // Names as the system writes them: "C.UTF-8" is the C locale, as in LANG.
     const std::string_view language = std::string_view(name).substr(0, name.find_first_of(".@"));
     if (locale.language() == QLocale::C && language != "C" && language != "POSIX") {
@@ -385,10 +382,10 @@ LoanTexts Invocation::loanTexts(PartYear partYear) const {
     texts.amount = text("--amount");
     texts.rate = text("--rate");
     texts.years = text("--years");
-    texts.repayment = FrequencyOption(*this, "--repayment");
+    texts.repaymentFrequency = FrequencyOption(*this, "--repayment");
     if (partYear == PartYear::Read) {
         texts.parts = text("--parts");
-        if (!texts.parts.empty() && texts.repayment == PaymentFrequency::Annualy) {
+        if (!texts.parts.empty() && texts.repaymentFrequency == PaymentFrequency::Annualy) {
             throw UsageError("option --parts is not offered with --repayment " +
                              std::string(Label(PaymentFrequency::Annualy)));
         }

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/AdditionalPayments.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "cli/Cli.h"
 #include "cli/Json.h"
 
@@ -14,7 +14,8 @@ namespace {
 int RunExtra(const Invocation& call, const Output& output) {
     const LoanTexts loan = call.loanTexts();
     // The window hides its start period field with annual repayments.
-    if (loan.repayment == PaymentFrequency::Annualy && !call.text("--start-period").empty()) {
+    if (loan.repaymentFrequency == PaymentFrequency::Annualy &&
+        !call.text("--start-period").empty()) {
         throw UsageError("option --start-period is not offered with --repayment " +
                          std::string(Label(PaymentFrequency::Annualy)));
     }

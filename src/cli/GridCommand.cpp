@@ -2,7 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/ErrorChecking.h"
 #include "calc/LoanGrid.h"
 #include "calc/PlainTable.h"
 #include "cli/Cli.h"

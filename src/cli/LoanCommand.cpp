@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "cli/Cli.h"
 #include "cli/Json.h"
 
@@ -20,7 +20,7 @@ int RunLoan(const Invocation& call, const Output& output) {
     const auto slices = CostBreakdown(texts, output.regional);
     const Regional& r = output.regional;
     const report::LoanDetailsReport details{
-        report::ReportLoan(texts), LoanPaymentCaption(texts.repayment),
+        report::ReportLoan(texts), LoanPaymentCaption(texts.repaymentFrequency),
         FormatMoney(r, loan->repayment), FormatMoney(r, loan->totalInterest)};
     if (!PrintPdf(call, output, [&](report::PageDevice& device) {
             return PrintLoanDetails(device, details, r);
@@ -32,9 +32,9 @@ int RunLoan(const Invocation& call, const Output& output) {
                                {"repayment_text", FormatMoney(r, loan->repayment)},
                                {"total_interest", Number(loan->totalInterest)},
                                {"total_interest_text", FormatMoney(r, loan->totalInterest)},
-                               {"payment_count", loan->run.PaymentCount},
-                               {"last_payment", Number(loan->run.LastPayment)},
-                               {"last_payment_text", loan->run.LastPaymentText},
+                               {"payment_count", loan->run.paymentCount},
+                               {"last_payment", Number(loan->run.lastPayment)},
+                               {"last_payment_text", FormatMoney(r, loan->run.lastPayment)},
                                {"message", loan->notice ? Json(loan->notice->text) : Json(nullptr)},
                                {"chart_principal", Number(slices->principal)},
                                {"chart_interest", Number(slices->interest)}});
@@ -42,8 +42,8 @@ int RunLoan(const Invocation& call, const Output& output) {
     }
     WriteLine(output.out, "Repayment", FormatMoney(r, loan->repayment));
     WriteLine(output.out, "Total interest", FormatMoney(r, loan->totalInterest));
-    WriteLine(output.out, "Payment count", std::to_string(loan->run.PaymentCount));
-    WriteLine(output.out, "Last payment", loan->run.LastPaymentText);
+    WriteLine(output.out, "Payment count", std::to_string(loan->run.paymentCount));
+    WriteLine(output.out, "Last payment", FormatMoney(r, loan->run.lastPayment));
     if (loan->notice) {
         WriteLine(output.out, "Message", loan->notice->text);
     }

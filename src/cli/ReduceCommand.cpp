@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/AdditionalPayments.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "calc/PlainTable.h"
 #include "cli/Cli.h"
 #include "cli/Json.h"
@@ -23,7 +23,8 @@ int RunReduce(const Invocation& call, const Output& output) {
     }
     const report::ExtraPaymentsReport printed{
         report::ReportLoan(texts),
-        std::string(TermReductionWord(texts.repayment, TermTableMoment::Opened)), table->rows};
+        std::string(TermReductionWord(texts.repaymentFrequency, TermTableMoment::Opened)),
+        table->rows};
     if (!PrintPdf(call, output, [&](report::PageDevice& device) {
             return PrintExtraPayments(device, printed, r);
         })) {
@@ -40,7 +41,8 @@ int RunReduce(const Invocation& call, const Output& output) {
         WriteJson(output.out, {{"repayment", Number(table->repayment)}, {"rows", rows}});
         return ExitOk;
     }
-    const std::string_view word = TermReductionWord(texts.repayment, TermTableMoment::Opened);
+    const std::string_view word =
+        TermReductionWord(texts.repaymentFrequency, TermTableMoment::Opened);
     if (call.csv()) {
         output.out << CsvText(TermReductionPlainRows(table->rows, word));
         return ExitOk;

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "calc/ResidualValue.h"
 #include "cli/Cli.h"
 #include "cli/Json.h"
@@ -28,7 +28,7 @@ int RunResidual(const Invocation& call, const Output& output) {
     texts.parts = loan.parts;
     texts.proposed = call.text("--proposed");
     texts.residualPercent = call.text("--residual-percent");
-    texts.repayment = loan.repayment;
+    texts.repaymentFrequency = loan.repaymentFrequency;
     texts.compounding = loan.compounding;
     const auto result = CalculateResidualValue(texts, output.regional);
     if (!result) {

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "calc/ErrorChecking.h"
 #include "calc/LoanSchedule.h"
+#include "calc/NumberTexts.h"
 #include "calc/PlainTable.h"
 #include "cli/Cli.h"
 #include "cli/Json.h"
@@ -31,8 +31,8 @@ int RunSchedule(const Invocation& call, const Output& output) {
         return ReportFailure(output, schedule.failure());
     }
     const report::LoanScheduleReport printed{
-        report::ReportLoan(texts), std::string(ScheduleHeadings(display, texts.repayment)[0]),
-        schedule->rows};
+        report::ReportLoan(texts),
+        std::string(ScheduleHeadings(display, texts.repaymentFrequency)[0]), schedule->rows};
     if (!PrintPdf(call, output, [&](report::PageDevice& device) {
             return PrintLoanSchedule(device, printed, r);
         })) {
@@ -50,11 +50,11 @@ int RunSchedule(const Invocation& call, const Output& output) {
         return ExitOk;
     }
     if (call.csv()) {
-        output.out << CsvText(SchedulePlainRows(schedule->rows, display, texts.repayment));
+        output.out << CsvText(SchedulePlainRows(schedule->rows, display, texts.repaymentFrequency));
         return ExitOk;
     }
     TextTable table;
-    for (const std::string_view heading : ScheduleHeadings(display, texts.repayment)) {
+    for (const std::string_view heading : ScheduleHeadings(display, texts.repaymentFrequency)) {
         table.add(heading);
     }
     table.endRow();
@@ -64,7 +64,7 @@ int RunSchedule(const Invocation& call, const Output& output) {
         }
         table.endRow();
     }
-    WriteLine(output.out, Info(texts.repayment).scheduleRepaymentLabel,
+    WriteLine(output.out, Info(texts.repaymentFrequency).scheduleRepaymentLabel,
               FormatMoney(r, schedule->repayment));
     table.write(output.out);
     return ExitOk;

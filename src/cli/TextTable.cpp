@@ -6,22 +6,13 @@
 
 #include <algorithm>
 
+#include "calc/Utf8.h"
+
 namespace corbel::cli {
-
-namespace {
-
-std::size_t Width(std::string_view text) {
-    // UTF-8: every byte that does not continue a character starts one.
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-}  // namespace
 
 void TextTable::add(std::string_view cell) {
     const std::size_t column = ends_.size() - (rowEnds_.empty() ? 0 : rowEnds_.back());
-    const std::size_t width = Width(cell);
+    const std::size_t width = CharacterCount(cell);
     if (column >= columnWidths_.size()) {
         columnWidths_.resize(column + 1, 0);
     }

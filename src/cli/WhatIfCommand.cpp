@@ -12,24 +12,25 @@ namespace corbel::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> SolveChoices = {"payment", "amount", "periods",
-                                                          "interest"};
+constexpr auto SolveChoices = [] {
+    std::array<std::string_view, WhatIfChoices.size()> words;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        words[k] = WhatIfChoices[k].solveWord;
+    }
+    return words;
+}();
 constexpr OptionSpec SolveOption{"--solve", "FIELD",
                                  "The field to solve from the others; its own option is ignored.",
-                                 SolveChoices, SolveChoices[1]};
+                                 SolveChoices, ChoiceOf(DefaultWhatIfVariable).solveWord};
 
 WhatIfVariable Solved(const Invocation& call) {
     const std::string solve = call.choice(SolveOption.name, SolveChoices, SolveOption.fallback);
-    if (solve == "payment") {
-        return WhatIfVariable::Payment;
+    for (const WhatIfChoice& choice : WhatIfChoices) {
+        if (choice.solveWord == solve) {
+            return choice.variable;
+        }
     }
-    if (solve == "periods") {
-        return WhatIfVariable::Periods;
-    }
-    if (solve == "interest") {
-        return WhatIfVariable::Interest;
-    }
-    return WhatIfVariable::Amount;
+    return DefaultWhatIfVariable;
 }
 
 int RunWhatIf(const Invocation& call, const Output& output) {
@@ -41,8 +42,8 @@ int RunWhatIf(const Invocation& call, const Output& output) {
     WhatIfFields fields{loan.amount, loan.rate, loan.years, loan.parts, call.text("--repay")};
     // Choosing the variable empties its fields, as the page's radio buttons do.
     EmptyOutputFields(fields, solve);
-    const auto solved =
-        SolveWhatIf(fields, solve, loan.repayment, loan.compounding, loan.timing, output.regional);
+    const auto solved = SolveWhatIf(fields, solve, loan.repaymentFrequency, loan.compounding,
+                                    loan.timing, output.regional);
     // Every message of the solve means nothing was calculated.
     if (!solved) {
         return ReportFailure(output, solved.failure());

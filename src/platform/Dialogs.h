@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "calc/Messages.h"
 
@@ -39,6 +40,17 @@ QString DocumentsFolder();
 // write there (an installed program under /usr/bin), the user's documents
 // folder, or the home folder when there is none.
 QString FileDialogStartFolder(const QString& programFolder);
+
+// Information boxes carry the information icon and the title "Information";
+// Confirm boxes the question-mark icon and the title "Confirm"; Error boxes,
+// which report a failed file operation in the system's words, the error icon
+// and the title "Error".
+enum class MessageKind { Information, Confirm, Error };
+
+// The box a message is shown in, by what it is about: the program's one table
+// of them.
+MessageKind KindOf(MessageCause cause);
+std::string_view Title(MessageKind kind);
 
 // The buttons of a question with Yes, No and Cancel; closing the box is Cancel.
 enum class Answer { Yes, No, Cancel };

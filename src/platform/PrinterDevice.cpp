@@ -13,15 +13,12 @@
 #include <memory>
 
 #include "calc/Messages.h"
+#include "platform/QtText.h"
 #include "storage/FileAccess.h"
 
 namespace corbel {
 
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int Key(const report::ReportFont& font) {
     return font.points * 4 + (font.bold ? 2 : 0) + (font.underline ? 1 : 0);
@@ -71,11 +68,11 @@ void PrinterPageDevice::drawText(int x, int y, std::string_view text,
         painter_.setFont(f.font);
         drawing_ = &f;
     }
-    painter_.drawText(x, y + f.metrics.ascent(), Text(text));
+    painter_.drawText(x, y + f.metrics.ascent(), Q(text));
 }
 
 int PrinterPageDevice::textWidth(std::string_view text, const report::ReportFont& font) {
-    return face(font).metrics.horizontalAdvance(Text(text));
+    return face(font).metrics.horizontalAdvance(Q(text));
 }
 
 int PrinterPageDevice::textHeight(std::string_view, const report::ReportFont& font) {

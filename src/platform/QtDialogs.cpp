@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "platform/Dialogs.h"
+#include "platform/QtText.h"
 
 namespace corbel {
 
@@ -102,14 +103,14 @@ QString QtDialogs::showPrintPreview(QWidget* parent, QPageLayout::Orientation or
 }
 
 void QtDialogs::showMessage(QWidget* parent, const Message& message) {
-    QMessageBox box(IconOf(message.kind), QString::fromUtf8(Title(message.kind)),
-                    QString::fromStdString(message.text), QMessageBox::Ok, parent);
+    const MessageKind kind = KindOf(message.cause);
+    QMessageBox box(IconOf(kind), Q(Title(kind)), Q(message.text), QMessageBox::Ok, parent);
     box.exec();
 }
 
 Answer QtDialogs::askYesNoCancel(QWidget* parent, const Message& question) {
-    QMessageBox box(IconOf(question.kind), QString::fromUtf8(Title(question.kind)),
-                    QString::fromStdString(question.text),
+    const MessageKind kind = KindOf(question.cause);
+    QMessageBox box(IconOf(kind), Q(Title(kind)), Q(question.text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

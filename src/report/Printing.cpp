@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberTexts.h"
+#include "calc/Utf8.h"
 
 namespace corbel::report {
 
@@ -17,13 +19,9 @@ namespace {
 constexpr int MaxPending = 128;
 constexpr std::string_view Hyphens = "------------------------";
 
-bool StartsCodePoint(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-}
-
 // Field widths, wrapping and the page edge count characters, not bytes.
 int Length(std::string_view text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), StartsCodePoint));
+    return static_cast<int>(CharacterCount(text));
 }
 
 // The text split into its characters, each as its UTF-8 bytes.
@@ -31,7 +29,7 @@ std::vector<std::string_view> Characters(std::string_view text) {
     std::vector<std::string_view> characters;
     std::size_t start = 0;
     for (std::size_t i = 1; i <= text.size(); ++i) {
-        if (i == text.size() || StartsCodePoint(text[i])) {
+        if (i == text.size() || StartsCharacter(text[i])) {
             characters.push_back(text.substr(start, i - start));
             start = i;
         }
@@ -170,15 +168,15 @@ bool ReportWriter::CloseReport() {
 }
 
 bool ReportWriter::OpenReport() {
-    LineCount = 1;
-    PageNumber = 1;
+    lineCount = 1;
+    pageNumber = 1;
     SetReportFont(8);
     width_ = device_.pageWidth();
     height_ = device_.pageHeight();
     const int lineHeight = std::max(1, device_.textHeight("A", font_));
     // Halves go to the even number, as the default rounding does.
-    LinesPerPage = static_cast<int>(std::nearbyint(static_cast<double>(height_) / lineHeight)) - 7;
-    HeadingPending = true;
+    linesPerPage = static_cast<int>(std::nearbyint(static_cast<double>(height_) / lineHeight)) - 7;
+    headingPending = true;
     pending_.clear();
     pendingCount_ = 0;
     x_ = y_ = h_ = 0;
@@ -191,19 +189,19 @@ void ReportWriter::SetReportFont(int size, bool bold, bool underline) {
 }
 
 bool ReportWriter::NewPageIfFull(int count) {
-    if (count <= LinesPerPage || HeadingPending) {
+    if (count <= linesPerPage || headingPending) {
         return false;
     }
     FormFeedLine();
-    ++PageNumber;
-    LineCount = 1;
-    HeadingPending = true;
+    ++pageNumber;
+    lineCount = 1;
+    headingPending = true;
     return true;
 }
 
 void ReportWriter::PrintPageNumber() {
     Write("Page ");
-    Write(PageNumber);
+    Write(pageNumber);
     EndLine();
 }
 
@@ -217,8 +215,8 @@ void ReportWriter::PrintHeading(std::string_view title, int titleWidth) {
     EndLine();
     EndLine();
     SetReportFont(8);
-    LineCount += 6;
-    HeadingPending = false;
+    lineCount += 6;
+    headingPending = false;
 }
 
 void ReportWriter::PrintGridHeading() {

@@ -38,7 +38,7 @@ class ReportWriter {
     bool CloseReport();
 
     // --- The framework of the reports ---
-    // Resets the pagination, sets 8-point regular, works out LinesPerPage and
+    // Resets the pagination, sets 8-point regular, works out linesPerPage and
     // begins the document; false when it cannot be begun.
     bool OpenReport();
     void SetReportFont(int size, bool bold = false, bool underline = false);
@@ -52,10 +52,10 @@ class ReportWriter {
     // Each line of WrapText(text, width) as a line of its own.
     void PrintWrapped(std::string_view text, int width, std::string_view currencySymbol);
 
-    int LineCount = 1;
-    int PageNumber = 1;
-    int LinesPerPage = 0;
-    bool HeadingPending = true;
+    int lineCount = 1;
+    int pageNumber = 1;
+    int linesPerPage = 0;
+    bool headingPending = true;
 
     // Where the next run goes, for tests.
     int x() const { return x_; }

@@ -41,7 +41,7 @@ void PrintTableLoan(ReportWriter& w, const TableLoan& loan, std::string_view und
     };
     line("Loan Amount:", loan.amount, "Interest Rate:", loan.rate);
     line("Years:", loan.years, std::string(partYearUnit) + ":", loan.parts);
-    line("Repayment:", loan.repayment + Timing(loan.inArrears),
+    line("Repayment:", loan.repaymentFrequency + Timing(loan.inArrears),
          "Interest Compounded:", loan.compounding);
 }
 
@@ -66,11 +66,11 @@ void PrintFields(ReportWriter& w, std::initializer_list<Field> fields) {
 void PrintRows(ReportWriter& w, int rowCount, const std::function<void(bool first)>& pageTop,
                const std::function<void(int)>& row) {
     for (int r = 0; r < rowCount; ++r) {
-        if (w.NewPageIfFull(w.LineCount) || r == 0) {
+        if (w.NewPageIfFull(w.lineCount) || r == 0) {
             pageTop(r == 0);
         }
         row(r);
-        ++w.LineCount;
+        ++w.lineCount;
     }
 }
 
@@ -97,16 +97,17 @@ TableLoan ReportLoan(const LoanTexts& loan) {
     return {loan.amount,
             loan.rate,
             loan.years,
-            std::string(UnitLabel(loan.repayment)),
+            std::string(UnitLabel(loan.repaymentFrequency)),
             loan.parts,
-            std::string(Label(loan.repayment)),
+            std::string(Label(loan.repaymentFrequency)),
             loan.timing == PaymentTiming::InArrears,
             std::string(Label(loan.compounding))};
 }
 
 TableLoan ReportLoan(const ResidualTexts& loan) {
-    return ReportLoan(LoanTexts{loan.amount, loan.rate, loan.years, loan.parts, loan.repayment,
-                                loan.compounding, PaymentTiming::InArrears});
+    return ReportLoan(LoanTexts{loan.amount, loan.rate, loan.years, loan.parts,
+                                loan.repaymentFrequency, loan.compounding,
+                                PaymentTiming::InArrears});
 }
 
 bool PrintLoanDetails(PageDevice& device, const LoanDetailsReport& report,
@@ -132,7 +133,8 @@ bool PrintLoanDetails(PageDevice& device, const LoanDetailsReport& report,
     w.Write("Interest Rate:       ");
     w.Write(report.loan.rate + "%" + " Compounded " + report.loan.compounding, 8);
     w.EndLine();
-    w.Write("Payment:             " + report.loan.repayment + Timing(report.loan.inArrears));
+    w.Write("Payment:             " + report.loan.repaymentFrequency +
+            Timing(report.loan.inArrears));
     w.EndLine();
     w.EndLine();
     w.Write(PadText(report.repaymentCaption, "L", 33), 33);
@@ -158,7 +160,7 @@ bool PrintLoanGrid(PageDevice& device, const LoanGridReport& report, const Regio
     w.SetReportFont(8);
     w.EndLine();
     w.EndLine();
-    w.LineCount += 7;
+    w.lineCount += 7;
 
     static const LoanGrid empty;
     const LoanGrid& grid = report.grid ? *report.grid : empty;
@@ -198,7 +200,7 @@ bool PrintLoanSchedule(PageDevice& device, const LoanScheduleReport& report,
     PrintTableLoan(w, report.loan, "------------------------", report.loan.partYearUnit);
     w.EndLine();
     w.EndLine();
-    w.LineCount += 8;
+    w.lineCount += 8;
 
     static constexpr int Widths[ScheduleColumnCount] = {10, 18, 18, 18, 18, 18};
     PrintRows(
@@ -250,13 +252,13 @@ bool PrintExtraPayments(PageDevice& device, const ExtraPaymentsReport& report,
          {"Loan Amount:     " + loan.amount, "Interest Rate:       " + loan.rate + "%",
           "Period               Years:   " + loan.years + "   " + loan.partYearUnit + ":  " +
               loan.parts,
-          "Payment:             " + loan.repayment + Timing(loan.inArrears)}) {
+          "Payment:             " + loan.repaymentFrequency + Timing(loan.inArrears)}) {
         w.Write(line);
         w.EndLine();
     }
     w.EndLine();
     w.EndLine();
-    w.LineCount += 9;
+    w.lineCount += 9;
 
     static constexpr int Widths[TermReductionColumnCount] = {19, 20, 24, 20, 18};
     const std::string additional = "Additional " + report.word;
@@ -312,11 +314,11 @@ bool PrintResidualValue(PageDevice& device, const ResidualValueReport& report,
          report.loan.rate + "%    " + "Compounded" + ": " + report.loan.compounding);
     w.EndLine();
     line("Payment with no residual value:",
-         report.noResidualRepayment + "  (" + report.loan.repayment + ")");
+         report.noResidualRepayment + "  (" + report.loan.repaymentFrequency + ")");
     w.EndLine();
     if (!report.proposed.empty()) {
-        line("Proposed Payment of:",
-             FormatMoneyText(report.proposed, regional) + "  (" + report.loan.repayment + ")");
+        line("Proposed Payment of:", FormatMoneyText(report.proposed, regional) + "  (" +
+                                         report.loan.repaymentFrequency + ")");
         w.Write(FillPlaceholders("This payment will leave a residual value of %S1 or %S2",
                                  {report.residual, report.residualPercent + "%"}));
         w.EndLine();
@@ -328,7 +330,7 @@ bool PrintResidualValue(PageDevice& device, const ResidualValueReport& report,
                 "A Residual Value of %S1 leaves a Residual Value of %S2 and "
                 "requires a payment of %S3",
                 {report.chosenPercent + "%", report.chosenResidual, report.repaymentForResidual}) +
-                " (" + report.loan.repayment + ")",
+                " (" + report.loan.repaymentFrequency + ")",
             70, regional.currencySymbol());
         w.EndLine();
     }

@@ -28,7 +28,7 @@ struct TableLoan {
     std::string years;
     std::string partYearUnit;  // the unit of the part-year periods, "Month(s)"
     std::string parts;
-    std::string repayment;  // the repayment frequency, "Monthly"
+    std::string repaymentFrequency;  // "Monthly"
     bool inArrears = true;
     std::string compounding;  // the compounding frequency
 };

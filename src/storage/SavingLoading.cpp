@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <charconv>
 #include <limits>
+#include <span>
 
+#include "calc/Frequency.h"
 #include "calc/Messages.h"
 #include "storage/FileAccess.h"
 #include "storage/Windows1252.h"
@@ -18,6 +20,7 @@ namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
 constexpr std::string_view True = "TRUE";
+constexpr std::string_view False = "FALSE";
 constexpr std::size_t MaxNumberToken = 32;
 
 // Ends a read at its first failure; caught where the read began.
@@ -138,7 +141,7 @@ class LineReader {
 
   private:
     static int checkedIndex(int value, std::string_view text) {
-        if (value < 0 || value > 7) {
+        if (value < 0 || value >= FrequencyCount) {
             throw ReadFailure{Fill(msg::NotValidListIndex, {Excerpt(FromWindows1252(text))})};
         }
         return value;
@@ -149,119 +152,165 @@ class LineReader {
     std::size_t pos_ = 0;
 };
 
-SavedLoan ReadLines(LineReader& in) {
+// How a line holds its field.
+enum class LineForm {
+    Text,         // the field's text
+    Flag,         // "TRUE" for true
+    ListIndex,    // a position in a frequency list
+    Number,       // a number of the what-if section
+    NumberIndex,  // a frequency list position written as such a number
+};
+
+// One line of the file: its form and the member it fills.
+template <typename Section>
+struct Line {
+    LineForm form;
+    std::string Section::*text = nullptr;
+    bool Section::*flag = nullptr;
+    int Section::*whole = nullptr;
+};
+
+template <typename Section>
+constexpr Line<Section> TextLine(std::string Section::*field) {
+    return {LineForm::Text, field};
+}
+template <typename Section>
+constexpr Line<Section> FlagLine(bool Section::*field) {
+    return {LineForm::Flag, nullptr, field};
+}
+template <typename Section>
+constexpr Line<Section> WholeLine(LineForm form, int Section::*field) {
+    return {form, nullptr, nullptr, field};
+}
+
+// The file, a line a field in this order; the comments name the controls.
+// Lines 1 to 14: the Loan page and the loan savings.
+constexpr Line<SavedLoan> LoanLines[] = {
+    TextLine(&SavedLoan::amount),                                  // MAmount
+    TextLine(&SavedLoan::years),                                   // Period
+    TextLine(&SavedLoan::partYear),                                // MPartyear
+    TextLine(&SavedLoan::rate),                                    // IRate
+    WholeLine(LineForm::ListIndex, &SavedLoan::repaymentIndex),    // MPayment
+    WholeLine(LineForm::ListIndex, &SavedLoan::compoundingIndex),  // MCompounded
+    FlagLine(&SavedLoan::inArrears),                               // MArrears
+    FlagLine(&SavedLoan::inAdvance),                               // MAdvance
+    TextLine(&SavedLoan::savingsAmount),                           // MSavingsAmount
+    TextLine(&SavedLoan::savingsPeriod),                           // mperiod
+    TextLine(&SavedLoan::savingsRate),                             // minterest
+    TextLine(&SavedLoan::reducedPeriod),                           // reducedperiod
+    TextLine(&SavedLoan::investRate),                              // investrate
+    FlagLine(&SavedLoan::transferValues),                          // TrasferValuesCheckBox
+};
+// Lines 15 to 23: the What If? page.
+constexpr Line<WhatIfInputs> WhatIfLines[] = {
+    TextLine(&WhatIfInputs::amount),                                    // WIPrincipal
+    TextLine(&WhatIfInputs::years),                                     // WIPeriods
+    TextLine(&WhatIfInputs::partYear),                                  // WIPartYear
+    TextLine(&WhatIfInputs::rate),                                      // WIInterest
+    TextLine(&WhatIfInputs::repay),                                     // WIRepay
+    WholeLine(LineForm::Number, &WhatIfInputs::solveFor),               // the Calculate choice
+    WholeLine(LineForm::NumberIndex, &WhatIfInputs::repaymentIndex),    // WIPayment
+    WholeLine(LineForm::Number, &WhatIfInputs::timing),                 // WIArrearsRB, WIAdvanceRB
+    WholeLine(LineForm::NumberIndex, &WhatIfInputs::compoundingIndex),  // WICompounded
+};
+// Lines 24 to 31: the Residual Value page.
+constexpr Line<ResidualInputs> ResidualLines[] = {
+    TextLine(&ResidualInputs::amount),                                  // RVAmount
+    TextLine(&ResidualInputs::years),                                   // RVPeriod
+    TextLine(&ResidualInputs::partYear),                                // RVPartYear
+    TextLine(&ResidualInputs::rate),                                    // RVInterest
+    WholeLine(LineForm::ListIndex, &ResidualInputs::repaymentIndex),    // RVPayment
+    WholeLine(LineForm::ListIndex, &ResidualInputs::compoundingIndex),  // RVCompounded
+    TextLine(&ResidualInputs::proposedRepayment),                       // RVResValue
+    TextLine(&ResidualInputs::residualPercent),                         // RV2Percent
+};
+
+template <typename Section>
+void ReadSection(LineReader& in, std::span<const Line<Section>> lines, Section& section) {
+    for (const Line<Section>& line : lines) {
+        switch (line.form) {
+            case LineForm::Text:
+                section.*line.text = in.text();
+                break;
+            case LineForm::Flag:
+                section.*line.flag = in.flag();
+                break;
+            case LineForm::ListIndex:
+                section.*line.whole = in.listIndex();
+                break;
+            case LineForm::Number:
+                section.*line.whole = in.number().value;
+                break;
+            case LineForm::NumberIndex:
+                section.*line.whole = in.numberListIndex();
+                break;
+        }
+    }
+}
+
+SavedLoan ReadSections(LineReader& in) {
     SavedLoan loan;
-    loan.amount = in.text();
-    loan.years = in.text();
-    loan.partYear = in.text();
-    loan.rate = in.text();
-    loan.repaymentIndex = in.listIndex();
-    loan.compoundingIndex = in.listIndex();
-    loan.inArrears = in.flag();
-    loan.inAdvance = in.flag();
-    loan.savingsAmount = in.text();
-    loan.savingsPeriod = in.text();
-    loan.savingsRate = in.text();
-    loan.reducedPeriod = in.text();
-    loan.investRate = in.text();
-    loan.transferValues = in.flag();
+    ReadSection<SavedLoan>(in, LoanLines, loan);
     if (in.atEnd()) {
         return loan;
     }
-    WhatIfInputs& w = loan.whatIf.emplace();
-    w.amount = in.text();
-    w.years = in.text();
-    w.partYear = in.text();
-    w.rate = in.text();
-    w.repayment = in.text();
-    w.solveFor = in.number().value;
-    w.repaymentIndex = in.numberListIndex();
-    w.timing = in.number().value;
-    w.compoundingIndex = in.numberListIndex();
+    ReadSection<WhatIfInputs>(in, WhatIfLines, loan.whatIf.emplace());
     if (in.atEnd()) {
         return loan;
     }
-    ResidualInputs& r = loan.residual.emplace();
-    r.amount = in.text();
-    r.years = in.text();
-    r.partYear = in.text();
-    r.rate = in.text();
-    r.repaymentIndex = in.listIndex();
-    r.compoundingIndex = in.listIndex();
-    r.proposedRepayment = in.text();
-    r.residualPercent = in.text();
+    ReadSection<ResidualInputs>(in, ResidualLines, loan.residual.emplace());
     return loan;
 }
 
 // A field's text on one line: a line break inside it would shift every later
 // line, so it is written as a character the file cannot hold.
-void Text(std::string& out, std::string_view text) {
+void WriteText(std::string& out, std::string_view text) {
     for (char c : ToWindows1252(text)) {
         out += c == '\r' || c == '\n' ? '?' : c;
     }
     out += LineEnd;
 }
 
-void Whole(std::string& out, int value) {
-    out += std::to_string(value);
-    out += LineEnd;
-}
-
-void Flag(std::string& out, bool value) {
-    out += value ? True : std::string_view("FALSE");
-    out += LineEnd;
+template <typename Section>
+void WriteSection(std::string& out, std::span<const Line<Section>> lines, const Section& section) {
+    for (const Line<Section>& line : lines) {
+        switch (line.form) {
+            case LineForm::Text:
+                WriteText(out, section.*line.text);
+                break;
+            case LineForm::Flag:
+                out += section.*line.flag ? True : False;
+                out += LineEnd;
+                break;
+            case LineForm::ListIndex:
+            case LineForm::Number:
+            case LineForm::NumberIndex:
+                out += std::to_string(section.*line.whole);
+                out += LineEnd;
+                break;
+        }
+    }
 }
 
 }  // namespace
 
 std::string LoanFileText(const SavedLoan& loan) {
     std::string out;
-    Text(out, loan.amount);
-    Text(out, loan.years);
-    Text(out, loan.partYear);
-    Text(out, loan.rate);
-    Whole(out, loan.repaymentIndex);
-    Whole(out, loan.compoundingIndex);
-    Flag(out, loan.inArrears);
-    Flag(out, loan.inAdvance);
-    Text(out, loan.savingsAmount);
-    Text(out, loan.savingsPeriod);
-    Text(out, loan.savingsRate);
-    Text(out, loan.reducedPeriod);
-    Text(out, loan.investRate);
-    Flag(out, loan.transferValues);
+    WriteSection<SavedLoan>(out, LoanLines, loan);
     if (!loan.whatIf && !loan.residual) {
         return out;
     }
-    const WhatIfInputs w = loan.whatIf.value_or(WhatIfInputs{});
-    Text(out, w.amount);
-    Text(out, w.years);
-    Text(out, w.partYear);
-    Text(out, w.rate);
-    Text(out, w.repayment);
-    Whole(out, w.solveFor);
-    Whole(out, w.repaymentIndex);
-    Whole(out, w.timing);
-    Whole(out, w.compoundingIndex);
-    if (!loan.residual) {
-        return out;
+    WriteSection<WhatIfInputs>(out, WhatIfLines, loan.whatIf.value_or(WhatIfInputs{}));
+    if (loan.residual) {
+        WriteSection<ResidualInputs>(out, ResidualLines, *loan.residual);
     }
-    const ResidualInputs& r = *loan.residual;
-    Text(out, r.amount);
-    Text(out, r.years);
-    Text(out, r.partYear);
-    Text(out, r.rate);
-    Whole(out, r.repaymentIndex);
-    Whole(out, r.compoundingIndex);
-    Text(out, r.proposedRepayment);
-    Text(out, r.residualPercent);
     return out;
 }
 
 LoadResult ParseLoanFile(std::string_view bytes, bool more) {
     LineReader in(bytes, more);
     try {
-        return {ReadLines(in), {}};
+        return {ReadSections(in), {}};
     } catch (const ReadFailure& failure) {
         return {std::nullopt, failure.text};
     }

@@ -9,60 +9,64 @@
 #include <string>
 #include <string_view>
 
+#include "calc/WhatIf.h"
+
 namespace corbel {
 
-// The inputs a saved loan file carries, one member per line in file order.
-// Texts are UTF-8, exactly as they stand in their fields. A list index is the
-// position in a frequency list (0 "Annualy" ... 3 "Monthly" ... 7 "Daily").
+// The inputs a saved loan file carries, a line each in the order of the file's
+// line tables (SavingLoading.cpp). Texts are UTF-8, exactly as they stand in
+// their fields. A list index is the position in a frequency list (0 "Annualy"
+// ... 3 "Monthly" ... 7 "Daily").
 
-// Lines 15 to 23: the What If? page.
+// The What If? page.
 struct WhatIfInputs {
-    std::string amount;        // 15 WIPrincipal
-    std::string years;         // 16 WIPeriods
-    std::string partYear;      // 17 WIPartYear
-    std::string rate;          // 18 WIInterest
-    std::string repayment;     // 19 WIRepay
-    int solveFor = 1;          // 20 1 AmountRB, 2 PeriodRB, 3 InterestRB, 4 PaymentRB;
-                               //    any other value selects none of them
-    int repaymentIndex = 3;    // 21 WIPayment (0 to 7)
-    int timing = 1;            // 22 1 WIArrearsRB, 2 WIAdvanceRB; any other selects neither
-    int compoundingIndex = 3;  // 23 WICompounded (0 to 7)
+    std::string amount;
+    std::string years;
+    std::string partYear;
+    std::string rate;
+    std::string repay;
+    // The Calculate choice: a WhatIfChoice's savedCode; any other value selects none.
+    int solveFor = ChoiceOf(DefaultWhatIfVariable).savedCode;
+    int repaymentIndex = 3;
+    int timing = 1;  // 1 in arrears, 2 in advance; any other selects neither
+    int compoundingIndex = 3;
     bool operator==(const WhatIfInputs&) const = default;
 };
 
-// Lines 24 to 31: the Residual Value page.
+// The Residual Value page.
 struct ResidualInputs {
-    std::string amount;             // 24 RVAmount
-    std::string years;              // 25 RVPeriod
-    std::string partYear;           // 26 RVPartYear
-    std::string rate;               // 27 RVInterest
-    int repaymentIndex = 3;         // 28 RVPayment (0 to 7)
-    int compoundingIndex = 3;       // 29 RVCompounded (0 to 7)
-    std::string proposedRepayment;  // 30 RVResValue
-    std::string residualPercent;    // 31 RV2Percent
+    std::string amount;
+    std::string years;
+    std::string partYear;
+    std::string rate;
+    int repaymentIndex = 3;
+    int compoundingIndex = 3;
+    std::string proposedRepayment;
+    std::string residualPercent;
     bool operator==(const ResidualInputs&) const = default;
 };
 
-// The whole file. A file read without its what-if section leaves that page as
-// it was; one read without its residual section leaves that page cleared.
+// The whole file: the Loan page, the loan savings fields and the transfer
+// choice, then the two pages. A file read without its what-if section leaves
+// that page as it was; one read without its residual section leaves that page
+// cleared.
 struct SavedLoan {
-    std::string amount;                      // 1 MAmount
-    std::string years;                       // 2 Period
-    std::string partYear;                    // 3 MPartyear
-    std::string rate;                        // 4 IRate
-    int repaymentIndex = 3;                  // 5 MPayment (0 to 7)
-    int compoundingIndex = 3;                // 6 MCompounded (0 to 7)
-    bool inArrears = true;                   // 7 MArrears: line is exactly "TRUE"
-    bool inAdvance = false;                  // 8 MAdvance: line is exactly "TRUE"; In Advance is
-                                             //   selected exactly when this is true
-    std::string savingsAmount;               // 9 MSavingsAmount
-    std::string savingsPeriod;               // 10 mperiod
-    std::string savingsRate;                 // 11 minterest
-    std::string reducedPeriod;               // 12 reducedperiod
-    std::string investRate;                  // 13 investrate
-    bool transferValues = false;             // 14 TrasferValuesCheckBox: line is exactly "TRUE"
-    std::optional<WhatIfInputs> whatIf;      // 15-23, absent when the file ends after 14
-    std::optional<ResidualInputs> residual;  // 24-31, absent when it ends after 14 or 23
+    std::string amount;
+    std::string years;
+    std::string partYear;
+    std::string rate;
+    int repaymentIndex = 3;
+    int compoundingIndex = 3;
+    bool inArrears = true;   // the line is exactly "TRUE"
+    bool inAdvance = false;  // likewise; In Advance is selected exactly when this is true
+    std::string savingsAmount;
+    std::string savingsPeriod;
+    std::string savingsRate;
+    std::string reducedPeriod;
+    std::string investRate;
+    bool transferValues = false;
+    std::optional<WhatIfInputs> whatIf;      // absent when the file ends after the loan's lines
+    std::optional<ResidualInputs> residual;  // absent when it ends before the residual lines
     bool operator==(const SavedLoan&) const = default;
 };
 

@@ -354,7 +354,7 @@ LoanTexts LoanFields::texts(const LoanOptions& options) const {
     texts.rate = rate->text().toStdString();
     texts.years = years->text().toStdString();
     texts.parts = parts->text().toStdString();
-    texts.repayment = options.repayment;
+    texts.repaymentFrequency = options.repayment;
     texts.compounding = options.compounding;
     texts.timing = options.timing;
     return texts;

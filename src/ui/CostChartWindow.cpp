@@ -323,7 +323,7 @@ bool CostChartWindow::PrintChart(QPagedPaintDevice& device) const {
 void CostChartWindow::printOnCurrentPrinter() {
     QPrinter* printer = printers_ ? printers_() : nullptr;
     if (!printer) {
-        context_.dialogs.showMessage(this, Information(msg::NoPrinter));
+        context_.dialogs.showMessage(this, Message{MessageCause::PrintFailed, msg::NoPrinter});
         return;
     }
     printOrSay(*printer);
@@ -339,8 +339,8 @@ void CostChartWindow::printOrSay(QPrinter& printer) {
         const QString name = printer.outputFormat() == QPrinter::PdfFormat
                                  ? printer.outputFileName()
                                  : printer.printerName();
-        context_.dialogs.showMessage(this,
-                                     Information(Fill(msg::PrinterFailed, {name.toStdString()})));
+        context_.dialogs.showMessage(this, Message{MessageCause::PrintFailed,
+                                                   Fill(msg::PrinterFailed, {name.toStdString()})});
     }
 }
 

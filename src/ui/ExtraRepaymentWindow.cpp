@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 

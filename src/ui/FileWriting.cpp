@@ -17,7 +17,8 @@ bool SayIfFailed(QWidget* window, const UiContext& context, const QString& path,
                  const std::optional<std::string>& failure) {
     if (failure) {
         context.dialogs.showMessage(
-            window, Error(Fill(msg::CouldNotWrite, {path.toStdString(), *failure})));
+            window, Message{MessageCause::FileFailed,
+                            Fill(msg::CouldNotWrite, {path.toStdString(), *failure})});
     }
     return !failure;
 }

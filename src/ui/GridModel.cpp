@@ -6,7 +6,6 @@
 
 #include <QPainter>
 
-#include "calc/ErrorChecking.h"
 #include "ui/Palette.h"
 #include "ui/UiContext.h"
 

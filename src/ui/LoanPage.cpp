@@ -16,7 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "calc/Version.h"
 #include "report/Reports.h"
 #include "ui/Controls.h"

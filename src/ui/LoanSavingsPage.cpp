@@ -7,7 +7,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberReading.h"
 
 namespace corbel::ui {
 
@@ -81,13 +81,15 @@ void LoanSavingsPage::checkChange(QLineEdit* changed) {
     if (!Strip(text).empty() && !IsNumber(text, context_.regional.decimalSeparator())) {
         for (const auto& [field, message] : numericMessages) {
             if (field == changed) {
-                context_.dialogs.showMessage(ShownWindow(this), Information(message));
+                context_.dialogs.showMessage(ShownWindow(this),
+                                             Message{MessageCause::SavingsFieldInvalid, message});
             }
         }
         return;
     }
     if (years_->text() == "0") {
-        context_.dialogs.showMessage(ShownWindow(this), Information(msg::SavingsPeriodZero));
+        context_.dialogs.showMessage(
+            ShownWindow(this), Message{MessageCause::SavingsFieldInvalid, msg::SavingsPeriodZero});
     }
 }
 

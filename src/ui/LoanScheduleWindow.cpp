@@ -14,7 +14,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "report/Reports.h"
 
 namespace corbel::ui {

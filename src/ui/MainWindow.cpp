@@ -26,7 +26,6 @@
 #include <utility>
 #include <vector>
 
-#include "calc/ErrorChecking.h"
 #include "calc/Version.h"
 #include "ui/AboutWindow.h"
 #include "ui/AdditionalPaymentOptions.h"
@@ -319,7 +318,7 @@ void MainWindow::reopenLastFile(const std::vector<std::string>& arguments) {
     state_.currentFileName = QFile::decodeName(QByteArray::fromStdString(reopen.currentFileName));
     settingsFailureShown_ = settings_.failure();
     if (!settingsFailureShown_.empty()) {
-        startupFailures_.push_back(Error(settingsFailureShown_));
+        startupFailures_.push_back(Message{MessageCause::FileFailed, settingsFailureShown_});
     }
     if (reopen.fileToLoad) {
         // The name as shown; the file itself is read by its bytes, which a name
@@ -383,8 +382,9 @@ void MainWindow::ClearLoanInputs() {
 
 bool MainWindow::SaveLoanFile(const QString& path) {
     if (const auto error = WriteLoanFile(FileSystemName(path), record())) {
-        context_.dialogs.showMessage(this,
-                                     Error(Fill(msg::CouldNotWrite, {path.toStdString(), *error})));
+        context_.dialogs.showMessage(
+            this, Message{MessageCause::FileFailed,
+                          Fill(msg::CouldNotWrite, {path.toStdString(), *error})});
         return false;
     }
     setWindowTitle(fileTitle(path));
@@ -396,7 +396,8 @@ std::optional<Message> MainWindow::load(const std::string& file, const QString& 
     // Read and checked whole first, so that a bad file leaves the pages alone.
     const LoadResult read = ReadLoanFile(file);
     if (!read.loan) {
-        return Error(Fill(msg::CouldNotOpen, {path.toStdString(), read.error}));
+        return Message{MessageCause::FileFailed,
+                       Fill(msg::CouldNotOpen, {path.toStdString(), read.error})};
     }
     ClearLoanInputs();
     setWindowTitle(fileTitle(path));
@@ -444,7 +445,8 @@ void MainWindow::loadWithDialog() {
 
 bool MainWindow::mayClose() {
     if (!state_.loanSaved) {
-        switch (context_.dialogs.askYesNoCancel(this, Information(msg::SaveFileFirst))) {
+        switch (context_.dialogs.askYesNoCancel(
+            this, Message{MessageCause::UnsavedChanges, msg::SaveFileFirst})) {
             case Answer::Cancel:
                 return false;
             case Answer::Yes:
@@ -463,7 +465,7 @@ bool MainWindow::mayClose() {
     // The program closes all the same; the user learns that the file is not
     // remembered, unless start-up said so already.
     if (const std::string failure = settings_.failure(); failure != settingsFailureShown_) {
-        context_.dialogs.showMessage(this, Error(failure));
+        context_.dialogs.showMessage(this, Message{MessageCause::FileFailed, failure});
     }
     return true;
 }

@@ -31,7 +31,8 @@ bool PrintOn(QPrinter& printer, QWidget* window, const UiContext& context, const
     }
     if (!PrintReport(printer, job)) {
         context.dialogs.showMessage(
-            window, Information(Fill(msg::PrinterFailed, {PrinterName(printer).toStdString()})));
+            window, Message{MessageCause::PrintFailed,
+                            Fill(msg::PrinterFailed, {PrinterName(printer).toStdString()})});
         return false;
     }
     return true;

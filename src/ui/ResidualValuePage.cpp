@@ -14,7 +14,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 #include "report/Reports.h"
 #include "ui/Controls.h"
 #include "ui/LoanPage.h"
@@ -118,8 +118,8 @@ ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
 
     ChainTabOrder({amount_, rate_, years_, partYear_, repaymentList_, compoundingList_,
                    actions_.calculate, actions_.print, actions_.preview, noResidualRepayment_,
-                   proposedRepayment_, residual_, residualPercent_, chosenPercent_,
-                   chosenResidual_, repaymentForResidual_});
+                   proposedRepayment_, residual_, residualPercent_, chosenPercent_, chosenResidual_,
+                   repaymentForResidual_});
     for (QLineEdit* e : {amount_, rate_, years_, partYear_, proposedRepayment_, chosenPercent_}) {
         connect(e, &QLineEdit::returnPressed, actions_.calculate, &QPushButton::click);
     }
@@ -135,7 +135,7 @@ ResidualTexts ResidualValuePage::texts() const {
     texts.parts = partYear_->text().toStdString();
     texts.proposed = proposedRepayment_->text().toStdString();
     texts.residualPercent = chosenPercent_->text().toStdString();
-    texts.repayment = SelectedFrequency(repaymentList_);
+    texts.repaymentFrequency = SelectedFrequency(repaymentList_);
     texts.compounding = SelectedFrequency(compoundingList_);
     return texts;
 }

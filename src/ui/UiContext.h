@@ -11,6 +11,7 @@
 #include "calc/Regional.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
+#include "platform/QtText.h"
 #include "platform/SettingsStore.h"
 
 namespace corbel::ui {
@@ -61,9 +62,5 @@ struct LoanOptions {
     PaymentTiming timing = PaymentTiming::InArrears;
 };
 using LoanOptionsSource = std::function<LoanOptions()>;
-
-inline QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace corbel::ui

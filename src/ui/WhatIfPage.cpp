@@ -64,16 +64,15 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
                                this);
 
     auto* solveGroup = Named(new QGroupBox("Calculate", this), "WICalculateGroup");
-    solvePayment_ = Named(new QRadioButton("Payment", solveGroup), "PaymentRB");
-    solveAmount_ = Named(new QRadioButton("Amount", solveGroup), "AmountRB");
-    solvePeriods_ = Named(new QRadioButton("Periods", solveGroup), "PeriodRB");
-    solveRate_ = Named(new QRadioButton("Interest", solveGroup), "InterestRB");
-    solveAmount_->setChecked(true);
     auto* calculateLayout = new QHBoxLayout(solveGroup);
-    for (QRadioButton* choice : {solvePayment_, solveAmount_, solvePeriods_, solveRate_}) {
-        calculateLayout->addWidget(choice);
+    for (const WhatIfChoice& choice : WhatIfChoices) {
+        auto* button = new QRadioButton(Q(choice.caption), solveGroup);
+        button->setObjectName(Q(choice.radioButton));
+        button->setChecked(choice.variable == DefaultWhatIfVariable);
+        solveButtons_[static_cast<std::size_t>(choice.variable)] = button;
+        calculateLayout->addWidget(button);
         // Runs when the choice changes, not when the chosen button is clicked again.
-        connect(choice, &QRadioButton::toggled, this, [this](bool checked) {
+        connect(button, &QRadioButton::toggled, this, [this](bool checked) {
             if (checked) {
                 markFieldToSolve();
             }
@@ -106,9 +105,9 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     layout->addStretch(1);
 
     ChainTabOrder({amount_, rate_, years_, partYear_, repaymentAmount_, choices_.repayment,
-                   choices_.inArrears, choices_.inAdvance, choices_.compounding, solvePayment_,
-                   solveAmount_, solvePeriods_, solveRate_, calculateButton_, transferButton_,
-                   helpButton_});
+                   choices_.inArrears, choices_.inAdvance, choices_.compounding, solveButtons_[0],
+                   solveButtons_[1], solveButtons_[2], solveButtons_[3], calculateButton_,
+                   transferButton_, helpButton_});
     for (WhatIfField f : AllFields) {
         connect(field(f), &QLineEdit::returnPressed, calculateButton_, &QPushButton::click);
     }
@@ -151,8 +150,8 @@ LoanEntry WhatIfPage::loanEntry() const {
             chosen.repayment, chosen.compounding, chosen.timing};
 }
 
-std::array<QRadioButton*, 4> WhatIfPage::solveChoices() const {
-    return {solveAmount_, solvePeriods_, solveRate_, solvePayment_};
+QRadioButton* WhatIfPage::solveButton(WhatIfVariable variable) const {
+    return solveButtons_[static_cast<std::size_t>(variable)];
 }
 
 WhatIfInputs WhatIfPage::record() const {
@@ -161,12 +160,10 @@ WhatIfInputs WhatIfPage::record() const {
     inputs.years = years_->text().toStdString();
     inputs.partYear = partYear_->text().toStdString();
     inputs.rate = rate_->text().toStdString();
-    inputs.repayment = repaymentAmount_->text().toStdString();
-    const auto choices = solveChoices();
-    for (std::size_t k = 0; k < choices.size(); ++k) {
-        if (choices[k]->isChecked()) {
-            inputs.solveFor = static_cast<int>(k) + 1;
-            break;
+    inputs.repay = repaymentAmount_->text().toStdString();
+    for (const WhatIfChoice& choice : WhatIfChoices) {
+        if (solveButton(choice.variable)->isChecked()) {
+            inputs.solveFor = choice.savedCode;
         }
     }
     inputs.repaymentIndex = IndexOf(SelectedFrequency(choices_.repayment));
@@ -180,10 +177,9 @@ void WhatIfPage::apply(const WhatIfInputs& inputs) {
     years_->setText(Q(inputs.years));
     partYear_->setText(Q(inputs.partYear));
     rate_->setText(Q(inputs.rate));
-    repaymentAmount_->setText(Q(inputs.repayment));
-    const auto choices = solveChoices();
-    if (inputs.solveFor >= 1 && inputs.solveFor <= static_cast<int>(choices.size())) {
-        choices[static_cast<std::size_t>(inputs.solveFor - 1)]->setChecked(true);
+    repaymentAmount_->setText(Q(inputs.repay));
+    if (const auto variable = WhatIfVariableOfSavedCode(inputs.solveFor)) {
+        solveButton(*variable)->setChecked(true);
     }
     {
         // The frequency change runs once, below, whether or not the choice moved.
@@ -203,16 +199,12 @@ void WhatIfPage::apply(const WhatIfInputs& inputs) {
 }
 
 WhatIfVariable WhatIfPage::solving() const {
-    if (solvePayment_->isChecked()) {
-        return WhatIfVariable::Payment;
+    for (const WhatIfChoice& choice : WhatIfChoices) {
+        if (solveButton(choice.variable)->isChecked()) {
+            return choice.variable;
+        }
     }
-    if (solvePeriods_->isChecked()) {
-        return WhatIfVariable::Periods;
-    }
-    if (solveRate_->isChecked()) {
-        return WhatIfVariable::Interest;
-    }
-    return WhatIfVariable::Amount;
+    return DefaultWhatIfVariable;
 }
 
 void WhatIfPage::markFieldToSolve() {

@@ -45,22 +45,20 @@ class WhatIfPage : public QWidget {
     void solve();
     WhatIfVariable solving() const;
     QLineEdit* field(WhatIfField which) const;
-    // The "Calculate" choices in the order a saved file numbers them, from 1.
-    std::array<QRadioButton*, 4> solveChoices() const;
+    // The "Calculate" radio button of a variable.
+    QRadioButton* solveButton(WhatIfVariable variable) const;
     WhatIfFields fields() const;
 
     // Each control is created with its given name (in quotes).
-    QLineEdit* amount_;             // "WIPrincipal"
-    QLineEdit* rate_;               // "WIInterest"
-    QLineEdit* years_;              // "WIPeriods"
-    QLineEdit* partYear_;           // "WIPartYear"
-    QLabel* partYearUnit_;          // "WIMonthsLabel"
-    QLineEdit* repaymentAmount_;    // "WIRepay"
-    LoanChoices choices_;           // "WIPayment", "WIArrearsRB", "WIAdvanceRB", "WICompounded"
-    QRadioButton* solvePayment_;    // "PaymentRB"
-    QRadioButton* solveAmount_;     // "AmountRB"
-    QRadioButton* solvePeriods_;    // "PeriodRB"
-    QRadioButton* solveRate_;       // "InterestRB"
+    QLineEdit* amount_;           // "WIPrincipal"
+    QLineEdit* rate_;             // "WIInterest"
+    QLineEdit* years_;            // "WIPeriods"
+    QLineEdit* partYear_;         // "WIPartYear"
+    QLabel* partYearUnit_;        // "WIMonthsLabel"
+    QLineEdit* repaymentAmount_;  // "WIRepay"
+    LoanChoices choices_;         // "WIPayment", "WIArrearsRB", "WIAdvanceRB", "WICompounded"
+    // "PaymentRB", "AmountRB", "PeriodRB", "InterestRB", by WhatIfVariable
+    std::array<QRadioButton*, WhatIfChoices.size()> solveButtons_;
     QPushButton* calculateButton_;  // "SpeedButton4"
     QPushButton* transferButton_;   // "TransferBtn"
     QToolButton* helpButton_;       // "BitBtn14"

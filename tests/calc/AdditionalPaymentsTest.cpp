@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 
 namespace corbel {
 namespace {
@@ -60,8 +60,8 @@ TEST(TermReductionTest, WorkedExampleInArrearsAndInAdvance) {
           {"1", "$41.36", "$87.97", "$55.63", "$62.94"}}},
     };
     for (const TableCase& c : cases) {
-        const auto table = ComputeTermReductionTable(
-            Terms(1000, 12, 2, 0, PaymentFrequency::Monthly, c.timing), test::EnUs());
+        const auto table =
+            ComputeTermReductionTable(Terms(1000, 12, 2, 0, PaymentFrequency::Monthly, c.timing));
         EXPECT_EQ(Money(table.repayment), c.repayment);
         EXPECT_EQ(Shown(table), c.rows);
     }
@@ -70,7 +70,7 @@ TEST(TermReductionTest, WorkedExampleInArrearsAndInAdvance) {
 // 25 years and 6 months: rows 26 down to 1, the first being the loan as typed.
 TEST(TermReductionTest, PartYearIsTheFirstRowOnly) {
     const LoanTerms loan = Terms(100000, 6, 25, 6);
-    const auto table = ComputeTermReductionTable(loan, test::EnUs());
+    const auto table = ComputeTermReductionTable(loan);
     ASSERT_EQ(table.rows.size(), 26u);
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         EXPECT_EQ(table.rows[r].years, 26 - static_cast<int>(r));
@@ -84,7 +84,7 @@ TEST(TermReductionTest, PartYearIsTheFirstRowOnly) {
     ASSERT_TRUE(page);
     EXPECT_EQ(Money(first.totalInterest), Money(page->totalInterest));
     // The second row is 25 whole years, the last one year.
-    const auto whole = ComputeTermReductionTable(Terms(100000, 6, 25, 0), test::EnUs());
+    const auto whole = ComputeTermReductionTable(Terms(100000, 6, 25, 0));
     EXPECT_EQ(table.rows[1].repayment, whole.repayment);
     EXPECT_EQ(table.rows.back().repayment, whole.rows.back().repayment);
 }
@@ -107,7 +107,7 @@ TEST(TermReductionTest, RowsAreTheYearsTheLoanTakes) {
         {"cleared in 599 months", Terms(1000, 0.0001, 50, 0), 50},
     };
     for (const RowCountCase& c : cases) {
-        const auto table = ComputeTermReductionTable(c.terms, test::EnUs());
+        const auto table = ComputeTermReductionTable(c.terms);
         ASSERT_EQ(table.rows.size(), static_cast<std::size_t>(c.rows)) << c.name;
         EXPECT_EQ(table.rows.front().years, c.rows) << c.name;
         EXPECT_EQ(table.rows.back().years, 1) << c.name;
@@ -119,7 +119,7 @@ TEST(TermReductionTest, RowsAreTheYearsTheLoanTakes) {
 TEST(TermReductionTest, NegativeClosingRepaymentTakesTheRunsInterest) {
     const LoanTerms loan = Terms(100000, 30, 50, 0, PaymentFrequency::FortNightly,
                                  PaymentTiming::InArrears, PaymentFrequency::FortNightly);
-    const auto table = ComputeTermReductionTable(loan, test::EnUs());
+    const auto table = ComputeTermReductionTable(loan);
     ASSERT_EQ(table.rows.size(), 50u);
     EXPECT_EQ(Money(table.rows.front().totalInterest), "$1,500,005.00");
     for (const auto& row : table.rows) {
@@ -133,9 +133,10 @@ TEST(TermReductionTest, ChecksOfTheTableWindow) {
         Message failure;
     };
     const Case cases[] = {
-        {{"-1", "12", "2", ""}, Information(msg::ValidLoanAmount)},
-        {{"1000", "", "", ""}, Confirm("You must enter a period ")},  // term before rate
-        {{"1000", "0", "2", ""}, Information(msg::ValidInterestRate)},
+        {{"-1", "12", "2", ""}, Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount}},
+        {{"1000", "", "", ""},
+         Message{MessageCause::TermInvalid, "You must enter a period "}},  // term before rate
+        {{"1000", "0", "2", ""}, Message{MessageCause::RateOutOfRange, msg::ValidInterestRate}},
     };
     for (const Case& c : cases) {
         const auto result = TermReductionFromTexts(c.texts, test::EnUs());
@@ -294,8 +295,8 @@ TEST(ExtraPaymentTest, NoExtraGivesTheLoansOwnFigures) {
         const auto result = ExtraPaymentFromTexts(loan, {"0", false, "", ""}, test::EnUs());
         const auto page = CalculateLoan(loan, test::EnUs());
         ASSERT_TRUE(result && page) << loan.amount;
-        EXPECT_EQ(result->paidOffIn, page->run.PaymentCount) << loan.amount;
-        EXPECT_EQ(result->newInterest, page->run.InterestTotal) << loan.amount;
+        EXPECT_EQ(result->paidOffIn, page->run.paymentCount) << loan.amount;
+        EXPECT_EQ(result->newInterest, page->run.interestTotal) << loan.amount;
         EXPECT_EQ(result->totalInterest, page->totalInterest) << loan.amount;
     }
 }
@@ -309,16 +310,20 @@ struct CheckCase {
 
 TEST(ExtraPaymentTest, ChecksOfTheSpecificWindowInOrder) {
     using F = PaymentFrequency;
-    const Message year = Confirm("You must enter a year.");
-    const Message tooLate = Information("You must enter a year between 1 and 2");
-    const Message tooEarly = Confirm("You must enter a year between 1 and 2");
-    const Message month = Confirm("You must enter a Month between 1 and 12");
+    const Message year{MessageCause::StartYearInvalid, "You must enter a year."};
+    const Message tooLate{MessageCause::StartYearPastTerm, "You must enter a year between 1 and 2"};
+    const Message tooEarly{MessageCause::StartYearInvalid, "You must enter a year between 1 and 2"};
+    const Message month{MessageCause::StartPeriodOutOfRange,
+                        "You must enter a Month between 1 and 12"};
     const CheckCase cases[] = {
         {"extra not a number",
          {"abc", true, "", "13"},
          F::Monthly,
-         Information(msg::ValidLoanAmount)},
-        {"extra negative", {"-1", false, "", ""}, F::Monthly, Information(msg::ValidLoanAmount)},
+         Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount}},
+        {"extra negative",
+         {"-1", false, "", ""},
+         F::Monthly,
+         Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount}},
         {"extra zero from the start", {"0", false, "", ""}, F::Monthly, std::nullopt},
         {"year empty", {"10", true, "", "13"}, F::Monthly, year},
         {"year 0", {"10", true, "0", ""}, F::Monthly, year},
@@ -334,11 +339,12 @@ TEST(ExtraPaymentTest, ChecksOfTheSpecificWindowInOrder) {
         {"daily period",
          {"10", true, "1", "366"},
          F::Daily,
-         Confirm("You must enter a Day between 1 and 365")},
+         Message{MessageCause::StartPeriodOutOfRange, "You must enter a Day between 1 and 365"}},
         {"half-year period",
          {"10", true, "1", "3"},
          F::BiAnnualy,
-         Confirm("You must enter a Half Year between 1 and 2")},
+         Message{MessageCause::StartPeriodOutOfRange,
+                 "You must enter a Half Year between 1 and 2"}},
         {"annual: no period", {"10", true, "2", "99"}, F::Annualy, std::nullopt},
     };
     for (const CheckCase& c : cases) {
@@ -350,7 +356,7 @@ TEST(ExtraPaymentTest, LoanChecksComeFirst) {
     const auto result =
         ExtraPaymentFromTexts({"1000", "0", "2", ""}, {"abc", false, "", ""}, test::EnUs());
     ASSERT_FALSE(result);
-    EXPECT_EQ(result.failure(), Information(msg::ValidInterestRate));
+    EXPECT_EQ(result.failure(), (Message{MessageCause::RateOutOfRange, msg::ValidInterestRate}));
 }
 
 struct CaptionCase {

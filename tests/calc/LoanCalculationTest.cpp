@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 
 namespace corbel {
 namespace {
@@ -29,9 +29,9 @@ TEST(CalculateLoanTest, ThirtyYearsInArrears) {
     EXPECT_EQ(loan->repayment, 599.56);
     EXPECT_NEAR(loan->totalInterest, 115832.082373, 1e-6);
     EXPECT_EQ(FormatMoney(test::EnUs(), loan->totalInterest), "$115,832.08");
-    EXPECT_EQ(loan->run.PaymentCount, 360);
-    EXPECT_EQ(loan->run.LastPaymentText, "$590.13");
-    EXPECT_EQ(loan->run.InterestTotal, 115832.17);
+    EXPECT_EQ(loan->run.paymentCount, 360);
+    EXPECT_EQ(FormatMoney(test::EnUs(), loan->run.lastPayment), "$590.13");
+    EXPECT_EQ(loan->run.interestTotal, 115832.17);
     EXPECT_FALSE(loan->notice);
 }
 
@@ -40,8 +40,8 @@ TEST(CalculateLoanTest, ThirtyYearsInAdvance) {
         CalculateLoan(Loan("100000", "6", "30", "", PaymentTiming::InAdvance), test::EnUs());
     ASSERT_TRUE(loan);
     EXPECT_EQ(loan->repayment, 596.57);
-    EXPECT_EQ(loan->run.PaymentCount, 360);
-    EXPECT_EQ(loan->run.LastPaymentText, "$594.48");
+    EXPECT_EQ(loan->run.paymentCount, 360);
+    EXPECT_EQ(FormatMoney(test::EnUs(), loan->run.lastPayment), "$594.48");
     EXPECT_NEAR(loan->totalInterest, 114762.88, 5e-7);
     EXPECT_FALSE(loan->notice);
 }
@@ -50,11 +50,11 @@ TEST(CalculateLoanTest, TinyRateClearsEarlyWithTheMessage) {
     const auto loan = CalculateLoan(Loan("1000", "0.0001", "50"), test::EnUs());
     ASSERT_TRUE(loan);
     EXPECT_EQ(loan->repayment, 1.67);
-    EXPECT_EQ(loan->run.PaymentCount, 599);
-    EXPECT_EQ(loan->run.LastPaymentText, "$1.34");
+    EXPECT_EQ(loan->run.paymentCount, 599);
+    EXPECT_EQ(FormatMoney(test::EnUs(), loan->run.lastPayment), "$1.34");
     EXPECT_EQ(loan->totalInterest, 0);
     ASSERT_TRUE(loan->notice);
-    EXPECT_EQ(loan->notice->kind, MessageKind::Information);
+    EXPECT_EQ(loan->notice->cause, MessageCause::EarlyClearance);
     EXPECT_EQ(loan->notice->text,
               "It is impossible to pay off this Loan in the specified time if the Loan payment is "
               "rounded to 2 decimal places. If it is rounded it will be paid off in 599 payments.");
@@ -66,7 +66,7 @@ TEST(CalculateLoanTest, OnePayment) {
     ASSERT_TRUE(loan);
     EXPECT_EQ(loan->repayment, 1010);
     EXPECT_NEAR(loan->totalInterest, 10, 1e-9);
-    EXPECT_EQ(loan->run.PaymentCount, 1);
+    EXPECT_EQ(loan->run.paymentCount, 1);
     // Advance: the amount itself and no interest.
     loan = CalculateLoan(Loan("1000", "12", "", "1", PaymentTiming::InAdvance), test::EnUs());
     ASSERT_TRUE(loan);
@@ -80,7 +80,7 @@ struct FailureCase {
     const char* years;
     const char* parts;
     const char* message;
-    MessageKind kind;
+    MessageCause cause;
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os) {
@@ -94,26 +94,27 @@ TEST_P(CalculateChecksTest, FirstFailingCheckInOrder) {
     const auto loan = CalculateLoan(Loan(c.amount, c.rate, c.years, c.parts), test::EnUs());
     ASSERT_FALSE(loan);
     EXPECT_EQ(loan.failure().text, c.message);
-    EXPECT_EQ(loan.failure().kind, c.kind);
+    EXPECT_EQ(loan.failure().cause, c.cause);
 }
 
-constexpr auto Info = MessageKind::Information;
-constexpr auto Conf = MessageKind::Confirm;
+constexpr auto AmountCause = MessageCause::AmountOutOfRange;
+constexpr auto RateCause = MessageCause::RateOutOfRange;
+constexpr auto TermCause = MessageCause::TermInvalid;
 const char* const AmountMsg = "You must enter a valid Loan amount between 0 and 999999999";
 const char* const RateMsg = "You must enter a valid interest rate between 0 and 100";
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, CalculateChecksTest,
     ::testing::Values(
-        FailureCase{"abc", "x", "99", "", AmountMsg, Info},  // amount before term and rate
-        FailureCase{"0", "6", "30", "", AmountMsg, Info},    // Calculate needs 0.001 or more
-        FailureCase{"1,000", "6", "30", "", AmountMsg, Info},
-        FailureCase{"1000000000", "6", "30", "", AmountMsg, Info},
-        FailureCase{"1000", "x", "51", "", "You must enter a period  between 0 and 50", Conf},
-        FailureCase{"1000", "6", "", "", "You must enter a period ", Conf},
-        FailureCase{"1000", "0", "30", "", RateMsg, Info},
-        FailureCase{"1000", "100.01", "30", "", RateMsg, Info},
-        FailureCase{"1000", "", "30", "", RateMsg, Info}));
+        FailureCase{"abc", "x", "99", "", AmountMsg, AmountCause},  // amount before term and rate
+        FailureCase{"0", "6", "30", "", AmountMsg, AmountCause},    // Calculate needs 0.001 or more
+        FailureCase{"1,000", "6", "30", "", AmountMsg, AmountCause},
+        FailureCase{"1000000000", "6", "30", "", AmountMsg, AmountCause},
+        FailureCase{"1000", "x", "51", "", "You must enter a period  between 0 and 50", TermCause},
+        FailureCase{"1000", "6", "", "", "You must enter a period ", TermCause},
+        FailureCase{"1000", "0", "30", "", RateMsg, RateCause},
+        FailureCase{"1000", "100.01", "30", "", RateMsg, RateCause},
+        FailureCase{"1000", "", "30", "", RateMsg, RateCause}));
 
 TEST(CalculateLoanTest, BoundsAccepted) {
     EXPECT_TRUE(CalculateLoan(Loan("999999999", "6", "30"), test::EnUs()));
@@ -149,7 +150,7 @@ TEST(CalculateLoanTest, RegionalDecimalSeparator) {
 TEST(LastPaymentTest, CountAndFinalRepayment) {
     const auto result = LastPayment(Loan("100000", "6", "30"), test::EnUs());
     ASSERT_TRUE(result);
-    EXPECT_EQ(result->message.kind, MessageKind::Confirm);
+    EXPECT_EQ(result->message.cause, MessageCause::PaymentsToMake);
     EXPECT_EQ(result->message.text,
               "You will make 360 payments of $599.56 and your last payment will be $590.13");
 }
@@ -175,7 +176,7 @@ TEST(LastPaymentTest, OneRepayment) {
               "You will make 1 payments of $1,010.00 and your last payment will be $1,010.00");
     result = LastPayment(Loan("1000", "12", "", "1", PaymentTiming::InAdvance), test::EnUs());
     ASSERT_TRUE(result);
-    EXPECT_EQ(result->run.LastPayment, 1000);
+    EXPECT_EQ(result->run.lastPayment, 1000);
 }
 
 TEST(LastPaymentTest, ChecksInOrder) {

@@ -9,7 +9,8 @@
 #include <cmath>
 
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 namespace {
@@ -209,11 +210,13 @@ TEST(LoanGridTest, ChecksOfTheGridWindow) {
         Message failure;
     };
     const Case cases[] = {
-        {{"1000000000", "6", "25", ""}, Information(msg::GridLoanAmount)},
-        {{"", "6", "25", ""}, Information(msg::GridLoanAmount)},
-        {{"1000", "", "25", ""}, Information(msg::GridInterestRate)},
-        {{"1000", "100.5", "25", ""}, Information(msg::GridInterestRate)},
-        {{"1000", "", "51", ""}, Confirm("You must enter a period  between 0 and 50")},
+        {{"1000000000", "6", "25", ""},
+         Message{MessageCause::AmountOutOfRange, msg::GridLoanAmount}},
+        {{"", "6", "25", ""}, Message{MessageCause::AmountOutOfRange, msg::GridLoanAmount}},
+        {{"1000", "", "25", ""}, Message{MessageCause::RateOutOfRange, msg::GridInterestRate}},
+        {{"1000", "100.5", "25", ""}, Message{MessageCause::RateOutOfRange, msg::GridInterestRate}},
+        {{"1000", "", "51", ""},
+         Message{MessageCause::TermInvalid, "You must enter a period  between 0 and 50"}},
     };
     for (const Case& c : cases) {
         const auto result = LoanGridFromTexts(c.texts, 2000, 0.25, ".");

@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 namespace {
@@ -170,14 +171,14 @@ TEST(LoanScheduleTest, AgreesWithTheAmortisationRun) {
               PaymentFrequency::Quarterly),
     };
     for (const LoanTerms& terms : loans) {
-        const auto run = RunAmortisation(terms, test::EnUs());
+        const auto run = RunAmortisation(terms);
         ASSERT_TRUE(run);
         const LoanSchedule s = ComputeSchedule(terms, ScheduleDisplay::ByPeriod);
-        ASSERT_EQ(s.rows.size(), static_cast<std::size_t>(run->PaymentCount));
+        ASSERT_EQ(s.rows.size(), static_cast<std::size_t>(run->paymentCount));
         const ScheduleRow& last = s.rows.back();
         EXPECT_EQ(static_cast<double>(static_cast<long double>(last.interest) + last.capital),
-                  run->LastPayment);
-        EXPECT_EQ(RoundMoney(last.accumulatedInterest, 2), run->InterestTotal);
+                  run->lastPayment);
+        EXPECT_EQ(RoundMoney(last.accumulatedInterest, 2), run->interestTotal);
     }
 }
 
@@ -196,7 +197,8 @@ TEST(LoanScheduleTest, AnnualRepaymentsGiveTheSameTableEitherWay) {
 // Found by argument-dependent lookup, so it lives beside LoanTerms.
 void PrintTo(const LoanTerms& t, std::ostream* os) {
     *os << t.amount << " at " << t.annualRate << " for " << t.years << "+" << t.partPeriods << " "
-        << Label(t.repayment) << (t.timing == PaymentTiming::InAdvance ? " in advance" : "");
+        << Label(t.repaymentFrequency)
+        << (t.timing == PaymentTiming::InAdvance ? " in advance" : "");
 }
 namespace {
 
@@ -273,10 +275,11 @@ TEST(LoanScheduleTest, ChecksOfTheScheduleWindow) {
         Message failure;
     };
     const Case cases[] = {
-        {{"-1", "12", "1", ""}, Information(msg::ValidLoanAmount)},
-        {{"1000", "0", "1", ""}, Information(msg::ValidInterestRate)},
-        {{"1000", "0", "", ""}, Confirm("You must enter a period ")},  // term before rate
-        {{"x", "x", "x", ""}, Information(msg::ValidLoanAmount)},
+        {{"-1", "12", "1", ""}, Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount}},
+        {{"1000", "0", "1", ""}, Message{MessageCause::RateOutOfRange, msg::ValidInterestRate}},
+        {{"1000", "0", "", ""},
+         Message{MessageCause::TermInvalid, "You must enter a period "}},  // term before rate
+        {{"x", "x", "x", ""}, Message{MessageCause::AmountOutOfRange, msg::ValidLoanAmount}},
     };
     for (const Case& c : cases) {
         const auto result = ScheduleFromTexts(c.texts, ScheduleDisplay::ByYear, ".");

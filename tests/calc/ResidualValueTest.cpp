@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
+#include "calc/NumberTexts.h"
 
 namespace corbel {
 namespace {
@@ -75,7 +75,7 @@ TEST(ResidualValuePageTest, ProposedAboveTheRepaymentIsRefusedAfterTheFirstResul
     EXPECT_EQ(r->refusal->text,
               "The proposed monthly repayment cannot be higher than the actual payment needed to "
               "leave no residual value.");
-    EXPECT_EQ(r->refusal->kind, MessageKind::Confirm);
+    EXPECT_EQ(r->refusal->cause, MessageCause::ProposedAboveNeeded);
     EXPECT_EQ(r->noResidualRepayment, 212.47);
     EXPECT_FALSE(r->residual);
     EXPECT_FALSE(r->residualPercent);
@@ -151,7 +151,7 @@ TEST(ResidualFormulasTest, NoResidualRepaymentLeavesNothing) {
 struct CheckCase {
     ResidualTexts texts;
     const char* message;
-    MessageKind kind;
+    MessageCause cause;
 };
 
 void PrintTo(const CheckCase& c, std::ostream* os) {
@@ -165,26 +165,28 @@ TEST_P(ResidualChecksTest, FirstFailingCheckInOrder) {
     const auto r = Calculate(GetParam().texts);
     ASSERT_FALSE(r);
     EXPECT_EQ(r.failure().text, GetParam().message);
-    EXPECT_EQ(r.failure().kind, GetParam().kind);
+    EXPECT_EQ(r.failure().cause, GetParam().cause);
 }
 
-constexpr auto Info = MessageKind::Information;
-constexpr auto Conf = MessageKind::Confirm;
+constexpr auto AmountCause = MessageCause::AmountOutOfRange;
+constexpr auto RateCause = MessageCause::RateOutOfRange;
+constexpr auto TermCause = MessageCause::TermInvalid;
 const char* const AmountMsg = "You must enter a amount between 1 and 999999999";
 const char* const RateMsg = "You must enter an interest rate between 1 and 100";
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, ResidualChecksTest,
-    ::testing::Values(
-        CheckCase{Texts("0.99", "x", "99", ""), AmountMsg, Info},
-        CheckCase{Texts("", "10", "5", ""), AmountMsg, Info},
-        CheckCase{Texts("1000000000", "10", "5", ""), AmountMsg, Info},
-        CheckCase{Texts("10000", "x", "51", ""), "You must enter a period  between 0 and 50", Conf},
-        CheckCase{Texts("10000", "x", "", ""), "You must enter a period ", Conf},
-        CheckCase{Texts("10000", "10", "1", "13"), "You must enter a Month between 0 and 12", Conf},
-        CheckCase{Texts("10000", "100.01", "5", ""), RateMsg, Info},
-        CheckCase{Texts("10000", "-1", "5", ""), RateMsg, Info},
-        CheckCase{Texts("10000", "", "5", ""), RateMsg, Info}));
+    ::testing::Values(CheckCase{Texts("0.99", "x", "99", ""), AmountMsg, AmountCause},
+                      CheckCase{Texts("", "10", "5", ""), AmountMsg, AmountCause},
+                      CheckCase{Texts("1000000000", "10", "5", ""), AmountMsg, AmountCause},
+                      CheckCase{Texts("10000", "x", "51", ""),
+                                "You must enter a period  between 0 and 50", TermCause},
+                      CheckCase{Texts("10000", "x", "", ""), "You must enter a period ", TermCause},
+                      CheckCase{Texts("10000", "10", "1", "13"),
+                                "You must enter a Month between 0 and 12", TermCause},
+                      CheckCase{Texts("10000", "100.01", "5", ""), RateMsg, RateCause},
+                      CheckCase{Texts("10000", "-1", "5", ""), RateMsg, RateCause},
+                      CheckCase{Texts("10000", "", "5", ""), RateMsg, RateCause}));
 
 TEST(ResidualBoundsTest, Accepted) {
     EXPECT_TRUE(Calculate(Texts("1", "100", "50", "12")));
@@ -207,7 +209,7 @@ TEST(ResidualCaptionsTest, FrequencyWordInEachCaption) {
         EXPECT_EQ(c.requiresRepayment, "and requires a " + w + " Repayment of");
     }
     auto texts = Texts("10000", "10", "5", "");
-    texts.repayment = PaymentFrequency::FortNightly;
+    texts.repaymentFrequency = PaymentFrequency::FortNightly;
     const auto r = Calculate(texts);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->captions, ResidualCaptionsFor(PaymentFrequency::FortNightly));

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <random>
 
-#include "calc/ErrorChecking.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 namespace {
@@ -41,6 +41,22 @@ TEST(RoundMoneyEquivalenceTest, MillionsOfValues) {
         ExpectSame(whole + 0.95 + offset, digits);
         ExpectSame(1 + 1e-4 + offset, digits);
         ExpectSame(1 - 1e-4 + offset, digits);
+        // Below 1, where the cents are the value's own.
+        ExpectSame(unit(generator), 2);
+        ExpectSame(std::ldexp(unit(generator), -exponent(generator) - 12), 2);
+    }
+}
+
+// Where the cents path starts and ends, its exact halves below 1, zeros and the
+// smallest doubles.
+TEST(RoundMoneyEquivalenceTest, EdgesOfTheCentsPath) {
+    const double edges[] = {
+        0.0,  -0.0,  0.125, 0.375,   0.625,  0.875,     0.005,   0.015,  0.9998,           1.001,
+        1e13, 1e-15, 5e-16, 4.9e-16, 1e-300, 0x1p-1074, 0.99985, 1.0009, 9999999999999.995};
+    for (const double value : edges) {
+        for (const double v : {std::nextafter(value, -1.0), value, std::nextafter(value, 2e13)}) {
+            ExpectSame(v, 2);
+        }
     }
 }
 

@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "calc/ErrorChecking.h"
+#include "calc/Rounding.h"
 
 // How many values to compare; the sanitizer build sets fewer, its calls being
 // many times slower.
@@ -45,16 +45,16 @@ double HalfUnit(int wholeDigits) {
 }
 
 // The k-th value: amounts in cents up to 10^9, exact binary halves and quarters
-// (decimal ties), negatives, values near 1, values at and around the point where
-// the 15-digit text carries into the integer part, products as the runs round
-// them, and any magnitude.
+// (decimal ties, half of them below 1), negatives, values near 1, values at and around the point
+// where the 15-digit text carries into the integer part, products as the runs round them, and any
+// magnitude.
 double ValueAt(Generator& g, std::int64_t k) {
     const std::int64_t cents = g.below(100'000'000'001);
     switch (k % 8) {
         case 0:
             return static_cast<double>(cents) / 100;
         case 1:
-            return std::floor(static_cast<double>(cents) / 100) +
+            return (k % 16 == 1 ? 0 : std::floor(static_cast<double>(cents) / 100)) +
                    std::ldexp(static_cast<double>(2 * g.below(16) + 1),
                               -static_cast<int>(1 + g.below(5)));
         case 2:
@@ -101,9 +101,7 @@ TEST(RoundMoneyEquivalenceTest, HundredMillionValuesOverTheWholeRange) {
                 const double digits = digitsChoice[(k / 8) % 8];
                 const double fast = RoundMoney(value, digits);
                 const double text = RoundMoneyByText(value, digits);
-                // And the test that ends a run, where the digits are those of cents.
-                const bool ends = digits != 2 || RoundsToNoMoney(value) == (text <= 0);
-                if (!(fast == text && std::signbit(fast) == std::signbit(text)) || !ends) {
+                if (!(fast == text && std::signbit(fast) == std::signbit(text))) {
                     mine.push_back({value, digits, fast, text});
                 }
             }

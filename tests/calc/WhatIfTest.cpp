@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
 
 namespace corbel {
 namespace {
@@ -138,7 +137,7 @@ TEST_P(WhatIfUnpayableTest, CantBePaidOff) {
     ASSERT_FALSE(out);
     EXPECT_EQ(out.failure().text,
               "This Loan can't be paid off in a reasonable period. Try increasing your payments.");
-    EXPECT_EQ(out.failure().kind, MessageKind::Information);
+    EXPECT_EQ(out.failure().cause, MessageCause::NoAnswer);
 }
 
 // 500 is exactly one month's interest in arrears; in advance the first repayment
@@ -174,7 +173,7 @@ TEST(WhatIfInterestTest, RepaymentBelowZeroRateNeedHasNoRate) {
             const auto out = Solve(Fields("100000", "", "30", "", repay), Interest, timing);
             ASSERT_FALSE(out) << repay;
             EXPECT_EQ(out.failure().text, "No interest rate of 0% or more gives this repayment.");
-            EXPECT_EQ(out.failure().kind, MessageKind::Information);
+            EXPECT_EQ(out.failure().cause, MessageCause::NoAnswer);
         }
         // Within a ten-thousandth of the zero-rate repayment the rate is 0.
         const auto out = Solve(Fields("100000", "", "30", "", "277.7777"), Interest, timing);
@@ -198,7 +197,7 @@ TEST(WhatIfInterestTest, AboveAThousandPercentIsRefused) {
     const auto out = Solve(in, Interest);
     ASSERT_FALSE(out);
     EXPECT_EQ(out.failure().text, "The interest rate needed for this repayment is above 1000%.");
-    EXPECT_EQ(out.failure().kind, MessageKind::Information);
+    EXPECT_EQ(out.failure().cause, MessageCause::NoAnswer);
     EXPECT_FALSE(SearchWhatIfRate(1000, 1000, 12, 12, Arrears));
     // Just inside the scan's reach.
     EXPECT_TRUE(
@@ -209,7 +208,7 @@ TEST(WhatIfInterestTest, AmountZeroHasNoRate) {
     const auto out = Solve(Fields("0", "", "30", "", "100"), Interest);
     ASSERT_FALSE(out);
     EXPECT_EQ(out.failure().text, "An interest rate can't be found for a Loan amount of 0.");
-    EXPECT_EQ(out.failure().kind, MessageKind::Information);
+    EXPECT_EQ(out.failure().cause, MessageCause::NoAnswer);
 }
 
 struct RoundTripCase {
@@ -304,7 +303,7 @@ struct CheckCase {
     WhatIfVariable solve;
     WhatIfFields fields;
     const char* message;
-    MessageKind kind;
+    MessageCause cause;
 };
 
 void PrintTo(const CheckCase& c, std::ostream* os) {
@@ -320,11 +319,12 @@ TEST_P(WhatIfChecksTest, FirstFailingCheckInOrder) {
     const auto out = Solve(c.fields, c.solve);
     ASSERT_FALSE(out);
     EXPECT_EQ(out.failure().text, c.message);
-    EXPECT_EQ(out.failure().kind, c.kind);
+    EXPECT_EQ(out.failure().cause, c.cause);
 }
 
-constexpr auto Info = MessageKind::Information;
-constexpr auto Conf = MessageKind::Confirm;
+constexpr auto AmountCause = MessageCause::AmountOutOfRange;
+constexpr auto RateCause = MessageCause::RateOutOfRange;
+constexpr auto TermCause = MessageCause::TermInvalid;
 const char* const RateMsg = "You must enter an interest rate greater than 0 and less that 100%";
 const char* const AmountMsg = "You must enter a valid amount, less than 999999999";
 const char* const PaymentMsg = "You must enter a valid Loan payment, less than 999999999";
@@ -333,23 +333,25 @@ INSTANTIATE_TEST_SUITE_P(
     Checks, WhatIfChecksTest,
     ::testing::Values(
         // Interest first, then the term, the amount and the repayment.
-        CheckCase{Payment, Fields("x", "0", "99", "", "x"), RateMsg, Info},
-        CheckCase{Amount, Fields("", "100.01", "30", "", "1"), RateMsg, Info},
-        CheckCase{Amount, Fields("", "", "30", "", "1"), RateMsg, Info},
+        CheckCase{Payment, Fields("x", "0", "99", "", "x"), RateMsg, RateCause},
+        CheckCase{Amount, Fields("", "100.01", "30", "", "1"), RateMsg, RateCause},
+        CheckCase{Amount, Fields("", "", "30", "", "1"), RateMsg, RateCause},
         CheckCase{Amount, Fields("", "6", "51", "", "x"),
-                  "You must enter a period  between 0 and 50", Conf},
-        CheckCase{Amount, Fields("", "6", "2.5", "", "x"), "You must enter a valid Year", Conf},
+                  "You must enter a period  between 0 and 50", TermCause},
+        CheckCase{Amount, Fields("", "6", "2.5", "", "x"), "You must enter a valid Year",
+                  TermCause},
         CheckCase{Amount, Fields("", "6", "1", "13", "x"),
-                  "You must enter a Month between 0 and 12", Conf},
-        CheckCase{Payment, Fields("x", "6", "", "", ""), "You must enter a period ", Conf},
-        CheckCase{Payment, Fields("-1", "6", "30", "", "x"), AmountMsg, Info},
-        CheckCase{Payment, Fields("1000000000", "6", "30", "", "x"), AmountMsg, Info},
-        CheckCase{Amount, Fields("x", "6", "30", "", "1,000"), PaymentMsg, Info},
-        CheckCase{Amount, Fields("", "6", "30", "", ""), PaymentMsg, Info},
+                  "You must enter a Month between 0 and 12", TermCause},
+        CheckCase{Payment, Fields("x", "6", "", "", ""), "You must enter a period ", TermCause},
+        CheckCase{Payment, Fields("-1", "6", "30", "", "x"), AmountMsg, AmountCause},
+        CheckCase{Payment, Fields("1000000000", "6", "30", "", "x"), AmountMsg, AmountCause},
+        CheckCase{Amount, Fields("x", "6", "30", "", "1,000"), PaymentMsg, AmountCause},
+        CheckCase{Amount, Fields("", "6", "30", "", ""), PaymentMsg, AmountCause},
         // The solved variable's own check is skipped.
-        CheckCase{Interest, Fields("1000", "x", "", "", "10"), "You must enter a period ", Conf},
-        CheckCase{Periods, Fields("x", "6", "x", "x", "10"), AmountMsg, Info},
-        CheckCase{Periods, Fields("1000", "6", "", "", "-5"), PaymentMsg, Info}));
+        CheckCase{Interest, Fields("1000", "x", "", "", "10"), "You must enter a period ",
+                  TermCause},
+        CheckCase{Periods, Fields("x", "6", "x", "x", "10"), AmountMsg, AmountCause},
+        CheckCase{Periods, Fields("1000", "6", "", "", "-5"), PaymentMsg, AmountCause}));
 
 TEST(WhatIfBoundsTest, BoundsAccepted) {
     EXPECT_TRUE(Solve(Fields("999999999", "100", "50", "12", "x"), Payment));

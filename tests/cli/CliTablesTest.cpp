@@ -10,8 +10,8 @@
 
 #include "CliRun.h"
 #include "TestRegional.h"
-#include "calc/ErrorChecking.h"
 #include "calc/LoanSchedule.h"
+#include "calc/NumberTexts.h"
 
 namespace corbel::cli {
 namespace {

@@ -27,7 +27,7 @@ TEST_P(LinesPerPageTest, PageHeightInLinesOfARoundedToEvenLessSeven) {
     RecordingDevice device(9583, GetParam().pageHeight, 150);
     ReportWriter w(device);
     ASSERT_TRUE(w.OpenReport());
-    EXPECT_EQ(w.LinesPerPage, GetParam().linesPerPage);
+    EXPECT_EQ(w.linesPerPage, GetParam().linesPerPage);
 }
 
 INSTANTIATE_TEST_SUITE_P(Heights, LinesPerPageTest,
@@ -111,13 +111,13 @@ TEST(ReportWriterTest, NewPageIfFullWaitsForTheHeading) {
     ASSERT_TRUE(w.OpenReport());
     EXPECT_FALSE(w.NewPageIfFull(100000));
     w.PrintScheduleHeading();
-    EXPECT_FALSE(w.NewPageIfFull(w.LinesPerPage));
+    EXPECT_FALSE(w.NewPageIfFull(w.linesPerPage));
     EXPECT_EQ(device.page, 0);
-    EXPECT_TRUE(w.NewPageIfFull(w.LinesPerPage + 1));
+    EXPECT_TRUE(w.NewPageIfFull(w.linesPerPage + 1));
     EXPECT_EQ(device.page, 1);
-    EXPECT_EQ(w.PageNumber, 2);
-    EXPECT_EQ(w.LineCount, 1);
-    EXPECT_TRUE(w.HeadingPending);
+    EXPECT_EQ(w.pageNumber, 2);
+    EXPECT_EQ(w.lineCount, 1);
+    EXPECT_TRUE(w.headingPending);
 }
 
 TEST(PadTextTest, TrimsThenPads) {

@@ -139,7 +139,7 @@ TEST(LoanScheduleReportTest, RowsPerPageAndPageTops) {
     ASSERT_TRUE(PrintLoanSchedule(device, report, EnUs()));
     ReportWriter probe(device);
     ASSERT_TRUE(probe.OpenReport());
-    const int L = probe.LinesPerPage;
+    const int L = probe.linesPerPage;
     const int first = L - 14, later = L - 6;
     const int full = (360 - first) / later;
     std::vector<int> expected{first};
@@ -177,7 +177,7 @@ TEST(LoanScheduleReportTest, ThirtyYearlyRowsOnOnePage) {
 }
 
 TEST(ExtraPaymentsReportTest, WorkedExampleWithoutPageNumbers) {
-    const TermReductionTable table = ComputeTermReductionTable(Terms(1000, 12, 2, 0), EnUs());
+    const TermReductionTable table = ComputeTermReductionTable(Terms(1000, 12, 2, 0));
     const ExtraPaymentsReport report{Monthly("1000", "12", "2", ""), "Monthly", table.rows};
     RecordingDevice device;
     ASSERT_TRUE(PrintExtraPayments(device, report, EnUs()));

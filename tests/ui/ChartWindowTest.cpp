@@ -186,12 +186,12 @@ class ChartWindowTest : public QObject {
         p_.typeLoan(amount, years, rate);
         QVERIFY(test::OpenWith(test::Child<QToolButton>(loan(), "BitBtn9")));
         const AmortisationSummary& run = p_.window->state().summary;
-        QVERIFY(run.PaymentCount > 0 && run.PaymentCount <= count);
-        QCOMPARE(chart()->series()->slices()[1]->value(), run.InterestTotal);
+        QVERIFY(run.paymentCount > 0 && run.paymentCount <= count);
+        QCOMPARE(chart()->series()->slices()[1]->value(), run.interestTotal);
         if (frequency == "FortNightly") {
-            QCOMPARE(run.InterestTotal, 1500005.00);
+            QCOMPARE(run.interestTotal, 1500005.00);
         } else {
-            QVERIFY(run.PaymentCount < count);
+            QVERIFY(run.paymentCount < count);
         }
     }
 
@@ -396,7 +396,7 @@ class ChartWindowTest : public QObject {
             openAfterOk = chart()->isVisible();
         }));
         QCOMPARE(p_.messages(), QStringList({message}));
-        QCOMPARE(p_.dialogs.shown.front().message.kind,
+        QCOMPARE(KindOf(p_.dialogs.shown.front().message.cause),
                  error ? MessageKind::Error : MessageKind::Information);
         QVERIFY(openAfterMessage);
         QVERIFY(!openAfterOk);

@@ -374,7 +374,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(p_.dialogs.shown.size(), std::size_t(1));
         QCOMPARE(messages().front(),
                  QString("You must enter a valid Loan amount between 0 and 999999999"));
-        QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Information);
+        QCOMPARE(KindOf(p_.dialogs.shown.front().message.cause), MessageKind::Information);
         QCOMPARE(p_.dialogs.shown.front().title, std::string("Information"));
     }
 
@@ -454,7 +454,7 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(find<QPushButton>("BitBtn8"), Qt::LeftButton);
         QCOMPARE(messages(), QStringList({message}));
         const bool answer = message.startsWith("You will make");
-        QCOMPARE(p_.dialogs.shown.front().message.kind,
+        QCOMPARE(KindOf(p_.dialogs.shown.front().message.cause),
                  answer ? MessageKind::Confirm : MessageKind::Information);
         // Last Payment changes no field of the page.
         QCOMPARE(edit("MonthlyRepayment")->text(), results[0]);

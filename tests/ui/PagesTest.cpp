@@ -314,7 +314,7 @@ class PagesTest : public QObject {
         QCOMPARE(messages(),
                  QStringList({"The proposed monthly repayment cannot be higher than the actual "
                               "payment needed to leave no residual value."}));
-        QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Confirm);
+        QCOMPARE(KindOf(p_.dialogs.shown.front().message.cause), MessageKind::Confirm);
         QCOMPARE(test::Child<QLineEdit>(residual(), "RVMRepayment")->text(), QString("$212.47"));
         QVERIFY(test::Child<QLineEdit>(residual(), "RV1")->text().isEmpty());
         QVERIFY(test::Child<QLineEdit>(residual(), "RV2")->text().isEmpty());

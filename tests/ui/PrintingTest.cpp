@@ -190,7 +190,7 @@ class PrintingTest : public QObject {
         press(p_.window->loanPage(), "PrintMortBtn");
         QCOMPARE(p_.messages(),
                  QStringList{"Could not write /nonexistent/report.pdf\nNo such file or directory"});
-        QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Error);
+        QCOMPARE(KindOf(p_.dialogs.shown.front().message.cause), MessageKind::Error);
     }
 };
 

@@ -39,7 +39,8 @@ class ScriptedDialogs : public Dialogs {
     };
 
     void showMessage(QWidget* parent, const Message& message) override {
-        shown.push_back({message, std::string(Title(message.kind)), parent && parent->isVisible()});
+        shown.push_back(
+            {message, std::string(Title(KindOf(message.cause))), parent && parent->isVisible()});
         if (onMessage) {
             onMessage(message);
         }

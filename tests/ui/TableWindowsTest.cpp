@@ -560,7 +560,7 @@ class TableWindowsTest : public QObject {
         QCOMPARE(
             p_.messages(),
             QStringList{"Could not write /nonexistent/schedule.csv\nNo such file or directory"});
-        QCOMPARE(p_.dialogs.shown.front().message.kind, MessageKind::Error);
+        QCOMPARE(KindOf(p_.dialogs.shown.front().message.cause), MessageKind::Error);
     }
 
     void helpTopicsOfTheWindows() {
