@@ -26,7 +26,8 @@ class SettingsStore {
 
 // What start-up does with the last-file memory.
 struct Reopen {
-    // CurrentFileName after start-up: the stored value, never the argument's file.
+    // The current file name after start-up: the stored value, never the
+    // argument's file.
     std::string currentFileName;
     // The file to load, with both file dialogs preset to it; none when neither
     // the argument nor the stored value names an existing file.
@@ -43,7 +44,7 @@ struct Reopen {
 Reopen ReopenLastFile(const std::vector<std::string>& arguments, const SettingsStore& store,
                       const std::string& currentFileName = {});
 
-// Stores CurrentFileName for the next start, also when it is empty.
+// Stores the current file name for the next start, also when it is empty.
 void RememberCurrentFile(SettingsStore& store, const std::string& currentFileName);
 
 }  // namespace corbel

@@ -321,26 +321,26 @@ PaymentFrequency SelectedFrequency(const QComboBox* list) {
 }
 
 LoanOptions LoanChoices::options() const {
-    return {SelectedFrequency(repayment), SelectedFrequency(compounding),
+    return {SelectedFrequency(repaymentList), SelectedFrequency(compoundingList),
             inArrears->isChecked() ? PaymentTiming::InArrears : PaymentTiming::InAdvance};
 }
 
 LoanChoices MakeLoanChoices(const LoanChoiceNames& names, QWidget* parent) {
     LoanChoices choices;
     auto* repaymentGroup = Named(new QGroupBox(names.repaymentTitle, parent), names.repaymentGroup);
-    choices.repayment = FrequencyList(names.repayment, repaymentGroup);
+    choices.repaymentList = FrequencyList(names.repaymentList, repaymentGroup);
     choices.inArrears = Named(new QRadioButton("In Arrears", repaymentGroup), names.inArrears);
     choices.inAdvance = Named(new QRadioButton("In Advance", repaymentGroup), names.inAdvance);
     choices.inArrears->setChecked(true);
     auto* repaymentLayout = new QVBoxLayout(repaymentGroup);
-    repaymentLayout->addWidget(choices.repayment);
+    repaymentLayout->addWidget(choices.repaymentList);
     repaymentLayout->addWidget(choices.inArrears);
     repaymentLayout->addWidget(choices.inAdvance);
 
     auto* compoundingGroup =
         Named(new QGroupBox("Interest Compounded", parent), names.compoundingGroup);
-    choices.compounding = FrequencyList(names.compounding, compoundingGroup);
-    (new QVBoxLayout(compoundingGroup))->addWidget(choices.compounding);
+    choices.compoundingList = FrequencyList(names.compoundingList, compoundingGroup);
+    (new QVBoxLayout(compoundingGroup))->addWidget(choices.compoundingList);
 
     choices.groups = new QVBoxLayout;
     choices.groups->addWidget(repaymentGroup);
@@ -354,7 +354,7 @@ LoanTexts LoanFields::texts(const LoanOptions& options) const {
     texts.rate = rate->text().toStdString();
     texts.years = years->text().toStdString();
     texts.parts = parts->text().toStdString();
-    texts.repaymentFrequency = options.repayment;
+    texts.repaymentFrequency = options.repaymentFrequency;
     texts.compounding = options.compounding;
     texts.timing = options.timing;
     return texts;

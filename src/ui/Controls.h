@@ -147,17 +147,17 @@ PaymentFrequency SelectedFrequency(const QComboBox* list);
 struct LoanChoiceNames {
     const char* repaymentGroup;
     const char* repaymentTitle;
-    const char* repayment;
+    const char* repaymentList;
     const char* inArrears;
     const char* inAdvance;
     const char* compoundingGroup;
-    const char* compounding;
+    const char* compoundingList;
 };
 struct LoanChoices {
-    QComboBox* repayment;
+    QComboBox* repaymentList;
     QRadioButton* inArrears;
     QRadioButton* inAdvance;
-    QComboBox* compounding;
+    QComboBox* compoundingList;
     QVBoxLayout* groups;  // the two groups, one over the other
 
     LoanOptions options() const;

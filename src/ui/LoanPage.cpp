@@ -119,10 +119,10 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
     page->addLayout(tables);
     page->addStretch(1);
 
-    ChainTabOrder({amount_, years_, partYear_, rate_, choices_.repayment, choices_.inArrears,
-                   choices_.inAdvance, choices_.compounding, repaymentResult_, lastPaymentButton_,
-                   totalInterest_, chartButton_, actions_.calculate, actions_.print,
-                   actions_.preview, helpButton_, gridButton_, scheduleButton_,
+    ChainTabOrder({amount_, years_, partYear_, rate_, choices_.repaymentList, choices_.inArrears,
+                   choices_.inAdvance, choices_.compoundingList, repaymentResult_,
+                   lastPaymentButton_, totalInterest_, chartButton_, actions_.calculate,
+                   actions_.print, actions_.preview, helpButton_, gridButton_, scheduleButton_,
                    additionalPaymentsButton_});
 
     const auto unsaved = [this] { state_.loanSaved = false; };
@@ -131,10 +131,10 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
         // Enter in a field calculates, as the Calculate button does.
         connect(edit, &QLineEdit::returnPressed, actions_.calculate, &QPushButton::click);
     }
-    connect(choices_.compounding, &QComboBox::currentIndexChanged, this, unsaved);
+    connect(choices_.compoundingList, &QComboBox::currentIndexChanged, this, unsaved);
     // A change of timing, not a click on the chosen button, leaves the loan unsaved.
     connect(choices_.inArrears, &QRadioButton::toggled, this, unsaved);
-    connect(choices_.repayment, &QComboBox::currentIndexChanged, this,
+    connect(choices_.repaymentList, &QComboBox::currentIndexChanged, this,
             &LoanPage::applyRepaymentFrequency);
     connect(lastPaymentButton_, &QPushButton::clicked, this, &LoanPage::showLastPayment);
     const std::pair<QAbstractButton*, Opener> openers[] = {
@@ -150,8 +150,8 @@ LoanPage::LoanPage(const UiContext& context, SharedState& state, QWidget* parent
             [this] { context_.help.showHelp(topic::LoanPage); });
 }
 
-PaymentFrequency LoanPage::repayment() const {
-    return SelectedFrequency(choices_.repayment);
+PaymentFrequency LoanPage::repaymentFrequency() const {
+    return SelectedFrequency(choices_.repaymentList);
 }
 
 LoanOptions LoanPage::options() const {
@@ -160,8 +160,8 @@ LoanOptions LoanPage::options() const {
 
 LoanEntry LoanPage::loanEntry() const {
     const LoanOptions chosen = options();
-    return {amount_->text(),  rate_->text(),      years_->text(), partYear_->text(),
-            chosen.repayment, chosen.compounding, chosen.timing};
+    return {amount_->text(),           rate_->text(),      years_->text(), partYear_->text(),
+            chosen.repaymentFrequency, chosen.compounding, chosen.timing};
 }
 
 QString LoanPage::partYearUnit() const {
@@ -208,12 +208,12 @@ void LoanPage::setInputs(const LoanEntry& loan) {
     rate_->setText(loan.rate);
     {
         // The frequency change runs once, after every value is in place.
-        const QSignalBlocker blocker(choices_.repayment);
-        choices_.repayment->setCurrentIndex(IndexOf(loan.repayment));
+        const QSignalBlocker blocker(choices_.repaymentList);
+        choices_.repaymentList->setCurrentIndex(IndexOf(loan.repaymentFrequency));
     }
     choices_.inArrears->setChecked(loan.timing == PaymentTiming::InArrears);
     choices_.inAdvance->setChecked(loan.timing == PaymentTiming::InAdvance);
-    choices_.compounding->setCurrentIndex(IndexOf(loan.compounding));
+    choices_.compoundingList->setCurrentIndex(IndexOf(loan.compounding));
 }
 
 LoanTexts LoanPage::texts() const {
@@ -222,7 +222,7 @@ LoanTexts LoanPage::texts() const {
 
 void LoanPage::applyRepaymentFrequency() {
     state_.loanSaved = false;
-    const PaymentFrequency frequency = repayment();
+    const PaymentFrequency frequency = repaymentFrequency();
     const bool shown = ShowPartYearFor(frequency, partYear_, partYearUnit_);
     const QString caption = PaymentCaption(frequency);
     if (repaymentPanel_->caption() != caption) {

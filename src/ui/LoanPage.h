@@ -21,7 +21,7 @@ struct LoanEntry {
     QString rate;
     QString years;
     QString parts;
-    PaymentFrequency repayment = DefaultFrequency;
+    PaymentFrequency repaymentFrequency = DefaultFrequency;
     PaymentFrequency compounding = DefaultFrequency;
     PaymentTiming timing = PaymentTiming::InArrears;
 };
@@ -35,7 +35,7 @@ class LoanPage : public QWidget {
 
     // The page's inputs as typed.
     LoanTexts texts() const;
-    PaymentFrequency repayment() const;
+    PaymentFrequency repaymentFrequency() const;
     // The frequencies and timing that every window reads from this page.
     LoanOptions options() const;
     // Puts a loan on the page and runs the repayment frequency change once.

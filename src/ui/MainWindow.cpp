@@ -271,7 +271,7 @@ void MainWindow::openLoanSchedule() {
         return;
     }
     schedule_->copyLoan(loan_->loanEntry());
-    schedule_->setFrequencyCaptions(loan_->repayment(), loan_->partYearUnit());
+    schedule_->setFrequencyCaptions(loan_->repaymentFrequency(), loan_->partYearUnit());
     schedule_->FillLoanSchedule();
     schedule_->exec();
 }
@@ -287,10 +287,10 @@ void MainWindow::openAdditionalPayments(AdditionalPaymentChoice choice) {
     if (choice == AdditionalPaymentChoice::Table) {
         termReduction_->copyLoan(loan_->loanEntry());
         termReduction_->FillTermReductionTable();
-        termReduction_->showOpeningWord(loan_->repayment());
+        termReduction_->showOpeningWord(loan_->repaymentFrequency());
         termReduction_->exec();
     } else {
-        extraRepayment_->setFrequencyCaptions(loan_->repayment());
+        extraRepayment_->setFrequencyCaptions(loan_->repaymentFrequency());
         extraRepayment_->placeBelowCorner(this);
         extraRepayment_->exec();
     }
@@ -344,7 +344,7 @@ SavedLoan MainWindow::record() const {
     saved.years = loan.years.toStdString();
     saved.partYear = loan.parts.toStdString();
     saved.rate = loan.rate.toStdString();
-    saved.repaymentIndex = IndexOf(loan.repayment);
+    saved.repaymentIndex = IndexOf(loan.repaymentFrequency);
     saved.compoundingIndex = IndexOf(loan.compounding);
     saved.inArrears = loan.timing == PaymentTiming::InArrears;
     saved.inAdvance = !saved.inArrears;

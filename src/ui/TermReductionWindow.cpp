@@ -97,7 +97,8 @@ Outcome TermReductionWindow::fill() {
     }
     model_->setRows(table->rows);
     ShowResult(repayment_, Q(FormatMoney(context().regional, table->repayment)));
-    showRepaymentWord(Q(TermReductionWord(options().repayment, TermTableMoment::Calculated)));
+    showRepaymentWord(
+        Q(TermReductionWord(options().repaymentFrequency, TermTableMoment::Calculated)));
     this->table()->scrollToTop();
     return std::nullopt;
 }

@@ -57,7 +57,7 @@ struct SharedState {
 // What the secondary windows read from the Loan page each time they calculate:
 // the frequencies and the timing are never copied into their own fields.
 struct LoanOptions {
-    PaymentFrequency repayment = DefaultFrequency;
+    PaymentFrequency repaymentFrequency = DefaultFrequency;
     PaymentFrequency compounding = DefaultFrequency;
     PaymentTiming timing = PaymentTiming::InArrears;
 };

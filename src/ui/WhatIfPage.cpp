@@ -104,14 +104,14 @@ WhatIfPage::WhatIfPage(const UiContext& context, QWidget* parent)
     layout->addLayout(buttons);
     layout->addStretch(1);
 
-    ChainTabOrder({amount_, rate_, years_, partYear_, repaymentAmount_, choices_.repayment,
-                   choices_.inArrears, choices_.inAdvance, choices_.compounding, solveButtons_[0],
-                   solveButtons_[1], solveButtons_[2], solveButtons_[3], calculateButton_,
-                   transferButton_, helpButton_});
+    ChainTabOrder({amount_, rate_, years_, partYear_, repaymentAmount_, choices_.repaymentList,
+                   choices_.inArrears, choices_.inAdvance, choices_.compoundingList,
+                   solveButtons_[0], solveButtons_[1], solveButtons_[2], solveButtons_[3],
+                   calculateButton_, transferButton_, helpButton_});
     for (WhatIfField f : AllFields) {
         connect(field(f), &QLineEdit::returnPressed, calculateButton_, &QPushButton::click);
     }
-    connect(choices_.repayment, &QComboBox::currentIndexChanged, this,
+    connect(choices_.repaymentList, &QComboBox::currentIndexChanged, this,
             &WhatIfPage::applyRepaymentFrequency);
     connect(calculateButton_, &QPushButton::clicked, this, &WhatIfPage::solve);
     connect(transferButton_, &QPushButton::clicked, this, &WhatIfPage::transferRequested);
@@ -146,8 +146,8 @@ WhatIfFields WhatIfPage::fields() const {
 
 LoanEntry WhatIfPage::loanEntry() const {
     const LoanOptions chosen = choices_.options();
-    return {amount_->text(),  rate_->text(),      years_->text(), partYear_->text(),
-            chosen.repayment, chosen.compounding, chosen.timing};
+    return {amount_->text(),           rate_->text(),      years_->text(), partYear_->text(),
+            chosen.repaymentFrequency, chosen.compounding, chosen.timing};
 }
 
 QRadioButton* WhatIfPage::solveButton(WhatIfVariable variable) const {
@@ -166,9 +166,9 @@ WhatIfInputs WhatIfPage::record() const {
             inputs.solveFor = choice.savedCode;
         }
     }
-    inputs.repaymentIndex = IndexOf(SelectedFrequency(choices_.repayment));
+    inputs.repaymentIndex = IndexOf(SelectedFrequency(choices_.repaymentList));
     inputs.timing = choices_.inArrears->isChecked() ? 1 : 2;
-    inputs.compoundingIndex = IndexOf(SelectedFrequency(choices_.compounding));
+    inputs.compoundingIndex = IndexOf(SelectedFrequency(choices_.compoundingList));
     return inputs;
 }
 
@@ -183,15 +183,15 @@ void WhatIfPage::apply(const WhatIfInputs& inputs) {
     }
     {
         // The frequency change runs once, below, whether or not the choice moved.
-        const QSignalBlocker blocker(choices_.repayment);
-        choices_.repayment->setCurrentIndex(inputs.repaymentIndex);
+        const QSignalBlocker blocker(choices_.repaymentList);
+        choices_.repaymentList->setCurrentIndex(inputs.repaymentIndex);
     }
     if (inputs.timing == 1) {
         choices_.inArrears->setChecked(true);
     } else if (inputs.timing == 2) {
         choices_.inAdvance->setChecked(true);
     }
-    choices_.compounding->setCurrentIndex(inputs.compoundingIndex);
+    choices_.compoundingList->setCurrentIndex(inputs.compoundingIndex);
     // The loaded texts arrive as they stand and in sight, whatever the frequency;
     // the unit keeps its caption until the user changes the frequency.
     partYear_->show();
@@ -222,14 +222,14 @@ void WhatIfPage::markFieldToSolve() {
 }
 
 void WhatIfPage::applyRepaymentFrequency() {
-    ShowPartYearFor(SelectedFrequency(choices_.repayment), partYear_, partYearUnit_);
+    ShowPartYearFor(SelectedFrequency(choices_.repaymentList), partYear_, partYearUnit_);
 }
 
 void WhatIfPage::solve() {
     amount_->setFocus();
     const LoanOptions chosen = choices_.options();
-    const auto solved = SolveWhatIf(fields(), solving(), chosen.repayment, chosen.compounding,
-                                    chosen.timing, context_.regional);
+    const auto solved = SolveWhatIf(fields(), solving(), chosen.repaymentFrequency,
+                                    chosen.compounding, chosen.timing, context_.regional);
     if (!solved) {
         context_.dialogs.showMessage(window(), solved.failure());
         return;
