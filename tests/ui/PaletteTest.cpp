@@ -3,6 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QGradient>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -10,6 +13,7 @@
 #include <cmath>
 
 #include "ProgramUnderTest.h"
+#include "ui/CostChartWindow.h"
 #include "ui/HeaderBand.h"
 #include "ui/Palette.h"
 
@@ -43,6 +47,15 @@ class PaletteTest : public QObject {
         QVERIFY(!IsDark(light_) && IsDark(dark_));
         QApplication::setPalette(light_);
         QVERIFY(p_.start());
+    }
+
+    // The chart is a picture of its own, the same on every palette: its given
+    // white title on the given light blue at the top of its shade has 3.26:1.
+    void chartTitleKeepsItsGivenContrast() {
+        const QChart* chart = p_.window->chart()->chartView()->chart();
+        QCOMPARE(Contrast(chart->titleBrush().color(),
+                          chart->backgroundBrush().gradient()->stops().front().second),
+                 3.26);
     }
 
     void coloursReadAndFollowThePalette_data() {
