@@ -21,7 +21,6 @@ namespace corbel::ui {
 namespace {
 
 constexpr QSize ClientArea(341, 150);
-const QColor Purple(128, 0, 128);
 
 // A bold purple caption that wraps, standing for the radio button before it.
 QLabel* ChoiceCaption(const char* name, const QString& text, QRadioButton* choice,

@@ -16,14 +16,15 @@ namespace {
 constexpr int Columns = GridTableColumns;
 constexpr int RowsBeforeFirstFill = 10;
 
-void PaintFilled(QPainter* painter, const QRect& rect, const QColor& fill, bool bold,
-                 const QFont& font, const QString& text) {
+// A cell in `fill`, or in its counterpart when `palette` is dark.
+void PaintFilled(QPainter* painter, const QRect& rect, const QColor& fill, const QPalette& palette,
+                 bool bold, const QFont& font, const QString& text) {
     painter->save();
-    painter->fillRect(rect, fill);
+    painter->fillRect(rect, ForPalette(fill, palette));
     QFont f = font;
     f.setBold(bold);
     painter->setFont(f);
-    painter->setPen(Qt::black);
+    painter->setPen(ForPalette(FillText, palette));
     painter->drawText(rect.adjusted(2, 2, -1, -1), Qt::AlignLeft | Qt::AlignTop, text);
     painter->restore();
 }
@@ -100,13 +101,13 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     }
     switch (fill) {
         case GridCellFill::Heading:
-            PaintFilled(painter, option.rect, Silver, true, option.font, text);
+            PaintFilled(painter, option.rect, Silver, option.palette, true, option.font, text);
             break;
         case GridCellFill::Marked:
-            PaintFilled(painter, option.rect, Aqua, false, option.font, text);
+            PaintFilled(painter, option.rect, Aqua, option.palette, false, option.font, text);
             break;
         case GridCellFill::Crossing:
-            PaintFilled(painter, option.rect, ResultBlue, false, option.font, text);
+            PaintFilled(painter, option.rect, ResultBlue, option.palette, false, option.font, text);
             break;
         case GridCellFill::Ordinary:
             QStyledItemDelegate::paint(painter, option, index);
@@ -115,7 +116,7 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     // The filled cells are painted here, so they draw the keyboard's place too.
     if (option.state & QStyle::State_HasFocus) {
         painter->save();
-        painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter->setPen(QPen(ForPalette(FillText, option.palette), 1, Qt::DotLine));
         painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
         painter->restore();
     }
@@ -130,7 +131,7 @@ GridHeading::GridHeading(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) 
 void GridHeading::paintSection(QPainter* painter, const QRect& rect, int section) const {
     const QString text =
         model() ? model()->headerData(section, Qt::Horizontal).toString() : QString();
-    PaintFilled(painter, rect, Silver, true, font(), text);
+    PaintFilled(painter, rect, Silver, palette(), true, font(), text);
     painter->save();
     painter->setPen(Qt::gray);
     painter->drawRect(rect.adjusted(0, 0, -1, -1));
