@@ -176,6 +176,24 @@ TEST(LoanScheduleReportTest, ThirtyYearlyRowsOnOnePage) {
               1);
 }
 
+TEST(LoanScheduleReportTest, ExtraLineUnderTheLoanTakesARowOfTheFirstPage) {
+    const LoanSchedule schedule =
+        ComputeSchedule(Terms(100000, 6, 30, 0), ScheduleDisplay::ByPeriod);
+    LoanScheduleReport report{Monthly("100000", "6", "30", ""), "Month", schedule.rows};
+    RecordingDevice plain;
+    ASSERT_TRUE(PrintLoanSchedule(plain, report, EnUs()));
+    report.extra = "With an extra $10.00 a repayment from repayment 1";
+    RecordingDevice device;
+    ASSERT_TRUE(PrintLoanSchedule(device, report, EnUs()));
+    const Lines page = device.pages()[0];
+    const auto loanLine = std::find_if(page.begin(), page.end(), [](const std::string& l) {
+        return l.starts_with(F("Repayment:", 25));
+    });
+    ASSERT_NE(loanLine, page.end());
+    EXPECT_EQ(*std::next(loanLine), report.extra);
+    EXPECT_EQ(RowsPerPage(device)[0], RowsPerPage(plain)[0] - 1);
+}
+
 TEST(ExtraPaymentsReportTest, WorkedExampleWithoutPageNumbers) {
     const TermReductionTable table = ComputeTermReductionTable(Terms(1000, 12, 2, 0));
     const ExtraPaymentsReport report{Monthly("1000", "12", "2", ""), "Monthly", table.rows};
