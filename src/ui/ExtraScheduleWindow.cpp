@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Corbelwright developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/ExtraScheduleWindow.h"
+
+#include <QLabel>
+
+namespace corbel::ui {
+
+namespace {
+
+TableWindowSetup ExtraScheduleSetup(TableWindowSetup setup) {
+    setup.name = "EXTRASCHEDULE";
+    setup.title = "Loan Schedule with Additional Payment";
+    setup.helpTopic = topic::ExtraSchedule;
+    return setup;
+}
+
+}  // namespace
+
+ExtraScheduleWindow::ExtraScheduleWindow(const UiContext& context, LoanOptionsSource options,
+                                         QWidget* parent)
+    : LoanScheduleWindow(context, std::move(options), ExtraScheduleSetup(setup()), parent) {
+    // The heading is a sentence that follows the extra; it wraps rather than
+    // widening the window.
+    frame().heading->setWordWrap(true);
+}
+
+Checked<LoanSchedule> ExtraScheduleWindow::computeSchedule(const LoanTexts& loan,
+                                                           ScheduleDisplay display) {
+    const Regional& regional = context().regional;
+    const auto shown = ExtraScheduleFromTexts(loan, extra_, display, regional);
+    if (!shown) {
+        return shown.failure();
+    }
+    heading_ = ExtraScheduleHeading(shown->extra, shown->startRepayment, regional);
+    frame().heading->setText(Q(heading_));
+    // The loan passed the same checks just now.
+    rowSets_ = {
+        ComputeSchedule(*ReadLoan(loan, TableChecks, regional.decimalSeparator()), display).rows,
+        shown->schedule.rows};
+    return shown->schedule;
+}
+
+}  // namespace corbel::ui
