@@ -6,6 +6,8 @@
 
 #include <QLabel>
 
+#include "calc/Limits.h"
+
 namespace corbel::ui {
 
 namespace {
@@ -23,8 +25,11 @@ ExtraScheduleWindow::ExtraScheduleWindow(const UiContext& context, LoanOptionsSo
                                          QWidget* parent)
     : LoanScheduleWindow(context, std::move(options), ExtraScheduleSetup(setup()), parent) {
     // The heading is a sentence that follows the extra; it wraps rather than
-    // widening the window.
+    // widening the window, which keeps room for the longest: the largest extra
+    // from the last daily repayment of the longest term.
     frame().heading->setWordWrap(true);
+    frame().heading->setText(Q(ExtraScheduleHeading(MaxAmount, MaxYears * 365, context.regional)));
+    fixSize();
 }
 
 Checked<LoanSchedule> ExtraScheduleWindow::computeSchedule(const LoanTexts& loan,
