@@ -207,8 +207,12 @@ std::string PaidOffSentence(int years, int parts, long long paidOffIn, PaymentFr
     return Fill(msg::PaidOff, {term, taken});
 }
 
-ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
-                                       long long startRepayment) {
+namespace {
+
+// The run behind both the window's figures and its schedule; `schedule`, when
+// given, receives the rows as `display` groups them.
+ExtraPaymentResult RunExtraPayment(const LoanTerms& terms, double extra, long long startRepayment,
+                                   ScheduleDisplay display, LoanSchedule* schedule) {
     ExtraPaymentResult result;
     const auto run = RunAmortisation(terms);
     if (!run) {
@@ -217,19 +221,26 @@ ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
     result.totalInterest = TotalInterest(terms, Instalment(terms), *run);
     // A loan that its rounded repayment clears early is taken over the count it
     // really needs.
+    const long long f = WholePeriodsPerYear(terms.repaymentFrequency);
     LoanTerms loan = terms;
     if (run->paymentCount != terms.paymentCount()) {
-        const long long f = WholePeriodsPerYear(terms.repaymentFrequency);
         loan.years = static_cast<int>(run->paymentCount / f);
         loan.partPeriods = static_cast<int>(run->paymentCount - loan.years * f);
     }
     const auto [levelPayment, rate, count] = StartRun(loan);
     result.repayment = levelPayment;
     result.repaymentWithExtra = static_cast<double>(levelPayment + static_cast<long double>(extra));
+    if (schedule) {
+        schedule->repayment = result.repaymentWithExtra;
+        schedule->rows.reserve(static_cast<std::size_t>(InitialScheduleRowCount(loan, display)));
+    }
 
     double payment = levelPayment;
     double balance = terms.amount;
     double interest = 0;
+    double capitalPaid = 0;
+    double rowInterest = 0;
+    double rowCapital = 0;
     for (long long w = 1; w <= count; ++w) {
         if (w == startRepayment) {
             payment = result.repaymentWithExtra;
@@ -240,7 +251,20 @@ ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
         payment = step.payment;
         balance = step.balance;
         interest += step.interest;
-        if (balance <= 0.01) {
+        const bool cleared = balance <= 0.01;
+        if (schedule) {
+            const long double capital = static_cast<long double>(step.payment) - step.interest;
+            rowInterest += step.interest;
+            rowCapital = static_cast<double>(rowCapital + capital);
+            capitalPaid = static_cast<double>(capitalPaid + capital);
+            if (display == ScheduleDisplay::ByPeriod || w % f == 0 || cleared) {
+                schedule->rows.push_back({static_cast<int>(schedule->rows.size()) + 1, rowInterest,
+                                          rowCapital, balance, interest, capitalPaid});
+                rowInterest = 0;
+                rowCapital = 0;
+            }
+        }
+        if (cleared) {
             result.newInterest = RoundMoney(interest, 2);
             result.interestSaved =
                 RoundMoney(Difference(result.totalInterest, result.newInterest), 2);
@@ -253,9 +277,30 @@ ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
     return result;
 }
 
-Checked<ExtraPaymentResult> ExtraPaymentFromTexts(const LoanTexts& loan,
-                                                  const ExtraPaymentTexts& texts,
-                                                  const Regional& regional) {
+}  // namespace
+
+ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
+                                       long long startRepayment) {
+    return RunExtraPayment(terms, extra, startRepayment, ScheduleDisplay::ByYear, nullptr);
+}
+
+ExtraSchedule ComputeExtraSchedule(const LoanTerms& terms, double extra, long long startRepayment,
+                                   ScheduleDisplay display) {
+    ExtraSchedule shown;
+    shown.extra = extra;
+    shown.startRepayment = startRepayment;
+    shown.result = RunExtraPayment(terms, extra, startRepayment, display, &shown.schedule);
+    return shown;
+}
+
+namespace {
+
+// The Loan page's checks of the Additional Payments button, then the window's
+// own; the run is left to the caller.
+template <typename Run>
+auto CheckedExtraRun(const LoanTexts& loan, const ExtraPaymentTexts& texts,
+                     const Regional& regional, const Run& run)
+    -> Checked<decltype(run(LoanTerms{}, 0.0, 1LL))> {
     const std::string separator = regional.decimalSeparator();
     const auto terms = ReadLoan(loan, TableChecks, separator);
     if (!terms) {
@@ -265,7 +310,28 @@ Checked<ExtraPaymentResult> ExtraPaymentFromTexts(const LoanTexts& loan,
         return *failure;
     }
     const double extra = *NumberInRange(texts.extra, 0, MaxAmount, separator);
-    return ComputeExtraPayment(*terms, extra, StartRepayment(texts, loan.repaymentFrequency));
+    return run(*terms, extra, StartRepayment(texts, loan.repaymentFrequency));
+}
+
+}  // namespace
+
+Checked<ExtraPaymentResult> ExtraPaymentFromTexts(const LoanTexts& loan,
+                                                  const ExtraPaymentTexts& texts,
+                                                  const Regional& regional) {
+    return CheckedExtraRun(loan, texts, regional, ComputeExtraPayment);
+}
+
+Checked<ExtraSchedule> ExtraScheduleFromTexts(const LoanTexts& loan, const ExtraPaymentTexts& texts,
+                                              ScheduleDisplay display, const Regional& regional) {
+    return CheckedExtraRun(loan, texts, regional,
+                           [display](const LoanTerms& terms, double extra, long long start) {
+                               return ComputeExtraSchedule(terms, extra, start, display);
+                           });
+}
+
+std::string ExtraScheduleHeading(double extra, long long startRepayment, const Regional& regional) {
+    return Fill("With an extra %1 a repayment from repayment %2",
+                {FormatMoney(regional, extra), std::to_string(startRepayment)});
 }
 
 ExtraPaymentCaptions ExtraPaymentCaptionsFor(PaymentFrequency repayment) {

@@ -11,6 +11,7 @@
 
 #include "calc/Checked.h"
 #include "calc/LoanCalculation.h"
+#include "calc/LoanSchedule.h"
 #include "calc/MortgageFunctions.h"
 #include "calc/Regional.h"
 #include "calc/TableCells.h"
@@ -113,6 +114,26 @@ ExtraPaymentResult ComputeExtraPayment(const LoanTerms& terms, double extra,
 Checked<ExtraPaymentResult> ExtraPaymentFromTexts(const LoanTexts& loan,
                                                   const ExtraPaymentTexts& texts,
                                                   const Regional& regional);
+
+// The same run with its schedule, so that the window's figures and the table
+// cannot disagree: the new interest is the last row's accumulated interest and
+// the last row is the repayment that cleared the loan. The schedule's
+// repayment is the repayment with the extra; the capital column includes it.
+struct ExtraSchedule {
+    ExtraPaymentResult result;
+    LoanSchedule schedule;
+    double extra = 0;
+    long long startRepayment = 1;
+};
+ExtraSchedule ComputeExtraSchedule(const LoanTerms& terms, double extra, long long startRepayment,
+                                   ScheduleDisplay display);
+// The same checks as ExtraPaymentFromTexts, then the run with its schedule.
+Checked<ExtraSchedule> ExtraScheduleFromTexts(const LoanTexts& loan, const ExtraPaymentTexts& texts,
+                                              ScheduleDisplay display, const Regional& regional);
+
+// The heading of the schedule with the extra: "With an extra $10.00 a
+// repayment from repayment 1", the start counted from 1 over the whole loan.
+std::string ExtraScheduleHeading(double extra, long long startRepayment, const Regional& regional);
 
 // The captions of the specific window's three results.
 inline constexpr std::string_view TotalInterestCaption =

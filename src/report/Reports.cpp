@@ -198,6 +198,11 @@ bool PrintLoanSchedule(PageDevice& device, const LoanScheduleReport& report,
     w.SetReportFont(8, true);
     w.PrintPageNumber();
     PrintTableLoan(w, report.loan, "------------------------", report.loan.partYearUnit);
+    if (!report.extra.empty()) {
+        w.Write(report.extra);
+        w.EndLine();
+        ++w.lineCount;
+    }
     w.EndLine();
     w.EndLine();
     w.lineCount += 8;

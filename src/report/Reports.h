@@ -63,6 +63,8 @@ struct LoanScheduleReport {
     TableLoan loan;                     // MSAmount, MSInterest, MSPeriod, Partyear
     std::string firstHeading;           // Label10: "Year" or the period
     std::span<const ScheduleRow> rows;  // MSGrid
+    // The schedule with an extra repayment: its heading, a line under the loan's.
+    std::string extra = {};
 };
 bool PrintLoanSchedule(PageDevice& device, const LoanScheduleReport& report,
                        const Regional& regional);

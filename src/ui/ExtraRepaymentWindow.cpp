@@ -15,6 +15,8 @@
 
 #include "calc/NumberTexts.h"
 #include "ui/Controls.h"
+#include "ui/ExtraScheduleWindow.h"
+#include "ui/LoanPage.h"
 #include "ui/Palette.h"
 
 namespace corbel::ui {
@@ -98,6 +100,19 @@ ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSo
     AddRow(fields, 6, Caption("Label3", Q(NewInterestCaption), this), {newInterest_});
     AddRow(fields, 7, Caption("Label4", Q(TotalInterestCaption), this), {totalInterest_});
 
+    // In the free corner under the button column, beside the results it goes with.
+    scheduleButton_ = Named(new QPushButton("Schedule", this), "ScheduleBtn");
+    scheduleButton_->setAutoDefault(false);
+    scheduleButton_->setEnabled(false);
+    frame.buttons->addWidget(scheduleButton_);
+    schedule_ = new ExtraScheduleWindow(
+        context_,
+        [this] {
+            const LoanTexts loan = loan_();
+            return LoanOptions{loan.repaymentFrequency, loan.compounding, loan.timing};
+        },
+        this);
+
     auto* left = new QVBoxLayout;
     left->addWidget(heading_);
     left->addLayout(fields, 1);
@@ -106,8 +121,10 @@ ExtraRepaymentWindow::ExtraRepaymentWindow(const UiContext& context, LoanTextsSo
     layout->addLayout(frame.buttons);
 
     ChainTabOrder({extra_, fromStart_, fromYear_, startYear_, startPeriod_, interestSaved_,
-                   newInterest_, totalInterest_, calculateButton_, okButton_, helpButton_});
+                   newInterest_, totalInterest_, calculateButton_, okButton_, helpButton_,
+                   scheduleButton_});
     connect(calculateButton_, &QPushButton::clicked, this, &ExtraRepaymentWindow::calculate);
+    connect(scheduleButton_, &QPushButton::clicked, this, &ExtraRepaymentWindow::openSchedule);
     connect(okButton_, &QPushButton::clicked, this, &ExtraRepaymentWindow::emptyAndClose);
     // A click, not a change of choice: until the first click the start period
     // stays enabled with "From the start of the Loan" chosen.
@@ -142,11 +159,13 @@ ExtraPaymentTexts ExtraRepaymentWindow::fieldTexts() const {
             startPeriod_->text().toStdString()};
 }
 
-void ExtraRepaymentWindow::calculate() {
+bool ExtraRepaymentWindow::calculate() {
     const auto result = ExtraPaymentFromTexts(loan_(), fieldTexts(), context_.regional);
+    // A schedule is offered for the figures on show alone.
+    scheduleButton_->setEnabled(result && result->paidOffIn != 0);
     if (!result) {
         context_.dialogs.showMessage(this, result.failure());
-        return;
+        return false;
     }
     const auto money = [this](double value) { return Q(FormatMoney(context_.regional, value)); };
     ShowResult(totalInterest_, money(result->totalInterest));
@@ -155,11 +174,27 @@ void ExtraRepaymentWindow::calculate() {
         interestSaved_->clear();
         newInterest_->clear();
         paidOffSentence_->clear();
-        return;
+        return false;
     }
     ShowResult(newInterest_, money(result->newInterest));
     ShowResult(interestSaved_, money(result->interestSaved));
     paidOffSentence_->setText(Q(result->sentence));
+    return true;
+}
+
+void ExtraRepaymentWindow::openSchedule() {
+    if (!calculate()) {
+        return;
+    }
+    const LoanTexts loan = loan_();
+    const bool partYear = loan.repaymentFrequency != PaymentFrequency::Annualy;
+    schedule_->copyLoan(
+        {Q(loan.amount), Q(loan.rate), Q(loan.years), Q(loan.parts), loan.repaymentFrequency});
+    schedule_->setFrequencyCaptions(loan.repaymentFrequency, Q(UnitLabel(loan.repaymentFrequency)));
+    schedule_->setPartYearVisible(partYear);
+    schedule_->setExtra(fieldTexts());
+    schedule_->FillLoanSchedule();
+    schedule_->exec();
 }
 
 void ExtraRepaymentWindow::emptyAndClose() {
@@ -167,6 +202,7 @@ void ExtraRepaymentWindow::emptyAndClose() {
     paidOffSentence_->clear();
     newInterest_->clear();
     totalInterest_->clear();
+    scheduleButton_->setEnabled(false);
     accept();
 }
 

@@ -19,6 +19,8 @@ class QToolButton;
 
 namespace corbel::ui {
 
+class ExtraScheduleWindow;
+
 // The Loan page's loan as typed, read afresh each time it is needed.
 using LoanTextsSource = std::function<LoanTexts()>;
 
@@ -34,10 +36,16 @@ class ExtraRepaymentWindow : public QDialog {
     void setFrequencyCaptions(PaymentFrequency repayment);
     // Places the window a little below the top-left corner of `mainWindow`.
     void placeBelowCorner(const QWidget* mainWindow);
+    // The schedule with the extra that the Schedule button opens.
+    ExtraScheduleWindow* scheduleWindow() const { return schedule_; }
 
   private:
-    // Calculate: what the extra amount saves, from the Loan page's loan.
-    void calculate();
+    // Calculate: what the extra amount saves, from the Loan page's loan; false
+    // when a check refused the fields (its message shown).
+    bool calculate();
+    // Schedule: calculates again from the fields as they stand, so that the
+    // schedule and the results beside it come from one run, then opens it.
+    void openSchedule();
     // OK: empties the results and closes.
     void emptyAndClose();
     // The start year and period take input only with "Starting in year".
@@ -49,6 +57,7 @@ class ExtraRepaymentWindow : public QDialog {
     QPushButton* calculateButton_;  // "BitBtn1"
     QPushButton* okButton_;         // "BitBtn2"
     QToolButton* helpButton_;       // "BitBtn3"
+    QPushButton* scheduleButton_;   // "ScheduleBtn": after a successful Calculate
     QLabel* extraCaption_;          // "Label1", by frequency
     QLineEdit* extra_;              // "AdditionalMR": the extra amount per repayment
     QRadioButton* fromStart_;       // "Now": from the first repayment
@@ -63,6 +72,7 @@ class ExtraRepaymentWindow : public QDialog {
 
     UiContext context_;
     LoanTextsSource loan_;
+    ExtraScheduleWindow* schedule_;
 };
 
 }  // namespace corbel::ui

@@ -19,18 +19,24 @@
 
 namespace corbel::ui {
 
+TableWindowSetup LoanScheduleWindow::setup() {
+    return {"MSCHEDULE",
+            "Loan Schedule",
+            topic::LoanSchedule,
+            {534, 377},
+            false,
+            {"HeadingLabel", "CalculateBtn", "OKBtn", "BitBtn1", "BitBtn2"},
+            {"MSAmount", "MSInterest", "MSPeriod", "Partyear", false},
+            "MSGrid"};
+}
+
 LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSource options,
                                        QWidget* parent)
-    : TableWindow(context, std::move(options),
-                  {"MSCHEDULE",
-                   "Loan Schedule",
-                   topic::LoanSchedule,
-                   {534, 377},
-                   false,
-                   {"HeadingLabel", "CalculateBtn", "OKBtn", "BitBtn1", "BitBtn2"},
-                   {"MSAmount", "MSInterest", "MSPeriod", "Partyear", false},
-                   "MSGrid"},
-                  parent),
+    : LoanScheduleWindow(context, std::move(options), setup(), parent) {}
+
+LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSource options,
+                                       const TableWindowSetup& setup, QWidget* parent)
+    : TableWindow(context, std::move(options), setup, parent),
       model_(new ScheduleModel(context.regional, ScheduleColumns, this)) {
     partYearUnit_ = Caption("Label11", "Month(s)", this);
     ReservePartYearRoom(loanFields().parts, partYearUnit_);
@@ -123,9 +129,13 @@ void LoanScheduleWindow::showHeadings() {
     model_->setHeadings(ShownTexts(ScheduleHeadings(display(), frequency_)));
 }
 
+Checked<LoanSchedule> LoanScheduleWindow::computeSchedule(const LoanTexts& loan,
+                                                          ScheduleDisplay display) {
+    return ScheduleFromTexts(loan, display, context().regional.decimalSeparator());
+}
+
 Outcome LoanScheduleWindow::fill() {
-    const auto schedule =
-        ScheduleFromTexts(loanTexts(), display(), context().regional.decimalSeparator());
+    const auto schedule = computeSchedule(loanTexts(), display());
     if (!schedule) {
         return schedule.failure();
     }
@@ -165,7 +175,7 @@ ReportJob LoanScheduleWindow::reportJob() const {
     const report::LoanScheduleReport shown{
         report::ReportLoan(loanTexts()),
         model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString().toStdString(),
-        model_->rows()};
+        model_->rows(), reportLine()};
     const Regional& regional = context().regional;
     return [shown, &regional](report::PageDevice& device) {
         return report::PrintLoanSchedule(device, shown, regional);

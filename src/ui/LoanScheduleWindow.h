@@ -31,10 +31,21 @@ class LoanScheduleWindow : public TableWindow {
     // The part-year field and its label are hidden for annual repayments.
     void setPartYearVisible(bool visible);
 
+  protected:
+    // A schedule window of its own name, title and help topic, laid out as
+    // this one.
+    LoanScheduleWindow(const UiContext& context, LoanOptionsSource options,
+                       const TableWindowSetup& setup, QWidget* parent);
+    static TableWindowSetup setup();
+    // The schedule that the fill shows: the loan's own here.
+    virtual Checked<LoanSchedule> computeSchedule(const LoanTexts& loan, ScheduleDisplay display);
+    // The report's line under the loan; none here.
+    virtual std::string reportLine() const { return {}; }
+    ScheduleDisplay display() const;
+
   private:
     Outcome fill() override;
     ReportJob reportJob() const override;
-    ScheduleDisplay display() const;
     // The headings for the display chosen and the repayment frequency.
     void showHeadings();
 

@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "TestRegional.h"
 #include "calc/NumberTexts.h"
+#include "calc/Rounding.h"
 
 namespace corbel {
 namespace {
@@ -299,6 +301,73 @@ TEST(ExtraPaymentTest, NoExtraGivesTheLoansOwnFigures) {
         EXPECT_EQ(result->newInterest, page->run.interestTotal) << loan.amount;
         EXPECT_EQ(result->totalInterest, page->totalInterest) << loan.amount;
     }
+}
+
+// --- The schedule of the same run ---
+
+struct ScheduleCase {
+    const char* name;
+    LoanTexts loan;
+    ExtraPaymentTexts extra;
+    ScheduleDisplay display;
+    std::size_t rows;
+    long long start;
+};
+
+// The window's figures are the schedule's: the new interest is the last row's
+// accumulated interest and the rows' sum, the capital adds up to the loan, the
+// last row clears it in the repayment the sentence counts (a by-year schedule
+// ends in that year), and the rows before the extra starts are the loan's own.
+TEST(ExtraScheduleTest, FiguresAreTheSchedulesLastRowAndSums) {
+    using D = ScheduleDisplay;
+    const LoanTexts inAdvance{"1000",
+                              "12",
+                              "2",
+                              "",
+                              PaymentFrequency::Monthly,
+                              PaymentFrequency::Monthly,
+                              PaymentTiming::InAdvance};
+    const ScheduleCase cases[] = {
+        {"worked example", {"1000", "12", "2", ""}, {"10", false, "", ""}, D::ByPeriod, 20, 1},
+        {"year 2 month 3", {"1000", "12", "2", ""}, {"100", true, "2", "3"}, D::ByPeriod, 18, 15},
+        {"year 3 by year", {"10000", "8", "5", ""}, {"200", true, "3", ""}, D::ByYear, 4, 25},
+        {"in advance", inAdvance, {"10", false, "", ""}, D::ByPeriod, 20, 1},
+        // Cleared in repayment 31, the seventh month of the third year.
+        {"part last year", {"5000", "9", "4", "6"}, {"50", false, "", ""}, D::ByYear, 3, 1},
+        {"annual",
+         {"10000", "8", "10", "", PaymentFrequency::Annualy},
+         {"1000", true, "4", ""},
+         D::ByYear,
+         7,
+         4},
+    };
+    for (const ScheduleCase& c : cases) {
+        const auto shown = ExtraScheduleFromTexts(c.loan, c.extra, c.display, test::EnUs());
+        const auto loan = ScheduleFromTexts(c.loan, c.display, ".");
+        ASSERT_TRUE(shown && loan) << c.name;
+        const std::vector<ScheduleRow>& rows = shown->schedule.rows;
+        const auto perRow = static_cast<std::size_t>(
+            c.display == D::ByPeriod ? 1 : PeriodsPerYear(c.loan.repaymentFrequency));
+        const auto paidOffIn = static_cast<std::size_t>(shown->result.paidOffIn);
+        ASSERT_EQ(rows.size(), c.rows) << c.name;
+        EXPECT_EQ(rows.size(), (paidOffIn + perRow - 1) / perRow) << c.name;
+        EXPECT_EQ(shown->startRepayment, c.start) << c.name;
+        const double interest =
+            std::accumulate(rows.begin(), rows.end(), 0.0,
+                            [](double s, auto& r) { return s + ScheduleCellValue(r, 1); });
+        EXPECT_EQ(RoundMoney(interest, 2), shown->result.newInterest) << c.name;
+        EXPECT_EQ(ScheduleCellValue(rows.back(), 4), shown->result.newInterest) << c.name;
+        EXPECT_EQ(ScheduleCellValue(rows.back(), 5), std::stod(c.loan.amount)) << c.name;
+        EXPECT_EQ(ScheduleCellValue(rows.back(), 3), 0) << c.name;
+        const std::size_t before = static_cast<std::size_t>(c.start - 1) / perRow;
+        for (std::size_t r = 0; r <= before; ++r) {
+            EXPECT_EQ(ScheduleCellValue(rows[r], 2) == ScheduleCellValue(loan->rows[r], 2),
+                      r < before)
+                << c.name << " row " << r + 1;
+        }
+    }
+    EXPECT_EQ(ExtraScheduleHeading(1234.5, 25, test::DeDe()),
+              "With an extra 1.234,50\u00a0\u20ac a repayment from repayment 25");
 }
 
 struct CheckCase {

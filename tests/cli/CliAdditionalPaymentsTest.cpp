@@ -39,6 +39,43 @@ TEST(CliExtraTest, TextForm) {
               "Paid off: You have paid off your 2 Year Loan in 1 Year and 8 Months\n");
 }
 
+TEST(CliExtraTest, ScheduleAsTextJsonAndCsvFromOneRun) {
+    CliRun r = Call("extra", With({"--extra", "10", "--schedule"}));
+    EXPECT_EQ(r.out,
+              "With an extra $10.00 a repayment from repayment 1\n"
+              "Monthly Payment: $57.08\n"
+              "Year  Interest  Capital Reduction  Outstanding Balance  Accumulated Interest  "
+              "Accumulated Capital\n"
+              "   1    $87.85            $597.11              $402.89                $87.85  "
+              "            $597.11\n"
+              "   2    $17.07            $402.89                $0.00               $104.92  "
+              "          $1,000.00\n"
+              "Total interest without additional payment: $129.74\n"
+              "Total Interest with additional payment: $104.92\n"
+              "Interest Saved: $24.82\n"
+              "Paid off: You have paid off your 2 Year Loan in 1 Year and 8 Months\n");
+    // By period: twenty rows, the last the 20.40 that clears the loan.
+    r = Call("extra", With({"--extra", "10", "--schedule", "--by", "period", "--json"}));
+    EXPECT_EQ(r.out.rfind("{\"repayment\":57.08,\"repayment_text\":\"$57.08\","
+                          "\"total_interest\":129.74392324366116,\"new_interest\":104.92,"
+                          "\"interest_saved\":24.82,\"sentence\":\"You have paid off your 2 "
+                          "Year Loan in 1 Year and 8 Months\",\"rows\":[[1,10,47.08,952.92,10,"
+                          "47.08],[2,",
+                          0),
+              0u)
+        << r.out;
+    EXPECT_NE(r.out.find(",[19,0.77,56.31,20.2,104.72,979.8],[20,0.2,20.2,0,104.92,1000]]}\n"),
+              std::string::npos)
+        << r.out;
+    r = Call("extra", With({"--extra", "10", "--start-year", "2", "--start-period", "3",
+                            "--schedule", "--csv", "--locale", "de_DE"}));
+    EXPECT_EQ(r.out,
+              "Year,Interest,Capital Reduction,Outstanding Balance,Accumulated Interest,"
+              "Accumulated Capital\n"
+              "1,94.70,470.26,529.74,94.70,470.26\n"
+              "2,30.90,529.74,0.00,125.60,1000.00\n");
+}
+
 TEST(CliReduceTest, WorkedExampleAsJsonTextAndCsv) {
     CliRun r = Call("reduce", With({"--json"}));
     EXPECT_EQ(r.status, 0);
@@ -80,6 +117,8 @@ TEST(CliAdditionalPaymentsTest, FailedChecksGoToStandardErrorWithStatusTwo) {
         {"extra", With({"--extra", "10", "--start-year", "3"}),
          "You must enter a year between 1 and 2"},
         {"extra", With({"--extra", "10", "--start-year", ""}), "You must enter a year."},
+        {"extra", With({"--extra", "10", "--start-year", "3", "--schedule"}),
+         "You must enter a year between 1 and 2"},
         {"extra", With({"--extra", "10", "--start-period", "13"}),
          "You must enter a Month between 1 and 12"},
         {"extra",

@@ -232,7 +232,7 @@ TEST(CliTablesTest, StepsNotOfferedAreUsageErrors) {
         {"grid", {"--amount-step", "3000"}},     {"grid", {"--amount-step", "2000.0"}},
         {"grid", {"--interest-step", "0.3"}},    {"grid", {"--interest-step", "0,25"}},
         {"grid", {"--interest-step"}},           {"schedule", {"--by", "month"}},
-        {"schedule", {"--amount-step", "1000"}},
+        {"schedule", {"--amount-step", "1000"}}, {"extra", {"--csv", "--extra", "10"}},
     };
     for (const auto& [command, extra] : calls) {
         std::vector<std::string> args = loan;

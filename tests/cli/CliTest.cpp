@@ -201,7 +201,9 @@ TEST(CliHelpTest, CommandHelpListsItsOptionsAndAnExampleThatRuns) {
         {"schedule", {"--by", "--csv", "--pdf"}, {"--amount-step"}},
         {"grid", {"--amount-step", "--interest-step", "--csv", "--pdf"}, {"--by"}},
         {"reduce", {"--csv", "--pdf"}, {"--extra"}},
-        {"extra", {"--extra", "--start-year", "--start-period"}, {"--csv", "--pdf"}},
+        {"extra",
+         {"--extra", "--start-year", "--start-period", "--schedule", "--by", "--csv", "--pdf"},
+         {"--amount-step"}},
         {"whatif", {"--solve", "--repay"}, {"--csv", "--pdf"}},
         {"residual", {"--proposed", "--residual-percent", "--pdf"}, {"--advance", "--csv"}},
     };

@@ -176,6 +176,22 @@ TEST(LoanScheduleReportTest, ThirtyYearlyRowsOnOnePage) {
               1);
 }
 
+TEST(LoanScheduleReportTest, ExtraLineUnderTheLoanTakesARowOfTheFirstPage) {
+    const LoanSchedule schedule =
+        ComputeSchedule(Terms(100000, 6, 30, 0), ScheduleDisplay::ByPeriod);
+    LoanScheduleReport report{Monthly("100000", "6", "30", ""), "Month", schedule.rows,
+                              "With an extra $10.00 a repayment from repayment 1"};
+    RecordingDevice device;
+    RecordingDevice plain;
+    ASSERT_TRUE(PrintLoanSchedule(device, report, EnUs()));
+    ASSERT_TRUE(PrintLoanSchedule(plain, {report.loan, "Month", schedule.rows}, EnUs()));
+    const Lines page = device.pages()[0];
+    const auto at = std::find(page.begin(), page.end(), report.extra);
+    ASSERT_NE(at, page.end());
+    EXPECT_TRUE(std::prev(at)->starts_with(F("Repayment:", 25))) << *std::prev(at);
+    EXPECT_EQ(RowsPerPage(device)[0], RowsPerPage(plain)[0] - 1);
+}
+
 TEST(ExtraPaymentsReportTest, WorkedExampleWithoutPageNumbers) {
     const TermReductionTable table = ComputeTermReductionTable(Terms(1000, 12, 2, 0));
     const ExtraPaymentsReport report{Monthly("1000", "12", "2", ""), "Monthly", table.rows};

@@ -16,6 +16,7 @@
 
 #include "ProgramUnderTest.h"
 #include "ui/Controls.h"
+#include "ui/ExtraScheduleWindow.h"
 #include "ui/LoanPage.h"
 #include "ui/MainWindow.h"
 #include "ui/RowsTableModel.h"
@@ -465,6 +466,46 @@ class AdditionalPaymentsTest : public QObject {
         });
         QCOMPARE(reopened, QStringList({"", "", "", ""}));
         QCOMPARE(text(specific(), "AdditionalMR"), QString("10"));
+    }
+
+    // Schedule runs the fields as they stand (typed after the latest Calculate
+    // too), so the schedule and the four fields are one run; a refused field
+    // shows its message and opens nothing.
+    void scheduleOpensTheRunOfTheFourFields() {
+        typeLoan("1000", "2", "12");
+        bool enabledAtFirst = true;
+        QStringList shown;
+        const auto specific = [&](QWidget* w) {
+            enabledAtFirst = test::Child(w, "ScheduleBtn")->isEnabled();
+            test::Retype(field(w, "AdditionalMR"), "20");
+            Click(w, "BitBtn1");
+            test::Retype(field(w, "AdditionalMR"), "10");
+            Click(w, "ScheduleBtn");
+            shown << text(w, "NewInterest") << text(w, "InterestSaved");
+            test::Retype(field(w, "AdditionalMR"), "abc");
+            Click(w, "ScheduleBtn");
+            QVERIFY(!test::Child(w, "ScheduleBtn")->isEnabled());
+        };
+        const auto schedule = [&](QWidget* w) {
+            shown << text(w, "HeadingLabel") << text(w, "MSMonthlyRepayment");
+            Click(w, "Month");
+            const QAbstractItemModel* rows = test::Child<QTableView>(w, "MSGrid")->model();
+            for (const int column : {0, 3, 4}) {
+                shown << rows->index(rows->rowCount() - 1, column).data().toString();
+            }
+            const auto& sets = static_cast<ExtraScheduleWindow*>(w)->rowSets();
+            shown << QString::number(sets.withoutExtra.size())
+                  << QString::number(sets.withExtra.size());
+            Click(w, "BitBtn2");
+        };
+        QCOMPARE(through(opener(), {[](QWidget* w) { Click(w, "BitBtn2"); }, specific, schedule}),
+                 QStringList({"APOPTIONS", "ADDMONTHLYR", "EXTRASCHEDULE"}));
+        QVERIFY(!enabledAtFirst);
+        QCOMPARE(shown, QStringList({"With an extra $10.00 a repayment from repayment 1", "$57.08",
+                                     "20", "$0.00", "$104.92", "24", "20", "$104.92", "$24.82"}));
+        QCOMPARE(p_.messages(),
+                 QStringList({"You must enter a valid Loan amount between 0 and 999999999"}));
+        QCOMPARE(p_.help.topics, std::vector<int>({9}));
     }
 
     void nowClickEnablesTheStartFields() {
