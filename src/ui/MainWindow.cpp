@@ -127,12 +127,15 @@ void MainWindow::createToolBar() {
 
 void MainWindow::createMenu() {
     // Each entry carries the platform's standard keys, shown beside it; they
-    // work on every page, whichever field has the focus.
+    // work on every page, whichever field has the focus. Where the platform has
+    // none (Save As and Quit under some themes), the keys the desktops share.
     const auto entry = [this](QMenu* menu, const char* caption, const char* name,
-                              QKeySequence::StandardKey keys, auto act) {
+                              QKeySequence::StandardKey keys, auto act,
+                              const QKeySequence& common = {}) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
-        action->setShortcuts(keys);
+        const QList<QKeySequence> standard = QKeySequence::keyBindings(keys);
+        action->setShortcuts(standard.isEmpty() && !common.isEmpty() ? QList{common} : standard);
         connect(action, &QAction::triggered, this, act);
         return action;
     };
@@ -146,11 +149,14 @@ void MainWindow::createMenu() {
     file->addMenu(recentFiles_);
     connect(recentFiles_, &RecentFilesMenu::chosen, this, &MainWindow::openRecentFile);
     entry(file, "&Save File", "SaveFile1", QKeySequence::Save, click(saveButton_));
-    entry(file, "Save &As...", "SaveAs1", QKeySequence::SaveAs, [this] { saveWithDialog(); });
+    entry(
+        file, "Save &As...", "SaveAs1", QKeySequence::SaveAs, [this] { saveWithDialog(); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     printAction_ = entry(file, "&Print...", "Print1", QKeySequence::Print, [this] { printPage(); });
     file->addSeparator();
-    entry(file, "&Exit", "Exit1", QKeySequence::Quit, click(quitButton_));
+    entry(file, "&Exit", "Exit1", QKeySequence::Quit, click(quitButton_),
+          QKeySequence(Qt::CTRL | Qt::Key_Q));
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help1");
     entry(help, "&Contents", "Contents1", QKeySequence::HelpContents, click(helpButton_));
