@@ -84,29 +84,16 @@ TEST(QtSettingsStoreTest, RemembersTheCurrentFileUnderWendleCWIni) {
     QtSettingsStore().remember("ExportFolder", "/home/ann/Exports");
     EXPECT_EQ(QtSettingsStore().recall("ExportFolder"), "/home/ann/Exports");
     EXPECT_EQ(QtSettingsStore().readCurrentFile(), "");
-    const std::string text = test::ReadBytes(file);
-    EXPECT_NE(text.find("[CWIni]\nCurrentFile="), std::string::npos) << text;
-    EXPECT_NE(text.find("[Remembered]\nExportFolder=/home/ann/Exports"), std::string::npos) << text;
-}
-
-// The recent files stand in a group of their own; the last-file memory stays as it was.
-TEST(QtSettingsStoreTest, RemembersTheRecentFilesBesideTheCurrentFile) {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    ASSERT_NE(config, nullptr);
-    const std::string file = std::string(config) + "/Wendle.conf";
-    std::filesystem::remove(file);
-    QtSettingsStore store;
-    RememberCurrentFile(store, "/home/ann/a.CWS");
-    EXPECT_EQ(QtSettingsStore().recentFiles(), QStringList());
-    const QStringList recent = {"/home/ann/a.CWS", "/home/ann/Prêt, & maison.CWS"};
-    QtSettingsStore().rememberRecentFiles({"/old/1.CWS", "/old/2.CWS", "/old/3.CWS"});
+    // So do the recent files; a shorter list leaves nothing of a longer one.
+    const QStringList recent = {"/home/ann/Prêt, & maison.CWS"};
+    QtSettingsStore().rememberRecentFiles({"/a.CWS", "/b.CWS"});
     QtSettingsStore().rememberRecentFiles(recent);
     EXPECT_EQ(QtSettingsStore().recentFiles(), recent);
-    EXPECT_EQ(QtSettingsStore().readCurrentFile(), "/home/ann/a.CWS");
     const std::string text = test::ReadBytes(file);
-    EXPECT_NE(text.find("[CWIni]\nCurrentFile=/home/ann/a.CWS\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("[RecentFiles]\n1\\File=/home/ann/a.CWS\n"), std::string::npos) << text;
-    EXPECT_EQ(text.find("3\\File"), std::string::npos) << text;
+    EXPECT_NE(text.find("[CWIni]\nCurrentFile="), std::string::npos) << text;
+    EXPECT_NE(text.find("[RecentFiles]\n1\\File="), std::string::npos) << text;
+    EXPECT_EQ(text.find("2\\File"), std::string::npos) << text;
+    EXPECT_NE(text.find("[Remembered]\nExportFolder=/home/ann/Exports"), std::string::npos) << text;
 }
 
 // A pipe in the settings file's place would hold the program up in QSettings.
