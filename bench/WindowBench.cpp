@@ -53,6 +53,8 @@ class NoSettings : public ProgramSettings {
     void writeCurrentFile(const std::string&) override {}
     QString recall(const QString&) const override { return {}; }
     void remember(const QString&, const QString&) override {}
+    QStringList recentFiles() const override { return {}; }
+    void rememberRecentFiles(const QStringList&) override {}
 };
 
 struct Program {

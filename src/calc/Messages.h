@@ -32,6 +32,7 @@ enum class MessageCause {
     PrintFailed,            // no printer, or the printer could not print
     FileFailed,             // a file could not be read or written, in the system's words
     UnsavedChanges,         // the question when the program closes
+    FileExists,             // the question before a save replaces a file
 };
 
 struct Message {
@@ -188,6 +189,9 @@ inline constexpr std::string_view NotValidListIndex = "'%1' is not a valid list 
 inline constexpr std::string_view NotAFile = "Not a regular file";
 // Asked when the program closes with unsaved changes (Yes, No, Cancel).
 inline constexpr std::string_view SaveFileFirst = "Do you want to save your file first?";
+// Asked before a save replaces the file %1 (Yes, No, Cancel).
+inline constexpr std::string_view ReplaceExisting =
+    "%1 already exists.\nDo you want to replace it?";
 }  // namespace msg
 
 // The message `pattern` with each %1 ... %9 replaced by that argument, in one pass.

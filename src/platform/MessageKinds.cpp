@@ -22,6 +22,7 @@ MessageKind KindOf(MessageCause cause) {
         case MessageCause::StartPeriodOutOfRange:
         case MessageCause::ProposedAboveNeeded:
         case MessageCause::PaymentsToMake:
+        case MessageCause::FileExists:
             return MessageKind::Confirm;
         case MessageCause::FileFailed:
             return MessageKind::Error;

@@ -18,6 +18,8 @@ namespace {
 const QString Organisation = QStringLiteral("Wendle");
 const QString Key = QStringLiteral("CWIni/CurrentFile");
 const QString Remembered = QStringLiteral("Remembered/");
+const QString RecentFiles = QStringLiteral("RecentFiles");
+const QString RecentFile = QStringLiteral("File");
 
 // The file QSettings keeps the organisation's values in, found without QSettings,
 // which would open it; empty where the values are kept in no file of the user's.
@@ -77,6 +79,37 @@ void QtSettingsStore::remember(const QString& key, const QString& value) {
     }
     QSettings settings(Organisation);
     settings.setValue(Remembered + key, value);
+    settings.sync();
+}
+
+QStringList QtSettingsStore::recentFiles() const {
+    if (!usable(msg::CouldNotOpen)) {
+        return {};
+    }
+    QSettings settings(Organisation);
+    QStringList files;
+    const int count = settings.beginReadArray(RecentFiles);
+    for (int k = 0; k < count; ++k) {
+        settings.setArrayIndex(k);
+        files << settings.value(RecentFile).toString();
+    }
+    settings.endArray();
+    return files;
+}
+
+void QtSettingsStore::rememberRecentFiles(const QStringList& files) {
+    if (!usable(msg::CouldNotWrite)) {
+        return;
+    }
+    QSettings settings(Organisation);
+    // A shorter list leaves no entries of the longer one behind.
+    settings.remove(RecentFiles);
+    settings.beginWriteArray(RecentFiles, static_cast<int>(files.size()));
+    for (int k = 0; k < files.size(); ++k) {
+        settings.setArrayIndex(k);
+        settings.setValue(RecentFile, files[k]);
+    }
+    settings.endArray();
     settings.sync();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <string_view>
 
@@ -20,12 +21,16 @@ class ProgramSettings : public SettingsStore {
     // The value remembered under `key`; empty when there is none.
     virtual QString recall(const QString& key) const = 0;
     virtual void remember(const QString& key, const QString& value) = 0;
+    // The loan files opened or saved last, most recent first.
+    virtual QStringList recentFiles() const = 0;
+    virtual void rememberRecentFiles(const QStringList& files) = 0;
 };
 
 // The settings in QSettings, organisation "Wendle": the last-file memory as the
 // value "CurrentFile" of group "CWIni" (the registry under HKEY_CURRENT_USER on
 // Windows, an INI file under the user's configuration folder elsewhere), the
-// windows' choices in group "Remembered". A settings file that is not a regular
+// windows' choices in group "Remembered", the recent files as the list
+// "RecentFiles" (one "File" an entry). A settings file that is not a regular
 // file (a pipe would hold the program up for ever) is neither read nor written,
 // and failure() says so.
 class QtSettingsStore : public ProgramSettings {
@@ -35,6 +40,8 @@ class QtSettingsStore : public ProgramSettings {
     std::string failure() const override { return failure_; }
     QString recall(const QString& key) const override;
     void remember(const QString& key, const QString& value) override;
+    QStringList recentFiles() const override;
+    void rememberRecentFiles(const QStringList& files) override;
 
   private:
     // Whether the settings file may be opened; otherwise failure_ says why.

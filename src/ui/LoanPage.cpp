@@ -189,6 +189,10 @@ void LoanPage::click(Opener opener) {
     }
 }
 
+void LoanPage::print() {
+    actions_.print->click();
+}
+
 void LoanPage::setLoan(const LoanEntry& loan) {
     setInputs(loan);
     applyRepaymentFrequency();

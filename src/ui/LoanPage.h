@@ -51,6 +51,8 @@ class LoanPage : public QWidget {
     // The caption beside the part-year field, such as "Month(s)".
     QString partYearUnit() const;
     void focusAmount();
+    // Print, as the page's own Print button does.
+    void print();
 
     // The buttons that open other windows; each is also clicked from elsewhere
     // (tool bar, menu), so that every way in runs the same checks.

@@ -4,6 +4,7 @@
 
 #include "ui/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -11,6 +12,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -40,6 +42,7 @@
 #include "ui/LoanSavingsPage.h"
 #include "ui/LoanScheduleWindow.h"
 #include "ui/Pictures.h"
+#include "ui/RecentFilesMenu.h"
 #include "ui/ResidualValuePage.h"
 #include "ui/TermReductionWindow.h"
 #include "ui/WhatIfPage.h"
@@ -119,26 +122,46 @@ void MainWindow::createToolBar() {
             [this] { context_.help.showHelp(topic::Contents); });
     connect(quitButton_, &QToolButton::clicked, this, &QWidget::close);
     connect(loadButton_, &QToolButton::clicked, this, &MainWindow::loadWithDialog);
-    connect(saveButton_, &QToolButton::clicked, this, &MainWindow::saveWithDialog);
+    connect(saveButton_, &QToolButton::clicked, this, &MainWindow::save);
 }
 
 void MainWindow::createMenu() {
-    auto entry = [](QMenu* menu, const char* caption, const char* name, QToolButton* button) {
+    // Each entry carries the platform's standard keys, shown beside it; they
+    // work on every page, whichever field has the focus. Where the platform has
+    // none (Save As and Quit under some themes), the keys the desktops share.
+    const auto entry = [this](QMenu* menu, const char* caption, const char* name,
+                              QKeySequence::StandardKey keys, auto act,
+                              const QKeySequence& common = {}) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
-        connect(action, &QAction::triggered, button, &QToolButton::click);
+        const QList<QKeySequence> standard = QKeySequence::keyBindings(keys);
+        action->setShortcuts(standard.isEmpty() && !common.isEmpty() ? QList{common} : standard);
+        connect(action, &QAction::triggered, this, act);
+        return action;
     };
+    // An entry that repeats a tool-bar button clicks it.
+    const auto click = [](QToolButton* button) { return [button] { button->click(); }; };
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("File1");
-    entry(file, "&Open File", "OpenFile1", loadButton_);
-    entry(file, "&Save File", "SaveFile1", saveButton_);
+    entry(file, "&New", "New1", QKeySequence::New, [this] { startNewLoan(); });
+    entry(file, "&Open File", "OpenFile1", QKeySequence::Open, click(loadButton_));
+    recentFiles_ = new RecentFilesMenu(*context_.settings, file);
+    file->addMenu(recentFiles_);
+    connect(recentFiles_, &RecentFilesMenu::chosen, this, &MainWindow::openRecentFile);
+    entry(file, "&Save File", "SaveFile1", QKeySequence::Save, click(saveButton_));
+    entry(
+        file, "Save &As...", "SaveAs1", QKeySequence::SaveAs, [this] { saveWithDialog(); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    entry(file, "&Exit", "Exit1", quitButton_);
+    printAction_ = entry(file, "&Print...", "Print1", QKeySequence::Print, [this] { printPage(); });
+    file->addSeparator();
+    entry(file, "&Exit", "Exit1", QKeySequence::Quit, click(quitButton_),
+          QKeySequence(Qt::CTRL | Qt::Key_Q));
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help1");
-    entry(help, "&Contents", "Contents1", helpButton_);
+    entry(help, "&Contents", "Contents1", QKeySequence::HelpContents, click(helpButton_));
     help->addSeparator();
-    entry(help, "&About", "About1", aboutButton_);
+    entry(help, "&About", "About1", QKeySequence::UnknownKey, click(aboutButton_));
 }
 
 void MainWindow::createControls() {
@@ -216,6 +239,9 @@ void MainWindow::setup() {
     transferValues_->hide();
     openDialog_.filter = "Corbelwright Saved Files (*.CWS)";
     saveDialog_.filter = "Corbelwright File (*.CWS)";
+    // The name the dialog asks about before replacing is the one written.
+    saveDialog_.suffix = "CWS";
+    saveDialog_.confirmReplace = true;
     // A file opened at start has put its name in the title already.
     if (windowTitle().isEmpty()) {
         setWindowTitle(Q(ProgramName) + " " + Q(ProgramVersion));
@@ -239,6 +265,16 @@ void MainWindow::followPage(int index) {
     for (QToolButton* button :
          {gridButton_, additionalPaymentsButton_, scheduleButton_, chartButton_}) {
         button->setEnabled(onLoan);
+    }
+    // The What If? page has no report.
+    printAction_->setEnabled(pages_->widget(index) != whatIf_);
+}
+
+void MainWindow::printPage() {
+    if (pages_->currentWidget() == loan_) {
+        loan_->print();
+    } else if (pages_->currentWidget() == residual_) {
+        residual_->print();
     }
 }
 
@@ -334,7 +370,8 @@ void MainWindow::reopenLastFile(const std::vector<std::string>& arguments) {
 }
 
 QString MainWindow::fileTitle(const QString& path) const {
-    return Q(ProgramName) + " " + Q(ProgramVersion) + " -  " + path;
+    const QString program = Q(ProgramName) + " " + Q(ProgramVersion);
+    return path.isEmpty() ? program : program + " -  " + path;
 }
 
 SavedLoan MainWindow::record() const {
@@ -388,6 +425,8 @@ bool MainWindow::SaveLoanFile(const QString& path) {
         return false;
     }
     setWindowTitle(fileTitle(path));
+    heldFile_ = path;
+    recentFiles_->add(path);
     state_.loanSaved = true;
     return true;
 }
@@ -402,6 +441,11 @@ std::optional<Message> MainWindow::load(const std::string& file, const QString& 
     ClearLoanInputs();
     setWindowTitle(fileTitle(path));
     apply(*read.loan);
+    // A name that does not read back as the same bytes would save elsewhere.
+    heldFile_ = FileSystemName(path) == file ? QFileInfo(path).absoluteFilePath() : QString();
+    if (!heldFile_.isEmpty()) {
+        recentFiles_->add(heldFile_);
+    }
     state_.loanSaved = true;
     return std::nullopt;
 }
@@ -414,6 +458,14 @@ bool MainWindow::LoadLoanFile(const QString& path) {
     return !failure;
 }
 
+void MainWindow::save() {
+    if (heldFile_.isEmpty()) {
+        saveWithDialog();
+    } else if (SaveLoanFile(heldFile_)) {
+        state_.currentFileName = heldFile_;
+    }
+}
+
 void MainWindow::saveWithDialog() {
     const auto chosen = context_.dialogs.saveFileName(this, saveDialog_);
     if (!chosen || chosen->isEmpty()) {
@@ -421,6 +473,14 @@ void MainWindow::saveWithDialog() {
     }
     saveDialog_.name = *chosen;
     const QString name = Q(SavedFileName(chosen->toStdString()));
+    // The dialog asked about the name it gave; ".CWS" added to a name with
+    // another extension makes a name it did not ask about.
+    if (name != *chosen && QFileInfo::exists(name) &&
+        context_.dialogs.askYesNoCancel(
+            this, Message{MessageCause::FileExists,
+                          Fill(msg::ReplaceExisting, {name.toStdString()})}) != Answer::Yes) {
+        return;
+    }
     if (!SaveLoanFile(name)) {
         return;
     }
@@ -443,23 +503,66 @@ void MainWindow::loadWithDialog() {
     state_.currentFileName = *chosen;
 }
 
-bool MainWindow::mayClose() {
-    if (!state_.loanSaved) {
-        switch (context_.dialogs.askYesNoCancel(
-            this, Message{MessageCause::UnsavedChanges, msg::SaveFileFirst})) {
-            case Answer::Cancel:
-                return false;
-            case Answer::Yes:
-                saveButton_->click();
-                // A save that was cancelled or failed would lose the changes the
-                // user just asked to keep: the window stays open.
-                if (!state_.loanSaved) {
-                    return false;
-                }
-                break;
-            case Answer::No:
-                break;
+void MainWindow::openRecentFile(const QString& path) {
+    // A file that is gone replaces nothing: no question, only why it is not opened.
+    const bool exists = QFileInfo::exists(path);
+    if (exists && !mayReplaceLoan()) {
+        return;
+    }
+    if (!LoadLoanFile(path)) {
+        if (!exists) {
+            recentFiles_->remove(path);
         }
+        return;
+    }
+    openDialog_.folder = saveDialog_.folder = QFileInfo(path).absolutePath();
+    openDialog_.name = saveDialog_.name = path;
+    state_.currentFileName = path;
+}
+
+void MainWindow::startNewLoan() {
+    if (!mayReplaceLoan()) {
+        return;
+    }
+    loan_->clear();
+    savings_->clear();
+    transferValues_->setChecked(false);
+    whatIf_->clear();
+    residual_->restart();
+    loan_->applyRepaymentFrequency();
+    state_.summary = {};
+    heldFile_.clear();
+    // The save dialog keeps its folder but offers no earlier loan's name.
+    saveDialog_.name.clear();
+    setWindowTitle(fileTitle({}));
+    pages_->setCurrentWidget(loan_);
+    loan_->focusAmount();
+    // Nothing typed yet, nothing to lose.
+    state_.loanSaved = true;
+}
+
+bool MainWindow::mayReplaceLoan() {
+    if (state_.loanSaved) {
+        return true;
+    }
+    switch (context_.dialogs.askYesNoCancel(
+        this, Message{MessageCause::UnsavedChanges, msg::SaveFileFirst})) {
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            saveButton_->click();
+            // A save that was cancelled or failed would lose the changes the
+            // user just asked to keep.
+            return state_.loanSaved;
+        case Answer::No:
+            break;
+    }
+    return true;
+}
+
+bool MainWindow::mayClose() {
+    if (!mayReplaceLoan()) {
+        return false;
     }
     RememberCurrentFile(settings_, FileSystemName(state_.currentFileName));
     // The program closes all the same; the user learns that the file is not

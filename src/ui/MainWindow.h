@@ -33,6 +33,7 @@ class AdditionalPaymentOptions;
 class CostChartWindow;
 class LoanGridWindow;
 class LoanScheduleWindow;
+class RecentFilesMenu;
 class WhatIfPage;
 class ResidualValuePage;
 enum class Picture;
@@ -96,12 +97,24 @@ class MainWindow : public QMainWindow {
     bool LoadLoanFile(const QString& path);
     // Empties the Loan, loan savings and Residual Value pages before a load.
     void ClearLoanInputs();
-    // Save and load through the file dialogs.
+    // Save: straight to the file the pages hold, through the dialog when they
+    // hold none.
+    void save();
+    // Save As: the save dialog always, which asks before replacing a file.
     void saveWithDialog();
     void loadWithDialog();
-    // Whether the window may close: unsaved changes bring the question whether
-    // to save first (Cancel, or a save that does not happen, keeps the window
-    // open); a close that goes ahead remembers the current file for the next start.
+    // A file of the Recent Files menu; one that is gone is dropped from it.
+    void openRecentFile(const QString& path);
+    // New: every page as the program starts, with no file.
+    void startNewLoan();
+    // Print: the report of the page shown (none on the What If? page).
+    void printPage();
+    // Whether the loan on the pages may give way: unsaved changes bring the
+    // question whether to save first; Cancel, or a save that does not happen,
+    // keeps it.
+    bool mayReplaceLoan();
+    // Whether the window may close (mayReplaceLoan); a close that goes ahead
+    // remembers the current file for the next start.
     bool mayClose();
     void reopenLastFile(const std::vector<std::string>& arguments);
     // Reads the file (`file` in the file system's bytes, `path` as shown) and
@@ -117,6 +130,10 @@ class MainWindow : public QMainWindow {
     // Each file dialog keeps its own folder and file name between uses.
     FileDialogSetup openDialog_;
     FileDialogSetup saveDialog_;
+    // The file whose loan the pages hold, which the title names: the one loaded
+    // or saved last; empty when there is none (or its name does not read back
+    // as the same bytes).
+    QString heldFile_;
 
     // Each control is created with its given name (in quotes).
     HeaderBand* header_ = nullptr;
@@ -137,6 +154,9 @@ class MainWindow : public QMainWindow {
     QToolButton* aboutButton_ = nullptr;               // "AboutBtn"
     QToolButton* helpButton_ = nullptr;                // "HelpBtn"
     QToolButton* quitButton_ = nullptr;                // "ExitBtn"
+    // The menu.
+    RecentFilesMenu* recentFiles_ = nullptr;  // "RecentFiles1"
+    QAction* printAction_ = nullptr;          // "Print1"
 
     AboutWindow* about_ = nullptr;
     LoanGridWindow* grid_ = nullptr;

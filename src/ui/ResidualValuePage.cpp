@@ -24,15 +24,28 @@
 
 namespace corbel::ui {
 
+namespace {
+
+// The loan the page starts with.
+ResidualInputs StartInputs() {
+    ResidualInputs start;
+    start.amount = "10000";
+    start.years = "5";
+    start.rate = "10";
+    return start;
+}
+
+}  // namespace
+
 ResidualValuePage::ResidualValuePage(const UiContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
     auto* heading = Caption("Label38", "Residual Value", this);
     MakeHeading(heading, 4);
 
     const QString widestMoney = WidestMoney(context_.regional, MoneyKind::Amount);
-    amount_ = InputField("RVAmount", field::Amount, this, "10000");
-    rate_ = InputField("RVInterest", field::ResidualRate, this, "10");
-    years_ = InputField("RVPeriod", field::Years, this, "5");
+    amount_ = InputField("RVAmount", field::Amount, this, Q(StartInputs().amount));
+    rate_ = InputField("RVInterest", field::ResidualRate, this, Q(StartInputs().rate));
+    years_ = InputField("RVPeriod", field::Years, this, Q(StartInputs().years));
     partYear_ = InputField("RVPartYear", field::PartYear, this);
     partYearUnit_ = Caption("Label90", "Months", this);
     ReservePartYearRoom(partYear_, partYearUnit_);
@@ -171,6 +184,16 @@ void ResidualValuePage::apply(const ResidualInputs& inputs) {
 void ResidualValuePage::clear() {
     apply({});
     clearResults();
+}
+
+void ResidualValuePage::restart() {
+    apply(StartInputs());
+    clearResults();
+    applyRepaymentFrequency();
+}
+
+void ResidualValuePage::print() {
+    actions_.print->click();
 }
 
 void ResidualValuePage::clearResults() {

@@ -35,6 +35,10 @@ class ResidualValuePage : public QWidget {
     // Empties the inputs and the results, with "Monthly" chosen in both lists;
     // the repayment frequency's change is left to the caller.
     void clear();
+    // The page as the program starts: its sample loan, no results.
+    void restart();
+    // Print, as the page's own Print button does.
+    void print();
 
     // The captions and the part-year field follow the repayment frequency; a
     // change empties the results, which were worked out for the old one.

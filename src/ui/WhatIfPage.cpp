@@ -198,6 +198,11 @@ void WhatIfPage::apply(const WhatIfInputs& inputs) {
     partYearUnit_->show();
 }
 
+void WhatIfPage::clear() {
+    apply({});
+    applyRepaymentFrequency();
+}
+
 WhatIfVariable WhatIfPage::solving() const {
     for (const WhatIfChoice& choice : WhatIfChoices) {
         if (solveButton(choice.variable)->isChecked()) {

@@ -32,6 +32,9 @@ class WhatIfPage : public QWidget {
     // page's own. The frequency's change is not run: the part-year field shows
     // its stored text, and its unit keeps its caption.
     void apply(const WhatIfInputs& inputs);
+    // The page as the program starts: empty fields, the amount to solve,
+    // "Monthly" and In Arrears.
+    void clear();
 
   signals:
     void transferRequested();

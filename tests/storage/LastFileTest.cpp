@@ -84,8 +84,15 @@ TEST(QtSettingsStoreTest, RemembersTheCurrentFileUnderWendleCWIni) {
     QtSettingsStore().remember("ExportFolder", "/home/ann/Exports");
     EXPECT_EQ(QtSettingsStore().recall("ExportFolder"), "/home/ann/Exports");
     EXPECT_EQ(QtSettingsStore().readCurrentFile(), "");
+    // So do the recent files; a shorter list leaves nothing of a longer one.
+    const QStringList recent = {"/home/ann/Prêt, & maison.CWS"};
+    QtSettingsStore().rememberRecentFiles({"/a.CWS", "/b.CWS"});
+    QtSettingsStore().rememberRecentFiles(recent);
+    EXPECT_EQ(QtSettingsStore().recentFiles(), recent);
     const std::string text = test::ReadBytes(file);
     EXPECT_NE(text.find("[CWIni]\nCurrentFile="), std::string::npos) << text;
+    EXPECT_NE(text.find("[RecentFiles]\n1\\File="), std::string::npos) << text;
+    EXPECT_EQ(text.find("2\\File"), std::string::npos) << text;
     EXPECT_NE(text.find("[Remembered]\nExportFolder=/home/ann/Exports"), std::string::npos) << text;
 }
 

@@ -121,14 +121,14 @@ class SavedFilesTest : public QObject {
     QString title() const { return p_.window->windowTitle(); }
     QStringList messages() const { return p_.messages(); }
 
-    // The user's load and save through the dialogs, answered with `file`.
+    // The user's load and Save As through the dialogs, answered with `file`.
     void load(const QString& file) {
         p_.dialogs.openChoices.push_back(file);
         QTest::mouseClick(find<QToolButton>("LoadBtn"), Qt::LeftButton);
     }
     void save(const QString& file) {
         p_.dialogs.saveChoices.push_back(file);
-        find<QAction>("SaveFile1")->trigger();
+        find<QAction>("SaveAs1")->trigger();
     }
     void type(const char* field, const QString& text) {
         test::Retype(find<QLineEdit>(field), text);
@@ -281,7 +281,7 @@ class SavedFilesTest : public QObject {
         QCOMPARE(title(), ProgramTitle + " -  " + path(written));
         QVERIFY(saved());
         QCOMPARE(p_.dialogs.fileDialogs.front().setup,
-                 (FileDialogSetup{"Corbelwright File (*.CWS)", "/nowhere", ""}));
+                 (FileDialogSetup{"Corbelwright File (*.CWS)", "/nowhere", "", "CWS", true}));
         // The open dialog now offers the name as typed, in the save dialog's folder.
         load(QString());
         QCOMPARE(p_.dialogs.fileDialogs.back().setup,
@@ -300,8 +300,13 @@ class SavedFilesTest : public QObject {
         }
         type("MAmount", "5000");
         const QString before = title();
-        save(QString());                        // an empty name
-        find<QToolButton>("SaveBtn")->click();  // cancelled
+        save(QString());  // an empty name
+        // Cancelled: Save's dialog when no file is named, Save As's after a save.
+        if (savedBefore) {
+            find<QAction>("SaveAs1")->trigger();
+        } else {
+            find<QToolButton>("SaveBtn")->click();
+        }
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
                  savedBefore ? QStringList{"first.CWS"} : QStringList());
         QCOMPARE(p_.dialogs.fileDialogs.back().setup.name, savedBefore ? path("first") : QString());
@@ -382,10 +387,13 @@ class SavedFilesTest : public QObject {
         }
         QCOMPARE(messages(), shown);
         QCOMPARE(p_.window->isVisible(), !closed);
+        // Yes saves straight to the file saved before, through the dialog otherwise.
         const bool written = closed && Answer(answer) == Answer::Yes && !shown.isEmpty();
-        QCOMPARE(QFile::exists(path("answer.CWS")), written);
+        const bool named = before.startsWith("save");
+        QCOMPARE(QFile::exists(path("answer.CWS")), written && !named);
         if (written) {
-            expectedCurrent = path("answer.CWS");
+            expectedCurrent = named ? path("earlier.CWS") : path("answer.CWS");
+            QCOMPARE(bytesOf(expectedCurrent).startsWith("75000\r\n"), named);
         }
         // A close that goes ahead remembers the current file, even an empty one.
         QCOMPARE(p_.settings.currentFile,

@@ -127,8 +127,11 @@ class MemorySettings : public ProgramSettings {
     void remember(const QString& key, const QString& value) override {
         remembered.insert(key, value);
     }
+    QStringList recentFiles() const override { return recent; }
+    void rememberRecentFiles(const QStringList& files) override { recent = files; }
     std::string failure() const override { return failureText; }
     std::optional<std::string> currentFile;
+    QStringList recent;
     QMap<QString, QString> remembered;
     std::string failureText;
 };
