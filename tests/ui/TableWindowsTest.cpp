@@ -33,6 +33,21 @@
 using namespace corbel;
 using namespace corbel::ui;
 
+namespace {
+
+// The table windows: their names, Calculate's and the table's, the given size,
+// and the first headings for 1000 at 12% over 2 years.
+const struct {
+    const char *window, *calculate, *table;
+    int width, height;
+    const char* firstHeadings;
+} Tables[] = {{"MORTAGEGRID", "SpeedButton1", "MGrid", 575, 400, "Amt/Int\t11.25%\t"},
+              {"MSCHEDULE", "CalculateBtn", "MSGrid", 534, 377, "Year\tInterest\t"},
+              {"AdditionalP", "SpeedButton2", "APGrid", 537, 382,
+               "Years to pay off Loan\tAdditional Monthly Payment Required\t"}};
+
+}  // namespace
+
 class TableWindowsTest : public QObject {
     Q_OBJECT
 
@@ -561,6 +576,38 @@ class TableWindowsTest : public QObject {
             p_.messages(),
             QStringList{"Could not write /nonexistent/schedule.csv\nNo such file or directory"});
         QCOMPARE(KindOf(p_.dialogs.shown.front().message.cause), MessageKind::Error);
+    }
+
+    static void eachTableWindow() {
+        QTest::addColumn<int>("k");
+        for (int k = 0; k < 3; ++k) {
+            QTest::newRow(Tables[k].window) << k;
+        }
+    }
+
+    void tableMenuSelectsAllAndCopiesUnderTheHeadings_data() { eachTableWindow(); }
+    void tableMenuSelectsAllAndCopiesUnderTheHeadings() {
+        QFETCH(int, k);
+        auto* w = test::Child<TableWindow>(p_.window.get(), Tables[k].window);
+        w->copyLoan({"1000", "12", "2", ""});
+        QTest::mouseClick(test::Child<QPushButton>(w, Tables[k].calculate), Qt::LeftButton);
+        auto* view = test::Child<QTableView>(w, Tables[k].table);
+        QStringList menu;
+        for (QAction* action : view->actions()) {
+            QVERIFY(action->isShortcutVisibleInContextMenu());
+            menu << action->text() + ' ' + action->shortcut().toString();
+        }
+        QCOMPARE(menu, QStringList({"Copy Ctrl+C", "Select All Ctrl+A"}));
+        test::Child<QAction>(view, "SelectAllAction")->trigger();
+        test::Child<QAction>(view, "CopyAction")->trigger();
+        const QString copied = QApplication::clipboard()->text();
+        const auto* model = static_cast<const TableModel*>(view->model());
+        QCOMPARE(copied, QString::fromStdString(TabText(model->plainRows())));
+        QVERIFY2(copied.startsWith(Tables[k].firstHeadings), qPrintable(copied));
+        // One cell short of the whole table is a part of it: no heading line.
+        view->selectionModel()->select(model->index(0, 0), QItemSelectionModel::Deselect);
+        test::Child<QAction>(view, "CopyAction")->trigger();
+        QCOMPARE(QApplication::clipboard()->text().count('\n'), model->rowCount());
     }
 
     void helpTopicsOfTheWindows() {
