@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -583,6 +584,62 @@ class TableWindowsTest : public QObject {
         for (int k = 0; k < 3; ++k) {
             QTest::newRow(Tables[k].window) << k;
         }
+    }
+
+    void tableWindowsGrowAndOpenAsLastClosed_data() { eachTableWindow(); }
+    void tableWindowsGrowAndOpenAsLastClosed() {
+        QFETCH(int, k);
+        const auto shown = [&] { return test::Child<QDialog>(p_.window.get(), Tables[k].window); };
+        p_.settings.remembered.clear();
+        p_.stop();
+        QVERIFY(p_.start());
+        QDialog* window = shown();
+        const QSize least = window->minimumSize();
+        QCOMPARE(least.expandedTo(QSize(Tables[k].width, Tables[k].height)), least);
+        QCOMPARE(window->size(), least);
+        window->show();
+        window->resize(least - QSize(50, 50));
+        QCOMPARE(window->size(), least);
+        auto* view = test::Child<QTableView>(window, Tables[k].table);
+        const QSize room = view->viewport()->size();
+        window->resize(least + QSize(200, 90));
+        QCoreApplication::processEvents();
+        // The table takes the room: more rows, and its columns share the width
+        // with the heading panels over them (the grid's headings are its own).
+        QVERIFY(view->viewport()->height() >
+                room.height() + 90 - view->verticalHeader()->defaultSectionSize());
+        QCOMPARE(view->viewport()->width(), room.width() + 200);
+        QList<QRect> panels;
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->frameStyle() == (QFrame::Panel | QFrame::Raised) &&
+                !label->text().isEmpty()) {
+                panels << test::PlaceInWindow(label);
+            }
+        }
+        int columns = 0;
+        for (int c = 0; c < view->model()->columnCount(); ++c) {
+            const QRect column(
+                view->viewport()->mapTo(window, QPoint(view->columnViewportPosition(c), 0)),
+                QSize(view->columnWidth(c), 1));
+            QVERIFY(panels.isEmpty() || QPoint(panels.value(c).x(), panels.value(c).width()) ==
+                                            QPoint(column.x(), column.width()));
+            columns += column.width();
+        }
+        QCOMPARE(columns, room.width() + 200);
+        window->move(30, 40);
+        window->close();
+        // It comes back no larger than the screen (offscreen, narrower than most
+        // of these windows), nor below its least.
+        const QSize kept = (least + QSize(200, 90))
+                               .boundedTo(window->screen()->availableGeometry().size())
+                               .expandedTo(least);
+        p_.stop();
+        QVERIFY(p_.start());
+        window = shown();
+        QCOMPARE(std::pair(window->size(), window->pos()), std::pair(kept, QPoint(30, 40)));
+        window->show();
+        QCoreApplication::processEvents();
+        QCOMPARE(window->minimumSize(), least);  // whatever the grown table asks
     }
 
     void tableMenuSelectsAllAndCopiesUnderTheHeadings_data() { eachTableWindow(); }
