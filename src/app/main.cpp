@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
     const corbel::LocaleRegional regional = corbel::LocaleRegional::system();
     corbel::QtDialogs dialogs;
     corbel::QtSettingsStore settings;
-    corbel::ui::HelpWindow help(FindHelpFile(programFolder));
+    corbel::ui::HelpWindow help(FindHelpFile(programFolder), nullptr, &settings);
     corbel::ui::MainWindow window({regional, dialogs, help},
                                   corbel::FileDialogStartFolder(programFolder), settings,
                                   arguments);

@@ -18,9 +18,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/WindowMemory.h"
+
 namespace corbel::ui {
 
-HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
+HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent, ProgramSettings* settings)
     : QDialog(parent), helpFile_(helpFile), browser_(new QTextBrowser(this)) {
     setObjectName("HelpWindow");
     setWindowTitle("Corbelwright Help");
@@ -59,6 +61,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     layout->addWidget(browser_, 1);
     layout->addWidget(buttons);
     resize(560, 480);
+    new WindowMemory(this, settings, WindowKeeps::Size);
 }
 
 QString HelpWindow::anchor(int topic) {

@@ -8,17 +8,20 @@
 #include <QString>
 
 #include "platform/HelpViewer.h"
+#include "platform/SettingsStore.h"
 
 class QTextBrowser;
 
 namespace corbel::ui {
 
 // The help viewer: a window of the program showing the help file, opened with a
-// topic's section at the top. A missing help file shows nothing.
+// topic's section at the top. A missing help file shows nothing. It opens at
+// the size it was last closed at, kept in `settings` when given.
 class HelpWindow : public QDialog, public HelpViewer {
     Q_OBJECT
   public:
-    explicit HelpWindow(const QString& helpFile, QWidget* parent = nullptr);
+    explicit HelpWindow(const QString& helpFile, QWidget* parent = nullptr,
+                        ProgramSettings* settings = nullptr);
 
     void showHelp(int topic) override;
     // The anchor of a topic's section in the help file.

@@ -21,8 +21,8 @@ namespace corbel::ui {
 
 namespace {
 
-// The rows the grid shows at once: its view holds whole rows only, so that no
-// scroll leaves a sliver of a row at its top.
+// The rows the grid shows at once at the window's least size: its view holds
+// whole rows only, so that no scroll leaves a sliver of a row at its top.
 constexpr int RowsShown = 9;
 
 }  // namespace
@@ -77,15 +77,15 @@ LoanGridWindow::LoanGridWindow(const UiContext& context, LoanOptionsSource optio
     // repayments of up to seven digits; fitColumns widens a column for more.
     const QString usual[] = {WidestMoney(context.regional, MoneyKind::GridAmount),
                              WidestMoney(context.regional, MoneyKind::GridRepayment)};
-    int gridWidth = 0;
     for (int c = 0; c < GridTableColumns; ++c) {
         const bool amounts = c == GridAmountColumn;
         usualWidths_[c] = std::max(amounts ? 66 : 68, cellWidth(usual[amounts ? 0 : 1]));
-        view->setColumnWidth(c, usualWidths_[c]);
-        gridWidth += usualWidths_[c];
+        usualWidth_ += usualWidths_[c];
     }
-    view->setFixedWidth(gridWidth + view->verticalScrollBar()->sizeHint().width() +
-                        2 * view->frameWidth());
+    columnsWidth_ = usualWidth_;
+    setColumnWidths({usualWidths_.begin(), usualWidths_.end()});
+    view->setMinimumWidth(usualWidth_ + view->verticalScrollBar()->sizeHint().width() +
+                          2 * view->frameWidth());
 
     QVBoxLayout* layout = layOutTop(fields, guide);
     layout->addWidget(view);
@@ -93,19 +93,31 @@ LoanGridWindow::LoanGridWindow(const UiContext& context, LoanOptionsSource optio
     barRoom_ = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
     layout->addItem(barRoom_);
     layout->addStretch(1);
-    fitGridHeight(false);
-    fixSize();
+    fitGridHeight();
+    setLeastSize();
 }
 
-void LoanGridWindow::fitGridHeight(bool sidewaysScrollBar) {
+void LoanGridWindow::fitGridHeight() {
     QTableView* view = table();
-    const int rows = view->horizontalHeader()->height() +
-                     RowsShown * view->verticalHeader()->defaultSectionSize();
+    const int rowHeight = view->verticalHeader()->defaultSectionSize();
+    // A row more for each row's height the window has grown by.
+    const int grown = minimumHeight() > 0 ? std::max(0, height() - minimumHeight()) : 0;
+    const int rows =
+        view->horizontalHeader()->height() + (RowsShown + grown / rowHeight) * rowHeight;
+    // Columns wider than the view scroll sideways.
+    const int room = std::max(usualWidth_, view->width() - 2 * view->frameWidth() -
+                                               view->verticalScrollBar()->sizeHint().width());
+    const bool sideways = columnsWidth_ > room;
     const int bar = view->horizontalScrollBar()->sizeHint().height();
-    view->setFixedHeight(rows + (sidewaysScrollBar ? bar : 0) + 2 * view->frameWidth());
+    view->setFixedHeight(rows + (sideways ? bar : 0) + 2 * view->frameWidth());
     // The grid and the room below it keep one height: the window's size stays.
-    barRoom_->changeSize(0, sidewaysScrollBar ? 0 : bar, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    barRoom_->changeSize(0, sideways ? 0 : bar, QSizePolicy::Minimum, QSizePolicy::Fixed);
     layout()->invalidate();
+}
+
+void LoanGridWindow::resizeEvent(QResizeEvent* event) {
+    TableWindow::resizeEvent(event);
+    fitGridHeight();
 }
 
 int LoanGridWindow::amountStep() const {
@@ -127,16 +139,18 @@ void LoanGridWindow::fitColumns() {
     // Amounts and repayments grow down the rows and repayments along them: the
     // first and last rows hold every column's widest text.
     const int last = model_->rowCount();
-    bool wider = false;
+    std::vector<int> widths;
+    columnsWidth_ = 0;
     for (int c = 0; c < GridTableColumns; ++c) {
         int width = usualWidths_[c];
         for (const int row : {0, 1, last}) {
             width = std::max(width, cellWidth(model_->cellText(row, c)));
         }
-        wider = wider || width > usualWidths_[c];
-        table()->setColumnWidth(c, width);
+        widths.push_back(width);
+        columnsWidth_ += width;
     }
-    fitGridHeight(wider);
+    setColumnWidths(std::move(widths));
+    fitGridHeight();
 }
 
 Outcome LoanGridWindow::fill() {

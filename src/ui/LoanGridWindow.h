@@ -31,6 +31,7 @@ class LoanGridWindow : public TableWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     Outcome fill() override;
@@ -38,8 +39,9 @@ class LoanGridWindow : public TableWindow {
     void scrollToTopRow();
     // Widens a column whose texts the usual width does not hold.
     void fitColumns();
-    // The grid's height for its rows, and for the sideways scroll bar when asked.
-    void fitGridHeight(bool sidewaysScrollBar);
+    // The grid's height for the whole rows the window has room for, and for
+    // the sideways scroll bar when its columns are wider than it.
+    void fitGridHeight();
     int cellWidth(const QString& text) const;
     int amountStep() const;
     double interestStep() const;
@@ -48,6 +50,8 @@ class LoanGridWindow : public TableWindow {
     QComboBox* amountSteps_;    // "AmountStep"
     QComboBox* interestSteps_;  // "InterestStep"
     std::array<int, GridTableColumns> usualWidths_{};
+    int usualWidth_ = 0;              // the usual widths together
+    int columnsWidth_ = 0;            // the columns' widths together, as the texts need
     int topRow_ = -1;                 // the model row the fill scrolled to the top, if any
     QSpacerItem* barRoom_ = nullptr;  // below the grid, as high as its hidden scroll bar
 };

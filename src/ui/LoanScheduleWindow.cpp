@@ -118,7 +118,7 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
     // The table is redrawn when the display choice changes, not when the chosen
     // button is clicked again.
     connect(byPeriod_, &QRadioButton::toggled, this, &LoanScheduleWindow::calculate);
-    fixSize();
+    setLeastSize();
 }
 
 ScheduleDisplay LoanScheduleWindow::display() const {

@@ -46,6 +46,7 @@
 #include "ui/ResidualValuePage.h"
 #include "ui/TermReductionWindow.h"
 #include "ui/WhatIfPage.h"
+#include "ui/WindowMemory.h"
 
 namespace corbel::ui {
 
@@ -76,6 +77,7 @@ MainWindow::MainWindow(const UiContext& context, const QString& fileDialogFolder
     createSecondaryWindows();
     reopenLastFile(arguments);
     setup();
+    placeKept_ = (new WindowMemory(this, &settings, WindowKeeps::Place))->hasPlace();
 }
 
 QToolButton* MainWindow::toolButton(const char* name, const char* hint, Picture picture) {
@@ -589,7 +591,9 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centred_) {
         centred_ = true;
-        CentreOnScreen(this);
+        if (!placeKept_) {
+            CentreOnScreen(this);
+        }
         // Over the window, once it stands on the screen, rather than alone
         // before it.
         QTimer::singleShot(0, this, [this] {

@@ -166,6 +166,7 @@ class MainWindow : public QMainWindow {
     TermReductionWindow* termReduction_ = nullptr;
     CostChartWindow* chart_ = nullptr;
     bool centred_ = false;
+    bool placeKept_ = false;  // opens where it was last closed, not centred
     // What went wrong at start-up, shown over the window once it is shown.
     std::vector<Message> startupFailures_;
     std::string settingsFailureShown_;

@@ -56,6 +56,12 @@ QString SelectedCellsText(const QTableView* view, const PlainRows& rows) {
                  [static_cast<std::size_t>(index.column() - left)] = rows[row][column];
         }
     }
+    // The whole table pastes as it is exported, under its heading line, so that
+    // a spreadsheet still says which column is which.
+    const QAbstractItemModel* model = view->model();
+    if (!rows.empty() && selected.size() == model->rowCount() * model->columnCount()) {
+        block.insert(block.begin(), rows.front());
+    }
     return QString::fromStdString(TabText(block));
 }
 
@@ -66,13 +72,20 @@ void AllowCopy(QTableView* view, PlainRowsSource rows) {
     copy->setObjectName("CopyAction");
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
+    copy->setShortcutVisibleInContextMenu(true);
     QObject::connect(copy, &QAction::triggered, view, [view, rows = std::move(rows)] {
         const QString text = SelectedCellsText(view, rows());
         if (!text.isEmpty()) {
             QApplication::clipboard()->setText(text);
         }
     });
-    view->addAction(copy);
+    auto* selectAll = new QAction("Select All", view);
+    selectAll->setObjectName("SelectAllAction");
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    selectAll->setShortcutContext(Qt::WidgetShortcut);
+    selectAll->setShortcutVisibleInContextMenu(true);
+    QObject::connect(selectAll, &QAction::triggered, view, &QAbstractItemView::selectAll);
+    view->addActions({copy, selectAll});
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -21,11 +21,12 @@ using PlainRowsSource = std::function<PlainRows()>;
 
 // Ctrl+C and the view's context menu "Copy" put the selected cells on the
 // clipboard as tab-separated plain numbers, so they paste into a spreadsheet
-// as cells.
+// as cells; Ctrl+A and "Select All" select every cell.
 void AllowCopy(QTableView* view, PlainRowsSource rows);
 
 // The selected cells of `view` as tab-separated lines; cells of the selection's
-// rectangle that are not selected stay empty.
+// rectangle that are not selected stay empty. Every cell selected, the heading
+// line comes first.
 QString SelectedCellsText(const QTableView* view, const PlainRows& rows);
 
 // "Export..." beside a table's Print: writes the whole table as a CSV file the

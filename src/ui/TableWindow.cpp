@@ -4,6 +4,7 @@
 
 #include "ui/TableWindow.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "ui/Palette.h"
 #include "ui/ReportPrinting.h"
 #include "ui/TableCopy.h"
+#include "ui/WindowMemory.h"
 
 namespace corbel::ui {
 
@@ -30,6 +32,8 @@ TableWindow::TableWindow(const UiContext& context, LoanOptionsSource options,
       frame_(
           MakeTableWindowFrame(this, setup.title, setup.buttons, setup.helpTopic, context.help)) {
     setObjectName(setup.name);
+    // The window grows to show more rows: maximise too, where the window manager allows.
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     const QString title = setup.title;
     const auto plainRows = [this] { return model_ ? model_->plainRows() : PlainRows(); };
     frame_.buttons->insertWidget(4, ExportButton(this, context_, title + ".csv", plainRows));
@@ -84,27 +88,28 @@ QTableView* TableWindow::makeTable(TableModel* model) {
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     AllowCopy(table_, [model] { return model->plainRows(); });
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->viewport()->installEventFilter(this);
     return table_;
 }
 
 QVBoxLayout* TableWindow::headedTable(const std::vector<ShownColumn>& columns,
                                       const std::vector<QStringList>& everyHeading) {
+    std::vector<int> widths;
     int tableWidth = 0;
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        const int width = std::max(columns[c].leastWidth,
-                                   fontMetrics().horizontalAdvance(columns[c].widest) + 10);
-        table_->setColumnWidth(static_cast<int>(c), width);
-        tableWidth += width;
+    for (const ShownColumn& column : columns) {
+        widths.push_back(
+            std::max(column.leastWidth, fontMetrics().horizontalAdvance(column.widest) + 10));
+        tableWidth += widths.back();
     }
     const int scrollWidth = table_->verticalScrollBar()->sizeHint().width();
-    table_->setFixedWidth(tableWidth + scrollWidth + 2 * table_->frameWidth());
+    table_->setMinimumWidth(tableWidth + scrollWidth + 2 * table_->frameWidth());
 
     // Each panel as wide as its column, all as high as the longest wording needs.
     std::vector<QLabel*> panels;
     int height = 0;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         QLabel* panel = HeadingPanel(columns[c].headingName, QString(), this);
-        const int width = table_->columnWidth(static_cast<int>(c));
+        const int width = widths[c];
         panel->setFixedWidth(width);
         for (const QStringList& headings : everyHeading) {
             panel->setText(headings.value(static_cast<int>(c)));
@@ -119,6 +124,13 @@ QVBoxLayout* TableWindow::headedTable(const std::vector<ShownColumn>& columns,
     };
     showHeadings();
     connect(model_, &QAbstractItemModel::headerDataChanged, this, showHeadings);
+    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [panels](int column, int, int width) {
+                if (column < static_cast<int>(panels.size())) {
+                    panels[static_cast<std::size_t>(column)]->setFixedWidth(width);
+                }
+            });
+    setColumnWidths(std::move(widths));
 
     // The panels sit directly on the table.
     auto* headingRow = new QHBoxLayout;
@@ -166,9 +178,48 @@ QVBoxLayout* TableWindow::layOutTop(QLayout* fields, QWidget* below, QWidget* be
     return layout;
 }
 
-void TableWindow::fixSize() {
+void TableWindow::setColumnWidths(std::vector<int> least) {
+    leastWidths_ = std::move(least);
+    spreadColumns();
+}
+
+void TableWindow::spreadColumns() {
+    int least = 0;
+    for (const int width : leastWidths_) {
+        least += width;
+    }
+    if (least <= 0) {
+        return;
+    }
+    const int extra = std::max(0, table_->viewport()->width() - least);
+    int shared = 0;
+    for (std::size_t c = 0; c < leastWidths_.size(); ++c) {
+        // The last column takes what the rounding leaves, so that they fill the view.
+        const int share =
+            c + 1 < leastWidths_.size() ? extra * leastWidths_[c] / least : extra - shared;
+        shared += share;
+        table_->setColumnWidth(static_cast<int>(c), leastWidths_[c] + share);
+    }
+}
+
+bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (table_ && watched == table_->viewport() && event->type() == QEvent::Resize) {
+        spreadColumns();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TableWindow::setLeastSize() {
     adjustSize();
-    setFixedSize(sizeHint().expandedTo(clientArea_));
+    // The least size stays as set here, whatever the grown table's rows ask of the layout.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(sizeHint().expandedTo(clientArea_));
+    resize(minimumSize());
+    memory_ = new WindowMemory(this, context_.settings, WindowKeeps::PlaceAndSize);
+}
+
+bool TableWindow::hasPlace() const {
+    return memory_ && memory_->hasPlace();
 }
 
 }  // namespace corbel::ui

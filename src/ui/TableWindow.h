@@ -22,12 +22,14 @@ class QLayout;
 
 namespace corbel::ui {
 
+class WindowMemory;
+
 // What sets a table window apart from the others.
 struct TableWindowSetup {
     const char* name;   // the window's given name
     const char* title;  // its title and heading; its report's and export's name
     int helpTopic;
-    QSize clientArea;               // the window's least size
+    QSize clientArea;               // the window's least size, at which it first opens
     bool calculatesBeforePrinting;  // Print and Print Preview run Calculate first
     TableWindowNames buttons;       // the given names of the heading and the buttons
     // The given names of the amount, rate, years and part-year fields, and
@@ -65,7 +67,9 @@ QStringList ShownTexts(const Texts& texts) {
 // the plain texts for Copy and Export, Print and Print Preview of its report,
 // OK and help. The frequencies and the timing are read from the Loan page each
 // time it calculates. A window built on it gives its setup, its model and
-// columns, its fill and its report, and lays them out.
+// columns, its fill and its report, and lays them out. It can be made larger
+// than its least size (the table shows more rows, its columns share the
+// width) and opens at the size and place it was last closed at.
 class TableWindow : public QDialog {
     Q_OBJECT
   public:
@@ -85,10 +89,11 @@ class TableWindow : public QDialog {
     // The table over `model`: the last control of the window, with a row height
     // for the window's font.
     QTableView* makeTable(TableModel* model);
-    // Fixes the table's columns to `columns` and puts a raised panel, named by
-    // the column, over each: the panels show the model's headings, wrapped,
-    // and are all as high as the tallest of `everyHeading` needs. Returns the
-    // panels over the table, which the window lays out.
+    // Gives the table's columns `columns`' widths and puts a raised panel,
+    // named by the column, over each: the panels show the model's headings,
+    // wrapped, are all as high as the tallest of `everyHeading` needs, and stay
+    // as wide as their columns. Returns the panels over the table, which the
+    // window lays out.
     QVBoxLayout* headedTable(const std::vector<ShownColumn>& columns,
                              const std::vector<QStringList>& everyHeading);
     // A note of the window in bold green, wrapped.
@@ -97,8 +102,14 @@ class TableWindow : public QDialog {
     // over `below`, when given) on the left, then `beside`, when given, then
     // the button column. The window adds what stands under it.
     QVBoxLayout* layOutTop(QLayout* fields, QWidget* below = nullptr, QWidget* beside = nullptr);
-    // Fixes the window's size: the layout's, and at least the setup's.
-    void fixSize();
+    // Each column at least as wide as `least`; a view wider than they need
+    // shares the rest among them in proportion to those widths.
+    void setColumnWidths(std::vector<int> least);
+    // Sets the window's least size: the layout's, and at least the setup's.
+    // The window takes it, or the size and place it was last closed at.
+    void setLeastSize();
+    // Whether the window opens at a place of its own (see WindowMemory).
+    bool hasPlace() const;
 
     // Calculate: the keyboard goes to the amount, then the table is refilled,
     // or the message of the check that refused the fields is shown.
@@ -115,7 +126,11 @@ class TableWindow : public QDialog {
     QTableView* table() const { return table_; }
     const LoanFields& loanFields() const { return fields_; }
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void spreadColumns();
+
     UiContext context_;
     LoanOptionsSource options_;
     const char* tableName_;
@@ -124,6 +139,8 @@ class TableWindow : public QDialog {
     LoanFields fields_;
     TableModel* model_ = nullptr;
     QTableView* table_ = nullptr;
+    std::vector<int> leastWidths_;
+    WindowMemory* memory_ = nullptr;
 };
 
 }  // namespace corbel::ui

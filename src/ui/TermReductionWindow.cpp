@@ -87,7 +87,7 @@ TermReductionWindow::TermReductionWindow(const UiContext& context, LoanOptionsSo
 
     ChainTabOrder({loanFields().amount, loanFields().rate, loanFields().years, loanFields().parts,
                    frame().calculate, frame().ok, frame().print, frame().preview, frame().help});
-    fixSize();
+    setLeastSize();
 }
 
 Outcome TermReductionWindow::fill() {
@@ -128,7 +128,9 @@ ReportJob TermReductionWindow::reportJob() const {
 
 void TermReductionWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreOnScreen(this);
+    if (!hasPlace()) {
+        CentreOnScreen(this);
+    }
 }
 
 }  // namespace corbel::ui

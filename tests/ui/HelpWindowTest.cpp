@@ -116,6 +116,17 @@ class HelpWindowTest : public QObject {
         QVERIFY(!help.isVisible());
     }
 
+    void sizeIsKeptForTheNextStart() {
+        corbel::QtSettingsStore settings;  // in the test's own configuration folder
+        {
+            HelpWindow help(CW_HELP_FILE, nullptr, &settings);
+            help.showHelp(0);
+            help.resize(700, 520);
+            QTest::mouseClick(help.findChild<QPushButton*>("HelpCloseBtn"), Qt::LeftButton);
+        }
+        QCOMPARE(HelpWindow(CW_HELP_FILE, nullptr, &settings).size(), QSize(700, 520));
+    }
+
     void usableOverAModalWindow() {
         HelpWindow help(CW_HELP_FILE);
         QDialog modal;

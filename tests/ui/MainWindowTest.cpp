@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -114,17 +115,18 @@ class MainWindowTest : public QObject {
         typeLoan("100000", "30", "6");
         Qt::WindowFlags flags;
         bool minimised = true;
-        bool fixed = false;  // its grid's height changes within a window of one size
+        bool grows = false;  // to show more rows, and maximises
         QVERIFY(test::OpenWith(find<QPushButton>("MortgageGridBtn"), [&](QWidget* grid) {
             flags = grid->windowFlags();
-            fixed = grid->minimumSize() == grid->maximumSize();
+            grows = grid->maximumSize().height() > grid->minimumSize().height() &&
+                    (grid->windowFlags() & Qt::WindowMaximizeButtonHint);
             grid->setWindowState(Qt::WindowMinimized);
             QCoreApplication::processEvents();
             minimised = grid->isMinimized();
         }));
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
         QVERIFY(!minimised);
-        QVERIFY(fixed);
+        QVERIFY(grows);
     }
 
     void typingStopsAtTheFieldLimits_data() {
@@ -510,6 +512,22 @@ class MainWindowTest : public QObject {
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!p_.window->isVisible());
+    }
+
+    void placeIsKeptForTheNextStartWhileOnAScreen() {
+        const auto closedAt = [this](QPoint place) {
+            p_.window->move(place);
+            p_.dialogs.answers = {Answer::No};
+            p_.window->close();
+            return p_.start();
+        };
+        QVERIFY(closedAt({30, 40}));
+        QCOMPARE(p_.window->pos(), QPoint(30, 40));
+        // A place on no screen now is not used: the window is centred as at first.
+        QVERIFY(closedAt({3000, 40}));
+        const QPoint off =
+            p_.window->frameGeometry().center() - p_.window->screen()->availableGeometry().center();
+        QVERIFY(off.manhattanLength() <= 4);
     }
 
     void tabOrderRunsDownThePage() {

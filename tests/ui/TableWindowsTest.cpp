@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +33,21 @@
 
 using namespace corbel;
 using namespace corbel::ui;
+
+namespace {
+
+// The table windows: their names, Calculate's and the table's, the given size,
+// and the first headings for 1000 at 12% over 2 years.
+const struct {
+    const char *window, *calculate, *table;
+    int width, height;
+    const char* firstHeadings;
+} Tables[] = {{"MORTAGEGRID", "SpeedButton1", "MGrid", 575, 400, "Amt/Int\t11.25%\t"},
+              {"MSCHEDULE", "CalculateBtn", "MSGrid", 534, 377, "Year\tInterest\t"},
+              {"AdditionalP", "SpeedButton2", "APGrid", 537, 382,
+               "Years to pay off Loan\tAdditional Monthly Payment Required\t"}};
+
+}  // namespace
 
 class TableWindowsTest : public QObject {
     Q_OBJECT
@@ -561,6 +577,94 @@ class TableWindowsTest : public QObject {
             p_.messages(),
             QStringList{"Could not write /nonexistent/schedule.csv\nNo such file or directory"});
         QCOMPARE(KindOf(p_.dialogs.shown.front().message.cause), MessageKind::Error);
+    }
+
+    static void eachTableWindow() {
+        QTest::addColumn<int>("k");
+        for (int k = 0; k < 3; ++k) {
+            QTest::newRow(Tables[k].window) << k;
+        }
+    }
+
+    void tableWindowsGrowAndOpenAsLastClosed_data() { eachTableWindow(); }
+    void tableWindowsGrowAndOpenAsLastClosed() {
+        QFETCH(int, k);
+        const auto shown = [&] { return test::Child<QDialog>(p_.window.get(), Tables[k].window); };
+        p_.settings.remembered.clear();
+        p_.stop();
+        QVERIFY(p_.start());
+        QDialog* window = shown();
+        const QSize least = window->minimumSize();
+        QCOMPARE(least.expandedTo(QSize(Tables[k].width, Tables[k].height)), least);
+        QCOMPARE(window->size(), least);
+        window->show();
+        window->resize(least - QSize(50, 50));
+        QCOMPARE(window->size(), least);
+        auto* view = test::Child<QTableView>(window, Tables[k].table);
+        const QSize room = view->viewport()->size();
+        window->resize(least + QSize(200, 90));
+        QCoreApplication::processEvents();
+        // The table takes the room: more rows, and its columns share the width
+        // with the heading panels over them (the grid's headings are its own).
+        QVERIFY(view->viewport()->height() >
+                room.height() + 90 - view->verticalHeader()->defaultSectionSize());
+        QCOMPARE(view->viewport()->width(), room.width() + 200);
+        QList<QRect> panels;
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->frameStyle() == (QFrame::Panel | QFrame::Raised) &&
+                !label->text().isEmpty()) {
+                panels << test::PlaceInWindow(label);
+            }
+        }
+        int columns = 0;
+        for (int c = 0; c < view->model()->columnCount(); ++c) {
+            const QRect column(
+                view->viewport()->mapTo(window, QPoint(view->columnViewportPosition(c), 0)),
+                QSize(view->columnWidth(c), 1));
+            QVERIFY(panels.isEmpty() || QPoint(panels.value(c).x(), panels.value(c).width()) ==
+                                            QPoint(column.x(), column.width()));
+            columns += column.width();
+        }
+        QCOMPARE(columns, room.width() + 200);
+        window->move(30, 40);
+        window->close();
+        // It comes back no larger than the screen (offscreen, narrower than most
+        // of these windows), nor below its least.
+        const QSize kept = (least + QSize(200, 90))
+                               .boundedTo(window->screen()->availableGeometry().size())
+                               .expandedTo(least);
+        p_.stop();
+        QVERIFY(p_.start());
+        window = shown();
+        QCOMPARE(std::pair(window->size(), window->pos()), std::pair(kept, QPoint(30, 40)));
+        window->show();
+        QCoreApplication::processEvents();
+        QCOMPARE(window->minimumSize(), least);  // whatever the grown table asks
+    }
+
+    void tableMenuSelectsAllAndCopiesUnderTheHeadings_data() { eachTableWindow(); }
+    void tableMenuSelectsAllAndCopiesUnderTheHeadings() {
+        QFETCH(int, k);
+        auto* w = test::Child<TableWindow>(p_.window.get(), Tables[k].window);
+        w->copyLoan({"1000", "12", "2", ""});
+        QTest::mouseClick(test::Child<QPushButton>(w, Tables[k].calculate), Qt::LeftButton);
+        auto* view = test::Child<QTableView>(w, Tables[k].table);
+        QStringList menu;
+        for (QAction* action : view->actions()) {
+            QVERIFY(action->isShortcutVisibleInContextMenu());
+            menu << action->text() + ' ' + action->shortcut().toString();
+        }
+        QCOMPARE(menu, QStringList({"Copy Ctrl+C", "Select All Ctrl+A"}));
+        test::Child<QAction>(view, "SelectAllAction")->trigger();
+        test::Child<QAction>(view, "CopyAction")->trigger();
+        const QString copied = QApplication::clipboard()->text();
+        const auto* model = static_cast<const TableModel*>(view->model());
+        QCOMPARE(copied, QString::fromStdString(TabText(model->plainRows())));
+        QVERIFY2(copied.startsWith(Tables[k].firstHeadings), qPrintable(copied));
+        // One cell short of the whole table is a part of it: no heading line.
+        view->selectionModel()->select(model->index(0, 0), QItemSelectionModel::Deselect);
+        test::Child<QAction>(view, "CopyAction")->trigger();
+        QCOMPARE(QApplication::clipboard()->text().count('\n'), model->rowCount());
     }
 
     void helpTopicsOfTheWindows() {
