@@ -13,6 +13,8 @@ class QRadioButton;
 
 namespace corbel::ui {
 
+class BalanceChartWindow;
+
 // The loan schedule window: the schedule by year or by repayment period.
 class LoanScheduleWindow : public TableWindow {
     Q_OBJECT
@@ -37,6 +39,8 @@ class LoanScheduleWindow : public TableWindow {
     ScheduleDisplay display() const;
     // The headings for the display chosen and the repayment frequency.
     void showHeadings();
+    // Graph: the balance over time of the schedule shown.
+    void showGraph();
 
     ScheduleModel* model_;
     PaymentFrequency frequency_ = DefaultFrequency;  // of the latest opening
@@ -45,6 +49,7 @@ class LoanScheduleWindow : public TableWindow {
     QRadioButton* byYear_;                           // "Year"
     QRadioButton* byPeriod_;                         // "Month", by frequency
     QLabel* repayment_;                              // "MSMonthlyRepayment"
+    BalanceChartWindow* graph_;                      // "BalanceGraph", opened by "GraphBtn"
 };
 
 }  // namespace corbel::ui
