@@ -70,6 +70,7 @@ void StyleChart(QChart* chart, const QString& title) {
     chart->setBackgroundRoundness(0);
     chart->setDropShadowEnabled(false);
     chart->setAnimationOptions(QChart::NoAnimation);
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
 }
 
 ChartWindow::ChartWindow(const UiContext& context, const ChartWindowNames& names, QWidget* parent)

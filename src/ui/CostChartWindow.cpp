@@ -97,7 +97,6 @@ class CostChart : public QChart {
     explicit CostChart(const Regional& regional) : regional_(regional) {
         StyleChart(this, "Cost Breakdown of Loan");
         setPlotAreaBackgroundVisible(false);
-        layout()->setContentsMargins(0, 0, 0, 0);
         legend()->hide();
         series_ = new QPieSeries(this);
         series_->setObjectName("Series1");
