@@ -55,15 +55,17 @@ double NiceStep(double top, int most, double least) {
 QCategoryAxis* StepAxis(double top, int most, double least, bool roundUp,
                         const std::function<QString(double value, double step)>& label) {
     const double step = NiceStep(top > 0 ? top : least * most, most, least);
+    // An axis of nothing still spans one step.
+    const bool toStep = roundUp || top <= 0;
     const double steps =
-        roundUp ? std::max(1.0, std::ceil(top / step - 1e-9)) : std::floor(top / step + 1e-9);
+        toStep ? std::max(1.0, std::ceil(top / step - 1e-9)) : std::floor(top / step + 1e-9);
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axis->setStartValue(0);
     for (int k = 0; k <= steps; ++k) {
         axis->append(label(k * step, step), k * step);
     }
-    axis->setRange(0, roundUp || top <= 0 ? steps * step : top);
+    axis->setRange(0, toStep ? steps * step : top);
     axis->setLabelsFont(ChartFont(12));
     axis->setTitleFont(ChartFont(12, true));
     axis->setGridLineColor(QColor(210, 210, 210));
