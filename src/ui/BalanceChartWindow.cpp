@@ -37,6 +37,7 @@ constexpr qsizetype MostMarkedPoints = 61;  // a point marked at each year up to
 constexpr int MostMoneySteps = 6;
 constexpr int MostTimeSteps = 10;
 constexpr QSize LeastSize(560, 400);
+constexpr int WideEnoughForNames = 960;
 
 // The step of an axis: 1, 2 or 5 times a power of ten, at least `least`, that
 // reaches `top` in at most `most` steps.
@@ -85,7 +86,9 @@ class BalanceChart : public QChart {
         StyleChart(this, "Balance and Interest Paid over Time");
         setPlotAreaBackgroundBrush(Qt::white);
         setPlotAreaBackgroundVisible(true);
-        legend()->setAlignment(Qt::AlignBottom);
+        // One loan's two names fit under the chart; several loans' are listed beside it.
+        legend()->setAlignment(lines.size() > 1 ? Qt::AlignRight : Qt::AlignBottom);
+        legend()->setShowToolTips(true);
         legend()->setFont(ChartFont(12));
         legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
 
@@ -111,8 +114,8 @@ class BalanceChart : public QChart {
                 addSeries(series);
             }
         }
-        // Money up to the step above the most; whole amounts once the steps
-        // are whole, cents for a loan of less.
+        // Money up to the first step at or above the largest amount; whole
+        // amounts once the steps are whole, cents for a loan of less.
         auto* money =
             StepAxis(topMoney, MostMoneySteps, 0.01, true, [this](double value, double step) {
                 const MoneyForm form = step >= 1 ? MoneyForm::NoDecimals : MoneyForm::TwoDecimals;
@@ -174,6 +177,10 @@ void BalanceChartWindow::showLines(const QString& timeCaption, std::vector<Balan
     lines_ = std::move(lines);
     // A new chart each time: Qt Charts leaves the labels of an axis it takes away.
     showChart(new BalanceChart(context().regional, timeCaption_, lines_));
+    // Room for the legend beside the chart, with the loans' names whole.
+    if (lines_.size() > 1 && width() < WideEnoughForNames) {
+        resize(WideEnoughForNames, height());
+    }
 }
 
 QList<QLineSeries*> BalanceChartWindow::series() const {
