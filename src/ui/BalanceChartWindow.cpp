@@ -158,6 +158,7 @@ BalanceChartWindow::BalanceChartWindow(const UiContext& context, QWidget* parent
     helpButton_ = PictureButton("HelpBtn", Picture::Help, "Help", this);
     connect(helpButton_, &QToolButton::clicked, this,
             [this] { this->context().help.showHelp(topic::BalanceGraph); });
+    setTabOrder(helpButton_, chartView());  // the buttons first, the chart last
 
     buttonColumn()->addWidget(helpButton_, 0, Qt::AlignRight);
     buttonColumn()->addStretch(1);

@@ -103,6 +103,8 @@ ChartWindow::ChartWindow(const UiContext& context, const ChartWindowNames& names
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, saveButton_,
             &QToolButton::click);
 
+    // The keyboard follows the buttons as they stand, the chart last.
+    ChainTabOrder({okButton_, saveButton_, printButton_, previewButton_, chartView_});
     auto* saveAndPrint = new QHBoxLayout;
     saveAndPrint->addWidget(saveButton_);
     saveAndPrint->addWidget(printButton_);

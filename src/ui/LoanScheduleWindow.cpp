@@ -129,6 +129,8 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
     // The table is redrawn when the display choice changes, not when the chosen
     // button is clicked again.
     connect(byPeriod_, &QRadioButton::toggled, this, &LoanScheduleWindow::calculate);
+    // The keyboard reaches Graph after the display choice, before the table.
+    setTabOrder(byPeriod_, graphButton);
     fixSize();
 }
 
