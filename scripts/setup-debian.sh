@@ -10,7 +10,7 @@
 #   accessibility bus and its Python client), --fuzz the clang fuzzing tool chain.
 set -euo pipefail
 
-packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+packages=(g++ make cmake qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev fonts-liberation poppler-utils locales
           desktop-file-utils appstream shared-mime-info dpkg-dev)
 # The Debian package and the licence check: cpack needs file; lintian judges

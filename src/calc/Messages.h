@@ -169,6 +169,10 @@ inline constexpr std::string_view CouldNotOpen = "Could not open %1\n%2";
 inline constexpr std::string_view CouldNotWrite = "Could not write %1\n%2";
 inline constexpr std::string_view CannotWrite = "Cannot write %1: %2";
 inline constexpr std::string_view StandardOutput = "standard output";
+// Why a chart was not saved as a picture.
+inline constexpr std::string_view PictureTypes =
+    "A chart is saved as a PNG picture (.png) or an SVG picture (.svg).";
+inline constexpr std::string_view PictureNotDrawn = "The picture could not be drawn";
 
 // Loan savings fields.
 inline constexpr std::string_view SavingsAmountNumeric = "This Loan Amount must be Numeric only";

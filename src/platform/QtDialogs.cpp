@@ -12,6 +12,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QString>
@@ -42,8 +43,19 @@ std::optional<QString> ChooseFile(QFileDialog& dialog, const FileDialogSetup& se
     if (!setup.name.isEmpty()) {
         dialog.selectFile(setup.name);
     }
-    // The extension the program asks for, and no other.
+    // The extension the program asks for, and no other; where it offers several
+    // kinds of file, the kind chosen in the dialog.
     dialog.setDefaultSuffix(setup.suffix);
+    if (!setup.suffix.isEmpty()) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             static const QRegularExpression pattern(R"(\*\.(\w+))");
+                             const QRegularExpressionMatch kind = pattern.match(filter);
+                             if (kind.hasMatch()) {
+                                 dialog.setDefaultSuffix(kind.captured(1));
+                             }
+                         });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

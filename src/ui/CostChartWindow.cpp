@@ -9,26 +9,16 @@
 #include <QFontMetricsF>
 #include <QGraphicsItem>
 #include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QGridLayout>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QPushButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
 
-#include "calc/Messages.h"
 #include "ui/Controls.h"
-#include "ui/FileWriting.h"
-#include "ui/Pictures.h"
-#include "ui/ReportPrinting.h"
 
 namespace corbel::ui {
 
@@ -36,23 +26,10 @@ namespace {
 
 const QColor PrincipalGreen(0, 128, 0);
 const QColor InterestRed(255, 0, 0);
-const QColor ShadeBlue(128, 128, 255);
 constexpr qreal ExplodeFactor = 0.15;  // of the radius
 constexpr qreal LeaderLine = 4;        // pixels from slice to mark
 constexpr qreal Gap = 6;
 constexpr QSize ClientArea(526, 380);
-// The chart is laid out on paper as on a screen of this resolution, so that its
-// texts print at the size they have on screen.
-constexpr qreal LayoutDpi = 96;
-
-// Pixel sizes throughout: the chart scales as a whole when printed, and a point
-// size would be taken at the printer's resolution a second time.
-QFont ChartFont(int pixels, bool bold = false) {
-    QFont font("Arial");
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 }  // namespace
 
@@ -118,21 +95,8 @@ class CostLegend : public QGraphicsItem {
 class CostChart : public QChart {
   public:
     explicit CostChart(const Regional& regional) : regional_(regional) {
-        setTitle("Cost Breakdown of Loan");
-        setTitleFont(ChartFont(19, true));
-        setTitleBrush(Qt::white);
-        // Light blue at the top, where the white title stands, to white below.
-        QLinearGradient shade(0, 0, 0, 1);
-        shade.setCoordinateMode(QGradient::ObjectBoundingMode);
-        shade.setColorAt(0, ShadeBlue);
-        shade.setColorAt(1, Qt::white);
-        setBackgroundBrush(shade);
-        setBackgroundPen(Qt::NoPen);
-        setBackgroundRoundness(0);
-        setDropShadowEnabled(false);
+        StyleChart(this, "Cost Breakdown of Loan");
         setPlotAreaBackgroundVisible(false);
-        setAnimationOptions(QChart::NoAnimation);
-        layout()->setContentsMargins(0, 0, 0, 0);
         legend()->hide();
         series_ = new QPieSeries(this);
         series_->setObjectName("Series1");
@@ -223,47 +187,24 @@ class CostChart : public QChart {
 };
 
 CostChartWindow::CostChartWindow(const UiContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
-    setObjectName("MortChartForm");
-    setWindowTitle("Cost Breakdown Graph");
+    : ChartWindow(context,
+                  {"MortChartForm", "Cost Breakdown Graph", "MortgageChart", "BitBtn2", "BitBtn1",
+                   "PreviewBtn", "SaveBtn"},
+                  parent) {
     // A dialog border without title-bar buttons.
     MakeModalWindow(this, {});
-
-    chart_ = new CostChart(context_.regional);
+    chart_ = new CostChart(context.regional);
     series_ = chart_->series();
-    chartView_ = Named(new QChartView(chart_, this), "MortgageChart");
-    chartView_->setAccessibleName(chart_->title());
-    chartView_->setFrameShape(QFrame::NoFrame);
-    chartView_->setRenderHint(QPainter::Antialiasing);
-
-    okButton_ = Named(new QPushButton("OK", this), "BitBtn2");
-    okButton_->setDefault(true);
-    printButton_ = PictureButton("BitBtn1", Picture::Print, "Print", this);
-    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(printButton_, &QToolButton::clicked, this, &CostChartWindow::printOnCurrentPrinter);
-    // A look at the landscape page first; its own print button offers every
-    // printer, PDF included.
-    previewButton_ = Named(new QToolButton(this), "PreviewBtn");
-    previewButton_->setText("Preview");
-    previewButton_->setToolTip("Print Preview");
-    connect(previewButton_, &QToolButton::clicked, this, [this] {
-        PreviewDocument(this, context_, "Cost Breakdown Graph", QPageLayout::Landscape,
-                        [this](QPrinter& printer) { printOrSay(printer); });
-    });
+    showChart(chart_);
 
     // The buttons stand over the chart's top right corner.
-    auto* buttons = new QVBoxLayout;
-    buttons->setContentsMargins(0, Gap, Gap, 0);
-    buttons->addWidget(okButton_, 0, Qt::AlignRight);
-    buttons->addWidget(printButton_, 0, Qt::AlignRight);
-    buttons->addWidget(previewButton_, 0, Qt::AlignRight);
+    buttonColumn()->setContentsMargins(0, Gap, Gap, 0);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(chartView_, 0, 0);
-    layout->addLayout(buttons, 0, 0, Qt::AlignTop | Qt::AlignRight);
+    layout->addWidget(chartView(), 0, 0);
+    layout->addLayout(buttonColumn(), 0, 0, Qt::AlignTop | Qt::AlignRight);
     setFixedSize(ClientArea);
 
-    printers_ = [this] { return currentPrinter(); };
     showBreakdown(0, 0);
 }
 
@@ -275,73 +216,15 @@ void CostChartWindow::showBreakdown(double principal, double interest) {
     chart_->setSlices(principal, interest);
 }
 
-void CostChartWindow::setPrinterSource(PrinterSource source) {
-    printers_ = std::move(source);
-}
-
 QList<LegendLine> CostChartWindow::legendLines() const {
     return chart_->costLegend()->lines();
 }
 
-QPrinter* CostChartWindow::currentPrinter() {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        return nullptr;
-    }
-    // One printer object for the run, so that what printing sets is put back on it.
-    if (!current_ || current_->printerName() != info.printerName()) {
-        current_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    }
-    return current_.get();
-}
-
-bool CostChartWindow::PrintChart(QPagedPaintDevice& device) const {
-    const QPageLayout::Orientation previous = device.pageLayout().orientation();
-    device.setPageOrientation(QPageLayout::Landscape);
-    bool printed = false;
-    QPainter painter;
-    if (painter.begin(&device)) {
-        // A chart of its own, laid out for the page rather than for the window,
-        // then drawn over the whole printable area.
-        const int resolution = device.logicalDpiX();
-        const QSizeF page = device.pageLayout().paintRectPixels(resolution).size();
-        const QSizeF laidOut = page * (LayoutDpi / resolution);
-        QGraphicsScene scene;
-        auto* chart = new CostChart(context_.regional);
-        scene.addItem(chart);
-        chart->resize(laidOut);
-        chart->setSlices(principal_, interest_);
-        painter.setRenderHint(QPainter::Antialiasing);
-        scene.render(&painter, QRectF(QPointF(0, 0), page), QRectF(QPointF(0, 0), laidOut));
-        printed = painter.end();
-    }
-    device.setPageOrientation(previous);
-    const auto* printer = dynamic_cast<const QPrinter*>(&device);
-    return printed && (!printer || printer->printerState() != QPrinter::Error);
-}
-
-void CostChartWindow::printOnCurrentPrinter() {
-    QPrinter* printer = printers_ ? printers_() : nullptr;
-    if (!printer) {
-        context_.dialogs.showMessage(this, Message{MessageCause::PrintFailed, msg::NoPrinter});
-        return;
-    }
-    printOrSay(*printer);
-}
-
-void CostChartWindow::printOrSay(QPrinter& printer) {
-    if (PrintsToPdfFile(printer)) {
-        WritePdfOrSay(this, context_, printer,
-                      [this](QPagedPaintDevice& device) { return PrintChart(device); });
-        return;
-    }
-    if (!PrintChart(printer)) {
-        const QString name = printer.outputFormat() == QPrinter::PdfFormat
-                                 ? printer.outputFileName()
-                                 : printer.printerName();
-        context_.dialogs.showMessage(this, Message{MessageCause::PrintFailed,
-                                                   Fill(msg::PrinterFailed, {name.toStdString()})});
-    }
+QChart* CostChartWindow::makeChart(const QSizeF& size) const {
+    auto* chart = new CostChart(context().regional);
+    chart->resize(size);
+    chart->setSlices(principal_, interest_);
+    return chart;
 }
 
 void CostChartWindow::showEvent(QShowEvent* event) {

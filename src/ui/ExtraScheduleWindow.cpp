@@ -6,6 +6,9 @@
 
 #include <QLabel>
 
+#include "ui/BalanceChartWindow.h"
+
+#include "calc/BalanceGraph.h"
 #include "calc/Limits.h"
 
 namespace corbel::ui {
@@ -29,7 +32,7 @@ ExtraScheduleWindow::ExtraScheduleWindow(const UiContext& context, LoanOptionsSo
     // from the last daily repayment of the longest term.
     frame().heading->setWordWrap(true);
     frame().heading->setText(Q(ExtraScheduleHeading(MaxAmount, MaxYears * 365, context.regional)));
-    fixSize();
+    setLeastSize();
 }
 
 Checked<LoanSchedule> ExtraScheduleWindow::computeSchedule(const LoanTexts& loan,
@@ -46,6 +49,11 @@ Checked<LoanSchedule> ExtraScheduleWindow::computeSchedule(const LoanTexts& loan
         ComputeSchedule(*ReadLoan(loan, TableChecks, regional.decimalSeparator()), display).rows,
         shown->schedule.rows};
     return shown->schedule;
+}
+
+std::vector<BalanceLine> ExtraScheduleWindow::graphLines() const {
+    return {{"without the extra", BalancePoints(rowSets_.withoutExtra)},
+            {"with the extra", BalancePoints(rowSets_.withExtra)}};
 }
 
 }  // namespace corbel::ui

@@ -37,6 +37,8 @@ class ExtraScheduleWindow : public LoanScheduleWindow {
   private:
     Checked<LoanSchedule> computeSchedule(const LoanTexts& loan, ScheduleDisplay display) override;
     std::string reportLine() const override { return heading_; }
+    // The loan without and with the extra, on the same axes.
+    std::vector<BalanceLine> graphLines() const override;
 
     ExtraPaymentTexts extra_;
     std::string heading_;

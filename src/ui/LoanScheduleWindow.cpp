@@ -9,13 +9,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "calc/BalanceGraph.h"
 #include "calc/NumberTexts.h"
 #include "report/Reports.h"
+#include "ui/BalanceChartWindow.h"
+#include "ui/Pictures.h"
 
 namespace corbel::ui {
 
@@ -111,13 +115,28 @@ LoanScheduleWindow::LoanScheduleWindow(const UiContext& context, LoanOptionsSour
     small.setPointSizeF(small.pointSizeF() * 0.85);
     note->setFont(small);
 
-    QVBoxLayout* layout = layOutTop(fields, nullptr, displayChoice);
+    // Graph stands in the free room under the display choice.
+    auto* graphButton = Named(new QPushButton("Graph", this), "GraphBtn");
+    graphButton->setIcon(Icon(Picture::Chart));
+    graphButton->setAutoDefault(false);
+    connect(graphButton, &QPushButton::clicked, this, &LoanScheduleWindow::showGraph);
+    graph_ = new BalanceChartWindow(context, this);
+    auto* beside = new QWidget(this);
+    auto* besideLayout = new QVBoxLayout(beside);
+    besideLayout->setContentsMargins(0, 0, 0, 0);
+    besideLayout->addWidget(displayChoice);
+    besideLayout->addWidget(graphButton, 0, Qt::AlignLeft);
+    besideLayout->addStretch(1);
+
+    QVBoxLayout* layout = layOutTop(fields, nullptr, beside);
     layout->addLayout(tableArea, 1);
     layout->addWidget(note);
 
     // The table is redrawn when the display choice changes, not when the chosen
     // button is clicked again.
     connect(byPeriod_, &QRadioButton::toggled, this, &LoanScheduleWindow::calculate);
+    // The keyboard reaches Graph after the display choice, before the table.
+    setTabOrder(byPeriod_, graphButton);
     setLeastSize();
 }
 
@@ -169,6 +188,16 @@ void LoanScheduleWindow::setFrequencyCaptions(PaymentFrequency repayment,
 void LoanScheduleWindow::setPartYearVisible(bool visible) {
     loanFields().parts->setVisible(visible);
     partYearUnit_->setVisible(visible);
+}
+
+std::vector<BalanceLine> LoanScheduleWindow::graphLines() const {
+    return {{QString(), BalancePoints(model_->rows())}};
+}
+
+void LoanScheduleWindow::showGraph() {
+    graph_->showLines(model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                      graphLines());
+    graph_->exec();
 }
 
 ReportJob LoanScheduleWindow::reportJob() const {

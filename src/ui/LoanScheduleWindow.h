@@ -13,6 +13,9 @@ class QRadioButton;
 
 namespace corbel::ui {
 
+class BalanceChartWindow;
+struct BalanceLine;
+
 // The loan schedule window: the schedule by year or by repayment period.
 class LoanScheduleWindow : public TableWindow {
     Q_OBJECT
@@ -41,6 +44,8 @@ class LoanScheduleWindow : public TableWindow {
     virtual Checked<LoanSchedule> computeSchedule(const LoanTexts& loan, ScheduleDisplay display);
     // The report's line under the loan; none here.
     virtual std::string reportLine() const { return {}; }
+    // What Graph draws: the schedule shown, as one loan here.
+    virtual std::vector<BalanceLine> graphLines() const;
     ScheduleDisplay display() const;
 
   private:
@@ -48,6 +53,8 @@ class LoanScheduleWindow : public TableWindow {
     ReportJob reportJob() const override;
     // The headings for the display chosen and the repayment frequency.
     void showHeadings();
+    // Graph: the balance over time of the schedule shown.
+    void showGraph();
 
     ScheduleModel* model_;
     PaymentFrequency frequency_ = DefaultFrequency;  // of the latest opening
@@ -56,6 +63,7 @@ class LoanScheduleWindow : public TableWindow {
     QRadioButton* byYear_;                           // "Year"
     QRadioButton* byPeriod_;                         // "Month", by frequency
     QLabel* repayment_;                              // "MSMonthlyRepayment"
+    BalanceChartWindow* graph_;                      // "BalanceGraph", opened by "GraphBtn"
 };
 
 }  // namespace corbel::ui

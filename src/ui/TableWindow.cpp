@@ -214,6 +214,11 @@ void TableWindow::setLeastSize() {
     // The least size stays as set here, whatever the grown table's rows ask of the layout.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
     setMinimumSize(sizeHint().expandedTo(clientArea_));
+    if (memory_) {
+        // Set again by a window built on another: the size given back stays.
+        resize(size().expandedTo(minimumSize()));
+        return;
+    }
     resize(minimumSize());
     memory_ = new WindowMemory(this, context_.settings, WindowKeeps::PlaceAndSize);
 }

@@ -106,7 +106,8 @@ class TableWindow : public QDialog {
     // shares the rest among them in proportion to those widths.
     void setColumnWidths(std::vector<int> least);
     // Sets the window's least size: the layout's, and at least the setup's.
-    // The window takes it, or the size and place it was last closed at.
+    // The window takes it, or the size and place it was last closed at; set
+    // again, the window keeps its size unless the least size outgrew it.
     void setLeastSize();
     // Whether the window opens at a place of its own (see WindowMemory).
     bool hasPlace() const;

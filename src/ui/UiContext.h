@@ -46,6 +46,7 @@ inline constexpr int AdditionalPaymentsTable = 5;
 inline constexpr int SpecificAdditionalPayment = 6;
 inline constexpr int WhatIf = 8;
 inline constexpr int ExtraSchedule = 9;
+inline constexpr int BalanceGraph = 11;
 }  // namespace topic
 
 // State shared across the windows for the whole run, owned by the main window.

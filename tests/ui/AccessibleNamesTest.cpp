@@ -132,6 +132,13 @@ class AccessibleNamesTest : public QObject {
         if (which == "Additional payments table") {
             return openAdditional("Grid", inspect);
         }
+        if (which == "Balance Graph") {
+            bool shown = false;
+            test::OpenWith(button(loan, "SpeedButton2"), [&](QWidget* schedule) {
+                shown = test::OpenWith(button(schedule, "GraphBtn"), inspect) != nullptr;
+            });
+            return shown;
+        }
         const char* opener = which == "Loan Schedule"                ? "SpeedButton2"
                              : which == "Loan Grid"                  ? "MortgageGridBtn"
                              : which == "Additional Payment Options" ? "SpeedButton3"
@@ -149,10 +156,10 @@ class AccessibleNamesTest : public QObject {
 
     void everyControlHasAName_data() {
         QTest::addColumn<QString>("window");
-        for (const char* window :
-             {"Loan page", "What If? page", "Residual Value page", "Loan Schedule", "Loan Grid",
-              "Additional Payment Options", "Specific additional payment",
-              "Additional payments table", "Cost Breakdown Graph", "About", "Help"}) {
+        for (const char* window : {"Loan page", "What If? page", "Residual Value page",
+                                   "Loan Schedule", "Loan Grid", "Additional Payment Options",
+                                   "Specific additional payment", "Additional payments table",
+                                   "Cost Breakdown Graph", "Balance Graph", "About", "Help"}) {
             QTest::newRow(window) << QString(window);
         }
     }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "ProgramUnderTest.h"
+#include "ui/BalanceChartWindow.h"
 #include "ui/Controls.h"
 #include "ui/ExtraScheduleWindow.h"
 #include "ui/LoanPage.h"
@@ -496,13 +498,25 @@ class AdditionalPaymentsTest : public QObject {
             const auto& sets = static_cast<ExtraScheduleWindow*>(w)->rowSets();
             shown << QString::number(sets.withoutExtra.size())
                   << QString::number(sets.withExtra.size());
+            // Graph draws both loans, each ending where its schedule ends.
+            auto* graph = w->findChild<BalanceChartWindow*>();
+            QVERIFY(test::OpenWith(test::Child<QPushButton>(w, "GraphBtn"), [&] {
+                        for (const QLineSeries* series : graph->series()) {
+                            shown << series->name() + " " +
+                                         QString::number(series->points().back().x());
+                        }
+                    }) == graph);
             Click(w, "BitBtn2");
         };
         QCOMPARE(through(opener(), {[](QWidget* w) { Click(w, "BitBtn2"); }, specific, schedule}),
                  QStringList({"APOPTIONS", "ADDMONTHLYR", "EXTRASCHEDULE"}));
         QVERIFY(!enabledAtFirst);
         QCOMPARE(shown, QStringList({"With an extra $10.00 a repayment from repayment 1", "$57.08",
-                                     "20", "$0.00", "$104.92", "24", "20", "$104.92", "$24.82"}));
+                                     "20", "$0.00", "$104.92", "24", "20",
+                                     "Outstanding Balance (without the extra) 24",
+                                     "Interest Paid (without the extra) 24",
+                                     "Outstanding Balance (with the extra) 20",
+                                     "Interest Paid (with the extra) 20", "$104.92", "$24.82"}));
         QCOMPARE(p_.messages(),
                  QStringList({"You must enter a valid Loan amount between 0 and 999999999"}));
         QCOMPARE(p_.help.topics, std::vector<int>({9}));

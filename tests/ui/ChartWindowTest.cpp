@@ -2,8 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <unistd.h>
+
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QLineSeries>
 #include <QLinearGradient>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -23,8 +27,10 @@
 #include <optional>
 
 #include "ProgramUnderTest.h"
+#include "ui/BalanceChartWindow.h"
 #include "ui/CostChartWindow.h"
 #include "ui/LoanPage.h"
+#include "ui/LoanScheduleWindow.h"
 #include "ui/MainWindow.h"
 
 using namespace corbel;
@@ -34,6 +40,18 @@ namespace {
 
 // The worked loan: 100000 at 6 percent over 30 years, monthly, in arrears.
 constexpr double WorkedInterest = 115832.0823;
+
+// The labels along an axis of the balance chart.
+QStringList AxisLabels(const BalanceChartWindow* graph, Qt::Orientation orientation) {
+    const auto axes = graph->chartView()->chart()->axes(orientation);
+    return axes.isEmpty() ? QStringList()
+                          : static_cast<QCategoryAxis*>(axes[0])->categoriesLabels();
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QStringList Marks(const QPieSeries* series) {
     QStringList marks;
@@ -55,11 +73,12 @@ class ChartWindowTest : public QObject {
 
     // A chart window of its own in the given regional format.
     struct Standalone {
-        explicit Standalone(const QLocale& locale) : regional(locale) {}
+        explicit Standalone(const QLocale& locale, ProgramSettings* settings = nullptr)
+            : regional(locale), form(UiContext{regional, dialogs, help, settings}) {}
         LocaleRegional regional;
         test::ScriptedDialogs dialogs;
         test::RecordingHelp help;
-        CostChartWindow form{UiContext{regional, dialogs, help}};
+        CostChartWindow form;
     };
 
   private slots:
@@ -368,6 +387,170 @@ class ChartWindowTest : public QObject {
         QTest::mouseClick(test::Child<QToolButton>(&form, "PreviewBtn"), Qt::LeftButton);
         QCOMPARE(shown, std::optional(QPageLayout::Landscape));
         QCOMPARE(pages, 1);
+    }
+
+    void pictureIsTheChartAsPngOrSvg_data() {
+        QTest::addColumn<bool>("byKeys");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("signature");
+        QTest::newRow("PNG by Ctrl+S") << true << "chart.png" << QByteArray("\x89PNG\r\n\x1a\n");
+        QTest::newRow("SVG by the button") << false << "chart.SVG" << QByteArray("<?xml");
+    }
+    void pictureIsTheChartAsPngOrSvg() {
+        QFETCH(bool, byKeys);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, signature);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        test::MemorySettings settings;
+        Standalone chart(QLocale(QLocale::English, QLocale::UnitedStates), &settings);
+        chart.form.showBreakdown(100000, WorkedInterest);
+        chart.dialogs.saveChoices = {path, std::nullopt};
+        chart.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart.form));
+        if (byKeys) {
+            QTest::keySequence(&chart.form, QKeySequence::Save);
+        } else {
+            QTest::mouseClick(chart.form.saveButton(), Qt::LeftButton);
+        }
+        QVERIFY(chart.dialogs.shown.empty());
+        const QByteArray bytes = FileBytes(path);
+        QVERIFY(bytes.startsWith(signature));
+        if (signature.startsWith("<?xml")) {
+            QVERIFY(bytes.contains("<svg") && bytes.contains("Cost Breakdown of Loan") &&
+                    bytes.contains("115,832.082"));
+        } else {
+            QCOMPARE(QImage::fromData(bytes).size(), QSize(2080, 1440));
+        }
+        // The next save offers the folder and the kind of this one.
+        QTest::mouseClick(chart.form.saveButton(), Qt::LeftButton);
+        const auto offered = [](const FileDialogSetup& s) {
+            return s.folder + "/" + s.name + " " + s.filter;
+        };
+        QCOMPARE(chart.dialogs.fileDialogs.size(), std::size_t(2));
+        QCOMPARE(chart.dialogs.fileDialogs[0].setup,
+                 (FileDialogSetup{"PNG Picture (*.png);;SVG Picture (*.svg)", DocumentsFolder(),
+                                  "Cost Breakdown Graph.png", "png", true}));
+        QCOMPARE(offered(chart.dialogs.fileDialogs[1].setup),
+                 folder.path() +
+                     (name.endsWith("SVG")
+                          ? "/Cost Breakdown Graph.svg SVG Picture (*.svg);;PNG Picture (*.png)"
+                          : "/Cost Breakdown Graph.png PNG Picture (*.png);;SVG Picture (*.svg)"));
+    }
+
+    void aPictureNotSavedSaysWhyAndLeavesTheEarlierFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("unwritable folder") << "locked/chart.png"
+                                           << "Permission denied";
+        QTest::newRow("neither PNG nor SVG")
+            << "locked/chart.jpg"
+            << "A chart is saved as a PNG picture (.png) or an SVG picture (.svg).";
+    }
+    void aPictureNotSavedSaysWhyAndLeavesTheEarlierFile() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        QVERIFY(QDir(folder.path()).mkdir("locked"));
+        {
+            QFile earlier(path);
+            QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        }
+        // Root writes anywhere: the save runs as the user nobody then.
+        const auto readable =
+            QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+        QFile::setPermissions(folder.path(), readable | QFile::WriteOwner);
+        QFile::setPermissions(folder.filePath("locked"), readable);
+        Standalone chart(QLocale(QLocale::English, QLocale::UnitedStates));
+        chart.dialogs.saveChoices = {path};
+        const bool root = ::geteuid() == 0;
+        QVERIFY(!root || ::seteuid(65534) == 0);
+        QTest::mouseClick(chart.form.saveButton(), Qt::LeftButton);
+        QVERIFY(!root || ::seteuid(0) == 0);
+        QFile::setPermissions(folder.filePath("locked"), readable | QFile::WriteOwner);
+        QCOMPARE(chart.dialogs.shown.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(chart.dialogs.shown[0].message.text),
+                 "Could not write " + path + "\n" + reason);
+        QCOMPARE(KindOf(chart.dialogs.shown[0].message.cause), MessageKind::Error);
+        QCOMPARE(FileBytes(path), QByteArray("earlier"));
+        QCOMPARE(QDir(folder.filePath("locked")).entryList(QDir::Files),
+                 QStringList({QFileInfo(path).fileName()}));
+    }
+
+    void graphShowsTheScheduleShown_data() {
+        QTest::addColumn<bool>("byPeriod");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<double>("end");
+        QTest::addColumn<QString>("lastTimeLabel");
+        QTest::newRow("by year") << false << "Year" << 30.0 << "30";
+        QTest::newRow("by period") << true << "Month" << 360.0 << "350";
+    }
+    void graphShowsTheScheduleShown() {
+        QFETCH(bool, byPeriod);
+        QFETCH(QString, time);
+        QFETCH(double, end);
+        QFETCH(QString, lastTimeLabel);
+        p_.typeLoan("100000", "30", "6");
+        QList<QList<QPointF>> points;
+        QStringList names, money, times;
+        QString timeCaption;
+        double accumulated = 0;
+        QVERIFY(test::OpenWith(test::Child<QPushButton>(loan(), "SpeedButton2"), [&](QWidget* w) {
+            test::Child<QRadioButton>(w, byPeriod ? "Month" : "Year")->click();
+            accumulated =
+                static_cast<LoanScheduleWindow*>(w)->model()->rows().back().accumulatedInterest;
+            auto* graph = w->findChild<BalanceChartWindow*>();
+            QVERIFY(
+                test::OpenWith(test::Child<QPushButton>(w, "GraphBtn"), [&] {
+                    QTest::mouseClick(test::Child<QToolButton>(graph, "HelpBtn"), Qt::LeftButton);
+                    for (const QLineSeries* series : graph->series()) {
+                        points << series->points();
+                        names << series->name();
+                    }
+                    money = AxisLabels(graph, Qt::Vertical);
+                    times = AxisLabels(graph, Qt::Horizontal);
+                    timeCaption = graph->chartView()->chart()->axes(Qt::Horizontal)[0]->titleText();
+                }) == graph);
+        }));
+        QCOMPARE(names, QStringList({"Outstanding Balance", "Interest Paid"}));
+        QCOMPARE(points[0].front(), QPointF(0, 100000));
+        QCOMPARE(QPointF(points[0].back().x(), std::round(points[0].back().y() * 100)),
+                 QPointF(end, 0));
+        QCOMPARE(points[1].back(), QPointF(end, accumulated));
+        QCOMPARE(money, QStringList({"$0", "$20,000", "$40,000", "$60,000", "$80,000", "$100,000",
+                                     "$120,000"}));
+        QCOMPARE(times.front() + " " + times.back(), "0 " + lastTimeLabel);
+        QCOMPARE(timeCaption, time);
+        QCOMPARE(p_.help.topics, std::vector<int>({11}));
+    }
+
+    // The extra repayment's schedule draws a second loan on the same axes.
+    void twoLoansShareTheAxesEachEndingWhereItEnds() {
+        LocaleRegional regional(QLocale(QLocale::German, QLocale::Germany));
+        test::ScriptedDialogs dialogs;
+        test::RecordingHelp help;
+        BalanceChartWindow graph({regional, dialogs, help});
+        const auto rows = [](int years, int months) {
+            return ComputeSchedule({1000, 12, years, months, PaymentFrequency::Monthly,
+                                    PaymentFrequency::Monthly, PaymentTiming::InArrears},
+                                   ScheduleDisplay::ByPeriod)
+                .rows;
+        };
+        graph.showLines("Month", {{"without the extra", BalancePoints(rows(2, 0))},
+                                  {"with the extra", BalancePoints(rows(1, 8))}});
+        QStringList names;
+        QList<qreal> ends;
+        for (const QLineSeries* series : graph.series()) {
+            names << series->name();
+            ends << series->points().back().x();
+        }
+        QCOMPARE(names, QStringList({"Outstanding Balance (without the extra)",
+                                     "Interest Paid (without the extra)",
+                                     "Outstanding Balance (with the extra)",
+                                     "Interest Paid (with the extra)"}));
+        QCOMPARE(ends, QList<qreal>({24, 24, 20, 20}));
+        QCOMPARE(AxisLabels(&graph, Qt::Vertical).back(), QString("1.000\u00a0€"));
     }
 
     void printerFailuresAreShownAndTheWindowStaysUsable_data() {

@@ -62,7 +62,7 @@ class HelpWindowTest : public QObject {
 
     void opensWithTheTopicAtTheTop_data() {
         QTest::addColumn<int>("topic");
-        for (const int topic : {0, 2, 3, 4, 5, 6, 8, 9}) {
+        for (const int topic : {0, 2, 3, 4, 5, 6, 8, 9, 11}) {
             QTest::newRow(qPrintable(HelpWindow::anchor(topic))) << topic;
         }
     }
