@@ -91,11 +91,6 @@ int PrinterPageDevice::pageHeight() {
     return device_.pageLayout().paintRectPixels(device_.logicalDpiY()).height();
 }
 
-bool PrintReport(QPrinter& printer, const ReportJob& job) {
-    PrinterPageDevice device(printer);
-    return job(device);
-}
-
 QString PrinterName(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
                                                          : printer.printerName();

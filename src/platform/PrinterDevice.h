@@ -50,9 +50,6 @@ class PrinterPageDevice : public report::PageDevice {
     const Face* drawing_ = nullptr;  // the painter's current font
 };
 
-// Prints the report on the printer; false when the printer failed.
-bool PrintReport(QPrinter& printer, const ReportJob& job);
-
 // What a failure message calls the printer: its name, or the file it writes.
 QString PrinterName(const QPrinter& printer);
 

@@ -249,18 +249,8 @@ void ChartWindow::printOnCurrentPrinter() {
 }
 
 void ChartWindow::printOrSay(QPrinter& printer) {
-    if (PrintsToPdfFile(printer)) {
-        WritePdfOrSay(this, context_, printer,
-                      [this](QPagedPaintDevice& device) { return PrintChart(device); });
-        return;
-    }
-    if (!PrintChart(printer)) {
-        const QString name = printer.outputFormat() == QPrinter::PdfFormat
-                                 ? printer.outputFileName()
-                                 : printer.printerName();
-        context_.dialogs.showMessage(this, Message{MessageCause::PrintFailed,
-                                                   Fill(msg::PrinterFailed, {name.toStdString()})});
-    }
+    PrintOrSay(this, context_, printer,
+               [this](QPagedPaintDevice& device) { return PrintChart(device); });
 }
 
 }  // namespace corbel::ui

@@ -23,13 +23,20 @@ QString PdfFileKey(const QString& report) {
 }
 
 bool PrintOn(QPrinter& printer, QWidget* window, const UiContext& context, const ReportJob& job) {
+    return PrintOrSay(window, context, printer, [&](QPagedPaintDevice& device) {
+        PrinterPageDevice page(device);
+        return job(page);
+    });
+}
+
+}  // namespace
+
+bool PrintOrSay(QWidget* window, const UiContext& context, QPrinter& printer,
+                const PaintDocument& paint) {
     if (PrintsToPdfFile(printer)) {
-        return WritePdfOrSay(window, context, printer, [&](QPagedPaintDevice& device) {
-            PrinterPageDevice page(device);
-            return job(page);
-        });
+        return WritePdfOrSay(window, context, printer, paint);
     }
-    if (!PrintReport(printer, job)) {
+    if (!paint(printer)) {
         context.dialogs.showMessage(
             window, Message{MessageCause::PrintFailed,
                             Fill(msg::PrinterFailed, {PrinterName(printer).toStdString()})});
@@ -37,8 +44,6 @@ bool PrintOn(QPrinter& printer, QWidget* window, const UiContext& context, const
     }
     return true;
 }
-
-}  // namespace
 
 QString ReportPdfFile(const UiContext& context, const QString& report) {
     const QString last = Recall(context, PdfFileKey(report));

@@ -17,6 +17,12 @@ class QWidget;
 
 namespace corbel::ui {
 
+// Prints what `paint` draws on `printer`: into a PDF file written whole or not
+// at all, or on a printer. A failure is shown naming the file or the printer;
+// false then.
+bool PrintOrSay(QWidget* window, const UiContext& context, QPrinter& printer,
+                const PaintDocument& paint);
+
 // The file a report offers when printed to a file: the one it was last printed
 // to, else its name ("Loan Schedule") as a PDF in the documents folder.
 QString ReportPdfFile(const UiContext& context, const QString& report);
