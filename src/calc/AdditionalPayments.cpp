@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "calc/Limits.h"
 #include "calc/NumberReading.h"
@@ -15,10 +16,6 @@
 namespace corbel {
 
 namespace {
-
-long long WholePeriodsPerYear(PaymentFrequency repayment) {
-    return std::llround(PeriodsPerYear(repayment));
-}
 
 // The number of rows: the years the loan really takes. Whole numbers
 // throughout, since 25 / 12 as a fraction times 12 truncates to 0 and would
@@ -230,17 +227,16 @@ ExtraPaymentResult RunExtraPayment(const LoanTerms& terms, double extra, long lo
     const auto [levelPayment, rate, count] = StartRun(loan);
     result.repayment = levelPayment;
     result.repaymentWithExtra = static_cast<double>(levelPayment + static_cast<long double>(extra));
+    std::optional<ScheduleRowGatherer> rows;
     if (schedule) {
         schedule->repayment = result.repaymentWithExtra;
         schedule->rows.reserve(static_cast<std::size_t>(InitialScheduleRowCount(loan, display)));
+        rows.emplace(*schedule, display, f);
     }
 
     double payment = levelPayment;
     double balance = terms.amount;
     double interest = 0;
-    double capitalPaid = 0;
-    double rowInterest = 0;
-    double rowCapital = 0;
     for (long long w = 1; w <= count; ++w) {
         if (w == startRepayment) {
             payment = result.repaymentWithExtra;
@@ -252,17 +248,8 @@ ExtraPaymentResult RunExtraPayment(const LoanTerms& terms, double extra, long lo
         balance = step.balance;
         interest += step.interest;
         const bool cleared = balance <= 0.01;
-        if (schedule) {
-            const long double capital = static_cast<long double>(step.payment) - step.interest;
-            rowInterest += step.interest;
-            rowCapital = static_cast<double>(rowCapital + capital);
-            capitalPaid = static_cast<double>(capitalPaid + capital);
-            if (display == ScheduleDisplay::ByPeriod || w % f == 0 || cleared) {
-                schedule->rows.push_back({static_cast<int>(schedule->rows.size()) + 1, rowInterest,
-                                          rowCapital, balance, interest, capitalPaid});
-                rowInterest = 0;
-                rowCapital = 0;
-            }
+        if (rows) {
+            rows->add(step, cleared);
         }
         if (cleared) {
             result.newInterest = RoundMoney(interest, 2);

@@ -79,6 +79,10 @@ constexpr std::string_view Label(PaymentFrequency f) {
 constexpr double PeriodsPerYear(PaymentFrequency f) {
     return Info(f).periodsPerYear;
 }
+// The same as a whole number: every frequency has whole periods in a year.
+constexpr long long WholePeriodsPerYear(PaymentFrequency f) {
+    return static_cast<long long>(PeriodsPerYear(f));
+}
 constexpr std::string_view UnitLabel(PaymentFrequency f) {
     return Info(f).unitLabel;
 }

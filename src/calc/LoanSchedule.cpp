@@ -31,44 +31,42 @@ int InitialScheduleRowCount(const LoanTerms& terms, ScheduleDisplay display) {
     return std::max(rows, 11);
 }
 
+bool ScheduleRowGatherer::add(const PeriodStep& step, bool endsTheRun) {
+    ++periods_;
+    const long double capital = static_cast<long double>(step.payment) - step.interest;
+    rowInterest_ = Accumulate(rowInterest_, step.interest);
+    rowCapital_ = Accumulate(rowCapital_, capital);
+    accumulatedInterest_ = Accumulate(accumulatedInterest_, step.interest);
+    accumulatedCapital_ = Accumulate(accumulatedCapital_, capital);
+    if (!endsTheRun && display_ == ScheduleDisplay::ByYear && periods_ % periodsPerYear_ != 0) {
+        return false;
+    }
+    schedule_.rows.push_back({static_cast<int>(schedule_.rows.size()) + 1, rowInterest_,
+                              rowCapital_, step.balance, accumulatedInterest_,
+                              accumulatedCapital_});
+    rowInterest_ = 0;
+    rowCapital_ = 0;
+    return true;
+}
+
 LoanSchedule ComputeSchedule(const LoanTerms& terms, ScheduleDisplay display) {
-    const double f = terms.paymentsPerYear();
     const auto [firstPayment, rate, count] = StartRun(terms);
 
     LoanSchedule schedule;
     double payment = firstPayment;
     schedule.repayment = payment;
     schedule.rows.reserve(static_cast<std::size_t>(InitialScheduleRowCount(terms, display)));
+    ScheduleRowGatherer rows(schedule, display, WholePeriodsPerYear(terms.repaymentFrequency));
 
     double balance = terms.amount;
-    double rowInterest = 0;
-    double rowCapital = 0;
-    double accumulatedInterest = 0;
-    double accumulatedCapital = 0;
-    int inYear = 0;
     for (long long t = 1; t <= count; ++t) {
-        ++inYear;
         // The final-payment rule inside the step lowers the payment for good: once
         // the loan is repaid every later period pays nothing.
         const PeriodStep step = StepPeriod(balance, payment, rate, terms.timing, t == count);
         payment = step.payment;
         balance = step.balance;
-        const long double capital = static_cast<long double>(step.payment) - step.interest;
-        rowInterest = Accumulate(rowInterest, step.interest);
-        rowCapital = Accumulate(rowCapital, capital);
-        accumulatedInterest = Accumulate(accumulatedInterest, step.interest);
-        accumulatedCapital = Accumulate(accumulatedCapital, capital);
-        if (inYear == f || t == count || display == ScheduleDisplay::ByPeriod) {
-            schedule.rows.push_back({static_cast<int>(schedule.rows.size()) + 1, rowInterest,
-                                     rowCapital, balance, accumulatedInterest, accumulatedCapital});
-            rowInterest = 0;
-            rowCapital = 0;
-            if (RoundMoney(balance, 2) <= 0) {
-                break;
-            }
-        }
-        if (inYear >= f) {
-            inYear = 0;
+        if (rows.add(step, t == count) && RoundMoney(balance, 2) <= 0) {
+            break;
         }
     }
     return schedule;

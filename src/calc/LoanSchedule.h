@@ -43,6 +43,26 @@ int InitialScheduleRowCount(const LoanTerms& terms, ScheduleDisplay display);
 // with the row in which the balance is cleared.
 LoanSchedule ComputeSchedule(const LoanTerms& terms, ScheduleDisplay display);
 
+// Gathers a run's periods into a schedule's rows: a row a period, or a row a
+// year, and a row for the period that ends the run whatever the display.
+class ScheduleRowGatherer {
+  public:
+    ScheduleRowGatherer(LoanSchedule& schedule, ScheduleDisplay display, long long periodsPerYear)
+        : schedule_(schedule), display_(display), periodsPerYear_(periodsPerYear) {}
+    // Adds the next period; true when it closed a row.
+    bool add(const PeriodStep& step, bool endsTheRun);
+
+  private:
+    LoanSchedule& schedule_;
+    ScheduleDisplay display_;
+    long long periodsPerYear_;
+    long long periods_ = 0;
+    double rowInterest_ = 0;
+    double rowCapital_ = 0;
+    double accumulatedInterest_ = 0;
+    double accumulatedCapital_ = 0;
+};
+
 // The schedule window's checks (amount, term, rate) on its fields, then the schedule.
 Checked<LoanSchedule> ScheduleFromTexts(const LoanTexts& texts, ScheduleDisplay display,
                                         std::string_view decimalSeparator);
