@@ -525,34 +525,6 @@ class ChartWindowTest : public QObject {
         QCOMPARE(p_.help.topics, std::vector<int>({11}));
     }
 
-    // The extra repayment's schedule draws a second loan on the same axes.
-    void twoLoansShareTheAxesEachEndingWhereItEnds() {
-        LocaleRegional regional(QLocale(QLocale::German, QLocale::Germany));
-        test::ScriptedDialogs dialogs;
-        test::RecordingHelp help;
-        BalanceChartWindow graph({regional, dialogs, help});
-        const auto rows = [](int years, int months) {
-            return ComputeSchedule({1000, 12, years, months, PaymentFrequency::Monthly,
-                                    PaymentFrequency::Monthly, PaymentTiming::InArrears},
-                                   ScheduleDisplay::ByPeriod)
-                .rows;
-        };
-        graph.showLines("Month", {{"without the extra", BalancePoints(rows(2, 0))},
-                                  {"with the extra", BalancePoints(rows(1, 8))}});
-        QStringList names;
-        QList<qreal> ends;
-        for (const QLineSeries* series : graph.series()) {
-            names << series->name();
-            ends << series->points().back().x();
-        }
-        QCOMPARE(names, QStringList({"Outstanding Balance (without the extra)",
-                                     "Interest Paid (without the extra)",
-                                     "Outstanding Balance (with the extra)",
-                                     "Interest Paid (with the extra)"}));
-        QCOMPARE(ends, QList<qreal>({24, 24, 20, 20}));
-        QCOMPARE(AxisLabels(&graph, Qt::Vertical).back(), QString("1.000\u00a0€"));
-    }
-
     void printerFailuresAreShownAndTheWindowStaysUsable_data() {
         QTest::addColumn<bool>("printerExists");
         QTest::addColumn<QString>("message");
