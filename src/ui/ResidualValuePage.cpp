@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <string>
 
 #include "calc/NumberTexts.h"
 #include "report/Reports.h"
@@ -28,10 +29,12 @@ namespace {
 
 // The loan the page starts with.
 ResidualInputs StartInputs() {
+    // Strings moved in, not literals assigned: GCC 12's optimiser takes a
+    // literal assigned to a fresh string for an overlapping copy (-Wrestrict).
     ResidualInputs start;
-    start.amount = "10000";
-    start.years = "5";
-    start.rate = "10";
+    start.amount = std::string("10000");
+    start.years = std::string("5");
+    start.rate = std::string("10");
     return start;
 }
 
